@@ -1,0 +1,11 @@
+#include <QApplication>
+#include <QLabel>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QLabel label(QObject::tr("Rondix"));
+    label.resize(320, 240);
+    label.show();
+    return app.exec();
+}

@@ -1,0 +1,49 @@
+#include "StreamHelper.h"
+
+#include <QTimeZone>
+
+namespace StreamHelper {
+
+void setup(QDataStream &stream)
+{
+    stream.setVersion(QDataStream::Qt_4_6);
+    stream.setByteOrder(QDataStream::LittleEndian);
+}
+
+void writeDateTime(QDataStream &stream, const QDateTime &dateTime)
+{
+    if (!dateTime.isValid()) {
+        // Qt 4.7 wrote an invalid date-time as Julian day 0 and an invalid time.
+        stream << quint32(0) << quint32(0xFFFFFFFFu) << quint8(0);
+        return;
+    }
+    quint8 spec = 0;
+    if (dateTime.timeSpec() == Qt::UTC || dateTime.timeSpec() == Qt::OffsetFromUTC) {
+        spec = 2;
+    } else if (dateTime.isDaylightTime()) {
+        spec = 1;
+    }
+    const QDateTime stored = spec == 2 ? dateTime.toUTC() : dateTime;
+    const QDate d = stored.date();
+    const QTime t = stored.time();
+    stream << quint32(d.toJulianDay()) << quint32(t.msecsSinceStartOfDay()) << spec;
+}
+
+QDateTime readDateTime(QDataStream &stream)
+{
+    quint32 julian = 0;
+    quint32 msecs = 0;
+    quint8 spec = 0;
+    stream >> julian >> msecs >> spec;
+    if (stream.status() != QDataStream::Ok)
+        return QDateTime();
+    const QDate d = QDate::fromJulianDay(julian);
+    const QTime t = msecs == 0xFFFFFFFFu ? QTime() : QTime::fromMSecsSinceStartOfDay(int(msecs));
+    if (!d.isValid() || !t.isValid())
+        return QDateTime();
+    if (spec == 2)
+        return QDateTime(d, t, Qt::UTC).toLocalTime();
+    return QDateTime(d, t, Qt::LocalTime);
+}
+
+} // namespace StreamHelper

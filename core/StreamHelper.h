@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDataStream>
+#include <QDateTime>
+
+// The one place that fixes the byte form of every stored stream: the stream version
+// of the instrument's toolkit (Qt 4.6 format) and little-endian order, so files stay
+// byte-compatible with those written on the instrument.
+namespace StreamHelper {
+
+// Sets version and byte order on a stream.
+void setup(QDataStream &stream);
+
+// Writes a date-time the way the instrument's toolkit wrote it: Julian day (u32),
+// milliseconds since midnight (u32), then the time-spec byte 0 (local standard time),
+// 1 (local daylight-saving time) or 2 (UTC). Qt 5 would write FF for local time.
+void writeDateTime(QDataStream &stream, const QDateTime &dateTime);
+
+// Reads what writeDateTime writes, and also the other spec bytes Qt may have written.
+QDateTime readDateTime(QDataStream &stream);
+
+} // namespace StreamHelper

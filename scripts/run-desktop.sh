@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, lays out a device root in ./run-root, starts the
+# power-board simulator on it and starts Rondix against it: in a window when a display
+# is there, otherwise on Qt's VNC platform.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+build="${BUILD_DIR:-build}"
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug
+cmake --build "$build" -j"$(nproc)"
+
+root="$PWD/run-root"
+mkdir -p "$root/mnt/data" "$root/mnt/update" "$root/dev/input" "$root/tmp"
+export INSTRUMENT_ROOT="$root"
+export INSTRUMENT_EXEC="$PWD/$build/sim/exec_recorder"
+export INSTRUMENT_EXEC_LOG="$root/exec.log"
+
+sim_pid=""
+if [ -x "$build/sim/powerboard_sim" ]; then
+    "$build/sim/powerboard_sim" --root "$root" &
+    sim_pid=$!
+    # The simulator links its line at dev/ttyAPP1 once it is ready.
+    for _ in $(seq 50); do [ -e "$root/dev/ttyAPP1" ] && break; sleep 0.1; done
+fi
+trap '[ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null || true' EXIT
+
+platform=()
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    platform=(-platform vnc:size=320x240:port=5900)
+    echo "No display: Rondix is on VNC, point a viewer at localhost:5900"
+fi
+"$build/app/Rondix" "${platform[@]}"

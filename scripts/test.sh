@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test.
+#   BUILD_DIR   build folder (default: build)
+#   CMAKE_ARGS  extra configure arguments (for example -DRONDIX_SANITIZE=ON)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+build="${BUILD_DIR:-build}"
+# shellcheck disable=SC2086
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug ${CMAKE_ARGS:-}
+cmake --build "$build" -j"$(nproc)"
+export QT_QPA_PLATFORM=offscreen LC_ALL=C
+ctest --test-dir "$build" --output-on-failure -j"$(nproc)"

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+class QSocketNotifier;
+
+// The far end of a serial line on a PC: a pseudo-terminal pair whose slave is linked at
+// a device path (under the root prefix), so the system opens it like the board's port
+// and runs its termios calls for real. The master side is this object.
+class PtyPair : public QObject
+{
+    Q_OBJECT
+public:
+    explicit PtyPair(QObject *parent = nullptr);
+    ~PtyPair() override;
+
+    // Opens a pair and links its slave at linkPath (a host path; parent folders are made).
+    // An existing link or file there is replaced.
+    bool open(const QString &linkPath);
+    void close();
+    bool isOpen() const { return m_master >= 0; }
+
+    int masterFd() const { return m_master; }
+    QString slaveName() const { return m_slaveName; }
+    QString linkPath() const { return m_linkPath; }
+
+    // Writes bytes to the line as the far end.
+    bool write(const QByteArray &bytes);
+
+    // Everything received from the system so far, and a way to take it.
+    QByteArray received() const { return m_received; }
+    QByteArray takeReceived();
+
+    // Processes events until at least count bytes have been received or the time is up.
+    bool waitForBytes(int count, int timeoutMs);
+
+signals:
+    void bytesReceived(const QByteArray &bytes);
+
+private:
+    void onReadable();
+
+    int m_master = -1;
+    int m_slaveKeeper = -1;
+    QString m_slaveName;
+    QString m_linkPath;
+    QSocketNotifier *m_notifier = nullptr;
+    QByteArray m_received;
+};
