@@ -29,13 +29,15 @@ bool read(QDataStream &in, QList<Element *> &list, Create create)
         quint8 type = 0;
         in >> type;
         Element *element = create(type);
-        if (!element)
+        if (!element) {
+            ok = false;
             break;
+        }
         element->unserialize(in, false);
         read.append(element);
         ok = in.status() == QDataStream::Ok;
     }
-    if (!ok || !in.atEnd()) {
+    if (!ok) {
         qDeleteAll(read);
         return false;
     }

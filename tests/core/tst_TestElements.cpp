@@ -128,6 +128,7 @@ private slots:
         QTest::addColumn<QByteArray>("data");
         const QByteArray occlusion = hex("03") + hex(MEASURED_LIMITS) + hex("00");
         QTest::newRow("unknown type") << occlusion + hex("04") + occlusion;
+        QTest::newRow("unknown type at the end") << occlusion + hex("04");
         QTest::newRow("cut inside an element") << occlusion + occlusion.left(20);
         QTest::newRow("only a type byte") << hex("01");
     }
