@@ -16,6 +16,7 @@
 #include "TestSequenceManager.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -116,6 +117,23 @@ QString limitTypeText(quint32 limitType)
     }
 }
 
+// The asset identity is the file name without its "_DDMMYYYY_HHMMSS" ending, so an
+// identity that holds "_" itself is kept whole.
+QString assetOfFileName(const QString &fileName)
+{
+    constexpr int STAMP = 16;
+    const int start = fileName.size() - STAMP;
+    if (start < 0)
+        return fileName;
+    for (int i = 0; i < STAMP; ++i) {
+        const QChar c = fileName.at(start + i);
+        const bool separator = i == 0 || i == 9;
+        if (separator ? c != QLatin1Char('_') : !c.isDigit())
+            return fileName;
+    }
+    return fileName.left(start);
+}
+
 QString readSetting(QSettings &settings, const QString &key)
 {
     return settings.value(key, DEFAULT_SERIAL).toString();
@@ -188,13 +206,14 @@ bool TestResultManager::applianceResultExists(const QString &fileName) const
 
 QMap<QString, QString> TestResultManager::getApplianceResultList() const
 {
-    static const QRegularExpression stamp(QStringLiteral("_\\d{8}_\\d{6}$"));
     QMap<QString, QString> list;
-    const QStringList files = QDir(directory()).entryList(QDir::Files, QDir::Name);
-    for (const QString &file : files) {
-        QString asset = file;
-        asset.remove(stamp);
-        list.insert(file, asset);
+    // Names only: no file is opened, and the map does the ordering (an iterator lists
+    // thousands of results several times faster than a sorted entry list).
+    QDirIterator it(directory(), QDir::Files);
+    while (it.hasNext()) {
+        it.next();
+        const QString file = it.fileName();
+        list.insert(file, assetOfFileName(file));
     }
     return list;
 }
