@@ -673,40 +673,48 @@ void DataManager::vSaveTestLimits(unsigned short ch)
     settings.setValue(ChannelTestSettings::manualTestLimits(ch), blob);
 }
 
-void DataManager::vSaveSerialNum(const QString &serial)
+namespace {
+void saveString(const QString &key, const QString &value)
 {
     QSettings settings(settingsPath(), QSettings::NativeFormat);
-    settings.setValue(SETTINGS_KEY_SERIAL_NUM, serial);
+    settings.setValue(key, value);
+}
+
+QString loadString(const QString &key, const QString &defaultValue)
+{
+    QSettings settings(settingsPath(), QSettings::NativeFormat);
+    return settings.value(key, defaultValue).toString();
+}
+} // namespace
+
+void DataManager::vSaveSerialNum(const QString &serial)
+{
+    saveString(SETTINGS_KEY_SERIAL_NUM, serial);
 }
 
 QString DataManager::vLoadSerialNum() const
 {
-    QSettings settings(settingsPath(), QSettings::NativeFormat);
-    return settings.value(SETTINGS_KEY_SERIAL_NUM, QStringLiteral("XXX-XXXX")).toString();
+    return loadString(SETTINGS_KEY_SERIAL_NUM, QStringLiteral("XXX-XXXX"));
 }
 
 void DataManager::vSaveDateFormat(const QString &format)
 {
-    QSettings settings(settingsPath(), QSettings::NativeFormat);
-    settings.setValue(SETTINGS_KEY_DATE_FORMAT, format);
+    saveString(SETTINGS_KEY_DATE_FORMAT, format);
 }
 
 QString DataManager::vLoadDateFormat() const
 {
-    QSettings settings(settingsPath(), QSettings::NativeFormat);
-    return settings.value(SETTINGS_KEY_DATE_FORMAT, QStringLiteral("dd.MM.yyyy")).toString();
+    return loadString(SETTINGS_KEY_DATE_FORMAT, QStringLiteral("dd.MM.yyyy"));
 }
 
 void DataManager::vSaveTimeFormat(const QString &format)
 {
-    QSettings settings(settingsPath(), QSettings::NativeFormat);
-    settings.setValue(SETTINGS_KEY_TIME_FORMAT, format);
+    saveString(SETTINGS_KEY_TIME_FORMAT, format);
 }
 
 QString DataManager::vLoadTimeFormat() const
 {
-    QSettings settings(settingsPath(), QSettings::NativeFormat);
-    return settings.value(SETTINGS_KEY_TIME_FORMAT, QStringLiteral("hh:mm:ss ap")).toString();
+    return loadString(SETTINGS_KEY_TIME_FORMAT, QStringLiteral("hh:mm:ss ap"));
 }
 
 // ---------------------------------------------------------------------------------------

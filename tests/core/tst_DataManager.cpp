@@ -85,6 +85,20 @@ class TestDataManager : public QObject
         }
     }
 
+    // One PCA reply of a running channel at clock time ms.
+    static void sendPca(ClockedDataManager &dm, int ch, qint64 ms, quint32 second, quint32 flow,
+                        quint32 microlitres)
+    {
+        Reply r;
+        r.type = 2;
+        r.status = 4;
+        r.elapsed = second;
+        r.instant = flow * 1000;
+        r.volume = microlitres;
+        dm.now = ms;
+        dm.vStoreTestData(TestData(ch, r.bytes()));
+    }
+
 private slots:
     void replyFieldsAreScaled()
     {
@@ -377,16 +391,8 @@ private slots:
         ClockedDataManager dm;
         dm.vSetPCABasalFlowRate(0, 10.0f);
         dm.vSetTestRunningFlag(PicRunningData(0, 1));
-        Reply r;
-        r.type = 2;
-        r.status = 4;
-        for (int i = 0; i < flows.size(); ++i) {
-            dm.now = 1000 * i;
-            r.elapsed = quint32(i + 1);
-            r.instant = quint32(flows.at(i) * 1000);
-            r.volume = quint32(volumes.at(i));
-            dm.vStoreTestData(TestData(0, r.bytes()));
-        }
+        for (int i = 0; i < flows.size(); ++i)
+            sendPca(dm, 0, 1000 * i, quint32(i + 1), quint32(flows.at(i)), quint32(volumes.at(i)));
         QCOMPARE(int(dm.getPCATestDataCount(0)), boluses);
         QCOMPARE(int(dm.getTestData(0).Pca_Test_Data.u16BolusCount), boluses);
     }
@@ -397,15 +403,8 @@ private slots:
         ClockedDataManager dm;
         dm.vSetPCABasalFlowRate(1, 10.0f);
         dm.vSetTestRunningFlag(PicRunningData(1, 1));
-        Reply r;
-        r.type = 2;
-        r.status = 4;
-        const auto send = [&](qint64 ms, quint32 s, quint32 flow, quint32 microlitres) {
-            dm.now = ms;
-            r.elapsed = s;
-            r.instant = flow * 1000;
-            r.volume = microlitres;
-            dm.vStoreTestData(TestData(1, r.bytes()));
+        const auto send = [&dm](qint64 ms, quint32 s, quint32 flow, quint32 microlitres) {
+            sendPca(dm, 1, ms, s, flow, microlitres);
         };
         send(0, 1, 25, 1000);    // start: 1.0 ml
         send(1000, 2, 35, 1250);
@@ -446,15 +445,8 @@ private slots:
         TempRoot root;
         ClockedDataManager dm;
         dm.vSetTestRunningFlag(PicRunningData(0, 1));
-        Reply r;
-        r.type = 2;
-        r.status = 4;
-        const auto send = [&](qint64 ms, quint32 s, quint32 flow, quint32 microlitres) {
-            dm.now = ms;
-            r.elapsed = s;
-            r.instant = flow * 1000;
-            r.volume = microlitres;
-            dm.vStoreTestData(TestData(0, r.bytes()));
+        const auto send = [&dm](qint64 ms, quint32 s, quint32 flow, quint32 microlitres) {
+            sendPca(dm, 0, ms, s, flow, microlitres);
         };
         send(0, 1, 25, 1000);
         send(300, 2, 35, 1200);
@@ -480,15 +472,8 @@ private slots:
         TempRoot root;
         ClockedDataManager dm;
         dm.vSetTestRunningFlag(PicRunningData(0, 1));
-        Reply r;
-        r.type = 2;
-        r.status = 4;
-        const auto send = [&](quint32 s, quint32 flow, quint32 microlitres) {
-            dm.now = 1000 * s;
-            r.elapsed = s;
-            r.instant = flow * 1000;
-            r.volume = microlitres;
-            dm.vStoreTestData(TestData(0, r.bytes()));
+        const auto send = [&dm](quint32 s, quint32 flow, quint32 microlitres) {
+            sendPca(dm, 0, 1000 * s, s, flow, microlitres);
         };
         send(1, 25, 1000);
         send(2, 35, 1100); // bolus under way
