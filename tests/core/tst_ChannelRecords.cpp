@@ -181,7 +181,7 @@ private slots:
         QDebug(&text) << bolus << occlusion;
         QCOMPARE(text, QString("PCA_TEST_DATA {\nfFlowRate_Bolus: 450\nfVolume_Bolus: 0.5\n"
                                "u16BolusCount: 2\nu32BolusDuration: 4\n} "
-                               "INFUSION_PUMP_OCCLUSION_SETTING {\nu8InfusionPumpType: 1\n}"));
+                               "INFUSION_PUMP_OCCLUSION_SETTING {\nu8InfusionPumpType: 1\n} "));
     }
 
     void readBackFieldsKeepWideRevolutionCount()
