@@ -498,8 +498,7 @@ QString TestResultManager::getCurrentAssetId() const
 
 QString TestResultManager::getCurrentAssetId(unsigned short channel) const
 {
-    const Slot *slot = slotFor(channel);
-    return slot ? slot->record.applianceName : QString();
+    return recordOf(channel).applianceName;
 }
 
 TEST_RESULT_STATUS TestResultManager::getCurrentAssetStatus() const
@@ -509,8 +508,7 @@ TEST_RESULT_STATUS TestResultManager::getCurrentAssetStatus() const
 
 TEST_RESULT_STATUS TestResultManager::getCurrentAssetStatus(unsigned short channel) const
 {
-    const Slot *slot = slotFor(channel);
-    return slot ? slot->record.overallResult : TEST_FAIL;
+    return recordOf(channel).overallResult;
 }
 
 QDateTime TestResultManager::getCurrentAssetDateTime() const
@@ -520,8 +518,7 @@ QDateTime TestResultManager::getCurrentAssetDateTime() const
 
 QDateTime TestResultManager::getCurrentAssetDateTime(unsigned short channel) const
 {
-    const Slot *slot = slotFor(channel);
-    return slot ? slot->record.testDate : QDateTime();
+    return recordOf(channel).testDate;
 }
 
 QString TestResultManager::getCurrentApplianceResultSequenceName() const
@@ -531,8 +528,7 @@ QString TestResultManager::getCurrentApplianceResultSequenceName() const
 
 QString TestResultManager::getCurrentApplianceResultSequenceName(unsigned short channel) const
 {
-    const Slot *slot = slotFor(channel);
-    return slot ? slot->record.testSequenceName : QString();
+    return recordOf(channel).testSequenceName;
 }
 
 MedicalApplianceResult TestResultManager::currentApplianceResult() const
@@ -542,8 +538,14 @@ MedicalApplianceResult TestResultManager::currentApplianceResult() const
 
 MedicalApplianceResult TestResultManager::currentApplianceResult(unsigned short channel) const
 {
+    return recordOf(channel);
+}
+
+const MedicalApplianceResult &TestResultManager::recordOf(unsigned short channel) const
+{
+    static const MedicalApplianceResult none;
     const Slot *slot = slotFor(channel);
-    return slot ? slot->record : MedicalApplianceResult();
+    return slot ? slot->record : none;
 }
 
 void TestResultManager::copyTestDataIntoByteArray(QByteArray &data) const
