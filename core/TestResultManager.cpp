@@ -180,14 +180,15 @@ QString TestResultManager::fileNameFor(const MedicalApplianceResult &record)
         return QString();
     const QDate d = record.testDate.date();
     const QTime t = record.testDate.time();
-    QString name = QStringLiteral("%1_%2%3%4_%5%6%7")
-                       .arg(record.applianceName)
-                       .arg(d.day(), 2, 10, QLatin1Char('0'))
-                       .arg(d.month(), 2, 10, QLatin1Char('0'))
-                       .arg(d.year(), 4, 10, QLatin1Char('0'))
-                       .arg(t.hour(), 2, 10, QLatin1Char('0'))
-                       .arg(t.minute(), 2, 10, QLatin1Char('0'))
-                       .arg(t.second(), 2, 10, QLatin1Char('0'));
+    // The identity is joined, not put through arg(): a "%2" in it must stay text.
+    QString name = record.applianceName + QLatin1Char('_')
+        + QStringLiteral("%1%2%3_%4%5%6")
+              .arg(d.day(), 2, 10, QLatin1Char('0'))
+              .arg(d.month(), 2, 10, QLatin1Char('0'))
+              .arg(d.year(), 4, 10, QLatin1Char('0'))
+              .arg(t.hour(), 2, 10, QLatin1Char('0'))
+              .arg(t.minute(), 2, 10, QLatin1Char('0'))
+              .arg(t.second(), 2, 10, QLatin1Char('0'));
     makeValidFileName(name);
     return name;
 }

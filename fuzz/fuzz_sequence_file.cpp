@@ -1,4 +1,5 @@
 // Hostile sequence files: opening one must never crash, hang or run away with memory.
+#include "FileUtils.h"
 #include "FuzzRoot.h"
 #include "TestSequenceManager.h"
 
@@ -18,5 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         manager->copyTestElement(0);
         manager->saveCurrentTestSequence();
     }
+    // Saves under fuzzed names would otherwise pile up over a run.
+    FileUtils::removeDirContents(root + "/mnt/data/testSequences");
     return 0;
 }
