@@ -1,5 +1,6 @@
 #include "ManualTestArithmetic.h"
 
+#include <QtGlobal>
 #include <cmath>
 #include <limits>
 
@@ -80,4 +81,38 @@ int ManualTestArithmetic::nextUsableChannel(int shown, const std::function<int(i
 QString ManualTestArithmetic::formatVolume(float volume)
 {
     return QString::asprintf("%#.3g", static_cast<double>(volume));
+}
+
+int ManualTestArithmetic::firstShownBolus(int count, int offset)
+{
+    return qMax(1, count - offset - 2);
+}
+
+int ManualTestArithmetic::maxBolusOffset(int count)
+{
+    return qMax(0, count - 3);
+}
+
+unsigned short ManualTestArithmetic::pcaWindowSize(float basalRate)
+{
+    return basalRate <= 5.0f ? 30 : 10;
+}
+
+ManualTestArithmetic::Judgement ManualTestArithmetic::judgeBolusVolume(float volume, float target,
+                                                                       unsigned char upperPct,
+                                                                       unsigned char lowerPct)
+{
+    if (target == 0.0f)
+        return Unjudged;
+    const float low = static_cast<float>(double(target) * (100 - lowerPct) / 100.0);
+    const float high = static_cast<float>(double(target) * (100 + upperPct) / 100.0);
+    return (volume < low || volume > high) ? Outside : Inside;
+}
+
+ManualTestArithmetic::Judgement ManualTestArithmetic::judgePressure(double pressure, float lower,
+                                                                    float upper)
+{
+    if (upper == 0.0f)
+        return Unjudged;
+    return (pressure < lower || pressure > upper) ? Outside : Inside;
 }

@@ -55,6 +55,24 @@ public:
     // at most once.
     static int nextUsableChannel(int shown, const std::function<int(int)> &status);
 
+    // The oldest of the three boluses the PCA table shows (numbered from 1), for a
+    // count of boluses and a scroll offset back from the newest.
+    static int firstShownBolus(int count, int offset);
+    // The largest scroll offset of the PCA bolus table: 0 while three boluses or fewer.
+    static int maxBolusOffset(int count);
+
+    // The averaging window sent with a PCA set-up: 30 s for slow basal rates (up to and
+    // including 5 ml/h), 10 s above.
+    static unsigned short pcaWindowSize(float basalRate);
+
+    // How a measured value is judged against limits: not at all, inside, or outside.
+    enum Judgement { Unjudged = 0, Inside = 1, Outside = 2 };
+    // A bolus volume against a target and percentages; a target of 0 is not judged.
+    static Judgement judgeBolusVolume(float volume, float target, unsigned char upperPct,
+                                      unsigned char lowerPct);
+    // A pressure against lower and upper limits in mmHg; an upper limit of 0 is not judged.
+    static Judgement judgePressure(double pressure, float lower, float upper);
+
     // A volume with three significant digits, trailing zeros and point kept
     // ("0.00", "12.3", "1.23e+03").
     static QString formatVolume(float volume);

@@ -178,6 +178,84 @@ private slots:
         QFETCH(QString, text);
         QCOMPARE(ManualTestArithmetic::formatVolume(volume), text);
     }
+    void bolusTable_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("maxOffset");
+        QTest::newRow("none") << 0 << 0 << 1 << 0;
+        QTest::newRow("one") << 1 << 0 << 1 << 0;
+        QTest::newRow("two") << 2 << 0 << 1 << 0;
+        QTest::newRow("three") << 3 << 0 << 1 << 0;
+        QTest::newRow("five newest") << 5 << 0 << 3 << 2;
+        QTest::newRow("five scrolled back") << 5 << 2 << 1 << 2;
+    }
+    void bolusTable()
+    {
+        QFETCH(int, count);
+        QFETCH(int, offset);
+        QFETCH(int, first);
+        QFETCH(int, maxOffset);
+        QCOMPARE(ManualTestArithmetic::firstShownBolus(count, offset), first);
+        QCOMPARE(ManualTestArithmetic::maxBolusOffset(count), maxOffset);
+    }
+
+    void pcaWindow_data()
+    {
+        QTest::addColumn<float>("basal");
+        QTest::addColumn<int>("window");
+        QTest::newRow("1.00") << 1.0f << 30;
+        QTest::newRow("5.00") << 5.0f << 30;
+        QTest::newRow("5.10") << 5.1f << 10;
+        QTest::newRow("30.00") << 30.0f << 10;
+    }
+    void pcaWindow()
+    {
+        QFETCH(float, basal);
+        QFETCH(int, window);
+        QCOMPARE(int(ManualTestArithmetic::pcaWindowSize(basal)), window);
+    }
+
+    void bolusJudgement_data()
+    {
+        QTest::addColumn<float>("volume");
+        QTest::addColumn<float>("target");
+        QTest::addColumn<int>("judgement");
+        // Upper 20 %, lower 10 %.
+        QTest::newRow("low bound") << 9.0f << 10.f << int(ManualTestArithmetic::Inside);
+        QTest::newRow("high bound") << 12.0f << 10.f << int(ManualTestArithmetic::Inside);
+        QTest::newRow("below") << 8.99f << 10.f << int(ManualTestArithmetic::Outside);
+        QTest::newRow("above") << 12.01f << 10.f << int(ManualTestArithmetic::Outside);
+        QTest::newRow("no target") << 50.f << 0.f << int(ManualTestArithmetic::Unjudged);
+    }
+    void bolusJudgement()
+    {
+        QFETCH(float, volume);
+        QFETCH(float, target);
+        QFETCH(int, judgement);
+        QCOMPARE(int(ManualTestArithmetic::judgeBolusVolume(volume, target, 20, 10)), judgement);
+    }
+
+    void pressureJudgement_data()
+    {
+        QTest::addColumn<double>("pressure");
+        QTest::addColumn<float>("upper");
+        QTest::addColumn<int>("judgement");
+        // Lower limit 50 mmHg.
+        QTest::newRow("at lower") << 50.0 << 300.f << int(ManualTestArithmetic::Inside);
+        QTest::newRow("at upper") << 300.0 << 300.f << int(ManualTestArithmetic::Inside);
+        QTest::newRow("below") << 49.0 << 300.f << int(ManualTestArithmetic::Outside);
+        QTest::newRow("above") << 301.0 << 300.f << int(ManualTestArithmetic::Outside);
+        QTest::newRow("no upper limit") << 900.0 << 0.f << int(ManualTestArithmetic::Unjudged);
+    }
+    void pressureJudgement()
+    {
+        QFETCH(double, pressure);
+        QFETCH(float, upper);
+        QFETCH(int, judgement);
+        QCOMPARE(int(ManualTestArithmetic::judgePressure(pressure, 50.f, upper)), judgement);
+    }
 };
 
 RONDIX_TEST(TestManualTestArithmetic)
