@@ -1,11 +1,12 @@
 #include "GuiTest.h"
 
+#include "WheelDelivery.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
-#include <QWheelEvent>
 #include <QWidget>
 
 namespace GuiTest {
@@ -58,10 +59,7 @@ void wheel(int delta, Qt::KeyboardModifiers modifiers)
     QWidget *target = focusTarget();
     if (!target)
         return;
-    const QPointF centre = QRectF(target->rect()).center();
-    QWheelEvent event(centre, target->mapToGlobal(centre.toPoint()), QPoint(), QPoint(0, delta),
-                      Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(target, &event);
+    WheelDelivery::deliver(target, delta, modifiers);
 }
 
 void turn(int detents, Qt::KeyboardModifiers modifiers)
