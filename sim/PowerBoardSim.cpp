@@ -45,6 +45,11 @@ bool PowerBoardSim::start(const QString &root)
     return m_gpio->create(root) && m_line->open(root + "/dev/ttyAPP1");
 }
 
+QStringList PowerBoardSim::gpioWrites() const
+{
+    return m_gpio->writes();
+}
+
 QString PowerBoardSim::linePath() const
 {
     return m_line->linkPath();
@@ -85,6 +90,7 @@ void PowerBoardSim::log(const QString &line) const
 
 void PowerBoardSim::onBytes(const QByteArray &bytes)
 {
+    QByteArray console;
     for (char c : bytes) {
         if (c == SimFrame::STX) {
             if (m_inFrame)
@@ -98,8 +104,15 @@ void PowerBoardSim::onBytes(const QByteArray &bytes)
             m_frame.append(c);
         } else {
             fault(QString("byte %1 outside a frame").arg(quint8(c), 2, 16, QChar('0')));
+            console.append(c);
         }
     }
+    if (console.isEmpty())
+        return;
+    m_gpio->update();
+    const int ch = m_gpio->listeningChannel();
+    if (ch >= 0 && answers(ch))
+        m_line->write(console);
 }
 
 void PowerBoardSim::onFrame(const QByteArray &inner)

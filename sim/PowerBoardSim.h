@@ -20,7 +20,8 @@ class SimGpioLines;
 // the command has any) as a frame of its own, waits for the instrument to acknowledge
 // that, and then acknowledges the command. Failure modes (an absent controller, one
 // that falls silent, lost acknowledgements) let tests and the desktop run reach every
-// channel status.
+// channel status. Bytes outside frames reach the listening controller's calibration
+// console, which echoes them.
 class PowerBoardSim : public QObject
 {
     Q_OBJECT
@@ -63,6 +64,8 @@ public:
     void clearCommands() { m_commands.clear(); }
     // Channels whose reset line was pulsed, in the order seen.
     QList<int> resets() const { return m_resets; }
+    // Writes to the chip-select and reset lines, in order (see SimGpioLines::writes).
+    QStringList gpioWrites() const;
     // Faults seen on the line (bad frames, unknown commands, collisions).
     QStringList faults() const { return m_faults; }
 

@@ -103,6 +103,8 @@ void SimGpioLines::update()
             const Watch w = m_watch.at(idx);
             const int gpio = gpioOf(w.line);
             const QByteArray text = readText(w.direction ? directionFile(gpio) : valueFile(gpio));
+            m_writes << QString("%1 %2 %3").arg(gpio).arg(w.direction ? "direction" : "value")
+                            .arg(QString::fromLatin1(text));
             if (w.direction) {
                 if (text.startsWith("high"))
                     m_level[w.line] = true;

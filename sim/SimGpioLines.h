@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 class QSocketNotifier;
@@ -36,6 +37,9 @@ public:
     // none, -2 when several are (their answers would collide).
     int listeningChannel() const;
 
+    // Every write seen, in order: "<gpio> direction <text>" or "<gpio> value <text>".
+    QStringList writes() const { return m_writes; }
+
     QString valueFile(int gpio) const;
     QString directionFile(int gpio) const;
 
@@ -57,4 +61,5 @@ private:
     QVector<int> m_wd;
     QVector<Watch> m_watch;
     bool m_level[2 * channels];
+    QStringList m_writes;
 };

@@ -191,7 +191,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("frame");
         QTest::newRow("checksum") << hex("02 04 7F F2 00 49 34 85 00 03");
-        QTest::newRow("sequence 3") << hex("02 03 7F F2 00 49 34 83 00 03");
+        QTest::newRow("sequence 1") << hex("02 01 7F F2 00 49 34 81 00 03");
         QTest::newRow("sequence 127") << hex("02 7F 7F F2 00 49 34 FF 00 03");
         QTest::newRow("short length") << hex("02 04 01 00 49 34 84 00 03");
         QTest::newRow("lone escape") << hex("02 04 7F 41 00 49 34 84 00 03");

@@ -2,6 +2,9 @@
 
 #include "WheelDelivery.h"
 
+#include <algorithm>
+
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -44,8 +47,20 @@ QWidget *focusTarget()
 void key(int key, Qt::KeyboardModifiers modifiers)
 {
     QWidget *target = focusTarget();
-    if (target)
-        QTest::keyClick(target, Qt::Key(key), modifiers);
+    if (!target)
+        return;
+    QPointer<QWidget> window = target->window();
+    QTest::keyClick(target, Qt::Key(key), modifiers);
+    // A soft key's shortcut clicks its button after a short animation; wait for it, so
+    // the click has happened when the next line of the test runs.
+    const auto animating = [window] {
+        if (!window)
+            return false;
+        const auto buttons = window->findChildren<QAbstractButton *>();
+        return std::any_of(buttons.begin(), buttons.end(), [](QAbstractButton *b) { return b->isDown(); });
+    };
+    for (int i = 0; i < 500 && animating(); ++i)
+        QTest::qWait(10);
 }
 
 void keys(const QList<int> &keyList)
