@@ -1,6 +1,8 @@
 #include "RotaryEncoderMessageBox.h"
 
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QWheelEvent>
 
@@ -63,8 +65,19 @@ void RotaryEncoderMessageBox::showEvent(QShowEvent *event)
 
 void RotaryEncoderMessageBox::limitSize()
 {
-    if (maximumWidth() > maxWidth || maximumHeight() > maxHeight)
-        setFixedSize(qMin(maximumWidth(), maxWidth), qMin(maximumHeight(), maxHeight));
+    if (maximumWidth() <= maxWidth && maximumHeight() <= maxHeight)
+        return;
+    int height = maximumHeight();
+    if (maximumWidth() > maxWidth) {
+        // The toolkit wraps the text only when it is wide for the screen it measures;
+        // at the display's width it has to wrap in any case.
+        if (auto *label = findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))) {
+            label->setWordWrap(true);
+            if (layout() && layout()->hasHeightForWidth())
+                height = layout()->totalHeightForWidth(maxWidth);
+        }
+    }
+    setFixedSize(qMin(maximumWidth(), maxWidth), qMin(height, maxHeight));
 }
 
 void RotaryEncoderMessageBox::wheelEvent(QWheelEvent *event)

@@ -3,6 +3,7 @@
 #include "ui_ScreenKeyboard.h"
 
 #include <QKeyEvent>
+#include <QTimer>
 
 ScreenKeyboard::ScreenKeyboard(QWidget *parent) : QDialog(parent), ui(new Ui::ScreenKeyboard)
 {
@@ -24,7 +25,9 @@ void ScreenKeyboard::setTitle(const QString &title)
 void ScreenKeyboard::setText(const QString &text)
 {
     ui->lineEdit->setText(text);
+    ui->lineEdit->deselect();
 }
+
 
 QString ScreenKeyboard::getText() const
 {
@@ -52,6 +55,14 @@ bool ScreenKeyboard::eventFilter(QObject *watched, QEvent *event)
     if (watched == ui->lineEdit && event->type() == QEvent::Wheel) {
         QCoreApplication::sendEvent(ui->virtualKeyboard, event);
         return true;
+    }
+    if (watched == ui->lineEdit && event->type() == QEvent::FocusIn) {
+        // The line edit selects its text when it gains the focus; keys are appended,
+        // so a selection would only suggest they replace the text.
+        QTimer::singleShot(0, ui->lineEdit, [this] {
+            ui->lineEdit->deselect();
+            ui->lineEdit->end(false);
+        });
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -5,9 +5,21 @@
 QStackedWidget *ScreenBase::stackedWidget = nullptr;
 InfusionPumpPowerBoardManager *ScreenBase::board = nullptr;
 
+// The forms' images live in a static library, whose resource initialiser the linker
+// drops unless something refers to it.
+static void initialiseResources()
+{
+    static const bool done = [] {
+        Q_INIT_RESOURCE(resources);
+        return true;
+    }();
+    Q_UNUSED(done);
+}
+
 ScreenBase::ScreenBase(QWidget *previousScreen, QWidget *parent)
     : QWidget(parent), m_previousScreen(previousScreen)
 {
+    initialiseResources();
     if (stackedWidget)
         stackedWidget->addWidget(this);
     else
