@@ -224,6 +224,14 @@ void UpdaterCommandListTest::picCommandWithoutProgrammer()
              (QStringList{"Updating PIC 3 with file: /ch.hex", "Erasing PIC: ", "orange|0% ", "red|PIC Erase Error",
                           "red| ", "red|Failed - Updating PIC[3] with file /ch.hex",
                           "Finalising update, please wait"}));
+
+    // A programmer that has not finished within the time limit fails the line.
+    UpdaterProgressScreen late;
+    late.setWaitTimes(0, 0, 0);
+    QVERIFY(!late.processCommandList({"PIC1:/ch.hex"}));
+    QCOMPARE(logLines(late.progressMessageWindow),
+             (QStringList{"Updating PIC 1 with file: /ch.hex", "Erasing PIC: ", "orange|0% ",
+                          "red|Failed - Updating PIC[1] with file /ch.hex", "Finalising update, please wait"}));
 }
 
 void UpdaterCommandListTest::esaPortClosedFailsAtOnce()

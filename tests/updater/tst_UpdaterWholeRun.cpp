@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QStackedWidget>
+#include <QTextDocument>
+#include <QTimer>
 #include <QTest>
 
 using namespace UpdaterTestSupport;
@@ -72,8 +74,22 @@ void UpdaterWholeRunTest::updateFromPcWithKeys()
                          {"firmware_update/post.sh", "#!/bin/sh\n"}}));
     root.clearCommands();
 
+    // While the run pauses at its end, F1 is disabled: pressing it starts nothing.
+    bool pressedDuringPause = false;
+    bool f1EnabledDuringPause = true;
+    QTextDocument *log = progress->progressMessageWindow->document();
+    connect(log, &QTextDocument::contentsChanged, this, [&] {
+        if (pressedDuringPause || !log->toPlainText().contains("Finalising update"))
+            return;
+        pressedDuringPause = true;
+        f1EnabledDuringPause = progress->F1Button->isEnabled();
+        QTimer::singleShot(0, stack, [stack] { QTest::keyClick(stack, Qt::Key_F1); });
+    });
     QTest::keyClick(stack, Qt::Key_F1);
     QTRY_COMPARE_WITH_TIMEOUT(progress->state(), int(UpdaterProgressScreen::Finished), 60000);
+    QVERIFY(pressedDuringPause);
+    QVERIFY(!f1EnabledDuringPause);
+    disconnect(log, nullptr, this, nullptr);
     const QString app = "/usr/local/Trolltech/Qt-Target-version-optimised/Rondix";
     QCOMPARE(root.commands(),
              (QStringList{"umount /mnt/update", "rmmod g_mass_storage", "rmmod fsl_usb2_udc",
