@@ -184,9 +184,8 @@ void UpdaterCommandListTest::lines()
     for (const QString &f : packageFiles)
         QVERIFY(root.writeFile("/tmp/firmware_update" + f, "content"));
     root.setCommandScript(script);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("TtyHandler: cannot open"));
-    UpdaterProgressScreen screen;
-    screen.setWaitTimes(0, 0, 60000);
+    const auto screenOwner = progressScreen();
+    UpdaterProgressScreen &screen = *screenOwner;
 
     const bool result = screen.processCommandList(list);
     QCOMPARE(logLines(screen.progressMessageWindow), log + QStringList{"Finalising update, please wait"});
@@ -198,9 +197,8 @@ void UpdaterCommandListTest::systemTypeOutlivesTheList()
 {
     TempRoot root;
     UpdaterStartup::configureSettings();
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("TtyHandler: cannot open"));
-    UpdaterProgressScreen screen;
-    screen.setWaitTimes(0, 0, 60000);
+    const auto screenOwner = progressScreen();
+    UpdaterProgressScreen &screen = *screenOwner;
     QCOMPARE(screen.systemType(), int(UpdaterProgressScreen::SystemNand));
     screen.processCommandList({"SYSTEM:SDCARD"});
     root.clearCommands();
@@ -216,9 +214,8 @@ void UpdaterCommandListTest::picCommandWithoutProgrammer()
     UpdaterStartup::configureSettings();
     writeSettings(true, false);
     QVERIFY(root.writeFile("/tmp/firmware_update/ch.hex", ":00000001FF\n"));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("TtyHandler: cannot open"));
-    UpdaterProgressScreen screen;
-    screen.setWaitTimes(0, 0, 60000);
+    const auto screenOwner = progressScreen();
+    UpdaterProgressScreen &screen = *screenOwner;
     QVERIFY(!screen.processCommandList({"PIC3:/ch.hex"}));
     QCOMPARE(logLines(screen.progressMessageWindow),
              (QStringList{"Updating PIC 3 with file: /ch.hex", "Erasing PIC: ", "orange|0% ", "red|PIC Erase Error",
@@ -226,10 +223,10 @@ void UpdaterCommandListTest::picCommandWithoutProgrammer()
                           "Finalising update, please wait"}));
 
     // A programmer that has not finished within the time limit fails the line.
-    UpdaterProgressScreen late;
-    late.setWaitTimes(0, 0, 0);
-    QVERIFY(!late.processCommandList({"PIC1:/ch.hex"}));
-    QCOMPARE(logLines(late.progressMessageWindow),
+    const auto late = progressScreen();
+    late->setWaitTimes(0, 0, 0);
+    QVERIFY(!late->processCommandList({"PIC1:/ch.hex"}));
+    QCOMPARE(logLines(late->progressMessageWindow),
              (QStringList{"Updating PIC 1 with file: /ch.hex", "Erasing PIC: ", "orange|0% ",
                           "red|Failed - Updating PIC[1] with file /ch.hex", "Finalising update, please wait"}));
 }
@@ -240,9 +237,8 @@ void UpdaterCommandListTest::esaPortClosedFailsAtOnce()
     UpdaterStartup::configureSettings();
     writeSettings(false, true);
     QVERIFY(root.writeFile("/tmp/firmware_update/m.bin", "image"));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("TtyHandler: cannot open"));
-    UpdaterProgressScreen screen;
-    screen.setWaitTimes(0, 0, 60000);
+    const auto screenOwner = progressScreen();
+    UpdaterProgressScreen &screen = *screenOwner;
     QVERIFY(!screen.processCommandList({"ESA_M_APP:/m.bin"}));
     QCOMPARE(logLines(screen.progressMessageWindow),
              (QStringList{"Updating ESA Measurement Board Application with file: /m.bin",
@@ -257,8 +253,8 @@ void UpdaterCommandListTest::finalPause()
     // act while it lasts.
     TempRoot root;
     UpdaterStartup::configureSettings();
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("TtyHandler: cannot open"));
-    UpdaterProgressScreen screen;
+    const auto screenOwner = progressScreen();
+    UpdaterProgressScreen &screen = *screenOwner;
     screen.setWaitTimes(300, 0, 60000);
     bool ranDuringPause = false;
     QTimer::singleShot(50, &screen, [&] { ranDuringPause = true; });
