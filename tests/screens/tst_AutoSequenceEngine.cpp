@@ -1,0 +1,328 @@
+#include "AbortFailMenu.h"
+#include "AutoModeAssetDetails.h"
+#include "FlowRateRunningScreen.h"
+#include "InfusionPumpPowerBoardManager.h"
+#include "RotaryEncoderList.h"
+#include "RotaryEncoderMessageBox.h"
+#include "ScreenArea.h"
+#include "SummaryManualScreen.h"
+#include "TestRegistry.h"
+#include "TestResultElementFlowTest.h"
+#include "TestResultElementUserTest.h"
+#include "TestResultManager.h"
+#include "TestSequenceElementFlowTest.h"
+#include "TestSequenceElementUserTest.h"
+#include "TestSequenceManager.h"
+#include "UserTestRunning.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace {
+using Board = InfusionPumpPowerBoardManager;
+
+TestSequenceManager *sequences()
+{
+    return TestSequenceManager::getInstance();
+}
+
+TestResultManager *results()
+{
+    return TestResultManager::getInstance();
+}
+
+// A stored sequence of the given element types; fill sets up element i.
+bool storeSequence(const QString &name, const QList<unsigned char> &types,
+                   const std::function<void(int, TestSequenceElement *)> &fill)
+{
+    if (!sequences()->createNewTestSequence(name) || !sequences()->openTestSequence(name))
+        return false;
+    for (int i = 0; i < types.size(); ++i) {
+        sequences()->insertTestElement(types[i], i - 1);
+        fill(i, sequences()->getTestElementPtr(i));
+    }
+    return sequences()->saveCurrentTestSequence();
+}
+
+// Channel c runs three flow steps of 10(c+1), 10(c+1)+1 and 10(c+1)+2 seconds, so the
+// duration loaded on a channel tells which of its steps is set up. Targets of 0 pass.
+int stepDuration(int channel, int step)
+{
+    return 10 * (channel + 1) + step;
+}
+
+QString assetOf(int channel)
+{
+    return QStringLiteral("asset%1").arg(channel + 1);
+}
+
+int savedFiles(int channel)
+{
+    return QDir(TestResultManager::directory())
+        .entryList({assetOf(channel) + QStringLiteral("_*")}, QDir::Files)
+        .size();
+}
+
+// The instrument with the power board on the line and the summary built; the channels'
+// stored results and asset records emptied.
+struct Bench
+{
+    Bench()
+    {
+        board = area.startBoard();
+        summary = new SummaryManualScreen(nullptr, nullptr);
+        for (unsigned short c = 0; c < 4; ++c) {
+            results()->deleteAllTestResults(c);
+            results()->setAssetId(QString(), c);
+        }
+    }
+
+    DataManager &data() { return board->m_DataManager; }
+    AbortFailMenu *menu() const { return area.stack()->findChild<AbortFailMenu *>(); }
+    UserTestRunning *prompt() { return summary->getUserTestScreen(); }
+
+    // Ticks run only when the test asks for them.
+    void holdTicks()
+    {
+        for (QTimer *timer : summary->findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly))
+            timer->stop();
+    }
+    void tick() { summary->fetchData(); }
+
+    // What the asset screen's confirmation leaves behind, then its signal.
+    void confirmAsset(unsigned short c, const QString &sequence)
+    {
+        QVERIFY(sequences()->openTestSequence(sequence, c));
+        results()->deleteAllTestResults(c);
+        results()->setCurrentOverallStatus(TEST_PASS, c);
+        results()->setAssetId(assetOf(c), c);
+        results()->setApplianceData("Make", "Model", "SN", c);
+        board->setChannelAutoState(c, Board::AUTO_ASSET_ENTRY);
+        emit summary->getAutoModeAssetDetailsScreen()->assetConfirmed(c);
+    }
+
+    int loadedStep(int c) { return data().getTestSetting(c).u32ElapseTimeSetting - stepDuration(c, 0); }
+    QString row(int c, const char *column)
+    {
+        return summary->findChild<QLabel *>(QStringLiteral("label_Channel_%1_%2").arg(c + 1).arg(column))->text();
+    }
+
+    ScreenArea area;
+    Board *board = nullptr;
+    SummaryManualScreen *summary = nullptr;
+};
+
+// How far the channels are brought before the act of a row.
+enum From { COMPLETED, ASSET_ENTRY, SETUP, RUNNING, SAVING, STOPPED, FAILED };
+// What then happens on every channel before one tick.
+enum Act { TICK, STOP_KEY, PASS, PASS_PAST_DURATION, FAIL, CHOOSE };
+
+// The current step's history filled to its duration (and beyond) with a verdict set
+// through the step's own limits: a flow target of 0 passes, 100 ml/h average fails
+// against the channel's zero reading.
+void complete(Bench &b, int c, bool pass, int extra = 0)
+{
+    TestSequenceElement *step = sequences()->getTestElementPtr(b.loadedStep(c), c);
+    step->limits.limitType = TestSequencePassFailLimits::AVERAGE_FLOW;
+    step->limits.flowTarget = pass ? 0.0f : 100.0f;
+    b.data().m_vecRealTimeData[c].resize(b.data().getTestSetting(c).u32ElapseTimeSetting + extra);
+}
+
+void bringAll(Bench &b, From from, int step)
+{
+    auto passAll = [&b]() {
+        for (int c = 0; c < 4; ++c)
+            complete(b, c, true);
+        b.tick();
+    };
+    if (from == ASSET_ENTRY) {
+        for (unsigned short c = 0; c < 4; ++c)
+            b.board->setChannelAutoState(c, Board::AUTO_ASSET_ENTRY);
+        return;
+    }
+    for (unsigned short c = 0; c < 4; ++c)
+        b.confirmAsset(c, QStringLiteral("seq%1").arg(c + 1));
+    const int runningAt = from == SETUP ? step - 1 : from == RUNNING || from == STOPPED ? step : 2;
+    for (int i = 0; i < runningAt; ++i) {
+        passAll(); // to set-up
+        b.tick();  // the next step loaded
+    }
+    switch (from) {
+    case SETUP:
+    case SAVING:
+        passAll();
+        break;
+    case COMPLETED:
+        passAll();
+        b.tick();
+        break;
+    case STOPPED:
+        for (int c = 0; c < 4; ++c)
+            b.data().m_u8StopKeyPressed[c] = 1;
+        b.tick();
+        break;
+    case FAILED:
+        for (unsigned short c = 0; c < 4; ++c)
+            results()->setAssetId(QString(), c); // no file name can be made
+        passAll();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("was not saved"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("was not saved"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("was not saved"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("was not saved"));
+        b.tick();
+        break;
+    default:
+        break;
+    }
+}
+} // namespace
+
+class TestAutoSequenceEngine : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        m_bench.reset(new Bench);
+        QVERIFY(m_bench->board);
+        QVERIFY(m_bench->area.settle());
+        m_bench->holdTicks();
+        for (int c = 0; c < 4; ++c) {
+            QVERIFY(storeSequence(QStringLiteral("seq%1").arg(c + 1), {1, 1, 1},
+                                  [c](int i, TestSequenceElement *e) {
+                                      auto *flow = static_cast<TestSequenceElementFlowTest *>(e);
+                                      flow->setting.u32ElapseTimeSetting = stepDuration(c, i);
+                                      flow->limits.flowTarget = 0.0f;
+                                  }));
+        }
+    }
+
+    void init()
+    {
+        Bench &b = *m_bench;
+        QVERIFY(QDir(TestResultManager::directory()).removeRecursively());
+        for (unsigned short c = 0; c < 4; ++c) {
+            b.board->setChannelAutoState(c, Board::AUTO_COMPLETED);
+            b.board->setChannelIsAutoMode(c, false);
+            results()->deleteAllTestResults(c);
+            b.data().resetTestData(c);
+        }
+        if (auto *box = b.summary->findChild<RotaryEncoderMessageBox *>())
+            delete box;
+        b.summary->showScreen(true);
+    }
+
+    void cleanupTestCase() { m_bench.reset(); }
+
+    // One act on all four channels at once, from each state and with each choice: the
+    // state it leads to, the results then held, and after one more tick the state, the
+    // step loaded and whether the asset record was saved.
+    void transitions_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("act");
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<int>("held");
+        QTest::addColumn<int>("nextState");
+        QTest::addColumn<int>("nextStep");
+        QTest::addColumn<bool>("automatic");
+        QTest::addColumn<bool>("saved");
+
+        QTest::newRow("0 completed: auto mode ends") << int(COMPLETED) << 0 << int(TICK) << 0 << 0 << 3 << 0 << -1 << false << true;
+        QTest::newRow("1 asset entry: waits") << int(ASSET_ENTRY) << 0 << int(TICK) << 0 << 1 << 0 << 1 << -1 << false << false;
+        QTest::newRow("2 set-up: loads the step") << int(SETUP) << 1 << int(TICK) << 0 << 3 << 1 << 3 << 1 << true << false;
+        QTest::newRow("3 not complete: waits") << int(RUNNING) << 0 << int(TICK) << 0 << 3 << 0 << 3 << 0 << true << false;
+        QTest::newRow("3 red key: stopped") << int(RUNNING) << 1 << int(STOP_KEY) << 0 << 5 << 1 << 5 << 1 << true << false;
+        QTest::newRow("3 pass: next step") << int(RUNNING) << 0 << int(PASS) << 0 << 2 << 1 << 3 << 1 << true << false;
+        QTest::newRow("3 past the duration: completes") << int(RUNNING) << 0 << int(PASS_PAST_DURATION) << 0 << 2 << 1 << 3 << 1 << true << false;
+        QTest::newRow("3 pass on the last: saving") << int(RUNNING) << 2 << int(PASS) << 0 << 4 << 3 << 0 << 2 << true << true;
+        QTest::newRow("3 fail: stopped, not stored") << int(RUNNING) << 1 << int(FAIL) << 0 << 5 << 1 << 5 << 1 << true << false;
+        QTest::newRow("4 saving: saved") << int(SAVING) << 2 << int(TICK) << 0 << 0 << 3 << 0 << 2 << false << true;
+        QTest::newRow("5 no choice: waits") << int(STOPPED) << 1 << int(TICK) << 0 << 5 << 1 << 5 << 1 << true << false;
+        QTest::newRow("5 Restart Test") << int(STOPPED) << 1 << int(CHOOSE) << 0 << 2 << 1 << 3 << 1 << true << false;
+        QTest::newRow("5 Restart Protocol, every row") << int(STOPPED) << 1 << int(CHOOSE) << 1 << 2 << 0 << 3 << 0 << true << false;
+        QTest::newRow("5 Next Test") << int(STOPPED) << 1 << int(CHOOSE) << 2 << 2 << 1 << 3 << 2 << true << false;
+        QTest::newRow("5 Next Test on the last") << int(STOPPED) << 2 << int(CHOOSE) << 2 << 4 << 2 << 0 << 2 << true << true;
+        QTest::newRow("5 End Protocol") << int(STOPPED) << 1 << int(CHOOSE) << 3 << 4 << 2 << 0 << 1 << true << true;
+        QTest::newRow("5 Abort Protocol") << int(STOPPED) << 1 << int(CHOOSE) << 4 << 0 << 0 << 0 << 1 << false << false;
+        QTest::newRow("6 failed save: waits") << int(FAILED) << 2 << int(TICK) << 0 << 6 << 3 << 6 << 2 << true << false;
+    }
+    void transitions()
+    {
+        QFETCH(int, from);
+        QFETCH(int, step);
+        QFETCH(int, act);
+        QFETCH(int, choice);
+        QFETCH(int, state);
+        QFETCH(int, held);
+        QFETCH(int, nextState);
+        QFETCH(int, nextStep);
+        QFETCH(bool, automatic);
+        QFETCH(bool, saved);
+        Bench &b = *m_bench;
+        bringAll(b, From(from), step);
+        if (QTest::currentTestFailed())
+            return;
+
+        for (unsigned short c = 0; c < 4; ++c) {
+            switch (act) {
+            case STOP_KEY:
+                b.data().m_u8StopKeyPressed[c] = 1;
+                break;
+            case PASS:
+            case FAIL:
+            case PASS_PAST_DURATION:
+                complete(b, c, act != FAIL, act == PASS_PAST_DURATION ? 2 : 0);
+                break;
+            case CHOOSE:
+                b.menu()->vSetChannel(c);
+                b.menu()->showScreen(true);
+                b.menu()->chooseOption(choice);
+                QCOMPARE(b.area.current(), b.summary);
+                break;
+            default:
+                break;
+            }
+        }
+        b.tick();
+        for (int c = 0; c < 4; ++c) {
+            QCOMPARE(int(b.board->getChannelAutoState(c)), state);
+            QCOMPARE(results()->getCurrentTestResultSize(c), held);
+            QCOMPARE(int(b.data().m_u8StopKeyPressed[c]), 0);
+        }
+        b.tick();
+        for (int c = 0; c < 4; ++c) {
+            QCOMPARE(int(b.board->getChannelAutoState(c)), nextState);
+            if (nextStep >= 0)
+                QCOMPARE(b.loadedStep(c), nextStep);
+            QCOMPARE(b.board->getChannelIsAutoMode(c), automatic);
+            QCOMPARE(savedFiles(c), saved ? 1 : 0);
+        }
+        if (act == CHOOSE && choice == AbortFailMenu::END_PROTOCOL) {
+            for (unsigned short c = 0; c < 4; ++c) {
+                QCOMPARE(results()->getCurrentAssetStatus(c), TEST_FAIL);
+                const TestResultElement *last = results()->getTestResultPtr(1, c);
+                QCOMPARE(last->status, TEST_FAIL);
+                QCOMPARE(last->channelId, (unsigned short)(c + 1));
+            }
+        }
+        if (state == 6) {
+            QVERIFY(b.summary->findChild<RotaryEncoderMessageBox *>());
+            QCOMPARE(b.row(3, "ElaspeTime"), QStringLiteral("<font color='red'>Failed</font>"));
+        }
+    }
+
+private:
+    std::unique_ptr<Bench> m_bench;
+};
+
+RONDIX_TEST(TestAutoSequenceEngine)
+#include "tst_AutoSequenceEngine.moc"
