@@ -497,8 +497,10 @@ TestSequenceElement *SummaryManualScreen::currentElement(unsigned short channel,
 {
     TestSequenceElement *element = sequences()->getTestElementPtr(m_testIndex[channel], channel);
     if (!element) {
-        qWarning().noquote() << caller << "no step" << m_testIndex[channel] << "in the sequence of channel"
-                             << channel + 1 << "; the run ends";
+        qWarning().noquote() << caller
+                             << QStringLiteral("no step %1 in the sequence of channel %2; the run ends")
+                                    .arg(m_testIndex[channel])
+                                    .arg(channel + 1);
         endRun(channel);
     }
     return element;

@@ -17,6 +17,7 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
 #include <QTimer>
@@ -105,6 +106,13 @@ struct Bench
         results()->setApplianceData("Make", "Model", "SN", c);
         board->setChannelAutoState(c, Board::AUTO_ASSET_ENTRY);
         emit summary->getAutoModeAssetDetailsScreen()->assetConfirmed(c);
+    }
+
+    // AUTO on the summary with the channel's row selected.
+    void pressAuto(int c)
+    {
+        summary->channelList()->setCurrentRow(c);
+        summary->findChild<QPushButton *>(QStringLiteral("pushButtonAuto"))->click();
     }
 
     int loadedStep(int c) { return data().getTestSetting(c).u32ElapseTimeSetting - stepDuration(c, 0); }
@@ -318,6 +326,217 @@ private slots:
             QVERIFY(b.summary->findChild<RotaryEncoderMessageBox *>());
             QCOMPARE(b.row(3, "ElaspeTime"), QStringLiteral("<font color='red'>Failed</font>"));
         }
+    }
+
+    // Every row shows the same word for a state, row 1's words included.
+    void statusWords_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QString>("word");
+        QTest::newRow("0") << 0 << "<font color='green'>Completed</font>";
+        QTest::newRow("1") << 1 << "<font color='orange'>Asset</font>";
+        QTest::newRow("2") << 2 << "<font color='orange'>Setup</font>";
+        QTest::newRow("3") << 3 << "<font color='orange'>Paused</font>";
+        QTest::newRow("4") << 4 << "<font color='green'>Saving</font>";
+        QTest::newRow("5") << 5 << "<font color='red'>Stopped</font>";
+        QTest::newRow("6") << 6 << "<font color='red'>Failed</font>";
+        QTest::newRow("other") << 7 << "";
+    }
+    void statusWords()
+    {
+        QFETCH(int, state);
+        QFETCH(QString, word);
+        Bench &b = *m_bench;
+        for (unsigned short c = 0; c < 4; ++c) {
+            b.board->setChannelIsAutoMode(c, true);
+            b.board->setChannelAutoState(c, Board::AutoState(state));
+        }
+        b.tick();
+        for (int c = 0; c < 4; ++c) {
+            QCOMPARE(b.row(c, "ElaspeTime"), word);
+            QCOMPARE(b.row(c, "Mode"), QStringLiteral("Auto: "));
+        }
+    }
+
+    // Channels 2 and 4 stopped; the menu opened for channel 2 by AUTO; a tick then
+    // looks at both channels' choices. The operator's choice still acts on channel 2.
+    void menuChoiceStaysWithItsChannel()
+    {
+        Bench &b = *m_bench;
+        for (unsigned short c : {1, 3})
+            b.confirmAsset(c, QStringLiteral("seq%1").arg(c + 1));
+        for (unsigned short c : {1, 3})
+            b.data().m_u8StopKeyPressed[c] = 1;
+        b.tick();
+        QCOMPARE(int(b.board->getChannelAutoState(1)), 5);
+        QCOMPARE(int(b.board->getChannelAutoState(3)), 5);
+
+        b.summary->showScreen(true);
+        b.pressAuto(1);
+        QCOMPARE(b.area.current(), static_cast<QWidget *>(b.menu()));
+        b.tick(); // the menu stays open over the tick
+        b.menu()->chooseOption(AbortFailMenu::ABORT_PROTOCOL);
+        QCOMPARE(b.area.current(), b.summary);
+        b.tick();
+        QCOMPARE(int(b.board->getChannelAutoState(1)), 0);
+        QCOMPARE(int(b.board->getChannelAutoState(3)), 5);
+        b.menu()->vSetChannel(3);
+        QCOMPARE(b.menu()->getOption(), int(AbortFailMenu::NO_OPTION));
+
+        b.pressAuto(3);
+        b.tick();
+        b.menu()->chooseOption(AbortFailMenu::NEXT_TEST);
+        b.tick();
+        QCOMPARE(int(b.board->getChannelAutoState(3)), 2);
+        QCOMPARE(int(b.board->getChannelAutoState(1)), 0);
+    }
+
+    // Two channels wait on user steps: each keeps its own question, answer and value,
+    // and the engine never moves the prompt away from the channel it shows.
+    void userStepsKeptPerChannel()
+    {
+        Bench &b = *m_bench;
+        const auto user = [](const char *text, const char *units) {
+            return [text, units](int, TestSequenceElement *e) {
+                auto *u = static_cast<TestSequenceElementUserTest *>(e);
+                u->testText = text;
+                u->units = units;
+            };
+        };
+        QVERIFY(storeSequence("latch", {0}, user("Door latch", "N")));
+        QVERIFY(storeSequence("alarm", {0}, user("Alarm audible", "")));
+        QVERIFY(storeSequence("flow then user", {1, 0}, [](int i, TestSequenceElement *e) {
+            if (i == 0)
+                static_cast<TestSequenceElementFlowTest *>(e)->limits.flowTarget = 0.0f;
+            else
+                static_cast<TestSequenceElementUserTest *>(e)->testText = "Label legible";
+        }));
+        b.confirmAsset(1, "flow then user");
+        b.confirmAsset(2, "alarm");
+        b.confirmAsset(0, "latch"); // the first step's prompt is shown for channel 1
+        QCOMPARE(b.area.current(), static_cast<QWidget *>(b.prompt()));
+        QCOMPARE(b.prompt()->getChannelId(), (unsigned short)0);
+
+        // Channel 2's flow step passes; its user step is loaded while the prompt shows
+        // channel 1.
+        b.data().m_vecRealTimeData[1].resize(b.data().getTestSetting(1).u32ElapseTimeSetting);
+        b.tick();
+        b.tick();
+        QCOMPARE(int(b.board->getChannelAutoState(1)), 3);
+        QCOMPARE(b.prompt()->getChannelId(), (unsigned short)0);
+        QCOMPARE(b.prompt()->getTestText(0), QStringLiteral("Door latch"));
+        QCOMPARE(b.prompt()->getTestText(1), QStringLiteral("Label legible"));
+        QCOMPARE(b.prompt()->getTestText(2), QStringLiteral("Alarm audible"));
+
+        b.prompt()->answer(TEST_PASS, 12.5);
+        b.prompt()->vSetChannel(2);
+        b.prompt()->answer(TEST_FAIL, 99.0);
+        b.prompt()->vSetChannel(0);
+        b.tick();
+        QCOMPARE(b.prompt()->getChannelId(), (unsigned short)0);
+        QCOMPARE(int(b.board->getChannelAutoState(0)), 4);
+        QCOMPARE(int(b.board->getChannelAutoState(1)), 3); // not answered yet
+        QCOMPARE(int(b.board->getChannelAutoState(2)), 5);
+        QCOMPARE(results()->getCurrentTestResultSize(0), 1);
+        const auto *answer = dynamic_cast<TestResultElementUserTest *>(results()->getTestResultPtr(0, 0));
+        QVERIFY(answer);
+        QCOMPARE(answer->testName, QStringLiteral("Door latch"));
+        QCOMPARE(answer->testUnits, QStringLiteral("N"));
+        QCOMPARE(answer->result, 12.5f);
+        QCOMPARE(answer->status, TEST_PASS);
+        QCOMPARE(answer->channelId, (unsigned short)1);
+        QCOMPARE(results()->getCurrentTestResultSize(2), 0);
+    }
+
+    // A save that fails is shown as failed with a message, never as completed; the
+    // results are kept and AUTO saves them once the save can succeed.
+    void failedSaveReportedAndRetried()
+    {
+        Bench &b = *m_bench;
+        b.confirmAsset(2, "seq3");
+        QVERIFY(b.area.root().writeFile("/mnt/data/testResults", "a file in the folder's place"));
+        for (int i = 0; i < 3; ++i) {
+            complete(b, 2, true);
+            b.tick();
+            if (i < 2)
+                b.tick();
+        }
+        QCOMPARE(int(b.board->getChannelAutoState(2)), 4);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("channel 3 was not saved"));
+        b.tick();
+        QCOMPARE(int(b.board->getChannelAutoState(2)), 6);
+        auto *box = b.summary->findChild<RotaryEncoderMessageBox *>();
+        QVERIFY(box);
+        QVERIFY(box->isVisible());
+        QVERIFY(box->text().contains("channel 3"));
+        b.tick();
+        b.tick();
+        QCOMPARE(b.row(2, "ElaspeTime"), QStringLiteral("<font color='red'>Failed</font>"));
+        QCOMPARE(results()->getCurrentTestResultSize(2), 3);
+        box->close();
+
+        QVERIFY(QFile::remove(TestResultManager::directory()));
+        b.pressAuto(2);
+        QCOMPARE(int(b.board->getChannelAutoState(2)), 4);
+        b.tick();
+        QCOMPARE(int(b.board->getChannelAutoState(2)), 0);
+        QCOMPARE(savedFiles(2), 1);
+    }
+
+    // A sequence without the step the run stands at, and steps of an unknown type, end
+    // the run or store nothing, with a diagnostic; never a crash.
+    void missingAndUnknownSteps()
+    {
+        Bench &b = *m_bench;
+        QVERIFY(sequences()->createNewTestSequence("empty"));
+        QVERIFY(storeSequence("one step", {1}, [](int, TestSequenceElement *) {}));
+
+        // An empty sequence: the run ends at once.
+        QVERIFY(sequences()->openTestSequence("empty", 0));
+        b.board->setChannelAutoState(0, Board::AUTO_ASSET_ENTRY);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("startAutoSequence.*no step 0 .*channel 1"));
+        emit b.summary->getAutoModeAssetDetailsScreen()->assetConfirmed(0);
+        QCOMPARE(int(b.board->getChannelAutoState(0)), 0);
+        b.tick();
+        QVERIFY(!b.board->getChannelIsAutoMode(0));
+
+        // The channel's sequence loses the step about to be set up.
+        b.confirmAsset(1, "seq2");
+        complete(b, 1, true);
+        b.tick();
+        QCOMPARE(int(b.board->getChannelAutoState(1)), 2);
+        QVERIFY(sequences()->openTestSequence("one step", 1));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("setUpCurrentElement.*no step 1 .*channel 2"));
+        b.tick();
+        QCOMPARE(int(b.board->getChannelAutoState(1)), 0);
+
+        // A step of an unknown type at set-up.
+        b.confirmAsset(2, "seq3");
+        complete(b, 2, true);
+        b.tick();
+        sequences()->getTestElementPtr(1, 2)->id = 7;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("startTest.*unknown id"));
+        b.tick();
+        QCOMPARE(int(b.board->getChannelAutoState(2)), 0);
+
+        // End Protocol on a step of an unknown type stores nothing for it.
+        b.confirmAsset(3, "seq4");
+        complete(b, 3, true);
+        b.tick();
+        b.tick();
+        b.data().m_u8StopKeyPressed[3] = 1;
+        b.tick();
+        QCOMPARE(int(b.board->getChannelAutoState(3)), 5);
+        sequences()->getTestElementPtr(1, 3)->id = 7;
+        b.menu()->vSetChannel(3);
+        b.menu()->showScreen(true);
+        b.menu()->chooseOption(AbortFailMenu::END_PROTOCOL);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("createCurrentTestResult.*:: unknown asset type"));
+        b.tick();
+        QCOMPARE(int(b.board->getChannelAutoState(3)), 4);
+        QCOMPARE(results()->getCurrentTestResultSize(3), 1);
+        QVERIFY(!results()->getCurrentTestResult(3));
+        QCOMPARE(results()->getCurrentAssetStatus(3), TEST_FAIL);
     }
 
 private:
