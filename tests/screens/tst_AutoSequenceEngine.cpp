@@ -1,56 +1,13 @@
-#include "AbortFailMenu.h"
-#include "AutoModeAssetDetails.h"
-#include "FlowRateRunningScreen.h"
-#include "InfusionPumpPowerBoardManager.h"
-#include "RotaryEncoderList.h"
+#include "AutoRunBench.h"
 #include "RotaryEncoderMessageBox.h"
-#include "ScreenArea.h"
-#include "SummaryManualScreen.h"
 #include "TestRegistry.h"
-#include "TestResultElementFlowTest.h"
 #include "TestResultElementUserTest.h"
-#include "TestResultManager.h"
 #include "TestSequenceElementFlowTest.h"
 #include "TestSequenceElementUserTest.h"
-#include "TestSequenceManager.h"
-#include "UserTestRunning.h"
 
-#include <QDir>
-#include <QLabel>
-#include <QPushButton>
-#include <QStackedWidget>
-#include <QTest>
-#include <QTimer>
-
-#include <functional>
 #include <memory>
 
 namespace {
-using Board = InfusionPumpPowerBoardManager;
-
-TestSequenceManager *sequences()
-{
-    return TestSequenceManager::getInstance();
-}
-
-TestResultManager *results()
-{
-    return TestResultManager::getInstance();
-}
-
-// A stored sequence of the given element types; fill sets up element i.
-bool storeSequence(const QString &name, const QList<unsigned char> &types,
-                   const std::function<void(int, TestSequenceElement *)> &fill)
-{
-    if (!sequences()->createNewTestSequence(name) || !sequences()->openTestSequence(name))
-        return false;
-    for (int i = 0; i < types.size(); ++i) {
-        sequences()->insertTestElement(types[i], i - 1);
-        fill(i, sequences()->getTestElementPtr(i));
-    }
-    return sequences()->saveCurrentTestSequence();
-}
-
 // Channel c runs three flow steps of 10(c+1), 10(c+1)+1 and 10(c+1)+2 seconds, so the
 // duration loaded on a channel tells which of its steps is set up. Targets of 0 pass.
 int stepDuration(int channel, int step)
@@ -58,85 +15,22 @@ int stepDuration(int channel, int step)
     return 10 * (channel + 1) + step;
 }
 
-QString assetOf(int channel)
-{
-    return QStringLiteral("asset%1").arg(channel + 1);
-}
-
-int savedFiles(int channel)
-{
-    return QDir(TestResultManager::directory())
-        .entryList({assetOf(channel) + QStringLiteral("_*")}, QDir::Files)
-        .size();
-}
-
-// The instrument with the power board on the line and the summary built; the channels'
-// stored results and asset records emptied.
-struct Bench
-{
-    Bench()
-    {
-        board = area.startBoard();
-        summary = new SummaryManualScreen(nullptr, nullptr);
-        for (unsigned short c = 0; c < 4; ++c) {
-            results()->deleteAllTestResults(c);
-            results()->setAssetId(QString(), c);
-        }
-    }
-
-    DataManager &data() { return board->m_DataManager; }
-    AbortFailMenu *menu() const { return area.stack()->findChild<AbortFailMenu *>(); }
-    UserTestRunning *prompt() { return summary->getUserTestScreen(); }
-
-    // Ticks run only when the test asks for them.
-    void holdTicks()
-    {
-        for (QTimer *timer : summary->findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly))
-            timer->stop();
-    }
-    void tick() { summary->fetchData(); }
-
-    // What the asset screen's confirmation leaves behind, then its signal.
-    void confirmAsset(unsigned short c, const QString &sequence)
-    {
-        QVERIFY(sequences()->openTestSequence(sequence, c));
-        results()->deleteAllTestResults(c);
-        results()->setCurrentOverallStatus(TEST_PASS, c);
-        results()->setAssetId(assetOf(c), c);
-        results()->setApplianceData("Make", "Model", "SN", c);
-        board->setChannelAutoState(c, Board::AUTO_ASSET_ENTRY);
-        emit summary->getAutoModeAssetDetailsScreen()->assetConfirmed(c);
-    }
-
-    // AUTO on the summary with the channel's row selected.
-    void pressAuto(int c)
-    {
-        summary->channelList()->setCurrentRow(c);
-        summary->findChild<QPushButton *>(QStringLiteral("pushButtonAuto"))->click();
-    }
-
-    int loadedStep(int c) { return data().getTestSetting(c).u32ElapseTimeSetting - stepDuration(c, 0); }
-    QString row(int c, const char *column)
-    {
-        return summary->findChild<QLabel *>(QStringLiteral("label_Channel_%1_%2").arg(c + 1).arg(column))->text();
-    }
-
-    ScreenArea area;
-    Board *board = nullptr;
-    SummaryManualScreen *summary = nullptr;
-};
-
 // How far the channels are brought before the act of a row.
 enum From { COMPLETED, ASSET_ENTRY, SETUP, RUNNING, SAVING, STOPPED, FAILED };
 // What then happens on every channel before one tick.
 enum Act { TICK, STOP_KEY, PASS, PASS_PAST_DURATION, FAIL, CHOOSE };
+
+int loadedStep(Bench &b, int c)
+{
+    return b.data().getTestSetting(c).u32ElapseTimeSetting - stepDuration(c, 0);
+}
 
 // The current step's history filled to its duration (and beyond) with a verdict set
 // through the step's own limits: a flow target of 0 passes, 100 ml/h average fails
 // against the channel's zero reading.
 void complete(Bench &b, int c, bool pass, int extra = 0)
 {
-    TestSequenceElement *step = sequences()->getTestElementPtr(b.loadedStep(c), c);
+    TestSequenceElement *step = sequences()->getTestElementPtr(loadedStep(b, c), c);
     step->limits.limitType = TestSequencePassFailLimits::AVERAGE_FLOW;
     step->limits.flowTarget = pass ? 0.0f : 100.0f;
     b.data().m_vecRealTimeData[c].resize(b.data().getTestSetting(c).u32ElapseTimeSetting + extra);
@@ -310,7 +204,7 @@ private slots:
         for (int c = 0; c < 4; ++c) {
             QCOMPARE(int(b.board->getChannelAutoState(c)), nextState);
             if (nextStep >= 0)
-                QCOMPARE(b.loadedStep(c), nextStep);
+                QCOMPARE(loadedStep(b, c), nextStep);
             QCOMPARE(b.board->getChannelIsAutoMode(c), automatic);
             QCOMPARE(savedFiles(c), saved ? 1 : 0);
         }
