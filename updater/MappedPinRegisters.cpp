@@ -1,11 +1,12 @@
 #include "MappedPinRegisters.h"
 
 #include "MemoryMap.h"
+#include "UpdaterPath.h"
 
 #include <unistd.h>
 
 MappedPinRegisters::MappedPinRegisters(unsigned physicalBase)
-    : m_MemoryMap(new MemoryMap(QStringLiteral("/dev/mem"), int(::sysconf(_SC_PAGESIZE)), 3,
+    : m_MemoryMap(new MemoryMap(UpdaterPath::path(QStringLiteral("/dev/mem")), int(::sysconf(_SC_PAGESIZE)), 3,
                                 true, qint64(physicalBase)))
 {
 }

@@ -85,6 +85,23 @@ PicProgrammer::~PicProgrammer()
     delete m_PinController;
 }
 
+bool PicProgrammer::holdAllInReset()
+{
+    MemoryMappedPinController pins(PinLines::PinControllerBase);
+    if (!pins.isMapped()) {
+        qDebug() << "holdAllInReset - pin controller not available";
+        return false;
+    }
+    PinLines::holdAllInReset(pins);
+    return true;
+}
+
+void PicProgrammer::releaseAllLines()
+{
+    MemoryMappedPinController pins(PinLines::PinControllerBase);
+    PinLines::releaseAll(pins);
+}
+
 // ---- lines and timing ----
 
 void PicProgrammer::setLine(const PinLines::Line &line, bool high)

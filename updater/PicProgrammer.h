@@ -41,6 +41,14 @@ public:
     explicit PicProgrammer(int picNumber, QObject *parent = nullptr);
     ~PicProgrammer() override;
 
+    // Before a programmer is made: holds all four channel controllers in reset and raises
+    // the ISP-enable line. False, with no line touched, when the pin controller cannot be
+    // reached.
+    static bool holdAllInReset();
+    // After the job, whatever its outcome: every line back to idle, all four controllers
+    // released to run.
+    static void releaseAllLines();
+
     void ev_pic_begin_erase();
     void programPic(const QString &hexFile);
     bool isFinished() const { return m_Finished; }
