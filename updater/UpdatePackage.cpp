@@ -304,11 +304,12 @@ bool UpdatePackage::checkArchive(const QString &archivePath, QString *reason)
     QByteArray in;
     QByteArray out(64 * 1024, Qt::Uninitialized);
     bool streamEnded = false;
+    bool outputFull = false; // the decompressor may hold more output without more input
     bool ok = true;
     bool anyInput = false;
     QString why;
     for (;;) {
-        if (bz.avail_in == 0) {
+        if (bz.avail_in == 0 && !outputFull) {
             in = file.read(64 * 1024);
             if (in.isEmpty())
                 break;
@@ -317,10 +318,13 @@ bool UpdatePackage::checkArchive(const QString &archivePath, QString *reason)
             bz.avail_in = unsigned(in.size());
         }
         if (streamEnded) {
-            // Concatenated streams (parallel compressors write them) continue the archive.
-            BZ2_bzDecompressEnd(&bz);
+            // Concatenated streams (parallel compressors write them) continue the archive;
+            // other bytes after a stream are padding, ignored as bzip2 itself does.
             char *next = bz.next_in;
             const unsigned avail = bz.avail_in;
+            if (avail >= 3 && qstrncmp(next, "BZh", 3) != 0)
+                break;
+            BZ2_bzDecompressEnd(&bz);
             bz = bz_stream{};
             if (BZ2_bzDecompressInit(&bz, 0, 0) != BZ_OK) {
                 ok = false;
@@ -340,14 +344,15 @@ bool UpdatePackage::checkArchive(const QString &archivePath, QString *reason)
             break;
         }
         const qint64 produced = out.size() - qint64(bz.avail_out);
+        outputFull = bz.avail_out == 0;
         if (!checker.feed(out.constData(), produced)) {
             ok = false;
             break;
         }
-        if (rc == BZ_STREAM_END)
+        if (rc == BZ_STREAM_END) {
             streamEnded = true;
-        else if (produced == 0 && bz.avail_in == 0 && file.atEnd())
-            break;
+            outputFull = false;
+        }
     }
     BZ2_bzDecompressEnd(&bz);
     if (ok && (!anyInput || !streamEnded)) {

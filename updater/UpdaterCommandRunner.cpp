@@ -24,8 +24,8 @@ int execute(const QString &program, const QStringList &arguments)
 QString commandLine(const QString &program, const QStringList &arguments)
 {
     static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_./=:,+@%-]+$"));
-    QStringList parts{program};
-    for (const QString &a : arguments) {
+    QStringList parts;
+    for (const QString &a : QStringList{program} + arguments) {
         if (plain.match(a).hasMatch()) {
             parts << a;
         } else {

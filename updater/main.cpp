@@ -5,6 +5,10 @@
 
 int main(int argc, char **argv)
 {
+    // The forms give their text sizes in points for the instrument's display at 72 dots
+    // per inch; at a desktop's 96 the titles and key labels no longer fit their boxes.
+    if (!qEnvironmentVariableIsSet("QT_FONT_DPI"))
+        qputenv("QT_FONT_DPI", "72");
     QApplication app(argc, argv);
     UpdaterStartup::configureSettings();
     UpdaterStartup::applyArguments(app.arguments());

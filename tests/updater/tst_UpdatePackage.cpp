@@ -45,6 +45,16 @@ void UpdatePackageTest::acceptsRealPackage()
     QString why;
     QVERIFY2(UpdatePackage::checkArchive(archive, &why), qPrintable(why));
 
+    // The same archive as two concatenated compressed streams, and with padding after it.
+    const QByteArray tarBytes = tarMember("firmware_update/a", '0', QByteArray(100000, 'a'))
+                                + tarMember("firmware_update/b", '0', "b") + tarEnd();
+    const QString split = dir.filePath("split.tar.bz2");
+    QFile s(split);
+    QVERIFY(s.open(QIODevice::WriteOnly));
+    s.write(bzip2(tarBytes.left(51200)) + bzip2(tarBytes.mid(51200)) + QByteArray(512, '\0'));
+    s.close();
+    QVERIFY2(UpdatePackage::checkArchive(split, &why), qPrintable(why));
+
     // Members under "./" (an archive made with "tar cjf x ./firmware_update"), an inner
     // link and a hard link inside the package, GNU long names and extended headers.
     const QByteArray longName = "firmware_update/" + QByteArray(150, 'n');
