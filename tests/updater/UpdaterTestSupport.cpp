@@ -1,15 +1,18 @@
 #include "UpdaterTestSupport.h"
 
 #include "TempRoot.h"
+#include "UpdaterProgressScreen.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTest>
 
 #include <bzlib.h>
 
@@ -125,6 +128,14 @@ QByteArray bzip2(const QByteArray &data)
     BZ2_bzBuffToBuffCompress(out.data(), &len, const_cast<char *>(data.constData()), unsigned(data.size()), 9, 0, 0);
     out.resize(int(len));
     return out;
+}
+
+std::unique_ptr<UpdaterProgressScreen> progressScreen()
+{
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("TtyHandler: cannot open"));
+    auto screen = std::make_unique<UpdaterProgressScreen>();
+    screen->setWaitTimes(0, 0, 60000);
+    return screen;
 }
 
 void writeSettings(bool picEnable, bool avrEnable, const QString &product)

@@ -5,8 +5,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class QTextEdit;
 class TempRoot;
+class UpdaterProgressScreen;
 
 // Helpers shared by the updater's tests.
 namespace UpdaterTestSupport {
@@ -30,6 +33,10 @@ QByteArray tarMember(const QByteArray &name, char type, const QByteArray &data =
 // Two empty blocks: the end of an archive.
 QByteArray tarEnd();
 QByteArray bzip2(const QByteArray &data);
+
+// A progress screen on a root without a serial line to the ESA boards (its warning is
+// expected), with no pause after a list and no reset hold, so tests run at full speed.
+std::unique_ptr<UpdaterProgressScreen> progressScreen();
 
 // Writes the updater's settings file under the root (after configureSettings()).
 void writeSettings(bool picEnable, bool avrEnable, const QString &product = QString());

@@ -186,9 +186,8 @@ void UpdaterCommandListTest::lines()
     for (const QString &f : packageFiles)
         QVERIFY(root.writeFile("/tmp/firmware_update" + f, "content"));
     root.setCommandScript(script);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("TtyHandler: cannot open"));
-    UpdaterProgressScreen screen;
-    screen.setWaitTimes(0, 0, 60000);
+    const auto screenOwner = progressScreen();
+    UpdaterProgressScreen &screen = *screenOwner;
 
     const bool result = screen.processCommandList(list);
     QCOMPARE(logLines(screen.progressMessageWindow), log + QStringList{"Finalising update, please wait"});
@@ -200,9 +199,8 @@ void UpdaterCommandListTest::systemTypeOutlivesTheList()
 {
     TempRoot root;
     UpdaterStartup::configureSettings();
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("TtyHandler: cannot open"));
-    UpdaterProgressScreen screen;
-    screen.setWaitTimes(0, 0, 60000);
+    const auto screenOwner = progressScreen();
+    UpdaterProgressScreen &screen = *screenOwner;
     QCOMPARE(screen.systemType(), int(UpdaterProgressScreen::SystemNand));
     screen.processCommandList({"SYSTEM:SDCARD"});
     root.clearCommands();
@@ -221,9 +219,8 @@ void UpdaterCommandListTest::picCommandWithoutTarget()
     UpdaterStartup::configureSettings();
     writeSettings(true, false);
     QVERIFY(root.writeFile("/tmp/firmware_update/ch.hex", ":00000001FF\n"));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("TtyHandler: cannot open"));
-    UpdaterProgressScreen screen;
-    screen.setWaitTimes(0, 0, 60000);
+    const auto screenOwner = progressScreen();
+    UpdaterProgressScreen &screen = *screenOwner;
     QVERIFY(!screen.processCommandList({"PIC3:/ch.hex"}));
     QCOMPARE(logLines(screen.progressMessageWindow),
              (QStringList{"Updating PIC 3 with file: /ch.hex", "Erasing PIC: ", "orange|0% ", "red|PIC Erase Error",
@@ -233,20 +230,20 @@ void UpdaterCommandListTest::picCommandWithoutTarget()
     // A programmer that has not finished within the time limit fails the line.
     Pic18Simulator pic1(page, 1);
     pic1.useAsDelaySource();
-    UpdaterProgressScreen late;
-    late.setWaitTimes(0, 0, 0);
-    QVERIFY(!late.processCommandList({"PIC1:/ch.hex"}));
-    QCOMPARE(logLines(late.progressMessageWindow),
+    const auto late = progressScreen();
+    late->setWaitTimes(0, 0, 0);
+    QVERIFY(!late->processCommandList({"PIC1:/ch.hex"}));
+    QCOMPARE(logLines(late->progressMessageWindow),
              (QStringList{"Updating PIC 1 with file: /ch.hex", "Erasing PIC: ", "orange|0% ",
                           "red|Failed - Updating PIC[1] with file /ch.hex", "Finalising update, please wait"}));
 
     // Without a reachable pin controller the line fails before anything is driven.
     page->setMapped(false);
     const int writes = page->writeCount();
-    UpdaterProgressScreen unmapped;
-    unmapped.setWaitTimes(0, 0, 60000);
-    QVERIFY(!unmapped.processCommandList({"PIC2:/ch.hex"}));
-    QCOMPARE(logLines(unmapped.progressMessageWindow),
+    const auto unmapped = progressScreen();
+    unmapped->setWaitTimes(0, 0, 60000);
+    QVERIFY(!unmapped->processCommandList({"PIC2:/ch.hex"}));
+    QCOMPARE(logLines(unmapped->progressMessageWindow),
              (QStringList{"Updating PIC 2 with file: /ch.hex", "red|Failed - Updating PIC[2] with file /ch.hex",
                           "Finalising update, please wait"}));
     QCOMPARE(page->writeCount(), writes);
@@ -258,9 +255,8 @@ void UpdaterCommandListTest::esaPortClosedFailsAtOnce()
     UpdaterStartup::configureSettings();
     writeSettings(false, true);
     QVERIFY(root.writeFile("/tmp/firmware_update/m.bin", "image"));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("TtyHandler: cannot open"));
-    UpdaterProgressScreen screen;
-    screen.setWaitTimes(0, 0, 60000);
+    const auto screenOwner = progressScreen();
+    UpdaterProgressScreen &screen = *screenOwner;
     QVERIFY(!screen.processCommandList({"ESA_M_APP:/m.bin"}));
     QCOMPARE(logLines(screen.progressMessageWindow),
              (QStringList{"Updating ESA Measurement Board Application with file: /m.bin",
@@ -275,8 +271,8 @@ void UpdaterCommandListTest::finalPause()
     // act while it lasts.
     TempRoot root;
     UpdaterStartup::configureSettings();
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("TtyHandler: cannot open"));
-    UpdaterProgressScreen screen;
+    const auto screenOwner = progressScreen();
+    UpdaterProgressScreen &screen = *screenOwner;
     screen.setWaitTimes(300, 0, 60000);
     bool ranDuringPause = false;
     QTimer::singleShot(50, &screen, [&] { ranDuringPause = true; });

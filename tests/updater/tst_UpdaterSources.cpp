@@ -121,9 +121,8 @@ void UpdaterSourcesTest::sources()
     TempRoot root;
     UpdaterStartup::configureSettings();
     root.setCommandScript(script);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("TtyHandler: cannot open"));
-    UpdaterProgressScreen screen;
-    screen.setWaitTimes(0, 0, 60000);
+    const auto screenOwner = progressScreen();
+    UpdaterProgressScreen &screen = *screenOwner;
     screen.setUpdateType(type);
     for (int i = 0; i < presses; ++i)
         screen.F1Clicked();
@@ -138,8 +137,8 @@ void UpdaterSourcesTest::finishedStateReturnsToMainScreen()
     TempRoot root;
     UpdaterStartup::configureSettings();
     root.setCommandScript("1 ^mount");
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("TtyHandler: cannot open"));
-    UpdaterProgressScreen screen;
+    const auto screenOwner = progressScreen();
+    UpdaterProgressScreen &screen = *screenOwner;
     QSignalSpy back(&screen, &UpdaterProgressScreen::requestChangeScreen);
     screen.setUpdateType(2);
     screen.F1Clicked();
@@ -157,8 +156,8 @@ void UpdaterSourcesTest::choosingAgainStartsFresh()
     TempRoot root;
     UpdaterStartup::configureSettings();
     root.setCommandScript("1 ^mount");
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("TtyHandler: cannot open"));
-    UpdaterProgressScreen screen;
+    const auto screenOwner = progressScreen();
+    UpdaterProgressScreen &screen = *screenOwner;
     screen.setUpdateType(1);
     screen.F1Clicked();
     screen.setUpdateType(0);
@@ -239,9 +238,8 @@ void UpdaterSourcesTest::packageRun()
             QVERIFY(root.writeFile("/mnt/update/" + n, archive));
         }
     }
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("TtyHandler: cannot open"));
-    UpdaterProgressScreen screen;
-    screen.setWaitTimes(0, 0, 60000);
+    const auto screenOwner = progressScreen();
+    UpdaterProgressScreen &screen = *screenOwner;
     screen.setUpdateType(2);
     screen.F1Clicked();
 
@@ -266,9 +264,8 @@ void UpdaterSourcesTest::oldPackageFilesNeverUsed()
     QVERIFY(root.writeFile("/tmp/firmware_update/update_config", "SCRIPT:/old.sh\n"));
     QVERIFY(root.writeFile("/tmp/firmware_update/old.sh", "#!/bin/sh\n"));
     QVERIFY(makePackage(root.path("/mnt/update/firmware_update.tar.bz2"), {{"firmware_update/readme", "new"}}));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("TtyHandler: cannot open"));
-    UpdaterProgressScreen screen;
-    screen.setWaitTimes(0, 0, 60000);
+    const auto screenOwner = progressScreen();
+    UpdaterProgressScreen &screen = *screenOwner;
     screen.setUpdateType(2);
     screen.F1Clicked();
     QCOMPARE(lastLine(logLines(screen.progressMessageWindow)),
@@ -289,9 +286,8 @@ void UpdaterSourcesTest::pcRunLeavesDriveEmpty()
     QVERIFY(root.writeFile("/mnt/update/firmware_update/copied.bin", "x"));
     QVERIFY(root.writeFile("/mnt/update/.hidden", "h"));
     QVERIFY(root.writeFile("/mnt/update/sub/file", "s"));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("TtyHandler: cannot open"));
-    UpdaterProgressScreen screen;
-    screen.setWaitTimes(0, 0, 60000);
+    const auto screenOwner = progressScreen();
+    UpdaterProgressScreen &screen = *screenOwner;
     screen.setUpdateType(0);
     screen.F1Clicked();
     root.clearCommands();
