@@ -2,8 +2,17 @@
 
 #include <QApplication>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 int main(int argc, char **argv)
 {
+    // CI may start us without standard input; the first file opened would then become
+    // descriptor 0, and a test that sets descriptor 0 aside would take it away.
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (::fcntl(fd, F_GETFD) == -1)
+            ::open("/dev/null", O_RDWR);
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -1,0 +1,782 @@
+#include "DataManager.h"
+
+#include "ChannelTestSettings.h"
+#include "ChannelTimer.h"
+#include "SettingsConstants.h"
+#include "StreamHelper.h"
+
+#include <QDataStream>
+#include <QDebug>
+#include <QElapsedTimer>
+#include <QSettings>
+
+InfusionPumpPowerBoardManager *DataManager::board = nullptr;
+
+namespace {
+
+// Offset of the first field after the reply header that ends with "EPS".
+constexpr int kReplyHeaderSize = 6;
+// A reply further than this from the last accepted one is taken as stale or garbled.
+constexpr qint32 kMaxElapsedJump = 25;
+// Controller status above which a running channel is measuring (flow, PCA, occlusion...).
+constexpr quint8 kLastNonTestStatus = 2;
+constexpr quint8 kTestTypeOcclusion = 1;
+constexpr quint8 kTestTypePca = 2;
+constexpr quint8 kAutoOccStatusReversing = 5;
+// A raw back-off pressure (tenths of mmHg) must exceed this to be taken.
+constexpr qint16 kMinRawBackOff = 99;
+// Instantaneous flows from here up are spikes, not a peak of the pump.
+constexpr float kPeakFlowCeiling = 2000.0f;
+constexpr double kMinBolusVolume = 0.2;
+constexpr quint8 kHighestTestType = 3;
+
+bool validChannel(unsigned int ch)
+{
+    return ch < unsigned(DataManager::CHANNEL_COUNT);
+}
+
+} // namespace
+
+#define CHECK_CHANNEL(ch, ...)                                                                    \
+    do {                                                                                          \
+        if (!validChannel(ch)) {                                                                  \
+            qWarning() << Q_FUNC_INFO << "channel out of bounds" << (ch);                         \
+            return __VA_ARGS__;                                                                   \
+        }                                                                                         \
+    } while (0)
+
+DataManager::DataManager(QObject *parent) : QObject(parent)
+{
+    {
+        QSettings settings(settingsPath(), QSettings::NativeFormat);
+        m_currentPressureUnits = PRESSURE_UNITS(
+            qBound(int(UNITS_MMHG), settings.value(SETTINGS_KEY_PRESSURE_UNITS, 0).toInt(),
+                   int(UNITS_KPA)));
+    }
+    for (unsigned short ch = 0; ch < CHANNEL_COUNT; ++ch) {
+        resetTestData(ch);
+        m_TestSetting[ch].u8TestTypeSetting = 0;
+        m_TestSetting[ch].fFlowRateSetting = 100.0f;
+        m_TestSetting[ch].s16BackPressureSetting = 0;
+        m_TestSetting[ch].u32ElapseTimeSetting = 900;
+        m_TestSetting[ch].u16SamplingWindowSetting = 30;
+        m_TestSetting[ch].u8ScrollingItem = 0;
+        m_PCATestSetting[ch].fBasalFlowRateSetting = 10.0f;
+        m_PCATestSetting[ch].fBolusVolumeSetting = 0;
+        m_PCATestSetting[ch].fTotalVolumeSetting = 0;
+        m_PCATestSetting[ch].fLoadingDose = 0;
+        m_PCATestSetting[ch].u32ElapseTimeSetting = 900;
+        m_PCATestSetting[ch].u16SamplingWindowSetting = 10;
+        m_OcclusionTestSetting[ch].u8InfusionPumpType = 0;
+        m_ManualPassFailLimits[ch] = TestSequencePassFailLimits();
+        m_ManualPassFailLimits[ch].limitType = TestSequencePassFailLimits::AVERAGE_FLOW;
+        m_TestData[ch].u8PIC_Status = 0;
+    }
+    vRestoreTestSetting();
+    connect(this, &DataManager::checkStatus, this, &DataManager::statusProcessor);
+}
+
+DataManager::~DataManager() = default;
+
+qint64 DataManager::msecsNow() const
+{
+    static QElapsedTimer clock;
+    if (!clock.isValid())
+        clock.start();
+    return clock.elapsed();
+}
+
+// ---------------------------------------------------------------------------------------
+// Live data
+
+void DataManager::vStoreTestData(const TestData &testData)
+{
+    const int ch = testData.m_channel;
+    if (ch < 0 || !validChannel(unsigned(ch))) {
+        qWarning() << Q_FUNC_INFO << "channel out of bounds" << ch;
+        return;
+    }
+
+    QDataStream in(testData.m_data);
+    StreamHelper::setup(in);
+    in.skipRawData(kReplyHeaderSize);
+    // Fields missing from a short reply read as 0.
+    quint8 testType = 0, status = 0, autoOccStatus = 0;
+    qint16 rawPressure = 0, rawPeak = 0, rawBackOff = 0;
+    quint32 elapsed = 0, rawVolume = 0, rawInstant = 0, rawAverage = 0;
+    quint16 revolution = 0;
+    in >> testType >> status >> rawPressure >> elapsed >> rawVolume >> revolution >> rawInstant
+        >> rawAverage >> rawPeak >> autoOccStatus >> rawBackOff;
+
+    const qint32 jump = qint32(elapsed - m_u32LastElapseTime[ch]);
+    if (jump < 0 || jump > kMaxElapsedJump)
+        return;
+
+    INFUSION_PUMP_TEST_DATA &record = m_TestData[ch];
+    m_u32LastElapseTime[ch] = elapsed;
+    record.s16Pressure = qint16(rawPressure / 10);
+    record.u32ElapseTime = elapsed;
+    record.u8TestType = testType;
+    record.s16Pressure_Peak = qint16(rawPeak / 10);
+    record.u8PIC_Status = status;
+    emit checkStatus(PicStatusData(ch, status));
+
+    const qint32 endTime = testType == kTestTypePca ? m_PCATestSetting[ch].u32ElapseTimeSetting
+                                                    : m_TestSetting[ch].u32ElapseTimeSetting;
+
+    if (m_u8TestRunningFlag[ch] != 1 || status <= kLastNonTestStatus) {
+        if (testType == kTestTypePca)
+            Pca_State[ch] = BOLUS_IDLE;
+        stopCriteria[ch] = false;
+        return;
+    }
+
+    if (testType == kTestTypeOcclusion) {
+        // Only an auto-reversing pump ends the test by itself: it reports status 5 and
+        // then relieves the line, which shows as a negative pressure.
+        if (m_OcclusionTestSetting[ch].u8InfusionPumpType != 0
+            && record.u8AutoOccStatus == kAutoOccStatusReversing && record.s16Pressure < 0
+            && elapsed != 0) {
+            m_u32OcclusionStopTime[ch] = elapsed;
+            endTest(ch);
+            m_bOcclusionTestComplete[ch] = 1;
+        }
+    } else if (elapsed >= quint32(endTime)) {
+        endTest(ch);
+    }
+
+    record.fVolume = float(rawVolume) / 1000.0f;
+    record.u16Revolution = revolution;
+    record.fFlowRate_Ave = float(rawAverage) / 1000.0f;
+    record.u8AutoOccStatus = autoOccStatus;
+    if (rawBackOff > kMinRawBackOff)
+        record.s16Pressure_BackOff = qint16(rawBackOff / 10);
+
+    const float instant = float(rawInstant) / 1000.0f;
+    record.fFlowRate_Instant = instant;
+    if (testType == kTestTypePca) {
+        runBolusDetector(ch, instant, record.fVolume);
+    } else if (elapsed <= m_TestSetting[ch].u16SamplingWindowSetting) {
+        record.fFlowRate_Peak = instant;
+        record.fFlowRate_Min = instant;
+    } else {
+        if (instant > record.fFlowRate_Peak && instant < kPeakFlowCeiling)
+            record.fFlowRate_Peak = instant;
+        if (instant < record.fFlowRate_Min)
+            record.fFlowRate_Min = instant;
+    }
+
+    if (m_u32RemoteControl != 0 && !stopCriteria[ch] && elapsed != 0)
+        storeFullRecord(ch);
+
+    switch (m_TestSetting[ch].u8TestTypeSetting) {
+    case 0:
+        stopCriteria[ch] = m_vecFullTestData[ch].size() == m_TestSetting[ch].u32ElapseTimeSetting;
+        break;
+    case kTestTypeOcclusion:
+        stopCriteria[ch] = m_bOcclusionTestComplete[ch] != 0;
+        break;
+    case kTestTypePca:
+        stopCriteria[ch] =
+            m_vecFullTestData[ch].size() == m_PCATestSetting[ch].u32ElapseTimeSetting;
+        break;
+    default:
+        break;
+    }
+
+    storeSample(ch);
+}
+
+void DataManager::endTest(int ch)
+{
+    emit stopPump(ch);
+    emit prime(ch);
+    m_u8TestRunningFlag[ch] = 0;
+    m_u32LastElapseTime[ch] = 0;
+}
+
+// Entry i holds the record of second i + 1; seconds skipped by the poll are filled with
+// copies of the newest record. An elapsed time below the length (a controller restarted
+// its count) cuts the history back rather than growing it without end.
+void DataManager::storeFullRecord(int ch)
+{
+    QVector<INFUSION_PUMP_TEST_DATA> &history = m_vecFullTestData[ch];
+    const INFUSION_PUMP_TEST_DATA &record = m_TestData[ch];
+    const qint64 elapsed = record.u32ElapseTime;
+    for (qint64 gap = elapsed - history.size(); gap > 1; --gap) {
+        INFUSION_PUMP_TEST_DATA fill = record;
+        fill.u32ElapseTime = quint32(elapsed - gap + 1);
+        history.append(fill);
+    }
+    if (history.size() >= elapsed)
+        history.resize(int(elapsed - 1));
+    history.append(record);
+}
+
+void DataManager::storeSample(int ch)
+{
+    QVector<INFUSION_PUMP_REAL_TIME_DATA> &history = m_vecRealTimeData[ch];
+    const INFUSION_PUMP_TEST_DATA &record = m_TestData[ch];
+    const qint64 elapsed = record.u32ElapseTime;
+    if (elapsed == 0 || elapsed <= history.size())
+        return;
+    INFUSION_PUMP_REAL_TIME_DATA sample;
+    sample.s16Pressure = record.s16Pressure;
+    sample.u32ElapseTime = record.u32ElapseTime;
+    sample.fVolume = record.fVolume;
+    sample.fFlowRate_Instant = record.fFlowRate_Instant;
+    sample.fFlowRate_Ave = record.fFlowRate_Ave;
+    for (qint64 gap = elapsed - history.size(); gap > 1; --gap) {
+        INFUSION_PUMP_REAL_TIME_DATA fill = sample;
+        fill.u32ElapseTime = quint32(elapsed - gap + 1);
+        history.append(fill);
+    }
+    history.append(sample);
+}
+
+void DataManager::runBolusDetector(int ch, float instantFlow, float volume)
+{
+    const double flow = instantFlow;
+    const double basal = m_PCATestSetting[ch].fBasalFlowRateSetting;
+    switch (Pca_State[ch]) {
+    case BOLUS_IDLE:
+        if (flow > 2 * basal) {
+            Pca_State[ch] = BOLUS_RISING;
+            m_bolusStartMs[ch] = msecsNow();
+            fVolume_PCA_Start[ch] = volume;
+        }
+        break;
+    case BOLUS_RISING:
+        if (flow < 2 * basal)
+            Pca_State[ch] = BOLUS_IDLE;
+        else if (flow > 3 * basal)
+            Pca_State[ch] = BOLUS_ACTIVE;
+        break;
+    case BOLUS_ACTIVE:
+        if (flow <= 2 * basal) {
+            Pca_State[ch] = BOLUS_ENDED;
+            if (double(volume) - double(fVolume_PCA_Start[ch]) >= kMinBolusVolume)
+                recordBolus(ch, volume);
+        }
+        break;
+    default:
+        Pca_State[ch] = BOLUS_IDLE;
+        break;
+    }
+}
+
+void DataManager::recordBolus(int ch, float volume)
+{
+    INFUSION_PUMP_TEST_DATA &record = m_TestData[ch];
+    PCA_TEST_DATA &bolus = record.Pca_Test_Data;
+    fVolume_PCA_End[ch] = volume;
+    bolus.u16BolusCount += 1;
+    const qint64 now = msecsNow();
+    const qint64 ms = m_bolusStartMs[ch] < 0 ? 0 : qMax<qint64>(0, now - m_bolusStartMs[ch]);
+    m_bolusStartMs[ch] = now;
+    bolus.u32BolusDuration = quint32(ms / 1000);
+    bolus.fVolume_Bolus = fVolume_PCA_End[ch] - fVolume_PCA_Start[ch];
+    // A bolus shorter than a second has no measurable rate; 0 keeps inf out of the
+    // averages and the stored results.
+    bolus.fFlowRate_Bolus = bolus.u32BolusDuration == 0
+        ? 0.0f
+        : float(bolus.fVolume_Bolus / bolus.u32BolusDuration * 3600.0);
+    const quint16 count = bolus.u16BolusCount;
+    m_fBolusVolumeSum[ch] += bolus.fVolume_Bolus;
+    record.fVolume_Bolus_Ave = m_fBolusVolumeSum[ch] / count;
+    m_fBolusFlowRateSum[ch] += bolus.fFlowRate_Bolus;
+    record.fFlowRate_Bolus_Ave = m_fBolusFlowRateSum[ch] / count;
+    m_u32BolusDurationSum[ch] += bolus.u32BolusDuration;
+    record.u32BolusDuration_Ave = m_u32BolusDurationSum[ch] / count;
+    m_listPcaTestData[ch].append(bolus);
+}
+
+void DataManager::resetBolusDetector(int ch)
+{
+    Pca_State[ch] = BOLUS_IDLE;
+    fVolume_PCA_Start[ch] = 0;
+    fVolume_PCA_End[ch] = 0;
+    m_bolusStartMs[ch] = -1;
+}
+
+INFUSION_PUMP_TEST_DATA DataManager::getTestData(unsigned short ch) const
+{
+    CHECK_CHANNEL(ch, INFUSION_PUMP_TEST_DATA());
+    return m_TestData[ch];
+}
+
+void DataManager::resetTestData(unsigned short ch)
+{
+    CHECK_CHANNEL(ch);
+    resetBolusDetector(ch);
+    m_u8TestRunningFlag[ch] = 0;
+    m_fBolusVolumeSum[ch] = 0;
+    m_fBolusFlowRateSum[ch] = 0;
+    m_u32BolusDurationSum[ch] = 0;
+    m_u32WaitingForPacket[ch] = 0;
+    m_u32IndexSent[ch] = 0;
+    const quint8 status = m_TestData[ch].u8PIC_Status;
+    m_TestData[ch] = INFUSION_PUMP_TEST_DATA();
+    m_TestData[ch].u8PIC_Status = status;
+    m_listPcaTestData[ch].clear();
+    m_vecRealTimeData[ch].clear();
+    m_u32OcclusionStopTime[ch] = 0;
+    m_u16OcclusionStopped[ch] = 0;
+    m_u8StopKeyPressed[ch] = 0;
+    m_bOcclusionTestComplete[ch] = 0;
+    m_u32LastElapseTime[ch] = 0;
+}
+
+void DataManager::clearAccumulators(unsigned short ch)
+{
+    CHECK_CHANNEL(ch);
+    m_fBolusVolumeSum[ch] = 0;
+    m_fBolusFlowRateSum[ch] = 0;
+    m_u32BolusDurationSum[ch] = 0;
+    INFUSION_PUMP_TEST_DATA &record = m_TestData[ch];
+    record.fVolume_Bolus_Ave = 0;
+    record.fFlowRate_Bolus_Ave = 0;
+    record.u32BolusDuration_Ave = 0;
+    record.Pca_Test_Data.u16BolusCount = 0;
+    record.s16Pressure_BackOff = 0;
+}
+
+void DataManager::vSetTestRunningFlag(const PicRunningData &running)
+{
+    const int ch = running.m_iChannel;
+    if (ch < 0 || !validChannel(unsigned(ch))) {
+        qWarning() << Q_FUNC_INFO << "channel out of bounds" << ch;
+        return;
+    }
+    m_u8TestRunningFlag[ch] = running.m_u8Running;
+    if (running.m_u8Running == 0)
+        m_u32LastElapseTime[ch] = 0;
+    else
+        resetBolusDetector(ch); // a new test must not inherit a half-seen bolus
+}
+
+unsigned char DataManager::vGetTestRunningFlag(unsigned short ch) const
+{
+    CHECK_CHANNEL(ch, 0);
+    return m_u8TestRunningFlag[ch];
+}
+
+void DataManager::setOcclusionTestcomplete(unsigned short ch, bool complete)
+{
+    CHECK_CHANNEL(ch);
+    m_bOcclusionTestComplete[ch] = complete ? 1 : 0;
+}
+
+bool DataManager::getOcclusionTestComplete(unsigned short ch) const
+{
+    CHECK_CHANNEL(ch, false);
+    return m_bOcclusionTestComplete[ch] != 0;
+}
+
+quint16 DataManager::getPCATestDataCount(unsigned short ch) const
+{
+    CHECK_CHANNEL(ch, 0);
+    return quint16(m_listPcaTestData[ch].size());
+}
+
+PCA_TEST_DATA DataManager::getPCATestData_History(unsigned short ch, unsigned short n) const
+{
+    CHECK_CHANNEL(ch, PCA_TEST_DATA());
+    if (n < 1 || n > m_listPcaTestData[ch].size())
+        return PCA_TEST_DATA();
+    return m_listPcaTestData[ch].at(n - 1);
+}
+
+QString DataManager::getPICStatusString(unsigned short ch) const
+{
+    CHECK_CHANNEL(ch, QStringLiteral("UNKNOWN"));
+    static const char *const names[] = {"PIC_IDLE", "PIC_MOTOR_ERROR", "PIC_PRIME_MODE",
+                                        "PIC_FLOW_RATE", "PIC_PCA", "PIC_OCC",
+                                        "PIC_DRAIN", "PIC_MAX"};
+    const quint8 status = m_TestData[ch].u8PIC_Status;
+    return status < 8 ? QString::fromLatin1(names[status]) : QStringLiteral("UNKNOWN");
+}
+
+void DataManager::vResetPCA_AverageParameter(unsigned short ch)
+{
+    CHECK_CHANNEL(ch);
+    INFUSION_PUMP_TEST_DATA &record = m_TestData[ch];
+    record.Pca_Test_Data = PCA_TEST_DATA();
+    record.fVolume_Bolus_Ave = 0;
+    record.fFlowRate_Bolus_Ave = 0;
+    record.u32BolusDuration_Ave = 0;
+    m_fBolusVolumeSum[ch] = 0;
+    m_fBolusFlowRateSum[ch] = 0;
+    m_u32BolusDurationSum[ch] = 0;
+    m_listPcaTestData[ch].clear();
+}
+
+void DataManager::vResetOcclusionTimer(unsigned short ch)
+{
+    CHECK_CHANNEL(ch);
+    m_TestData[ch].u32OcclusionTime = 0;
+    m_TestData[ch].u8AutoOccStatus = 0;
+    m_TestData[ch].s16Pressure_BackOff = 0;
+}
+
+void DataManager::vOcclusionTestTimer()
+{
+    const auto *timer = qobject_cast<const ChannelTimer *>(sender());
+    if (!timer)
+        return;
+    const unsigned short ch = timer->getChannel_Id();
+    CHECK_CHANNEL(ch);
+    m_TestData[ch].u32OcclusionTime += 1;
+}
+
+void DataManager::statusProcessor(const PicStatusData &)
+{
+}
+
+unsigned int DataManager::getWaitingForPacket(unsigned int ch) const
+{
+    CHECK_CHANNEL(ch, 0);
+    return m_u32WaitingForPacket[ch];
+}
+
+void DataManager::setWaitingForPacket(unsigned int ch, unsigned int value)
+{
+    CHECK_CHANNEL(ch);
+    m_u32WaitingForPacket[ch] = value;
+}
+
+unsigned int DataManager::getIndexSent(unsigned int ch) const
+{
+    CHECK_CHANNEL(ch, 0);
+    return m_u32IndexSent[ch];
+}
+
+void DataManager::setIndexSent(unsigned int ch, unsigned int value)
+{
+    CHECK_CHANNEL(ch);
+    m_u32IndexSent[ch] = value;
+}
+
+// ---------------------------------------------------------------------------------------
+// Test settings and limits
+
+INFUSION_PUMP_SETTING DataManager::getTestSetting(unsigned short ch) const
+{
+    CHECK_CHANNEL(ch, INFUSION_PUMP_SETTING());
+    return m_TestSetting[ch];
+}
+
+INFUSION_PUMP_PCA_SETTING DataManager::getPCATestSetting(unsigned short ch) const
+{
+    CHECK_CHANNEL(ch, INFUSION_PUMP_PCA_SETTING());
+    return m_PCATestSetting[ch];
+}
+
+unsigned char DataManager::getOcclusionTestSetting(unsigned short ch) const
+{
+    CHECK_CHANNEL(ch, 0);
+    return m_OcclusionTestSetting[ch].u8InfusionPumpType;
+}
+
+void DataManager::vSetTestSetting_Type(unsigned short ch, unsigned short type)
+{
+    CHECK_CHANNEL(ch);
+    m_TestSetting[ch].u8TestTypeSetting = quint8(type & 0xFF);
+}
+
+void DataManager::vSetTestSetting_FlowRate(unsigned short ch, float rate)
+{
+    CHECK_CHANNEL(ch);
+    m_TestSetting[ch].fFlowRateSetting = rate;
+}
+
+void DataManager::vSetTestSetting_BackPressure(unsigned short ch, short pressure)
+{
+    CHECK_CHANNEL(ch);
+    m_TestSetting[ch].s16BackPressureSetting = pressure;
+}
+
+void DataManager::vSetTestSetting_ElapseTime(unsigned short ch, int seconds)
+{
+    CHECK_CHANNEL(ch);
+    m_TestSetting[ch].u32ElapseTimeSetting = seconds;
+}
+
+void DataManager::vSetTestSetting_WindowSize(unsigned short ch, unsigned short seconds)
+{
+    CHECK_CHANNEL(ch);
+    m_TestSetting[ch].u16SamplingWindowSetting = seconds;
+}
+
+void DataManager::vSetTestSetting_ScrollingItem(unsigned short ch, unsigned char item)
+{
+    CHECK_CHANNEL(ch);
+    m_TestSetting[ch].u8ScrollingItem = item;
+}
+
+void DataManager::vSetPCABasalFlowRate(unsigned short ch, float rate)
+{
+    CHECK_CHANNEL(ch);
+    m_PCATestSetting[ch].fBasalFlowRateSetting = rate;
+}
+
+void DataManager::vSetPCABolusVolume(unsigned short ch, float volume)
+{
+    CHECK_CHANNEL(ch);
+    m_PCATestSetting[ch].fBolusVolumeSetting = volume;
+}
+
+void DataManager::vSetPCATotalVolume(unsigned short ch, float volume)
+{
+    CHECK_CHANNEL(ch);
+    m_PCATestSetting[ch].fTotalVolumeSetting = volume;
+}
+
+void DataManager::vSetPCATestSetting_LoadingDose(unsigned short ch, float volume)
+{
+    CHECK_CHANNEL(ch);
+    m_PCATestSetting[ch].fLoadingDose = volume;
+}
+
+void DataManager::vSetPCATestSetting_ElapseTime(unsigned short ch, int seconds)
+{
+    CHECK_CHANNEL(ch);
+    m_PCATestSetting[ch].u32ElapseTimeSetting = seconds;
+}
+
+void DataManager::vSetOcclusionInfusionPumpType(unsigned short ch, unsigned char type)
+{
+    CHECK_CHANNEL(ch);
+    m_OcclusionTestSetting[ch].u8InfusionPumpType = type;
+}
+
+TestSequencePassFailLimits DataManager::getManualPassFailLimits(unsigned short ch) const
+{
+    CHECK_CHANNEL(ch, TestSequencePassFailLimits());
+    return m_ManualPassFailLimits[ch];
+}
+
+void DataManager::setManualPassFailLimits(unsigned short ch,
+                                          const TestSequencePassFailLimits &limits)
+{
+    CHECK_CHANNEL(ch);
+    m_ManualPassFailLimits[ch] = limits;
+}
+
+void DataManager::clearManualPassFailLimits(unsigned short ch)
+{
+    CHECK_CHANNEL(ch);
+    m_ManualPassFailLimits[ch] = TestSequencePassFailLimits();
+}
+
+// ---------------------------------------------------------------------------------------
+// Settings file
+
+void DataManager::vRestoreTestSetting()
+{
+    QSettings settings(settingsPath(), QSettings::NativeFormat);
+    for (int n = 0; n < CHANNEL_COUNT; ++n) {
+        TestSequencePassFailLimits limits;
+        QDataStream in(settings.value(ChannelTestSettings::manualTestLimits(n), QByteArray())
+                           .toByteArray());
+        StreamHelper::setup(in);
+        in >> limits;
+        m_ManualPassFailLimits[n] = limits;
+
+        INFUSION_PUMP_SETTING &flow = m_TestSetting[n];
+        // A hand-edited or damaged file must not give a test type no screen knows.
+        flow.u8TestTypeSetting = quint8(qMin<uint>(
+            settings.value(ChannelTestSettings::testTypeSetting(n), 0).toUInt(),
+            kHighestTestType));
+        flow.fFlowRateSetting = settings.value(ChannelTestSettings::flowRateSetting(n), 100).toFloat();
+        flow.s16BackPressureSetting =
+            qint16(settings.value(ChannelTestSettings::backPressureSetting(n), 0).toInt());
+        flow.u32ElapseTimeSetting =
+            settings.value(ChannelTestSettings::elapseTimeSetting(n), 900).toInt();
+        flow.u8ScrollingItem =
+            quint8(settings.value(ChannelTestSettings::scrollingItemSetting(n), 0).toInt());
+        flow.u16SamplingWindowSetting =
+            quint16(settings.value(ChannelTestSettings::windowSizeSetting(n), 30).toInt());
+
+        INFUSION_PUMP_PCA_SETTING &pca = m_PCATestSetting[n];
+        pca.fBasalFlowRateSetting =
+            settings.value(ChannelTestSettings::PCABasalFlowRateSetting(n), 10).toFloat();
+        pca.fBolusVolumeSetting =
+            settings.value(ChannelTestSettings::PCABolusVolumeSetting(n), 0).toFloat();
+        pca.fTotalVolumeSetting =
+            settings.value(ChannelTestSettings::PCATotalVolumeSetting(n), 0).toFloat();
+        // The PCA window shares the flow window's key.
+        pca.u16SamplingWindowSetting =
+            quint16(settings.value(ChannelTestSettings::windowSizeSetting(n), 10).toInt());
+        pca.u32ElapseTimeSetting =
+            settings.value(ChannelTestSettings::PCAElapseTimeSetting(n), 900).toInt();
+        pca.fLoadingDose = settings.value(ChannelTestSettings::PCALoadingDoseSetting(n), 0).toFloat();
+
+        m_OcclusionTestSetting[n].u8InfusionPumpType = quint8(
+            settings.value(ChannelTestSettings::occlusionInfusionPumpTypeSetting(n), 0).toInt());
+    }
+}
+
+void DataManager::vSaveCurrentSetting(unsigned short ch)
+{
+    CHECK_CHANNEL(ch);
+    const INFUSION_PUMP_SETTING &flow = m_TestSetting[ch];
+    QSettings settings(settingsPath(), QSettings::NativeFormat);
+    settings.setValue(ChannelTestSettings::testTypeSetting(ch), int(flow.u8TestTypeSetting));
+    settings.setValue(ChannelTestSettings::flowRateSetting(ch), QVariant(flow.fFlowRateSetting));
+    settings.setValue(ChannelTestSettings::backPressureSetting(ch), int(flow.s16BackPressureSetting));
+    settings.setValue(ChannelTestSettings::elapseTimeSetting(ch), int(flow.u32ElapseTimeSetting));
+    settings.setValue(ChannelTestSettings::windowSizeSetting(ch), int(flow.u16SamplingWindowSetting));
+    settings.setValue(ChannelTestSettings::scrollingItemSetting(ch), int(flow.u8ScrollingItem));
+    settings.sync();
+}
+
+void DataManager::vSavePCACurrentSetting(unsigned short ch)
+{
+    CHECK_CHANNEL(ch);
+    const INFUSION_PUMP_PCA_SETTING &pca = m_PCATestSetting[ch];
+    QSettings settings(settingsPath(), QSettings::NativeFormat);
+    settings.setValue(ChannelTestSettings::testTypeSetting(ch),
+                      int(m_TestSetting[ch].u8TestTypeSetting));
+    settings.setValue(ChannelTestSettings::PCABasalFlowRateSetting(ch),
+                      QVariant(pca.fBasalFlowRateSetting));
+    settings.setValue(ChannelTestSettings::PCABolusVolumeSetting(ch),
+                      QVariant(pca.fBolusVolumeSetting));
+    settings.setValue(ChannelTestSettings::PCATotalVolumeSetting(ch),
+                      QVariant(pca.fTotalVolumeSetting));
+    settings.setValue(ChannelTestSettings::PCAElapseTimeSetting(ch), int(pca.u32ElapseTimeSetting));
+    settings.setValue(ChannelTestSettings::PCALoadingDoseSetting(ch), QVariant(pca.fLoadingDose));
+    settings.sync();
+}
+
+void DataManager::vSaveOcclusionCurrentSetting(unsigned short ch)
+{
+    CHECK_CHANNEL(ch);
+    QSettings settings(settingsPath(), QSettings::NativeFormat);
+    settings.setValue(ChannelTestSettings::testTypeSetting(ch),
+                      int(m_TestSetting[ch].u8TestTypeSetting));
+    settings.setValue(ChannelTestSettings::occlusionInfusionPumpTypeSetting(ch),
+                      int(m_OcclusionTestSetting[ch].u8InfusionPumpType));
+    settings.sync();
+}
+
+void DataManager::vSaveTestLimits(unsigned short ch)
+{
+    CHECK_CHANNEL(ch);
+    QByteArray blob;
+    {
+        QDataStream out(&blob, QIODevice::WriteOnly);
+        StreamHelper::setup(out);
+        out << m_ManualPassFailLimits[ch];
+    }
+    QSettings settings(settingsPath(), QSettings::NativeFormat);
+    settings.setValue(ChannelTestSettings::manualTestLimits(ch), blob);
+}
+
+namespace {
+void saveString(const QString &key, const QString &value)
+{
+    QSettings settings(settingsPath(), QSettings::NativeFormat);
+    settings.setValue(key, value);
+}
+
+QString loadString(const QString &key, const QString &defaultValue)
+{
+    QSettings settings(settingsPath(), QSettings::NativeFormat);
+    return settings.value(key, defaultValue).toString();
+}
+} // namespace
+
+void DataManager::vSaveSerialNum(const QString &serial)
+{
+    saveString(SETTINGS_KEY_SERIAL_NUM, serial);
+}
+
+QString DataManager::vLoadSerialNum() const
+{
+    return loadString(SETTINGS_KEY_SERIAL_NUM, QStringLiteral("XXX-XXXX"));
+}
+
+void DataManager::vSaveDateFormat(const QString &format)
+{
+    saveString(SETTINGS_KEY_DATE_FORMAT, format);
+}
+
+QString DataManager::vLoadDateFormat() const
+{
+    return loadString(SETTINGS_KEY_DATE_FORMAT, QStringLiteral("dd.MM.yyyy"));
+}
+
+void DataManager::vSaveTimeFormat(const QString &format)
+{
+    saveString(SETTINGS_KEY_TIME_FORMAT, format);
+}
+
+QString DataManager::vLoadTimeFormat() const
+{
+    return loadString(SETTINGS_KEY_TIME_FORMAT, QStringLiteral("hh:mm:ss ap"));
+}
+
+// ---------------------------------------------------------------------------------------
+// Pressure units
+
+namespace {
+// Factor from mmHg to each unit, in unit order.
+constexpr double kUnitFactor[] = {1.0, 0.0193367747, 0.00133322368, 0.133322368};
+} // namespace
+
+void DataManager::setPressureUnits(PRESSURE_UNITS unit)
+{
+    if (unit < UNITS_MMHG || unit > UNITS_KPA) {
+        qWarning() << Q_FUNC_INFO << "Unknown pressure unit" << int(unit);
+        return;
+    }
+    m_currentPressureUnits = unit;
+    QSettings settings(settingsPath(), QSettings::NativeFormat);
+    settings.setValue(SETTINGS_KEY_PRESSURE_UNITS, int(unit));
+}
+
+QString DataManager::getPressureUnitString(PRESSURE_UNITS unit)
+{
+    switch (unit) {
+    case UNITS_MMHG:
+        return tr("mmHg");
+    case UNITS_PSI:
+        return tr("PSI");
+    case UNITS_BAR:
+        return tr("Bar");
+    case UNITS_KPA:
+        return tr("kPa");
+    }
+    return QString();
+}
+
+QStringList DataManager::getPressureUnitsList()
+{
+    return {getPressureUnitString(UNITS_MMHG), getPressureUnitString(UNITS_PSI),
+            getPressureUnitString(UNITS_BAR), getPressureUnitString(UNITS_KPA)};
+}
+
+float DataManager::getPressureValue(float mmHg) const
+{
+    if (m_currentPressureUnits <= UNITS_MMHG || m_currentPressureUnits > UNITS_KPA)
+        return mmHg;
+    return float(double(mmHg) * kUnitFactor[m_currentPressureUnits]);
+}
+
+DataManager::PRESSURE_UNIT_DETAILS DataManager::getPressureUnitDetails() const
+{
+    PRESSURE_UNIT_DETAILS details;
+    int unit = m_currentPressureUnits;
+    if (unit < UNITS_MMHG || unit > UNITS_KPA) {
+        qWarning() << Q_FUNC_INFO << "Unknown m_currentPressureUnits" << unit;
+        unit = UNITS_MMHG; // the mmHg range, with no unit name to show
+    } else {
+        details.unitName = getPressureUnitString(PRESSURE_UNITS(unit));
+    }
+    details.maxValue = float(600.0 * kUnitFactor[unit]);
+    details.minValue = float(-200.0 * kUnitFactor[unit]);
+    details.stepValue = unit == UNITS_MMHG ? 1.0f : 0.01f;
+    details.decimals = unit == UNITS_MMHG ? 0 : 2;
+    return details;
+}

@@ -1,0 +1,231 @@
+#include "DataManager.h"
+#include "TempRoot.h"
+#include "TestRegistry.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+const char *const kIni = "/mnt/data/kovinta.ini";
+}
+
+class TestDataManagerSettings : public QObject
+{
+    Q_OBJECT
+private slots:
+    void emptyFileGivesDefaults()
+    {
+        TempRoot root;
+        DataManager dm;
+        for (unsigned short ch = 0; ch < 4; ++ch) {
+            const INFUSION_PUMP_SETTING flow = dm.getTestSetting(ch);
+            QCOMPARE(int(flow.u8TestTypeSetting), 0);
+            QCOMPARE(flow.fFlowRateSetting, 100.0f);
+            QCOMPARE(flow.u32ElapseTimeSetting, 900);
+            QCOMPARE(int(flow.u16SamplingWindowSetting), 30);
+            QCOMPARE(int(flow.s16BackPressureSetting), 0);
+            QCOMPARE(int(flow.u8ScrollingItem), 0);
+            const INFUSION_PUMP_PCA_SETTING pca = dm.getPCATestSetting(ch);
+            QCOMPARE(pca.fBasalFlowRateSetting, 10.0f);
+            QCOMPARE(int(pca.u16SamplingWindowSetting), 10);
+            QCOMPARE(pca.u32ElapseTimeSetting, 900);
+            QCOMPARE(pca.fBolusVolumeSetting, 0.0f);
+            QCOMPARE(int(dm.getOcclusionTestSetting(ch)), 0);
+            const TestSequencePassFailLimits limits = dm.getManualPassFailLimits(ch);
+            QCOMPARE(limits.limitType, 0u);
+            QCOMPARE(limits.flowTarget, 0.0f);
+        }
+        QCOMPARE(dm.getPressureUnits(), DataManager::UNITS_MMHG);
+        QCOMPARE(dm.vLoadSerialNum(), QString("XXX-XXXX"));
+        QCOMPARE(dm.vLoadDateFormat(), QString("dd.MM.yyyy"));
+        QCOMPARE(dm.vLoadTimeFormat(), QString("hh:mm:ss ap"));
+        QVERIFY(!QFileInfo::exists(root.path(kIni)));
+    }
+
+    void savedSettingsHaveTheFileFormAndSurviveARestart()
+    {
+        TempRoot root;
+        {
+            DataManager dm;
+            dm.vSetTestSetting_Type(1, 2);
+            dm.vSetTestSetting_FlowRate(1, 100.0f);
+            dm.vSetTestSetting_BackPressure(1, -150);
+            dm.vSetTestSetting_ElapseTime(1, 3600);
+            dm.vSetTestSetting_WindowSize(1, 45);
+            dm.vSetTestSetting_ScrollingItem(1, 2);
+            dm.vSetPCABasalFlowRate(1, 2.5f);
+            dm.vSetPCABolusVolume(1, 0.5f);
+            dm.vSetPCATotalVolume(1, 20.0f);
+            dm.vSetPCATestSetting_LoadingDose(1, 1.0f);
+            dm.vSetPCATestSetting_ElapseTime(1, 1800);
+            dm.vSetOcclusionInfusionPumpType(1, 1);
+            TestSequencePassFailLimits limits;
+            limits.limitType = 2;
+            limits.flowTarget = 1.5f;
+            limits.flowUpperPct = 10;
+            limits.flowLowerPct = 5;
+            dm.setManualPassFailLimits(1, limits);
+            dm.vSaveCurrentSetting(1);
+            dm.vSavePCACurrentSetting(1);
+            dm.vSaveOcclusionCurrentSetting(1);
+            dm.vSaveTestLimits(1);
+            dm.setPressureUnits(DataManager::UNITS_BAR);
+            dm.vSaveSerialNum("AB-1234");
+            dm.vSaveDateFormat("MM.dd.yyyy");
+            dm.vSaveTimeFormat("hh:mm:ss");
+        }
+        // Floats are variants of the single-precision type (id 135 in the stored form,
+        // four big-endian bytes), as the instrument's toolkit wrote them.
+        QCOMPARE(QString::fromLatin1(root.readFile(kIni)),
+                 QString::fromLatin1(
+                     "[General]\n"
+                     "Date_format=MM.dd.yyyy\n"
+                     "PressureUnits=2\n"
+                     "Serial_num=AB-1234\n"
+                     "Time_format=hh:mm:ss\n"
+                     "\n"
+                     "[channel_1]\n"
+                     "back_pressure=-150\n"
+                     "basal_flow_rate=@Variant(\\0\\0\\0\\x87@ \\0\\0)\n"
+                     "bolus_volume=@Variant(\\0\\0\\0\\x87?\\0\\0\\0)\n"
+                     "elapse_time=3600\n"
+                     "flow_rate=@Variant(\\0\\0\\0\\x87\\x42\\xc8\\0\\0)\n"
+                     "infusion_pump_type=1\n"
+                     "loading_dose=@Variant(\\0\\0\\0\\x87?\\x80\\0\\0)\n"
+                     "manualTestLimits=@ByteArray(\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\x5\\0\\0\\0\\0\\0"
+                     "\\0\\xf8?\\x2\\n\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0)\n"
+                     "pca_elapse_time=1800\n"
+                     "scrolling_item=2\n"
+                     "test_type=2\n"
+                     "total_volume=@Variant(\\0\\0\\0\\x87\\x41\\xa0\\0\\0)\n"
+                     "window_size=45\n"));
+
+        DataManager restarted;
+        const INFUSION_PUMP_SETTING flow = restarted.getTestSetting(1);
+        QCOMPARE(int(flow.u8TestTypeSetting), 2);
+        QCOMPARE(flow.fFlowRateSetting, 100.0f);
+        QCOMPARE(int(flow.s16BackPressureSetting), -150);
+        QCOMPARE(flow.u32ElapseTimeSetting, 3600);
+        QCOMPARE(int(flow.u16SamplingWindowSetting), 45);
+        QCOMPARE(int(flow.u8ScrollingItem), 2);
+        const INFUSION_PUMP_PCA_SETTING pca = restarted.getPCATestSetting(1);
+        QCOMPARE(pca.fBasalFlowRateSetting, 2.5f);
+        QCOMPARE(pca.fBolusVolumeSetting, 0.5f);
+        QCOMPARE(pca.fTotalVolumeSetting, 20.0f);
+        QCOMPARE(pca.fLoadingDose, 1.0f);
+        QCOMPARE(pca.u32ElapseTimeSetting, 1800);
+        QCOMPARE(int(pca.u16SamplingWindowSetting), 45); // shares the flow window key
+        QCOMPARE(int(restarted.getOcclusionTestSetting(1)), 1);
+        const TestSequencePassFailLimits limits = restarted.getManualPassFailLimits(1);
+        QCOMPARE(limits.limitType, 2u);
+        QCOMPARE(limits.flowTarget, 1.5f);
+        QCOMPARE(int(limits.flowUpperPct), 10);
+        QCOMPARE(int(limits.flowLowerPct), 5);
+        QCOMPARE(restarted.getPressureUnits(), DataManager::UNITS_BAR);
+        QCOMPARE(restarted.vLoadSerialNum(), QString("AB-1234"));
+        QCOMPARE(restarted.vLoadDateFormat(), QString("MM.dd.yyyy"));
+        QCOMPARE(restarted.vLoadTimeFormat(), QString("hh:mm:ss"));
+        // Other channels keep their defaults.
+        QCOMPARE(restarted.getPCATestSetting(0).fBasalFlowRateSetting, 10.0f);
+    }
+
+    // A hand-edited or damaged file must not leave a type or unit no screen handles.
+    void storedValuesAreClamped_data()
+    {
+        QTest::addColumn<QByteArray>("testType");
+        QTest::addColumn<QByteArray>("units");
+        QTest::addColumn<int>("expectedType");
+        QTest::addColumn<int>("expectedUnits");
+        QTest::newRow("in range") << QByteArray("3") << QByteArray("3") << 3 << 3;
+        QTest::newRow("too high") << QByteArray("7") << QByteArray("9") << 3 << 3;
+        QTest::newRow("a byte beyond") << QByteArray("256") << QByteArray("4") << 3 << 3;
+        QTest::newRow("negative") << QByteArray("-1") << QByteArray("-4") << 0 << 0;
+    }
+    void storedValuesAreClamped()
+    {
+        QFETCH(QByteArray, testType);
+        QFETCH(QByteArray, units);
+        QFETCH(int, expectedType);
+        QFETCH(int, expectedUnits);
+        TempRoot root;
+        root.writeFile(kIni, "[General]\nPressureUnits=" + units + "\n\n[channel_2]\ntest_type="
+                                 + testType + "\n");
+        DataManager dm;
+        QCOMPARE(int(dm.getTestSetting(2).u8TestTypeSetting), expectedType);
+        QCOMPARE(int(dm.getPressureUnits()), expectedUnits);
+        QVERIFY(!dm.getPressureUnitDetails().unitName.isEmpty());
+    }
+
+    void pressureUnits_data()
+    {
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<float>("hundredMmHg");
+        QTest::addColumn<float>("maxValue");
+        QTest::addColumn<float>("minValue");
+        QTest::addColumn<float>("step");
+        QTest::addColumn<int>("decimals");
+        QTest::newRow("mmHg") << 0 << "mmHg" << 100.0f << 600.0f << -200.0f << 1.0f << 0;
+        QTest::newRow("PSI") << 1 << "PSI" << 1.93367747f << 11.602065f << -3.8673549f << 0.01f << 2;
+        QTest::newRow("Bar") << 2 << "Bar" << 0.133322368f << 0.79993421f << -0.26664475f << 0.01f
+                             << 2;
+        QTest::newRow("kPa") << 3 << "kPa" << 13.3322368f << 79.993423f << -26.664474f << 0.01f << 2;
+    }
+    void pressureUnits()
+    {
+        QFETCH(int, unit);
+        QFETCH(QString, name);
+        QFETCH(float, hundredMmHg);
+        QFETCH(float, maxValue);
+        QFETCH(float, minValue);
+        QFETCH(float, step);
+        QFETCH(int, decimals);
+        TempRoot root;
+        DataManager dm;
+        dm.setPressureUnits(DataManager::PRESSURE_UNITS(unit));
+        QCOMPARE(dm.getPressureValue(100.0f), hundredMmHg);
+        QCOMPARE(DataManager::getPressureUnitString(DataManager::PRESSURE_UNITS(unit)), name);
+        const DataManager::PRESSURE_UNIT_DETAILS details = dm.getPressureUnitDetails();
+        QCOMPARE(details.unitName, name);
+        QCOMPARE(details.maxValue, maxValue);
+        QCOMPARE(details.minValue, minValue);
+        QCOMPARE(details.stepValue, step);
+        QCOMPARE(details.decimals, decimals);
+        QCOMPARE(QString::fromLatin1(root.readFile(kIni)),
+                 QString("[General]\nPressureUnits=%1\n").arg(unit));
+    }
+
+    void unknownPressureUnitIsRefused()
+    {
+        TempRoot root;
+        DataManager dm;
+        dm.setPressureUnits(DataManager::UNITS_PSI);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Unknown pressure unit 7"));
+        dm.setPressureUnits(DataManager::PRESSURE_UNITS(7));
+        QCOMPARE(dm.getPressureUnits(), DataManager::UNITS_PSI);
+        QCOMPARE(DataManager::getPressureUnitString(DataManager::PRESSURE_UNITS(7)), QString());
+        QCOMPARE(DataManager::getPressureUnitsList(),
+                 QStringList({"mmHg", "PSI", "Bar", "kPa"}));
+    }
+
+    void clearedLimitsAreAllZero()
+    {
+        TempRoot root;
+        DataManager dm;
+        QCOMPARE(dm.getManualPassFailLimits(0).limitType, 0u); // restored: no blob
+        TestSequencePassFailLimits limits;
+        limits.limitType = 1;
+        limits.upperPressure = 300;
+        limits.bolusTarget = 1;
+        dm.setManualPassFailLimits(0, limits);
+        dm.clearManualPassFailLimits(0);
+        const TestSequencePassFailLimits cleared = dm.getManualPassFailLimits(0);
+        QCOMPARE(cleared.limitType, 0u);
+        QCOMPARE(cleared.upperPressure, 0.0f);
+        QCOMPARE(cleared.bolusTarget, 0.0f);
+    }
+};
+
+RONDIX_TEST(TestDataManagerSettings)
+#include "tst_DataManagerSettings.moc"

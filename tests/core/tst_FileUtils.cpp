@@ -1,0 +1,117 @@
+#include "FileUtils.h"
+#include "TestRegistry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStorageInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+namespace {
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(content);
+}
+} // namespace
+
+class TestFileUtils : public QObject
+{
+    Q_OBJECT
+private slots:
+    void removeDirRemovesHiddenAndNestedButNeverFollowsLinks()
+    {
+        QTemporaryDir tmp;
+        const QString tree = tmp.path() + "/tree";
+        const QString outside = tmp.path() + "/outside";
+        writeFile(tree + "/.hidden", "h");
+        writeFile(tree + "/a/b/deep.txt", "deep");
+        writeFile(tree + "/a/.hiddenDir/x", "x");
+        writeFile(outside + "/keep.txt", "keep");
+        QVERIFY(QFile::link(outside, tree + "/linkToOutside"));
+        QVERIFY(QFile::link(tmp.path() + "/nowhere", tree + "/dangling"));
+
+        QCOMPARE(FileUtils::dirSize(tree), quint64(1 + 4 + 1));
+        QVERIFY(FileUtils::removeDir(tree));
+        QVERIFY(!QFileInfo::exists(tree));
+        QVERIFY(QFileInfo::exists(outside + "/keep.txt"));
+
+        // A link given as the tree itself goes, its target stays.
+        QVERIFY(QFile::link(outside, tmp.path() + "/topLink"));
+        QVERIFY(FileUtils::removeDir(tmp.path() + "/topLink"));
+        QVERIFY(!QFileInfo(tmp.path() + "/topLink").isSymLink());
+        QVERIFY(QFileInfo::exists(outside + "/keep.txt"));
+    }
+
+    void removeDirContentsKeepsTheDirectory()
+    {
+        QTemporaryDir tmp;
+        writeFile(tmp.path() + "/d/.h", "1");
+        writeFile(tmp.path() + "/d/sub/f", "2");
+        QVERIFY(FileUtils::removeDirContents(tmp.path() + "/d"));
+        QVERIFY(QDir(tmp.path() + "/d").exists());
+        QVERIFY(QDir(tmp.path() + "/d").isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System
+                                                | QDir::NoDotAndDotDot));
+
+        QVERIFY(FileUtils::removeDirContents(tmp.path() + "/missing"));
+        QVERIFY(FileUtils::removeDir(tmp.path() + "/missing"));
+        QVERIFY(!QFileInfo::exists(tmp.path() + "/missing"));
+        QCOMPARE(FileUtils::dirSize(tmp.path() + "/missing"), quint64(0));
+    }
+
+    void removeStopsAtTheFirstFailure()
+    {
+        if (::geteuid() == 0)
+            QSKIP("permissions do not stop root");
+        QTemporaryDir tmp;
+        const QString locked = tmp.path() + "/d/locked";
+        writeFile(locked + "/f", "1");
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
+        QVERIFY(!FileUtils::removeDir(tmp.path() + "/d"));
+        QVERIFY(QFileInfo::exists(locked + "/f"));
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    void dirUsageReportsTheFileSystem()
+    {
+        QTemporaryDir tmp;
+        double total = -1, available = -1;
+        QVERIFY(FileUtils::dirUsage(tmp.path(), total, available));
+        const QStorageInfo info(tmp.path());
+        QCOMPARE(total, double(info.bytesTotal()));
+        QVERIFY(available > 0 && available <= total);
+
+        total = available = -7;
+        QVERIFY(!FileUtils::dirUsage(tmp.path() + "/missing", total, available));
+        QCOMPARE(total, -7.0);
+        QCOMPARE(available, -7.0);
+    }
+
+    void makeValidName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("typical") << "ward 3/b (new)" << "ward_3b_new";
+        QTest::newRow("all dropped") << "`~!@#$%^&*()+=|:;<>,?/{}'\"[]\\x" << "x";
+        QTest::newRow("dots and hyphens stay") << "a.b-c d" << "a.b-c_d";
+        QTest::newRow("nothing left") << "/?*" << "_";
+        QTest::newRow("empty") << "" << "_";
+        QTest::newRow("dot") << "." << "_";
+        QTest::newRow("dot dot via slash") << "/.." << "__";
+        QTest::newRow("three dots") << "..." << "...";
+    }
+    void makeValidName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, expected);
+        FileUtils::makeValidName(name);
+        QCOMPARE(name, expected);
+    }
+};
+
+RONDIX_TEST(TestFileUtils)
+#include "tst_FileUtils.moc"
