@@ -114,17 +114,23 @@ void PicProgrammer::vGeneralDelay(PIC_DELAY kind)
     PicDelay::wait(delayNanoseconds(kind));
 }
 
-void PicProgrammer::vWriteCmd(unsigned char cmd)
+void PicProgrammer::vClockBits(unsigned int bits, int count)
 {
-    setLine(PinLines::ProgrammingData, false);
-    setLine(PinLines::ProgrammingClock, false);
-    for (int i = 0; i < 4; ++i) {
-        setLine(PinLines::ProgrammingData, (cmd >> i) & 1);
+    // Least significant bit first; the target takes each bit as the clock falls.
+    for (int i = 0; i < count; ++i) {
+        setLine(PinLines::ProgrammingData, (bits >> i) & 1);
         setLine(PinLines::ProgrammingClock, true);
         vGeneralDelay(ClockHalfPeriod);
         setLine(PinLines::ProgrammingClock, false);
         vGeneralDelay(ClockHalfPeriod);
     }
+}
+
+void PicProgrammer::vWriteCmd(unsigned char cmd)
+{
+    setLine(PinLines::ProgrammingData, false);
+    setLine(PinLines::ProgrammingClock, false);
+    vClockBits(cmd, 4);
     setLine(PinLines::ProgrammingData, false);
     setLine(PinLines::ProgrammingClock, false);
     vGeneralDelay(AfterCommand);
@@ -135,13 +141,7 @@ void PicProgrammer::vWriteByte(unsigned char b)
     setLine(PinLines::ProgrammingData, false);
     setLine(PinLines::ProgrammingClock, false);
     vGeneralDelay(ClockHalfPeriod);
-    for (int i = 0; i < 8; ++i) {
-        setLine(PinLines::ProgrammingData, (b >> i) & 1);
-        setLine(PinLines::ProgrammingClock, true);
-        vGeneralDelay(ClockHalfPeriod);
-        setLine(PinLines::ProgrammingClock, false);
-        vGeneralDelay(ClockHalfPeriod);
-    }
+    vClockBits(b, 8);
     setLine(PinLines::ProgrammingClock, false);
     setLine(PinLines::ProgrammingData, false);
     vGeneralDelay(AfterOperandByte);
@@ -203,12 +203,7 @@ void PicProgrammer::vProgramFlashCmd()
     setLine(PinLines::ProgrammingClock, false);
     setLine(PinLines::ProgrammingData, false);
     vGeneralDelay(ClockHalfPeriod);
-    for (int i = 0; i < 3; ++i) {
-        setLine(PinLines::ProgrammingClock, true);
-        vGeneralDelay(ClockHalfPeriod);
-        setLine(PinLines::ProgrammingClock, false);
-        vGeneralDelay(ClockHalfPeriod);
-    }
+    vClockBits(0, 3);
     setLine(PinLines::ProgrammingClock, true);
     vGeneralDelay(ProgrammingTime);
     setLine(PinLines::ProgrammingClock, false);

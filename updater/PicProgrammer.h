@@ -80,6 +80,7 @@ private:
 
     void setLine(const PinLines::Line &line, bool high);
     void vGeneralDelay(PIC_DELAY kind);
+    void vClockBits(unsigned int bits, int count);
     void vWriteCmd(unsigned char cmd);
     void vWriteByte(unsigned char b);
     void vWriteOperand(unsigned short operand);

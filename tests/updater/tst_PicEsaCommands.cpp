@@ -1,5 +1,6 @@
 #include "EsaBootLoaderSim.h"
 #include "HostPinPage.h"
+#include "IntelHexText.h"
 #include "Pic18Simulator.h"
 #include "PtyPair.h"
 #include "TempRoot.h"
@@ -46,21 +47,6 @@ struct CommandBench
     std::unique_ptr<UpdaterProgressScreen> screen;
 };
 
-QByteArray hexFor(const QByteArray &image)
-{
-    QByteArray text;
-    for (int a = 0; a < image.size(); a += 16) {
-        QByteArray rec;
-        const QByteArray data = image.mid(a, 16);
-        rec.append(char(data.size())).append(char(a >> 8)).append(char(a)).append('\0').append(data);
-        quint8 sum = 0;
-        for (char c : rec)
-            sum += quint8(c);
-        rec.append(char(-sum));
-        text += ':' + rec.toHex().toUpper() + "\r\n";
-    }
-    return text + ":00000001FF\r\n";
-}
 } // namespace
 
 class TestPicEsaCommands : public QObject
@@ -77,7 +63,7 @@ private slots:
         QByteArray io;
         for (int i = 0; i < 300; ++i)
             io.append(char(i * 3));
-        bench.root.writeFile("/tmp/firmware_update/ch3.hex", hexFor(image));
+        bench.root.writeFile("/tmp/firmware_update/ch3.hex", intelHexText(image, "\r\n"));
         bench.root.writeFile("/tmp/firmware_update/io.bin", io);
 
         QVERIFY(bench.screen->processCommandList({"PIC3:/ch3.hex", "ESA_IO_APP:/io.bin"}));
@@ -112,7 +98,7 @@ private slots:
     {
         CommandBench bench;
         bench.page->setMapped(false);
-        bench.root.writeFile("/tmp/firmware_update/ch3.hex", hexFor(QByteArray(32, '\x01')));
+        bench.root.writeFile("/tmp/firmware_update/ch3.hex", intelHexText(QByteArray(32, '\x01')));
         bench.root.writeFile("/tmp/firmware_update/m.eep", QByteArray(64, '\x02'));
         QVERIFY(!bench.screen->processCommandList({"PIC3:/ch3.hex", "ESA_M_EEP:/m.eep"}));
         QCOMPARE(bench.page->writeCount(), 0);
@@ -127,7 +113,7 @@ private slots:
     {
         CommandBench bench;
         bench.screen->setWaitTimes(0, 0, 0);
-        bench.root.writeFile("/tmp/firmware_update/ch3.hex", hexFor(QByteArray(32, '\x01')));
+        bench.root.writeFile("/tmp/firmware_update/ch3.hex", intelHexText(QByteArray(32, '\x01')));
         QVERIFY(!bench.screen->processCommandList({"PIC3:/ch3.hex"}));
         QVERIFY(bench.linesIdle());
         QCOMPARE(bench.pic.state(), Pic18Simulator::Running);

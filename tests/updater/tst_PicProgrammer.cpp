@@ -1,5 +1,5 @@
 #include "HostPinPage.h"
-#include "IntelHexFile.h"
+#include "IntelHexText.h"
 #include "Pic18Simulator.h"
 #include "PicDelay.h"
 #include "PicProgrammer.h"
@@ -33,23 +33,6 @@ QString writeFile(const QTemporaryDir &dir, const QByteArray &text)
     f.open(QIODevice::WriteOnly);
     f.write(text);
     return path;
-}
-
-// Data records of 16 bytes (the usual tool-chain layout) for an image at address 0.
-QByteArray hexImage(const QByteArray &image)
-{
-    QByteArray text = ":020000040000FA\n";
-    for (int a = 0; a < image.size(); a += 16) {
-        QByteArray rec;
-        const QByteArray data = image.mid(a, 16);
-        rec.append(char(data.size())).append(char(a >> 8)).append(char(a)).append('\0').append(data);
-        quint8 sum = 0;
-        for (char c : rec)
-            sum += quint8(c);
-        rec.append(char(-sum));
-        text += ':' + rec.toHex().toUpper() + '\n';
-    }
-    return text + ":00000001FF\n";
 }
 
 void runJob(PicProgrammer &programmer, const QString &hexPath)
@@ -137,7 +120,7 @@ private slots:
         for (int i = 0; i < 3000; ++i)
             image.append(char(i * 7 + 3));
         QTemporaryDir dir;
-        const QString path = writeFile(dir, hexImage(image));
+        const QString path = writeFile(dir, intelHexText(image));
 
         PicProgrammer programmer(3);
         QSignalSpy erased(&programmer, &PicProgrammer::eraseNextBlock);
@@ -188,9 +171,9 @@ private slots:
         QSignalSpy errors(&programmer, &PicProgrammer::eraseError);
         if (fault == 4) {
             // 0x0005 gets 0x00: the stuck bit reads back as 0x01.
-            programmer.programPic(writeFile(dir, hexImage(QByteArray(16, '\0'))));
+            programmer.programPic(writeFile(dir, intelHexText(QByteArray(16, '\0'))));
         } else {
-            runJob(programmer, writeFile(dir, hexImage(QByteArray(16, '\0'))));
+            runJob(programmer, writeFile(dir, intelHexText(QByteArray(16, '\0'))));
         }
         QVERIFY(programmer.isFinished());
         QVERIFY(!programmer.isProgrammed());
