@@ -567,10 +567,10 @@ int UpdaterProgressScreen::updatePic(int pic, const QString &file)
     PicProgrammer *programmer = m_PicProgrammer;
     const bool finished = waitUntil([programmer] { return programmer->isFinished(); }, m_PicLimitMs);
     const bool programmed = finished && programmer->isProgrammed();
-    if (!finished) {
+    if (!finished)
         qDebug() << "PIC" << pic << "programming timed out";
-        delete m_PicProgrammer;
-    }
+    // The job is over either way; its programmer (and its hold on the pin page) goes.
+    delete m_PicProgrammer;
     // No controller is left in reset or in programming mode, whatever the outcome.
     PicProgrammer::releaseAllLines();
     return programmed ? 0 : -1;
