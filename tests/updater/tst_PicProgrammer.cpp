@@ -239,6 +239,24 @@ private slots:
         QVERIFY(!bench.pic.violations().isEmpty());
     }
 
+    void deviceNames_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("4620") << 0x0C07 << "PIC18F4620 version 7" << true;
+        QTest::newRow("4680") << 0x0E81 << "PIC18F4680 version 1" << false;
+        QTest::newRow("4682") << 0x2742 << "PIC18F4682 version 2" << false;
+        QTest::newRow("4685") << 0x277F << "PIC18F4685 version 31" << false;
+        QTest::newRow("unknown") << 0x1234 << "Unknown PIC: 4660" << false;
+    }
+    void deviceNames()
+    {
+        QFETCH(int, id);
+        QTEST(PicProgrammer::pGetPicIdStr(static_cast<unsigned short>(id)), "name");
+        QTEST(PicProgrammer::u8ValidPicId(static_cast<unsigned short>(id)), "valid");
+    }
+
     void realWaitsLastAtLeastTheirTime()
     {
         PicDelay::setSource({});
