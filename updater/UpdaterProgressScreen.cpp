@@ -52,6 +52,12 @@ UpdaterProgressScreen::UpdaterProgressScreen(QWidget *parent, Qt::WindowFlags fl
     m_EsaDownload = new EsaDownload(m_EsaTty, this);
 }
 
+UpdaterProgressScreen::~UpdaterProgressScreen()
+{
+    // The programmer of the latest PIC command has no parent.
+    delete m_PicProgrammer;
+}
+
 void UpdaterProgressScreen::setWaitTimes(int finalPauseMs, int resetHoldMs, int picLimitMs)
 {
     m_FinalPauseMs = finalPauseMs;

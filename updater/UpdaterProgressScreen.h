@@ -28,6 +28,7 @@ public:
     enum { SystemSdCard = 0, SystemNand = 1, SystemUnknown = 2 };
 
     explicit UpdaterProgressScreen(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
+    ~UpdaterProgressScreen() override;
 
     // Carries out the lines of a command list; true when no line failed.
     bool processCommandList(QStringList lines);

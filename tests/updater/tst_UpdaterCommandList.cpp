@@ -24,6 +24,7 @@ private slots:
     void picCommandWithoutTarget();
     void esaPortClosedFailsAtOnce();
     void finalPause();
+    void progressReplacesOnlyTheLastLine();
 };
 
 static const QString App = QStringLiteral("/usr/local/Trolltech/Qt-Target-version-optimised/Rondix");
@@ -281,6 +282,25 @@ void UpdaterCommandListTest::finalPause()
     QVERIFY(screen.processCommandList({"SYSTEM:NAND"}));
     QVERIFY(t.elapsed() >= 300);
     QVERIFY(ranDuringPause);
+}
+
+void UpdaterCommandListTest::progressReplacesOnlyTheLastLine()
+{
+    TempRoot root;
+    UpdaterStartup::configureSettings();
+    const auto screenOwner = progressScreen();
+    UpdaterProgressScreen &screen = *screenOwner;
+    screen.blockErased(7); // on an empty log the percentage is the only line
+    QCOMPARE(logLines(screen.progressMessageWindow), QStringList{"orange|7%"});
+    screen.blockErased(99);
+    QCOMPARE(logLines(screen.progressMessageWindow), QStringList{"orange|99%"});
+    screen.picEraseComplete();
+    screen.picLineProgrammed(5);
+    screen.picLineProgrammed(100);
+    QCOMPARE(logLines(screen.progressMessageWindow),
+             (QStringList{"orange|99%", "PIC Erase Complete", "Programming PIC: ", "orange|100%"}));
+    screen.picEraseError();
+    QCOMPARE(logLines(screen.progressMessageWindow).mid(4), (QStringList{"red|PIC Erase Error", "red| "}));
 }
 
 RONDIX_TEST(UpdaterCommandListTest)
