@@ -14,6 +14,6 @@ QDebug operator<<(QDebug debug, const INFUSION_PUMP_OCCLUSION_SETTING &data)
 {
     QDebugStateSaver saver(debug);
     debug.nospace() << "INFUSION_PUMP_OCCLUSION_SETTING {\n"
-                    << "u8InfusionPumpType: " << data.u8InfusionPumpType << "\n}";
+                    << "u8InfusionPumpType: " << int(data.u8InfusionPumpType) << "\n}";
     return debug;
 }

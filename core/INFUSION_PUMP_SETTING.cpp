@@ -26,7 +26,7 @@ QDebug operator<<(QDebug debug, const INFUSION_PUMP_SETTING &data)
                     << "s16BackPressureSetting: " << data.s16BackPressureSetting << "\n"
                     << "u16SamplingWindowSetting: " << data.u16SamplingWindowSetting << "\n"
                     << "u32ElapseTimeSetting: " << data.u32ElapseTimeSetting << "\n"
-                    << "u8ScrollingItem: " << data.u8ScrollingItem << "\n"
-                    << "u8TestTypeSetting: " << data.u8TestTypeSetting << "\n}";
+                    << "u8ScrollingItem: " << int(data.u8ScrollingItem) << "\n"
+                    << "u8TestTypeSetting: " << int(data.u8TestTypeSetting) << "\n}";
     return debug;
 }

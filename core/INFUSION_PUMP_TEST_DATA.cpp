@@ -56,8 +56,8 @@ QDebug operator<<(QDebug debug, const INFUSION_PUMP_TEST_DATA &data)
                     << "u32BolusDuration_Ave = " << data.u32BolusDuration_Ave << "\n"
                     << "u32ElapseTime = " << data.u32ElapseTime << "\n"
                     << "u32OcclusionTime = " << data.u32OcclusionTime << "\n"
-                    << "u8AutoOccStatus = " << data.u8AutoOccStatus << "\n"
-                    << "u8PIC_Status = " << data.u8PIC_Status << "\n"
-                    << "u8TestType = " << data.u8TestType << "\n}";
+                    << "u8AutoOccStatus = " << int(data.u8AutoOccStatus) << "\n"
+                    << "u8PIC_Status = " << int(data.u8PIC_Status) << "\n"
+                    << "u8TestType = " << int(data.u8TestType) << "\n}";
     return debug;
 }

@@ -170,13 +170,13 @@ void PowerBoardManager::sendPowerBoardCommand(QByteArray command)
 {
     m_tx_message_buffer = packetiseMessageBuffer(command, m_tx_sequence);
     m_tx_pending = true;
-    m_tx_timer->start(RETRANSMIT_MS);
+    m_tx_timer->start();
     m_port->sendByteArray(m_tx_message_buffer);
 }
 
 void PowerBoardManager::reSendPowerBoardCommand()
 {
-    m_tx_timer->start(RETRANSMIT_MS);
+    m_tx_timer->start();
     m_port->sendByteArray(m_tx_message_buffer);
 }
 

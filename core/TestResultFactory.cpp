@@ -44,3 +44,14 @@ bool TestResultFactory::fromByteArray(const QByteArray &data, QList<TestResultEl
 {
     return ElementListStream::fromByteArray(data, list, createElement);
 }
+
+void TestResultFactory::dumpElementList(QDebug debug, const QList<TestResultElement *> &list)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "TestResults {\n";
+    for (const TestResultElement *element : list) {
+        element->dump(debug);
+        debug << "\n";
+    }
+    debug << "}";
+}

@@ -3,6 +3,7 @@
 #include "TestResultElement.h"
 
 #include <QByteArray>
+#include <QDebug>
 #include <QList>
 
 // Creates result elements by type and streams whole element lists. Lists go through
@@ -26,4 +27,11 @@ public:
     // The list stream as a byte array: null when the list is empty.
     static QByteArray toByteArray(const QList<TestResultElement *> &list);
     static bool fromByteArray(const QByteArray &data, QList<TestResultElement *> &list);
+
+    // Debug form of a list: a label line, each element, a closing line.
+    static void dumpElementList(QDebug debug, const QList<TestResultElement *> &list);
 };
+
+// Streaming such a list through an operator is a compile error, not silent bools.
+QDataStream &operator<<(QDataStream &, const QList<TestResultElement *> &) = delete;
+QDataStream &operator>>(QDataStream &, QList<TestResultElement *> &) = delete;

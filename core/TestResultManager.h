@@ -136,6 +136,8 @@ private:
     };
     Slot *slotFor(unsigned short channel);
     const Slot *slotFor(unsigned short channel) const;
+    // The channel's record; an empty one for a channel that does not exist.
+    const MedicalApplianceResult &recordOf(unsigned short channel) const;
     void fillApplianceData(Slot &slot, const QString &make, const QString &model,
                            const QString &eutSerial, const QString &sequenceName,
                            const QByteArray &sequenceData);

@@ -44,3 +44,12 @@ bool TestSequenceFactory::fromByteArray(const QByteArray &data, QList<TestSequen
 {
     return ElementListStream::fromByteArray(data, list, createElement);
 }
+
+void TestSequenceFactory::dumpElementList(QDebug debug, const QList<TestSequenceElement *> &list)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "TestSequence {\n";
+    for (const TestSequenceElement *element : list)
+        debug << "\t" << static_cast<const void *>(element) << "\n";
+    debug << "}";
+}

@@ -3,6 +3,7 @@
 #include "TestSequenceElement.h"
 
 #include <QByteArray>
+#include <QDebug>
 #include <QList>
 
 // Creates sequence elements by type and streams whole element lists. Lists go through
@@ -26,4 +27,11 @@ public:
     // The list stream as a byte array: null when the list is empty.
     static QByteArray toByteArray(const QList<TestSequenceElement *> &list);
     static bool fromByteArray(const QByteArray &data, QList<TestSequenceElement *> &list);
+
+    // Debug form of a list: a label line, each element, a closing line.
+    static void dumpElementList(QDebug debug, const QList<TestSequenceElement *> &list);
 };
+
+// Streaming such a list through an operator is a compile error, not silent bools.
+QDataStream &operator<<(QDataStream &, const QList<TestSequenceElement *> &) = delete;
+QDataStream &operator>>(QDataStream &, QList<TestSequenceElement *> &) = delete;

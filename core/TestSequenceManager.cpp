@@ -91,7 +91,7 @@ bool TestSequenceManager::copyTestSequence(QString &name)
         return false;
     QString newName;
     for (int n = 2;; ++n) {
-        newName = QStringLiteral("%1_%2").arg(name).arg(n);
+        newName = name + QLatin1Char('_') + QString::number(n);
         if (!testSequenceExists(newName))
             break;
     }

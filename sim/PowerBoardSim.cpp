@@ -15,6 +15,18 @@ constexpr int replyAckTimeoutMs = 50;
 constexpr int replyTries = 3;
 } // namespace
 
+namespace {
+// Command letters as text, argument bytes in hex: "IF2 fe ff".
+QString printable(const QByteArray &payload)
+{
+    const int letters = payload.startsWith("IF") ? 3 : payload.size();
+    QString s = QString::fromLatin1(payload.left(letters));
+    if (letters < payload.size())
+        s += ' ' + QString::fromLatin1(payload.mid(letters).toHex(' '));
+    return s;
+}
+} // namespace
+
 PowerBoardSim::PowerBoardSim(QObject *parent)
     : QObject(parent), m_line(new PtyPair(this)), m_gpio(new SimGpioLines(this)),
       m_replyTimer(new QTimer(this))
@@ -170,7 +182,7 @@ void PowerBoardSim::onCommand(int seq, const QByteArray &payload)
     emit commandReceived(ch, payload);
     if (ch == -2)
         fault("several controllers selected for " + QString::fromLatin1(payload.toHex(' ')));
-    log(QString("ch%1 <- %2%3").arg(ch + 1).arg(QString::fromLatin1(payload.toHex(' '))).arg(repeated ? " (again)" : ""));
+    log(QString("ch%1 <- %2%3").arg(ch + 1).arg(printable(payload)).arg(repeated ? " (again)" : ""));
     if (ch < 0 || !answers(ch))
         return;
 

@@ -168,6 +168,22 @@ private slots:
         QCOMPARE(bytes.size(), 30);
     }
 
+    void debugOutputListsFieldsInStreamOrder()
+    {
+        QString text;
+        PCA_TEST_DATA bolus;
+        bolus.u16BolusCount = 2;
+        bolus.fFlowRate_Bolus = 450;
+        bolus.fVolume_Bolus = 0.5f;
+        bolus.u32BolusDuration = 4;
+        INFUSION_PUMP_OCCLUSION_SETTING occlusion;
+        occlusion.u8InfusionPumpType = 1;
+        QDebug(&text) << bolus << occlusion;
+        QCOMPARE(text, QString("PCA_TEST_DATA {\nfFlowRate_Bolus: 450\nfVolume_Bolus: 0.5\n"
+                               "u16BolusCount: 2\nu32BolusDuration: 4\n} "
+                               "INFUSION_PUMP_OCCLUSION_SETTING {\nu8InfusionPumpType: 1\n} "));
+    }
+
     void readBackFieldsKeepWideRevolutionCount()
     {
         INFUSION_PUMP_TEST_DATA data;

@@ -195,6 +195,34 @@ private slots:
         QCOMPARE(monitor.last().at(0).value<MonitorData>().m_u16MonitorCode, ushort(15));
     }
 
+    void lostAcknowledgementsAreRetransmitted_data()
+    {
+        QTest::addColumn<int>("dropped");
+        QTest::addColumn<int>("failures");
+        QTest::newRow("four lost: the fifth transmission succeeds") << 4 << 0;
+        QTest::newRow("five lost: the exchange fails") << 5 << 1;
+    }
+    void lostAcknowledgementsAreRetransmitted()
+    {
+        QFETCH(int, dropped);
+        Bench b;
+        b.start();
+        QVERIFY(b.settle());
+        QSignalSpy failed(b.board.get(), &PowerBoardManager::txFailed);
+        b.sim.clearCommands();
+        b.sim.setDropAcks(3, dropped);
+        b.board->vSetStartDrainingRsq(3);
+        QTRY_VERIFY_WITH_TIMEOUT(b.sim.commands().size() >= 5, 5000);
+        QTest::qWait(300);
+        QCOMPARE(QStringList(b.lines(3).mid(0, 5)), QStringList({"3 I7", "3 I7", "3 I7", "3 I7", "3 I7"}));
+        QCOMPARE(b.lines(3).count("3 I7"), 5);
+        QTEST(int(failed.size()), "failures");
+        // The controller acted once however often it heard the command, and one failure
+        // of a contacted channel is not yet a lost channel.
+        QCOMPARE(b.sim.controller(3).status(), SimController::Drain);
+        QCOMPARE(b.board->getChannelStatus(3), ushort(1));
+    }
+
     void changeSettingSendsTheStagedValues_data()
     {
         QTest::addColumn<bool>("stage");

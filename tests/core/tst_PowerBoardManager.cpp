@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -30,6 +31,8 @@ public:
 };
 
 // A far end on a pseudo-terminal at the board's device path, and the link on it.
+// Unless a test is about timeouts, the retransmission timer is slowed down so that a
+// stalled machine cannot slip an extra transmission into an exchange.
 struct Line
 {
     TempRoot root;
@@ -37,10 +40,12 @@ struct Line
     std::unique_ptr<Link> link;
     std::unique_ptr<QSignalSpy> complete, failed, packets;
 
-    Line()
+    explicit Line(bool realTimeouts = false)
     {
         far.open(root.path("/dev/ttyAPP1"));
         link.reset(new Link("/dev/ttyAPP1"));
+        if (!realTimeouts)
+            link->findChild<QTimer *>()->setInterval(600000);
         complete.reset(new QSignalSpy(link.get(), &PowerBoardManager::txComplete));
         failed.reset(new QSignalSpy(link.get(), &PowerBoardManager::txFailed));
         packets.reset(new QSignalSpy(link.get(), &PowerBoardManager::packetReceived));
@@ -157,7 +162,7 @@ private slots:
 
     void silenceMeansFiveTransmissionsThenFailure()
     {
-        Line line;
+        Line line(true);
         line.link->queue("I4");
         line.link->queue("I5");
         QElapsedTimer clock;
@@ -172,6 +177,7 @@ private slots:
                  hex("02 04 7F F2 00 49 34 84 00 03").repeated(5).toHex(' '));
         QCOMPARE(line.complete->count(), 0);
 
+        line.link->findChild<QTimer *>()->setInterval(600000);
         // The queue went with the failure, and a late ACK of the given-up frame does not
         // complete anything; the next command keeps the sequence number.
         line.far.write(hex("02 06 04 03"));

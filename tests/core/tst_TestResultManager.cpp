@@ -114,6 +114,7 @@ private slots:
         QTest::newRow("underscore kept") << "ICU_12" << date << "ICU_12_05032024_090430";
         QTest::newRow("path dropped") << "../a/b*c" << QDateTime(QDate(987, 12, 31), QTime(23, 0))
                                       << "..ab" "c_31120987_230000";
+        QTest::newRow("percent signs stay text") << "A%2%1" << date << "A21_05032024_090430";
         QTest::newRow("nothing left") << "#?/ " << date << "";
         QTest::newRow("dot dot") << ".." << date << "";
         QTest::newRow("no date") << "P" << QDateTime() << "";
@@ -167,6 +168,60 @@ private slots:
         QVERIFY(m->openApplianceResult(name, true));
         QCOMPARE(m->getCurrentAssetId(), QString("PUMP 17"));
         QCOMPARE(m->getTestResultPtr(0)->getCustomName(), QString("T"));
+    }
+
+    void automaticRunOnAChannel()
+    {
+        root->writeFile("/mnt/data/kovinta.ini", "[General]\nSerial_num=SN-7\n");
+        const QByteArray flowStep = hex("01 01 0000000000005940 0a 0a 0000000000002440 0000000000002440"
+                                        " 0000000000005940 0a 0a 0000000000005940 0000 1e00 84030000 00 00");
+        root->writeFile("/mnt/data/testSequences/Ward1",
+                        hex("0100 0100 0a000000 5700610072006400 3100 38000000") + flowStep);
+        TestSequenceManager *sequences = TestSequenceManager::getInstance();
+        sequences->createNewTestSequence("Other");
+        QVERIFY(sequences->openTestSequence("Other")); // the current sequence stays out of it
+        QVERIFY(sequences->openTestSequence("Ward1", 1));
+        QVERIFY(sequences->isValidCurrentTestSequence(1));
+        m->deleteAllTestResults(1);
+        m->setCurrentOverallStatus(TEST_PASS, 1);
+        m->setAssetId("ICU 3", 1);
+        m->setApplianceData("Mk", "Md", "E1", 1);
+        auto *flow = static_cast<TestResultElementFlowTest *>(TestResultFactory::createElement(1));
+        flow->channelId = 2;
+        m->setCurrentTestResult(flow, 1);
+        m->storeCurrentTestResult(1);
+        m->setCurrentOverallStatus(TEST_FAIL, 1);
+        m->setApplianceResults(1);
+        QVERIFY(m->saveCurrentApplianceResult(1));
+        QCOMPARE(m->getCurrentTestResultSize(), 0); // the current list is another one
+
+        const QString name = "ICU3_" + m->getCurrentAssetDateTime(1).toString("ddMMyyyy_hhmmss");
+        QCOMPARE(files(), QStringList{name});
+        QVERIFY(m->openApplianceResult(name, true));
+        const MedicalApplianceResult r = m->currentApplianceResult();
+        QCOMPARE(r.overallResult, TEST_FAIL);
+        QCOMPARE(r.testSequenceName, QString("Ward1"));
+        QCOMPARE(r.testSequenceData, flowStep);
+        QCOMPARE(r.serialNo, QString("SN-7"));
+        QCOMPARE(m->getTestResultPtr(0)->channelId, quint16(2));
+    }
+
+    void demonstrationRecords()
+    {
+        m->createTestData(2, 700, 0);
+        const QStringList names = files();
+        QCOMPARE(names.size(), 2);
+        QVERIFY(names.at(0).startsWith("testAsset_0_"));
+        QVERIFY(m->openApplianceResult(names.at(0), true));
+        QCOMPARE(m->getCurrentAssetStatus(), TEST_FAIL); // every third asset fails
+        QStringList kinds;
+        QCOMPARE(m->getCurrentTestResultNames(kinds), 3);
+        QCOMPARE(kinds, QStringList({"Occlusion Test", "PCA Test", "Flow Rate Test"}));
+        QCOMPARE(static_cast<TestResultElementOccTest *>(m->getTestResultPtr(0))->samples.size(), 60);
+        QCOMPARE(static_cast<TestResultElementPCATest *>(m->getTestResultPtr(1))->samples.size(), 600);
+        QCOMPARE(static_cast<TestResultElementFlowTest *>(m->getTestResultPtr(2))->samples.size(), 700);
+        QVERIFY(m->openApplianceResult(names.at(1), false));
+        QCOMPARE(m->getCurrentAssetStatus(), TEST_PASS);
     }
 
     void listingNamesAssetsFromFileNamesAlone()

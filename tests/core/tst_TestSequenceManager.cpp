@@ -107,6 +107,10 @@ private slots:
         QCOMPARE(m->getCurrentTestSequenceName(), QString("Ward1_3"));
         QCOMPARE(root->readFile(QString(DIR) + "Ward1_3").toHex(' '),
                  sequenceFile(hex("5700610072006400 3100 5f003300"), 14, USER_AND_OCCLUSION).toHex(' '));
+        QVERIFY(m->createNewTestSequence("W%2"));
+        QString percent = "W%2";
+        QVERIFY(m->copyTestSequence(percent));
+        QCOMPARE(percent, QString("W%2_2"));
     }
 
     void copyOfAnUnreadableSourceSavesNothing()
