@@ -2,6 +2,7 @@
 #include "ScreenBase.h"
 #include "StartupLogging.h"
 #include "StartupPlaceholders.h"
+#include "WheelToFocus.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -17,6 +18,9 @@ int main(int argc, char **argv)
     qInstallMessageHandler(myMessageOutput);
 
     QApplication app(argc, argv);
+    // A desktop's mouse wheel turns the focus widget, as the encoder does.
+    WheelToFocus wheelToFocus;
+    app.installEventFilter(&wheelToFocus);
     Q_INIT_RESOURCE(resources);
     QFont font(QStringLiteral("Arial"));
     font.setItalic(false);
@@ -47,6 +51,7 @@ int main(int argc, char **argv)
 
     startUsbController();
 
-    splash.finish(mainMenu ? mainMenu : stackedWidget);
+    // The main menu is a page of the screen area; the splash waits for that window.
+    splash.finish(mainMenu ? mainMenu->window() : stackedWidget);
     return app.exec();
 }
