@@ -37,6 +37,8 @@ int main(int argc, char **argv)
     auto *stackedWidget = new QStackedWidget;
     ScreenBase::stackedWidget = stackedWidget;
     stackedWidget->setMinimumSize(290, 201);
+    // The whole display; a desktop window opens at the same size.
+    stackedWidget->resize(320, 240);
 
     InfusionPumpPowerBoardManager board(QStringLiteral("/dev/ttyAPP1"));
     ScreenBase::board = &board;
