@@ -17,6 +17,10 @@ int main(int argc, char **argv)
     installAbortHandler();
     qInstallMessageHandler(myMessageOutput);
 
+    // The instrument's display counts 72 dots per inch, so a point is a pixel in its
+    // forms; a desktop would otherwise scale every text up by a third.
+    if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
+        qputenv("QT_FONT_DPI", "72");
     QApplication app(argc, argv);
     // A desktop's mouse wheel turns the focus widget, as the encoder does.
     WheelToFocus wheelToFocus;

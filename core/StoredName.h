@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// Names that become file names in the sequence and result directories: asset identities
+// typed or scanned, sequence names typed, read from files or imported.
+namespace StoredName {
+
+// The name without the characters a stored name may not hold; blanks kept.
+QString withoutForbidden(const QString &name);
+
+// A cleaned name that would still name the directory itself or its parent, or nothing.
+bool isUsable(const QString &fileName);
+
+// File name of a sequence: forbidden characters dropped, blanks as "_"; "" when unusable.
+QString sequenceFileName(const QString &name);
+
+// Forbidden characters and blanks dropped (the result files' rule).
+QString withoutBlanks(const QString &name);
+
+} // namespace StoredName

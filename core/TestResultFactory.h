@@ -1,0 +1,37 @@
+#pragma once
+
+#include "TestResultElement.h"
+
+#include <QByteArray>
+#include <QDebug>
+#include <QList>
+
+// Creates result elements by type and streams whole element lists. Lists go through
+// these named functions: Qt's own template operator<< for QList<T> would silently take
+// over a QList<TestResultElement *> and write each pointer as a bool.
+class TestResultFactory
+{
+public:
+    virtual ~TestResultFactory() = default;
+
+    // A new element of that type with the defaults, owned by the caller; null (and a
+    // debug line) for a type that is not 0..3.
+    static TestResultElement *createElement(unsigned char id);
+
+    // Every element with its type byte, in list order; no count, no end mark.
+    static void writeElementList(QDataStream &out, const QList<TestResultElement *> &list);
+    // Reads elements until the stream ends and appends them to list. At an unknown type
+    // or a read error nothing is appended and the result is false.
+    static bool readElementList(QDataStream &in, QList<TestResultElement *> &list);
+
+    // The list stream as a byte array: null when the list is empty.
+    static QByteArray toByteArray(const QList<TestResultElement *> &list);
+    static bool fromByteArray(const QByteArray &data, QList<TestResultElement *> &list);
+
+    // Debug form of a list: a label line, each element, a closing line.
+    static void dumpElementList(QDebug debug, const QList<TestResultElement *> &list);
+};
+
+// Streaming such a list through an operator is a compile error, not silent bools.
+QDataStream &operator<<(QDataStream &, const QList<TestResultElement *> &) = delete;
+QDataStream &operator>>(QDataStream &, QList<TestResultElement *> &) = delete;

@@ -1,0 +1,154 @@
+#pragma once
+
+#include "MedicalApplianceResult.h"
+#include "TestResultElement.h"
+
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QIODevice;
+class QTextStream;
+
+// The one store of asset results: one file per saved asset test in the results
+// directory, named by asset identity and the date and time of the save. In memory a
+// current record with its result list (manual save, browsing, export) and one record
+// with its list per channel (automatic runs). The lists own their elements.
+class TestResultManager : public QObject
+{
+    Q_OBJECT
+public:
+    static const QString assetResultsDirectory;
+    static constexpr int CHANNELS = 4;
+
+    static TestResultManager *getInstance();
+
+    // The directory under the device root.
+    static QString directory();
+    // Drops the characters a file name may not hold, and blanks.
+    static void makeValidFileName(QString &name);
+    // Drops the same characters, keeps blanks.
+    static void makeValidApplianceName(QString &name);
+    // "<asset>_DDMMYYYY_HHMMSS", cleaned; empty when the record cannot name a file (an
+    // asset identity that cleans to nothing, or no valid date).
+    static QString fileNameFor(const MedicalApplianceResult &record);
+
+    // Pressures in the CSV are shown in the operator's unit. The screen layer installs
+    // the conversion; until then pressures stay in mmHg.
+    static void setPressureDisplay(std::function<float(float mmHg)> value,
+                                   std::function<QString()> unit);
+
+    bool applianceResultExists(const QString &fileName) const;
+    // File name -> asset identity (the name without its "_DDMMYYYY_HHMMSS" ending),
+    // from the directory listing alone.
+    QMap<QString, QString> getApplianceResultList() const;
+    // Loads a result file into the current record (and its results when asked). False,
+    // with nothing changed, when the file cannot be opened or is not one whole record.
+    bool openApplianceResult(const QString &fileName, bool withResults);
+    bool removeApplianceResult(const QString &fileName);
+
+    void setAssetId(const QString &id);
+    void setAssetId(const QString &id, unsigned short channel);
+    void setCurrentOverallStatus(TEST_RESULT_STATUS status);
+    void setCurrentOverallStatus(TEST_RESULT_STATUS status, unsigned short channel);
+    void setApplianceData(const QString &make, const QString &model, const QString &eutSerial);
+    void setApplianceData(const QString &make, const QString &model, const QString &eutSerial,
+                          unsigned short channel);
+    void setApplianceResults();
+    void setApplianceResults(unsigned short channel);
+
+    // Stage an element (not owned), then store it (owned from then on; the stage empties,
+    // so one element is never stored twice).
+    void setCurrentTestResult(TestResultElement *element);
+    void setCurrentTestResult(TestResultElement *element, unsigned short channel);
+    void storeCurrentTestResult();
+    void storeCurrentTestResult(unsigned short channel);
+    // The list owns element from then on.
+    void addTestResult(TestResultElement *element);
+    void addTestResult(TestResultElement *element, unsigned short channel);
+    TestResultElement *getCurrentTestResult() const;
+    TestResultElement *getCurrentTestResult(unsigned short channel) const;
+    // Null for a bad index.
+    TestResultElement *getTestResultPtr(int index) const;
+    TestResultElement *getTestResultPtr(int index, unsigned short channel) const;
+    int getCurrentTestResultSize() const;
+    int getCurrentTestResultSize(unsigned short channel) const;
+    // Registry names of the current elements of known type; returns the element count.
+    int getCurrentTestResultNames(QStringList &names) const;
+    // A bad index is ignored.
+    void deleteTestResult(int index);
+    void deleteTestResult(int index, unsigned short channel);
+    void deleteAllTestResults();
+    void deleteAllTestResults(unsigned short channel);
+
+    // Writes the record as its result file, replacing one of the same name whole, or
+    // leaving it; false when the file could not be written.
+    bool saveCurrentApplianceResult();
+    bool saveCurrentApplianceResult(unsigned short channel);
+
+    QString getCurrentAssetId() const;
+    QString getCurrentAssetId(unsigned short channel) const;
+    TEST_RESULT_STATUS getCurrentAssetStatus() const;
+    TEST_RESULT_STATUS getCurrentAssetStatus(unsigned short channel) const;
+    QDateTime getCurrentAssetDateTime() const;
+    QDateTime getCurrentAssetDateTime(unsigned short channel) const;
+    QString getCurrentApplianceResultSequenceName() const;
+    QString getCurrentApplianceResultSequenceName(unsigned short channel) const;
+    MedicalApplianceResult currentApplianceResult() const;
+    MedicalApplianceResult currentApplianceResult(unsigned short channel) const;
+    void copyTestDataIntoByteArray(QByteArray &data) const;
+    void copyTestDataIntoByteArray(QByteArray &data, unsigned short channel) const;
+    void createApplianceResultDirectory() const;
+
+    // Results exchange file: the header words 1, 0, then one record after another.
+    // Each returns false when a write fails.
+    bool addFileHeader(QIODevice &file);
+    bool appendCurrentApplianceResultToFile(QIODevice &file);
+    // Imports every whole record of an exchange file as a result file; another kind of
+    // file shows the format warning. False when the file is of the wrong kind, is cut or
+    // corrupt (nothing from there on is stored), or a save fails.
+    bool readApplianceResultsFromFile(QIODevice &file);
+    // The CSV block of the current record, ended by an empty line.
+    void sendCurrentApplianceCSVToStream(QTextStream &out, bool withResults);
+    // The whole exports in one call, written atomically to path (CSV as UTF-8). Each
+    // returns the number of results exported (unreadable ones are left out), or -1 when
+    // the file could not be written.
+    int exportApplianceResults(const QString &path, const QStringList &fileNames);
+    int exportApplianceResultsCSV(const QString &path, const QStringList &fileNames);
+
+    // Demonstration records: count results of random measurements on channel.
+    void createTestData(int count, int sampleCount, unsigned short channel);
+
+private:
+    TestResultManager();
+    ~TestResultManager() override;
+
+    // One record with its element list and staged element.
+    struct Slot
+    {
+        MedicalApplianceResult record;
+        QList<TestResultElement *> results;
+        TestResultElement *staged = nullptr;
+    };
+    Slot *slotFor(unsigned short channel);
+    const Slot *slotFor(unsigned short channel) const;
+    // The channel's record; an empty one for a channel that does not exist.
+    const MedicalApplianceResult &recordOf(unsigned short channel) const;
+    void fillApplianceData(Slot &slot, const QString &make, const QString &model,
+                           const QString &eutSerial, const QString &sequenceName,
+                           const QByteArray &sequenceData);
+    static void setResults(Slot &slot);
+    static void store(Slot &slot);
+    static void deleteAt(Slot &slot, int index);
+    static void deleteAll(Slot &slot);
+    static TestResultElement *at(const Slot &slot, int index);
+    static bool save(const MedicalApplianceResult &record);
+    static bool recordIsWhole(const MedicalApplianceResult &record);
+
+    Slot m_current;
+    Slot m_channels[CHANNELS];
+};

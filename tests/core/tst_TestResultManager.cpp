@@ -1,0 +1,479 @@
+#include "ImportWarning.h"
+#include "StreamHelper.h"
+#include "TempRoot.h"
+#include "TestRegistry.h"
+#include "TestResultElementFlowTest.h"
+#include "TestResultElementOccTest.h"
+#include "TestResultElementPCATest.h"
+#include "TestResultElementUserTest.h"
+#include "TestResultFactory.h"
+#include "TestResultManager.h"
+#include "TestSequenceManager.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QTest>
+#include <QTextStream>
+
+namespace {
+const QString DIR = "/mnt/data/testResults/";
+
+QByteArray hex(const char *text)
+{
+    return QByteArray::fromHex(QByteArray(text));
+}
+
+QByteArray recordBytes(const MedicalApplianceResult &record)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    StreamHelper::setup(out);
+    out << record;
+    return bytes;
+}
+
+MedicalApplianceResult record(const QString &asset, const QList<TestResultElement *> &results)
+{
+    MedicalApplianceResult r;
+    r.overallResult = TEST_PASS;
+    r.testDate = QDateTime(QDate(2024, 3, 5), QTime(9, 4, 30));
+    r.retestPeriod = 9;
+    r.applianceName = asset;
+    r.testSequenceName = "Ward1";
+    r.testResultsData = TestResultFactory::toByteArray(results);
+    return r;
+}
+
+TestResultElementUserTest *userResult(const QString &text, const QString &units, float value,
+                                      TEST_RESULT_STATUS status)
+{
+    auto *user = new TestResultElementUserTest;
+    user->testName = text;
+    user->testUnits = units;
+    user->result = value;
+    user->status = status;
+    return user;
+}
+} // namespace
+
+class TestTestResultManager : public QObject
+{
+    Q_OBJECT
+    TestResultManager *m = TestResultManager::getInstance();
+    std::unique_ptr<TempRoot> root;
+    QStringList warnings;
+
+    // Stores a result file as the instrument would have written it.
+    void storeFile(const QString &fileName, const MedicalApplianceResult &r)
+    {
+        QVERIFY(root->writeFile(DIR + fileName, hex("0100 0000") + recordBytes(r)));
+    }
+
+    QStringList files() const
+    {
+        return QDir(root->path(DIR)).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+
+    QString csvOfCurrent(bool withResults)
+    {
+        QString text;
+        QTextStream out(&text);
+        m->sendCurrentApplianceCSVToStream(out, withResults);
+        out.flush();
+        return text;
+    }
+
+private slots:
+    void init()
+    {
+        root.reset(new TempRoot);
+        QDir().mkpath(root->path(DIR));
+        m->deleteAllTestResults();
+        for (unsigned short ch = 0; ch < 4; ++ch)
+            m->deleteAllTestResults(ch);
+        TestSequenceManager::getInstance()->clearCurrentTestSequence();
+        warnings.clear();
+        ImportWarning::setHandler([this](const QString &title, const QString &text) {
+            warnings << title + ": " + text;
+        });
+    }
+    void cleanup()
+    {
+        ImportWarning::setHandler({});
+        TestResultManager::setPressureDisplay({}, {});
+        root.reset();
+    }
+
+    void fileNames_data()
+    {
+        QTest::addColumn<QString>("asset");
+        QTest::addColumn<QDateTime>("date");
+        QTest::addColumn<QString>("fileName");
+        const QDateTime date(QDate(2024, 3, 5), QTime(9, 4, 30));
+        QTest::newRow("blank dropped") << "PUMP 17" << date << "PUMP17_05032024_090430";
+        QTest::newRow("underscore kept") << "ICU_12" << date << "ICU_12_05032024_090430";
+        QTest::newRow("path dropped") << "../a/b*c" << QDateTime(QDate(987, 12, 31), QTime(23, 0))
+                                      << "..ab" "c_31120987_230000";
+        QTest::newRow("percent signs stay text") << "A%2%1" << date << "A21_05032024_090430";
+        QTest::newRow("nothing left") << "#?/ " << date << "";
+        QTest::newRow("dot dot") << ".." << date << "";
+        QTest::newRow("no date") << "P" << QDateTime() << "";
+    }
+
+    void fileNames()
+    {
+        QFETCH(QString, asset);
+        QFETCH(QDateTime, date);
+        QFETCH(QString, fileName);
+        MedicalApplianceResult r;
+        r.applianceName = asset;
+        r.testDate = date;
+        QCOMPARE(TestResultManager::fileNameFor(r), fileName);
+        m->setAssetId(asset);
+        QCOMPARE(m->getCurrentAssetId(), asset); // the record keeps it as typed
+    }
+
+    void manualSave()
+    {
+        root->writeFile("/mnt/data/kovinta.ini", "[General]\nSerial_num=SN-7\n");
+        TestSequenceManager::getInstance()->clearCurrentTestSequence();
+        m->deleteAllTestResults();
+        m->setAssetId("PUMP 17");
+        m->setCurrentOverallStatus(TEST_PASS);
+        TestResultElementUserTest *user = userResult("T", "", 0, TEST_PASS);
+        m->setCurrentTestResult(user);
+        m->storeCurrentTestResult();
+        m->storeCurrentTestResult(); // a second store must not list it twice
+        QCOMPARE(m->getCurrentTestResultSize(), 1);
+        m->setApplianceData("Mk", "Md", "E1");
+        m->setApplianceResults();
+        QVERIFY(m->saveCurrentApplianceResult());
+
+        const QDateTime saved = m->getCurrentAssetDateTime();
+        const QString name = "PUMP17_" + saved.toString("ddMMyyyy_hhmmss");
+        QCOMPARE(files(), QStringList{name});
+        const QByteArray bytes = root->readFile(DIR + name);
+        QCOMPARE(bytes.left(5).toHex(' '), QByteArray("01 00 00 00 01"));
+        QCOMPARE(bytes.mid(14).toHex(' '),
+                 hex("09 0e000000 500055004d005000200031003700"
+                     " 00000000 00000000 00000000 00000000 00000000"
+                     " 08000000 53004e002d003700 00000000"
+                     " 04000000 4d006b00 04000000 4d006400 04000000 45003100"
+                     " 00000000 ffffffff"
+                     " 1e000000 00 01 0000 ffffffff ffffffff 02000000 5400 00000000"
+                     " 0000000000000000")
+                     .toHex(' '));
+        QCOMPARE(bytes.size(), 4 + recordBytes(m->currentApplianceResult()).size());
+
+        QVERIFY(m->openApplianceResult(name, true));
+        QCOMPARE(m->getCurrentAssetId(), QString("PUMP 17"));
+        QCOMPARE(m->getTestResultPtr(0)->getCustomName(), QString("T"));
+    }
+
+    void automaticRunOnAChannel()
+    {
+        root->writeFile("/mnt/data/kovinta.ini", "[General]\nSerial_num=SN-7\n");
+        const QByteArray flowStep = hex("01 01 0000000000005940 0a 0a 0000000000002440 0000000000002440"
+                                        " 0000000000005940 0a 0a 0000000000005940 0000 1e00 84030000 00 00");
+        root->writeFile("/mnt/data/testSequences/Ward1",
+                        hex("0100 0100 0a000000 5700610072006400 3100 38000000") + flowStep);
+        TestSequenceManager *sequences = TestSequenceManager::getInstance();
+        sequences->createNewTestSequence("Other");
+        QVERIFY(sequences->openTestSequence("Other")); // the current sequence stays out of it
+        QVERIFY(sequences->openTestSequence("Ward1", 1));
+        QVERIFY(sequences->isValidCurrentTestSequence(1));
+        m->deleteAllTestResults(1);
+        m->setCurrentOverallStatus(TEST_PASS, 1);
+        m->setAssetId("ICU 3", 1);
+        m->setApplianceData("Mk", "Md", "E1", 1);
+        auto *flow = static_cast<TestResultElementFlowTest *>(TestResultFactory::createElement(1));
+        flow->channelId = 2;
+        m->setCurrentTestResult(flow, 1);
+        m->storeCurrentTestResult(1);
+        m->setCurrentOverallStatus(TEST_FAIL, 1);
+        m->setApplianceResults(1);
+        QVERIFY(m->saveCurrentApplianceResult(1));
+        QCOMPARE(m->getCurrentTestResultSize(), 0); // the current list is another one
+
+        const QString name = "ICU3_" + m->getCurrentAssetDateTime(1).toString("ddMMyyyy_hhmmss");
+        QCOMPARE(files(), QStringList{name});
+        QVERIFY(m->openApplianceResult(name, true));
+        const MedicalApplianceResult r = m->currentApplianceResult();
+        QCOMPARE(r.overallResult, TEST_FAIL);
+        QCOMPARE(r.testSequenceName, QString("Ward1"));
+        QCOMPARE(r.testSequenceData, flowStep);
+        QCOMPARE(r.serialNo, QString("SN-7"));
+        QCOMPARE(m->getTestResultPtr(0)->channelId, quint16(2));
+    }
+
+    void demonstrationRecords()
+    {
+        m->createTestData(2, 700, 0);
+        const QStringList names = files();
+        QCOMPARE(names.size(), 2);
+        QVERIFY(names.at(0).startsWith("testAsset_0_"));
+        QVERIFY(m->openApplianceResult(names.at(0), true));
+        QCOMPARE(m->getCurrentAssetStatus(), TEST_FAIL); // every third asset fails
+        QStringList kinds;
+        QCOMPARE(m->getCurrentTestResultNames(kinds), 3);
+        QCOMPARE(kinds, QStringList({"Occlusion Test", "PCA Test", "Flow Rate Test"}));
+        QCOMPARE(static_cast<TestResultElementOccTest *>(m->getTestResultPtr(0))->samples.size(), 60);
+        QCOMPARE(static_cast<TestResultElementPCATest *>(m->getTestResultPtr(1))->samples.size(), 600);
+        QCOMPARE(static_cast<TestResultElementFlowTest *>(m->getTestResultPtr(2))->samples.size(), 700);
+        QVERIFY(m->openApplianceResult(names.at(1), false));
+        QCOMPARE(m->getCurrentAssetStatus(), TEST_PASS);
+    }
+
+    void listingNamesAssetsFromFileNamesAlone()
+    {
+        storeFile("ICU_12_05032024_090430", record("ICU_12", {}));
+        root->writeFile(DIR + "junk", "not a result at all");
+        root->writeFile(DIR + ".PUMP1_05032024_090430.part", "left by a power cut");
+        QDir().mkpath(root->path(DIR + "aDirectory"));
+        const QMap<QString, QString> list = m->getApplianceResultList();
+        QCOMPARE(list.keys(), QStringList({"ICU_12_05032024_090430", "junk"}));
+        QCOMPARE(list.value("ICU_12_05032024_090430"), QString("ICU_12"));
+        QCOMPARE(list.value("junk"), QString("junk"));
+    }
+
+    void openWithOrWithoutResults()
+    {
+        QList<TestResultElement *> results{userResult("A", "", 0, TEST_PASS),
+                                           userResult("B", "", 0, TEST_FAIL)};
+        storeFile("P_05032024_090430", record("P", results));
+        qDeleteAll(results);
+        QVERIFY(m->openApplianceResult("P_05032024_090430", false));
+        QCOMPARE(m->getCurrentTestResultSize(), 0);
+        QCOMPARE(m->getCurrentApplianceResultSequenceName(), QString("Ward1"));
+        QVERIFY(m->openApplianceResult("P_05032024_090430", true));
+        QStringList names;
+        QCOMPARE(m->getCurrentTestResultNames(names), 2);
+        QCOMPARE(names, QStringList({"User Test", "User Test"}));
+    }
+
+    void badFilesChangeNothing_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("content");
+        QList<TestResultElement *> one{userResult("X", "", 0, TEST_PASS)};
+        const QByteArray whole = hex("0100 0000") + recordBytes(record("X", one));
+        qDeleteAll(one);
+        QTest::newRow("missing") << "none" << QByteArray();
+        QTest::newRow("outside the directory") << "../kovinta.ini" << QByteArray();
+        QTest::newRow("cut") << "cut" << whole.left(whole.size() - 3);
+        QTest::newRow("header only") << "header" << hex("0100 0000");
+        MedicalApplianceResult corrupt = record("X", {});
+        corrupt.testResultsData = hex("00 01 0100 ffffffff"); // cut user result
+        QTest::newRow("corrupt results") << "corrupt" << hex("0100 0000") + recordBytes(corrupt);
+        QTest::newRow("huge string length") << "huge" << hex("0100 0000 01 b68a2500 00922f02 00 09 feffff7f 4100");
+    }
+
+    void badFilesChangeNothing()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, content);
+        root->writeFile("/mnt/data/kovinta.ini", "[General]\n");
+        QList<TestResultElement *> results{userResult("Good", "", 0, TEST_PASS)};
+        storeFile("Good_05032024_090430", record("Good", results));
+        qDeleteAll(results);
+        QVERIFY(m->openApplianceResult("Good_05032024_090430", true));
+        if (!content.isNull())
+            root->writeFile(DIR + fileName, content);
+        QVERIFY(!m->openApplianceResult(fileName, true));
+        QCOMPARE(m->getCurrentAssetId(), QString("Good"));
+        QCOMPARE(m->getCurrentTestResultSize(), 1);
+        QVERIFY(!m->removeApplianceResult("../kovinta.ini"));
+        QVERIFY(QFile::exists(root->path("/mnt/data/kovinta.ini")));
+    }
+
+    void listsIgnoreBadIndexes()
+    {
+        m->addTestResult(userResult("A", "", 0, TEST_PASS));
+        m->addTestResult(userResult("B", "", 0, TEST_PASS), 3);
+        for (int bad : {-1, 1, 99}) {
+            QVERIFY(!m->getTestResultPtr(bad));
+            QVERIFY(!m->getTestResultPtr(bad, 3));
+            m->deleteTestResult(bad);
+            m->deleteTestResult(bad, 3);
+        }
+        QCOMPARE(m->getCurrentTestResultSize(), 1);
+        QCOMPARE(m->getCurrentTestResultSize(3), 1);
+        // Channel 4 does not exist: nothing is stored, nothing crashes.
+        m->setAssetId("Z", 4);
+        QVERIFY(!m->getTestResultPtr(0, 4));
+        QVERIFY(!m->saveCurrentApplianceResult(4));
+        m->deleteTestResult(0);
+        QCOMPARE(m->getCurrentTestResultSize(), 0);
+    }
+
+    void savesReplaceWholeOrNotAtAll()
+    {
+        storeFile("P_05032024_090430", record("P", {}));
+        const QByteArray before = root->readFile(DIR + "P_05032024_090430");
+        QVERIFY(m->openApplianceResult("P_05032024_090430", true));
+        m->setCurrentOverallStatus(TEST_FAIL);
+        QDir().mkpath(root->path(DIR + ".P_05032024_090430.part"));
+        QVERIFY(!m->saveCurrentApplianceResult());
+        QCOMPARE(root->readFile(DIR + "P_05032024_090430"), before);
+        QDir(root->path(DIR)).rmdir(".P_05032024_090430.part");
+        QVERIFY(m->saveCurrentApplianceResult());
+        QCOMPARE(root->readFile(DIR + "P_05032024_090430").at(4), char(0));
+        QCOMPARE(files(), QStringList{"P_05032024_090430"});
+
+        m->setAssetId("?*");
+        QVERIFY(!m->saveCurrentApplianceResult());
+        QCOMPARE(files(), QStringList{"P_05032024_090430"});
+    }
+
+    void csvFlowAndUserResults()
+    {
+        auto *flow = new TestResultElementFlowTest;
+        flow->status = TEST_PASS;
+        flow->testData.fFlowRate_Ave = 5.5f;
+        flow->testData.fFlowRate_Peak = 6.25f;
+        flow->testData.fFlowRate_Min = 4;
+        flow->testData.fVolume = 12.5f;
+        flow->testData.u32ElapseTime = 900;
+        QList<TestResultElement *> results{
+            flow, userResult("Check alarm", "", 0, TEST_FAIL),
+            userResult("Weight", "g", 1.5f, TEST_INFORMATION_ONLY),
+            userResult("Not answered", "", 0, TEST_NOT_ANSWERED)};
+        MedicalApplianceResult r = record("PUMP 17", results);
+        r.overallResult = TEST_INFORMATION_ONLY;
+        qDeleteAll(results);
+        storeFile("PUMP17_05032024_090430", r);
+        QVERIFY(m->openApplianceResult("PUMP17_05032024_090430", true));
+        QCOMPARE(csvOfCurrent(true),
+                 QString("Tested on,Tue Mar 5 09:04:30 2024\n"
+                         "Asset ID,PUMP 17\n"
+                         "Test Sequence,Ward1\n"
+                         "Overall Result,Information Only\n"
+                         "Results:\n"
+                         "Flow Rate Test,Status:,Pass,Flow Avg:,5.50,Flow Peak:,6.25,Flow Min:,4.00,"
+                         "Volume:,12.50,Duration:,00:15:00,Limit Type:,Average Flow,Target:,100.00,"
+                         "Upper % Limit:,10.00,Lower % Limit:,10.00\n"
+                         "User Test,Status:,Fail,Text:,Check alarm,,,\n"
+                         "User Test,Status:,Information Only,Text:,Weight,Result:,1.50,g\n"
+                         "User Test,Status:,Fail,Text:,Not answered,,,\n"
+                         "\n"));
+        QCOMPARE(csvOfCurrent(false),
+                 QString("Tested on,Tue Mar 5 09:04:30 2024\nAsset ID,PUMP 17\n"
+                         "Test Sequence,Ward1\nOverall Result,Information Only\n\n"));
+    }
+
+    void csvOcclusionAndPcaResults()
+    {
+        auto *occ = new TestResultElementOccTest;
+        occ->pumpType = 1;
+        occ->status = TEST_FAIL;
+        occ->testData.s16Pressure_Peak = 100;
+        occ->testData.s16Pressure_BackOff = -50;
+        occ->testData.fVolume = 0.25f;
+        auto *pca = new TestResultElementPCATest;
+        pca->status = TEST_PASS;
+        pca->testData.fVolume = 20;
+        pca->testData.u32ElapseTime = 86400 + 61; // a duration past a day wraps
+        PCA_TEST_DATA bolus;
+        bolus.fVolume_Bolus = 0.5f;
+        bolus.fFlowRate_Bolus = 360;
+        bolus.u32BolusDuration = 5;
+        pca->boluses << bolus << bolus;
+        QList<TestResultElement *> results{occ, pca};
+        MedicalApplianceResult r = record("A", results);
+        r.overallResult = TEST_FAIL;
+        qDeleteAll(results);
+        storeFile("A_05032024_090430", r);
+        QVERIFY(m->openApplianceResult("A_05032024_090430", true));
+        TestResultManager::setPressureDisplay([](float mmHg) { return float(mmHg * 0.0193367747); },
+                                              [] { return QString("PSI"); });
+        QCOMPARE(csvOfCurrent(true),
+                 QString("Tested on,Tue Mar 5 09:04:30 2024\nAsset ID,A\nTest Sequence,Ward1\n"
+                         "Overall Result,Fail\nResults:\n"
+                         "Occlusion Test,Status:,Fail,Pump Type:,Auto-Reverse,Peak Pressure:,1.93,PSI,"
+                         "Back-Off Pressure:,-0.97,PSI,Volume:,0.25,Upper Pressure Limit:,0.19,PSI,"
+                         "Lower Pressure Limit:,0.19,PSI\n"
+                         "PCA Test,Status:,Pass,Volume:,20.00,Duration:,00:01:01,"
+                         "Bolus Volume Target:,100.00,Upper % Limit:,10.00,Lower % Limit:,10.00\n"
+                         ",Bolus 0,Bolus Volume:,0.50,Bolus Flow Rate:,360.00,Bolus Duration:,00:00:05\n"
+                         ",Bolus 1,Bolus Volume:,0.50,Bolus Flow Rate:,360.00,Bolus Duration:,00:00:05\n"
+                         "\n"));
+    }
+
+    void csvQuotesFieldsThatWouldBreakTheLine()
+    {
+        QList<TestResultElement *> results{userResult("Press \"stop\"\nthen wait", "ml, total", 2, TEST_PASS)};
+        MedicalApplianceResult r = record("Bed 4, \"left\"", results);
+        qDeleteAll(results);
+        storeFile("x", r);
+        QVERIFY(m->openApplianceResult("x", true));
+        const QStringList lines = csvOfCurrent(true).split('\n');
+        QCOMPARE(lines.at(1), QString("Asset ID,\"Bed 4, \"\"left\"\"\""));
+        QCOMPARE(lines.at(5), QString("User Test,Status:,Pass,Text:,\"Press \"\"stop\"\""));
+        QCOMPARE(lines.at(6), QString("then wait\",Result:,2.00,\"ml, total\""));
+    }
+
+    void importStoresWholeRecordsOnly_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<bool>("warned");
+        QList<TestResultElement *> results{userResult("U", "", 0, TEST_PASS)};
+        const QByteArray a = recordBytes(record("A", results));
+        qDeleteAll(results);
+        const QByteArray b = recordBytes(record("B", {}));
+        MedicalApplianceResult bad = record("C", {});
+        bad.testResultsData = hex("07");
+        QTest::newRow("two records") << hex("0100 0000") + a + b
+                                     << QStringList{"A_05032024_090430", "B_05032024_090430"} << false;
+        QTest::newRow("sequences file") << hex("0100 0100") + a << QStringList() << true;
+        QTest::newRow("too short for a header") << hex("01") << QStringList() << true;
+        QTest::newRow("header only") << hex("0100 0000") << QStringList() << false;
+        QTest::newRow("second cut") << hex("0100 0000") + a + b.left(b.size() - 1)
+                                    << QStringList{"A_05032024_090430"} << false;
+        QTest::newRow("second corrupt inside") << hex("0100 0000") + a + recordBytes(bad) + b
+                                               << QStringList{"A_05032024_090430"} << false;
+    }
+
+    void importStoresWholeRecordsOnly()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, stored);
+        QFETCH(bool, warned);
+        QBuffer in;
+        in.setData(content);
+        in.open(QIODevice::ReadOnly);
+        const bool complete = m->readApplianceResultsFromFile(in);
+        QCOMPARE(complete, !warned && stored.size() == (content.size() > 4 ? 2 : 0));
+        QCOMPARE(files(), stored);
+        QCOMPARE(warnings, warned ? QStringList{"Warning: Incorrect File Format"} : QStringList());
+    }
+
+    void exportsWriteWhatIsStored()
+    {
+        QList<TestResultElement *> results{userResult("U", "", 0, TEST_PASS)};
+        const MedicalApplianceResult a = record("A", results);
+        qDeleteAll(results);
+        storeFile("A_05032024_090430", a);
+        storeFile("B_05032024_090430", record("B", {}));
+        QDir().mkpath(root->path("/mnt/update"));
+        const QString vexd = root->path("/mnt/update/results.vexd");
+        QCOMPARE(m->exportApplianceResults(vexd, {"A_05032024_090430", "gone", "B_05032024_090430"}), 2);
+        QFile file(vexd);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), hex("0100 0000") + recordBytes(a) + recordBytes(record("B", {})));
+
+        const QString csv = root->path("/mnt/update/results.csv");
+        QCOMPARE(m->exportApplianceResultsCSV(csv, {"B_05032024_090430", "A_05032024_090430"}), 2);
+        QFile text(csv);
+        QVERIFY(text.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(text.readAll()),
+                 QString("Tested on,Tue Mar 5 09:04:30 2024\nAsset ID,B\nTest Sequence,Ward1\n"
+                         "Overall Result,Pass\nResults:\n\n"
+                         "Tested on,Tue Mar 5 09:04:30 2024\nAsset ID,A\nTest Sequence,Ward1\n"
+                         "Overall Result,Pass\nResults:\nUser Test,Status:,Pass,Text:,U,,,\n\n"));
+        QCOMPARE(m->exportApplianceResults(root->path("/no/such/dir/x.vexd"), {}), -1);
+    }
+};
+
+RONDIX_TEST(TestTestResultManager)
+#include "tst_TestResultManager.moc"

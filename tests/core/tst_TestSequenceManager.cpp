@@ -1,0 +1,315 @@
+#include "ImportWarning.h"
+#include "MedicalApplianceResult.h"
+#include "TempRoot.h"
+#include "TestRegistry.h"
+#include "TestSequenceElementFlowTest.h"
+#include "TestSequenceElementUserTest.h"
+#include "TestSequenceManager.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QTest>
+
+namespace {
+const char *const DIR = "/mnt/data/testSequences/";
+
+QByteArray hex(const char *text)
+{
+    return QByteArray::fromHex(QByteArray(text));
+}
+
+// A default user step and a default occlusion step, as an element list stream.
+const QByteArray USER_AND_OCCLUSION = hex(
+    "00 01 0000000000000000 00 00 0000000000000000 0000000000000000 0000000000000000 00 00"
+    " 00000000 00000000"
+    "03 01 0000000000005940 0a 0a 0000000000002440 0000000000002440 0000000000005940 0a 0a 00");
+
+QByteArray sequenceFile(const QByteArray &nameUtf16, int nameBytes, const QByteArray &elements)
+{
+    QByteArray bytes = hex("0100 0100");
+    bytes += char(nameBytes);
+    bytes += QByteArray(3, 0);
+    bytes += nameUtf16;
+    bytes += char(elements.size() & 0xFF);
+    bytes += char(elements.size() >> 8);
+    bytes += QByteArray(2, 0);
+    return bytes + elements;
+}
+} // namespace
+
+class TestTestSequenceManager : public QObject
+{
+    Q_OBJECT
+    TestSequenceManager *m = TestSequenceManager::getInstance();
+    std::unique_ptr<TempRoot> root;
+    QStringList warnings;
+
+    // The sequence "Ward1": a user step then an occlusion step.
+    void makeWard1()
+    {
+        QVERIFY(root->writeFile(QString(DIR) + "Ward1",
+                                sequenceFile(hex("5700610072006400 3100"), 10, USER_AND_OCCLUSION)));
+    }
+
+private slots:
+    void init()
+    {
+        root.reset(new TempRoot);
+        QDir().mkpath(root->path(DIR));
+        m->clearCurrentTestSequence();
+        warnings.clear();
+        ImportWarning::setHandler([this](const QString &title, const QString &text) {
+            warnings << title + ": " + text;
+        });
+    }
+    void cleanup()
+    {
+        ImportWarning::setHandler({});
+        root.reset();
+    }
+
+    void newSequenceFileHoldsHeaderAndName()
+    {
+        m->insertTestElement(1, -1);
+        QVERIFY(m->createNewTestSequence("A"));
+        QCOMPARE(root->readFile(QString(DIR) + "A").toHex(' '), QByteArray("01 00 01 00 02 00 00 00 41 00"));
+        QCOMPARE(m->getCurrentTestSequenceSize(), 1); // untouched
+
+        QVERIFY(m->openTestSequence("A"));
+        QCOMPARE(m->getCurrentTestSequenceName(), QString("A"));
+        QCOMPARE(m->getCurrentTestSequenceSize(), 0);
+        QVERIFY(m->isValidCurrentTestSequence());
+        QVERIFY(m->openTestSequence("A", 2));
+        QVERIFY(!m->isValidCurrentTestSequence(2));
+    }
+
+    void saveWritesTheElementBlock()
+    {
+        makeWard1();
+        QVERIFY(m->openTestSequence("Ward1"));
+        QCOMPARE(m->getCurrentTestSequenceSize(), 2);
+        QStringList lines;
+        m->getCurrentTestNames(lines);
+        QCOMPARE(lines, QStringList({"1: User Test ", "2: Occlusion Test "}));
+        root->writeFile(QString(DIR) + "Ward1", "stale");
+        QVERIFY(m->saveCurrentTestSequence());
+        QCOMPARE(root->readFile(QString(DIR) + "Ward1").toHex(' '),
+                 sequenceFile(hex("5700610072006400 3100"), 10, USER_AND_OCCLUSION).toHex(' '));
+    }
+
+    void copyTakesTheNextFreeNumber()
+    {
+        makeWard1();
+        QVERIFY(m->createNewTestSequence("Ward1_2"));
+        QString name = "Ward1";
+        QVERIFY(m->copyTestSequence(name));
+        QCOMPARE(name, QString("Ward1_3"));
+        QCOMPARE(m->getCurrentTestSequenceName(), QString("Ward1_3"));
+        QCOMPARE(root->readFile(QString(DIR) + "Ward1_3").toHex(' '),
+                 sequenceFile(hex("5700610072006400 3100 5f003300"), 14, USER_AND_OCCLUSION).toHex(' '));
+        QVERIFY(m->createNewTestSequence("W%2"));
+        QString percent = "W%2";
+        QVERIFY(m->copyTestSequence(percent));
+        QCOMPARE(percent, QString("W%2_2"));
+    }
+
+    void copyOfAnUnreadableSourceSavesNothing()
+    {
+        makeWard1();
+        QVERIFY(m->openTestSequence("Ward1"));
+        QString missing = "Nope";
+        QVERIFY(!m->copyTestSequence(missing));
+        QCOMPARE(missing, QString("Nope"));
+        QVERIFY(!m->testSequenceExists("Nope_2"));
+        QCOMPARE(m->getCurrentTestSequenceName(), QString("Ward1"));
+        QCOMPARE(m->getCurrentTestSequenceSize(), 2);
+    }
+
+    void renameMovesTheNameInside()
+    {
+        makeWard1();
+        QVERIFY(m->createNewTestSequence("Taken"));
+        QVERIFY(!m->renameTestSequence("Ward1", "Taken"));
+        QVERIFY(m->testSequenceExists("Ward1"));
+        QVERIFY(m->renameTestSequence("Ward1", "B"));
+        QVERIFY(!m->testSequenceExists("Ward1"));
+        QCOMPARE(root->readFile(QString(DIR) + "B"),
+                 sequenceFile(hex("4200"), 2, USER_AND_OCCLUSION));
+        QCOMPARE(m->getTestSequenceList(), QStringList({"B", "Taken"}));
+    }
+
+    void badFilesChangeNothing_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        const QByteArray whole = sequenceFile(hex("5700610072006400 3100"), 10, USER_AND_OCCLUSION);
+        QTest::newRow("no file") << QByteArray();
+        QTest::newRow("header only") << hex("0100 0100");
+        QTest::newRow("cut name") << whole.left(9);
+        QTest::newRow("cut element block") << whole.left(whole.size() - 1);
+        QByteArray unknown = whole;
+        unknown[18] = 7; // type of the first element
+        QTest::newRow("unknown element type") << unknown;
+        QTest::newRow("name longer than the file") << hex("0100 0100 fffffff0 4100");
+    }
+
+    void badFilesChangeNothing()
+    {
+        QFETCH(QByteArray, content);
+        makeWard1();
+        QVERIFY(m->openTestSequence("Ward1"));
+        QVERIFY(m->openTestSequence("Ward1", 0));
+        if (!content.isNull())
+            root->writeFile(QString(DIR) + "Bad", content);
+        QVERIFY(!m->openTestSequence("Bad"));
+        QVERIFY(!m->openTestSequence("Bad", 0));
+        QCOMPARE(m->getCurrentTestSequenceName(), QString("Ward1"));
+        QCOMPARE(m->getCurrentTestSequenceSize(), 2);
+        QCOMPARE(m->getCurrentTestSequenceSize(0), 2);
+    }
+
+    void namesStayInTheDirectory_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("fileName"); // empty: refused
+        QTest::newRow("cleaned") << "ward 3/b (new)" << "ward_3b_new";
+        QTest::newRow("parent path") << "../../etc/x" << "....etcx";
+        QTest::newRow("dot dot") << ".." << "";
+        QTest::newRow("dot") << "." << "";
+        QTest::newRow("empty") << "" << "";
+        QTest::newRow("only forbidden") << "/?*" << "";
+        QTest::newRow("blank") << "  " << "";
+    }
+
+    void namesStayInTheDirectory()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, fileName);
+        QCOMPARE(m->createNewTestSequence(name), !fileName.isEmpty());
+        const QStringList files = QDir(root->path(DIR)).entryList(QDir::Files | QDir::Hidden);
+        QCOMPARE(files, fileName.isEmpty() ? QStringList() : QStringList{fileName});
+        QCOMPARE(QDir(root->path("/mnt/data")).entryList(QDir::Files), QStringList());
+        QString copy = name;
+        TestSequenceManager::makeValidName(copy);
+        if (!fileName.isEmpty())
+            QCOMPARE(copy, fileName);
+    }
+
+    void failedSaveKeepsTheOldFile()
+    {
+        makeWard1();
+        const QByteArray before = root->readFile(QString(DIR) + "Ward1");
+        QVERIFY(m->openTestSequence("Ward1"));
+        m->deleteTestElement(0);
+        // The temporary file cannot be created: the save fails as a whole.
+        QDir().mkpath(root->path(QString(DIR) + ".Ward1.part"));
+        QVERIFY(!m->saveCurrentTestSequence());
+        QCOMPARE(root->readFile(QString(DIR) + "Ward1"), before);
+        QCOMPARE(m->getTestSequenceList(), QStringList({"Ward1"}));
+    }
+
+    void editingIgnoresBadIndexes()
+    {
+        m->insertTestElement(1, -1);   // [flow]
+        m->insertTestElement(0, 5);    // past the end: appended [flow, user]
+        m->insertTestElement(3, -1);   // front [occ, flow, user]
+        m->insertTestElement(7, 0);    // unknown type: nothing
+        auto ids = [this]() {
+            QList<int> out;
+            for (int i = 0; i < m->getCurrentTestSequenceSize(); ++i)
+                out << m->getTestElementPtr(i)->id;
+            return out;
+        };
+        QCOMPARE(ids(), QList<int>({3, 1, 0}));
+        static_cast<TestSequenceElementFlowTest *>(m->getTestElementPtr(1))->setting.fFlowRateSetting = 5;
+        m->copyTestElement(1);         // copy right after its original
+        QCOMPARE(ids(), QList<int>({3, 1, 1, 0}));
+        QCOMPARE(static_cast<TestSequenceElementFlowTest *>(m->getTestElementPtr(2))->setting.fFlowRateSetting, 5.0f);
+        for (int bad : {-1, 4, 1000}) {
+            m->deleteTestElement(bad);
+            m->copyTestElement(bad);
+            QVERIFY(!m->getTestElementPtr(bad));
+            QVERIFY(!m->getTestElementPtr(bad, 0));
+            auto *spare = new TestSequenceElementUserTest;
+            QVERIFY(!m->replaceTestElement(bad, spare));
+            delete spare;
+        }
+        QCOMPARE(ids(), QList<int>({3, 1, 1, 0}));
+        QVERIFY(!m->getTestElementPtr(0, 4)); // no channel 4
+        m->deleteTestElement(0);
+        QCOMPARE(ids(), QList<int>({1, 1, 0}));
+    }
+
+    void exchangeFileRoundTrip()
+    {
+        makeWard1();
+        QVERIFY(m->createNewTestSequence("A"));
+        const QString path = root->path("/mnt/update/seq.vexd");
+        QDir().mkpath(root->path("/mnt/update"));
+        QCOMPARE(m->exportTestSequences(path, {"Ward1", "Missing", "A"}), 2);
+        QFile exported(path);
+        QVERIFY(exported.open(QIODevice::ReadOnly));
+        const QByteArray bytes = exported.readAll();
+        QCOMPARE(bytes.toHex(' '),
+                 (hex("0100 0100 0a000000 5700610072006400 3100") + hex("55000000")
+                  + USER_AND_OCCLUSION + hex("02000000 4100 ffffffff")).toHex(' '));
+
+        // Into an instrument that has neither.
+        TempRoot other;
+        QBuffer in;
+        in.setData(bytes);
+        in.open(QIODevice::ReadOnly);
+        QVERIFY(m->readTestSequencesFromFile(in));
+        QVERIFY(warnings.isEmpty());
+        QCOMPARE(m->getTestSequenceList(), QStringList({"A", "Ward1"}));
+        QCOMPARE(m->getCurrentTestSequenceName(), QString("A"));
+        QCOMPARE(m->getCurrentTestSequenceSize(), 0);
+        QVERIFY(m->openTestSequence("Ward1"));
+        QCOMPARE(m->getCurrentTestSequenceSize(), 2);
+    }
+
+    void importRefusesWhatItCannotRead_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<bool>("warned");
+        const QByteArray first = hex("02000000 4100 ffffffff");
+        QTest::newRow("results file") << hex("0100 0000") + first << QStringList() << true;
+        QTest::newRow("empty file") << QByteArray() << QStringList() << true;
+        QTest::newRow("header only") << hex("0100 0100") << QStringList() << false;
+        QTest::newRow("second cut") << hex("0100 0100") + first + hex("02000000 4200 05000000 0001")
+                                    << QStringList{"A"} << false;
+        QTest::newRow("second unknown type") << hex("0100 0100") + first + hex("02000000 4200 01000000 09")
+                                             << QStringList{"A"} << false;
+        QTest::newRow("hostile name") << hex("0100 0100 04000000 2e002e00 ffffffff") + first
+                                      << QStringList{"A"} << false;
+    }
+
+    void importRefusesWhatItCannotRead()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, stored);
+        QFETCH(bool, warned);
+        QBuffer in;
+        in.setData(content);
+        in.open(QIODevice::ReadOnly);
+        QVERIFY(!m->readTestSequencesFromFile(in) || content.size() == 4);
+        QCOMPARE(m->getTestSequenceList(), stored);
+        QCOMPARE(warnings, warned ? QStringList{"Warning: Incorrect File Format"} : QStringList());
+    }
+
+    void openFromRecord()
+    {
+        MedicalApplianceResult record;
+        record.testSequenceName = "R";
+        record.testSequenceData = USER_AND_OCCLUSION;
+        QVERIFY(m->openTestSequence(record, 3));
+        QCOMPARE(m->getCurrentTestSequenceName(3), QString("R"));
+        QVERIFY(m->isValidCurrentTestSequence(3));
+        record.testSequenceData.chop(1);
+        QVERIFY(!m->openTestSequence(record));
+        QCOMPARE(m->getCurrentTestSequenceSize(), 0);
+    }
+};
+
+RONDIX_TEST(TestTestSequenceManager)
+#include "tst_TestSequenceManager.moc"
