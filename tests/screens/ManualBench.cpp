@@ -1,6 +1,7 @@
 #include "ManualBench.h"
 
 #include "DevicePath.h"
+#include "InfusionPumpMainScreen.h"
 #include "SummaryManualScreen.h"
 
 #include <QDataStream>
@@ -10,7 +11,8 @@
 #include <QSpinBox>
 #include <QTest>
 
-ManualBench::ManualBench(const QByteArray &settings, const QList<int> &absentChannels)
+ManualBench::ManualBench(const QByteArray &settings, const QList<int> &absentChannels,
+                         bool mainMenu)
     : area(settings), m_absent(absentChannels)
 {
     for (int channel : absentChannels)
@@ -19,7 +21,10 @@ ManualBench::ManualBench(const QByteArray &settings, const QList<int> &absentCha
         return;
     board.reset(new InfusionPumpPowerBoardManager(DevicePath::path("/dev/ttyAPP1"), nullptr));
     area.attachBoard(board.get());
-    summary = new SummaryManualScreen(nullptr, nullptr);
+    if (mainMenu)
+        menu = new InfusionPumpMainScreen(nullptr, nullptr);
+    else
+        summary = new SummaryManualScreen(nullptr, nullptr);
 }
 
 ManualBench::~ManualBench() = default;

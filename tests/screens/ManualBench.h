@@ -8,17 +8,19 @@
 #include <QPair>
 #include <memory>
 
+class InfusionPumpMainScreen;
 class SummaryManualScreen;
 
 // The instrument as start-up leaves it, for the manual test screens: the power board
-// on the line (channels may be left unfitted), the board manager, and the summary.
+// on the line (channels may be left unfitted), the board manager, and either the main
+// menu (which builds the summary on first use) or the summary on its own.
 class ManualBench
 {
 public:
     using Command = QPair<int, QByteArray>;
 
     explicit ManualBench(const QByteArray &settings = ScreenArea::defaultSettings(),
-                         const QList<int> &absentChannels = {});
+                         const QList<int> &absentChannels = {}, bool mainMenu = false);
     ~ManualBench();
 
     // Waits until start-up has stopped and primed every fitted channel and found the
@@ -39,6 +41,7 @@ public:
     ScreenArea area;
     PowerBoardSim sim;
     std::unique_ptr<InfusionPumpPowerBoardManager> board;
+    InfusionPumpMainScreen *menu = nullptr;
     SummaryManualScreen *summary = nullptr;
 
 private:

@@ -1,5 +1,6 @@
 #include "FlowRateRunningScreen.h"
 #include "GuiTest.h"
+#include "InfusionPumpMainScreen.h"
 #include "ManualSetup.h"
 #include "ManualBench.h"
 #include "SummaryManualScreen.h"
@@ -35,13 +36,14 @@ private slots:
     void wholeRoad()
     {
         QFETCH(bool, stopByRedKey);
-        ManualBench bench(fourSecondFlowSettings());
+        ManualBench bench(fourSecondFlowSettings(), {}, true);
         QVERIFY(bench.waitForStartUp());
-        bench.summary->showScreen(true);
         QVERIFY(bench.area.activate());
+        QCOMPARE(bench.area.current(), static_cast<QWidget *>(bench.menu));
 
-        SummaryManualScreen *summary = bench.summary;
-        QCOMPARE(bench.area.current(), static_cast<QWidget *>(summary));
+        GuiTest::key(Qt::Key_Escape); // "Perform Test", the main menu's first row
+        auto *summary = qobject_cast<SummaryManualScreen *>(bench.area.current());
+        QVERIFY(summary);
         QTRY_COMPARE_WITH_TIMEOUT(labelText(summary, "label_Channel_1_ElaspeTime"),
                                   QStringLiteral("Ready"), 5000);
         QCOMPARE(labelText(summary, "label_Channel_1_TestType"), QStringLiteral("Flow"));
@@ -105,6 +107,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(labelText(summary, "label_Channel_1_ElaspeTime"),
                                   QStringLiteral("Ready"), 5000);
         QVERIFY(labelText(summary, "label_Channel_1_Volume").toDouble() > 0.0);
+        GuiTest::key(Qt::Key_F1); // and on to the main menu
+        QCOMPARE(bench.area.current(), static_cast<QWidget *>(bench.menu));
     }
 };
 
