@@ -13,18 +13,18 @@
 #include <QTest>
 
 namespace {
-using Command = ManualBench::Command;
 
 QByteArray settingsWithChannel0(const QByteArray &keys)
 {
     return ScreenArea::defaultSettings() + "[channel_0]\n" + keys;
 }
 
-QList<Command> only(const QList<Command> &commands, const QList<QByteArray> &payloads)
+// The commands of one kind ("I6"), with their channels.
+QStringList only(const QStringList &commands, const QString &letters)
 {
-    QList<Command> kept;
-    for (const Command &c : commands)
-        if (payloads.contains(c.second))
+    QStringList kept;
+    for (const QString &c : commands)
+        if (c.section(QLatin1Char(' '), 1, 1) == letters)
             kept.append(c);
     return kept;
 }
@@ -40,8 +40,8 @@ private slots:
     void occlusionRoad()
     {
         ManualBench bench;
-        bench.sim.controller(0).pump().pressureRise = 250.0; // the alarm within 2 s
-        QVERIFY(bench.waitForStartUp());
+        bench.sim().controller(0).pump().pressureRise = 250.0; // the alarm within 2 s
+        QVERIFY(bench.area.settle());
         bench.summary->showScreen(true);
         QVERIFY(bench.area.activate());
 
@@ -62,11 +62,11 @@ private slots:
         QSettings ini(bench.area.settingsPath(), QSettings::IniFormat);
         QCOMPARE(ini.value("channel_0/test_type").toInt(), 1);
         QCOMPARE(ini.value("channel_0/infusion_pump_type").toInt(), 0);
-        const QList<Command> setupCommands = {{0, QByteArray("IF1\x01", 4)},
-                                              {0, QByteArray("IF2\x00\x00", 5)},
-                                              {0, QByteArray("IF4\x1e\x00", 5)},
-                                              {0, QByteArray("IF5\x00", 4)}};
-        QTRY_COMPARE_WITH_TIMEOUT(bench.commands(), setupCommands, 10000);
+        const QStringList setupCommands = {"0 IF1 01",
+                                              "0 IF2 00 00",
+                                              "0 IF4 1e 00",
+                                              "0 IF5 00"};
+        QTRY_COMPARE_WITH_TIMEOUT(bench.area.requests(), setupCommands, 10000);
         QTRY_COMPARE_WITH_TIMEOUT(labelText(running, "label_OccTestStatus"),
                                   QStringLiteral("<font color='green'>Ready"), 5000);
 
@@ -85,8 +85,8 @@ private slots:
                                   QStringLiteral("<font color='blue'>Completed"), 10000);
         QVERIFY(labelText(running, "label_FlowRate_ElapseTime") != QStringLiteral("00:00:00"));
         // Stop and start, the stop of the blockage, then stop and prime at the end.
-        const QList<Command> run = {{0, "I3"}, {0, "I2"}, {0, "I2"}, {0, "I3"}, {0, "I6"}};
-        QTRY_COMPARE_WITH_TIMEOUT(bench.commands(), setupCommands + run, 10000);
+        const QStringList run = {"0 I3", "0 I2", "0 I2", "0 I3", "0 I6"};
+        QTRY_COMPARE_WITH_TIMEOUT(bench.area.requests(), setupCommands + run, 10000);
         QVERIFY(bench.data().getOcclusionTestComplete(0));
 
         GuiTest::key(Qt::Key_F1);
@@ -102,9 +102,9 @@ private slots:
         ManualBench bench(ScreenArea::defaultSettings() +
                               "[channel_0]\ntest_type=1\n[channel_1]\ntest_type=1\n",
                           {2, 3});
-        bench.sim.controller(0).pump().pressureRise = 250.0;
-        bench.sim.controller(1).pump().pressureRise = 250.0;
-        QVERIFY(bench.waitForStartUp());
+        bench.sim().controller(0).pump().pressureRise = 250.0;
+        bench.sim().controller(1).pump().pressureRise = 250.0;
+        QVERIFY(bench.area.settle());
         OcclusionManualTest *running = bench.summary->getOcclusionRunningScreen();
         running->vSetChannel(1);
         running->showScreen(true);
@@ -119,8 +119,8 @@ private slots:
         GuiTest::key(Qt::Key_F6); // channel 1's alarm acknowledged: its countdown runs
         GuiTest::key(Qt::Key_F4); // CH: on to channel 2, still waiting for its alarm
         QCOMPARE(int(running->getChannelId()), 1);
-        const QList<Command> firstEnded = {{0, "I6"}};
-        QTRY_COMPARE_WITH_TIMEOUT(only(bench.commands(), {"I6"}), firstEnded, 15000);
+        const QStringList firstEnded = {"0 I6"};
+        QTRY_COMPARE_WITH_TIMEOUT(only(bench.area.requests(), "I6"), firstEnded, 15000);
         QTest::qWait(2500);
         QVERIFY(bench.data().vGetTestRunningFlag(1));
         QCOMPARE(running->m_greenKeyState[1], 1);
@@ -132,12 +132,12 @@ private slots:
     void pcaRoad()
     {
         ManualBench bench(settingsWithChannel0("test_type=2\nbasal_flow_rate=10\n"));
-        SimController::Pump &pump = bench.sim.controller(0).pump();
+        SimController::Pump &pump = bench.sim().controller(0).pump();
         // One bolus of 1 ml in 2 s; it ends once it has left the 10 s averaging window.
         pump.firstBolus = 1.0;
         pump.bolusInterval = 60.0;
         pump.bolusRate = 1800.0;
-        QVERIFY(bench.waitForStartUp());
+        QVERIFY(bench.area.settle());
         bench.summary->showScreen(true);
         QVERIFY(bench.area.activate());
 
@@ -149,11 +149,11 @@ private slots:
         auto *running = qobject_cast<PCARunningScreen *>(bench.area.current());
         QVERIFY(running);
         // A basal rate above 5 ml/h is sent with a 10 s window.
-        const QList<Command> setupCommands = {{0, QByteArray("IF1\x02", 4)},
-                                              {0, QByteArray("IF2\x00\x00", 5)},
-                                              {0, QByteArray("IF4\x0a\x00", 5)},
-                                              {0, QByteArray("IF5\x00", 4)}};
-        QTRY_COMPARE_WITH_TIMEOUT(bench.commands(), setupCommands, 10000);
+        const QStringList setupCommands = {"0 IF1 02",
+                                              "0 IF2 00 00",
+                                              "0 IF4 0a 00",
+                                              "0 IF5 00"};
+        QTRY_COMPARE_WITH_TIMEOUT(bench.area.requests(), setupCommands, 10000);
         QSettings ini(bench.area.settingsPath(), QSettings::IniFormat);
         QCOMPARE(ini.value("channel_0/test_type").toInt(), 2);
         QCOMPARE(ini.value("channel_0/pca_elapse_time").toInt(), 900);
@@ -172,8 +172,8 @@ private slots:
         GuiTest::key(Qt::Key_F7);
         QTRY_COMPARE_WITH_TIMEOUT(labelText(running, "label_FlowRate_ElapseTime"),
                                   QStringLiteral("<font color='red'>Stopped</font>"), 10000);
-        const QList<Command> run = {{0, "I3"}, {0, "I2"}, {0, "I3"}, {0, "I6"}};
-        QTRY_COMPARE_WITH_TIMEOUT(bench.commands(), setupCommands + run, 10000);
+        const QStringList run = {"0 I3", "0 I2", "0 I3", "0 I6"};
+        QTRY_COMPARE_WITH_TIMEOUT(bench.area.requests(), setupCommands + run, 10000);
         QCOMPARE(bench.data().m_u8StopKeyPressed[0], quint8(1));
         GuiTest::key(Qt::Key_F1);
         QCOMPARE(bench.area.current(), static_cast<QWidget *>(bench.summary));
