@@ -1,37 +1,116 @@
 #pragma once
 
+#include "PinLines.h"
+
 #include <QObject>
 #include <QString>
 
-// Programs one of the four channel controllers (1..4) in circuit from an Intel HEX file.
+class MemoryMappedPinController;
+class QTimer;
+
+// Erases, blank-checks, programs and verifies the flash of one channel controller (PIC18,
+// numbered 1..4) from an Intel HEX file, by clocking the in-circuit serial programming
+// protocol on the pin controller's lines one bit at a time.
 //
-// This build carries no in-circuit programming yet: the programmer reports an erase
-// error as soon as it is started, so every PIC command fails visibly instead of
-// pretending to succeed. The interface is the one the command list relies on.
+// A job: ev_pic_begin_erase() erases and then blank-checks one 512-byte block per posted
+// event; eraseDone() (after which the caller calls programPic()) or eraseError() follows.
+// isFinished() becomes true on every path, and the lines are restored at its end.
 class PicProgrammer : public QObject
 {
     Q_OBJECT
 public:
-    explicit PicProgrammer(int picNumber, QObject *parent = nullptr);
+    // The waits of the protocol, by role.
+    enum PIC_DELAY {
+        ClockHalfPeriod = 0,
+        AfterCommand = 1,
+        Unused2 = 2,
+        AfterOperandByte = 3,
+        ProgrammingTime = 4,
+        AfterProgramming = 5,
+        BulkEraseHold = 6,
+        AfterMclrRelease = 7,
+        BeforeIspEnable = 8,
+        IspEnableToMclr = 9,
+        BeforeResetPulse = 10,
+        ResetPulse = 11,
+    };
+    // The least time each kind lasts, in nanoseconds.
+    static qint64 delayNanoseconds(PIC_DELAY kind);
 
-    // Holds all four channel controllers in reset and raises the programming-enable line,
-    // before a programmer is created; false when the lines cannot be driven, in which
-    // case nothing was touched.
+    // parent is not used: a programmer belongs to the command that made it.
+    explicit PicProgrammer(int picNumber, QObject *parent = nullptr);
+    ~PicProgrammer() override;
+
+    // Before a programmer is made: holds all four channel controllers in reset and raises
+    // the ISP-enable line. False, with no line touched, when the pin controller cannot be
+    // reached.
     static bool holdAllInReset();
+    // After the job, whatever its outcome: every line back to idle, all four controllers
+    // released to run.
+    static void releaseAllLines();
 
     void ev_pic_begin_erase();
     void programPic(const QString &hexFile);
     bool isFinished() const { return m_Finished; }
     bool isProgrammed() const { return m_Programmed; }
 
+    // Holds the chosen controller in reset; with startTimer the lines are restored 20 ms
+    // later.
+    void ev_pic_reset(bool startTimer);
+
+    static bool u8ValidPicId(unsigned short id);
+    static QString pGetPicIdStr(unsigned short id);
+
+    bool event(QEvent *e) override;
+
 signals:
     void eraseNextBlock(int percentDone);
     void eraseDone();
     void eraseError();
     void lineProgrammed(int percentComplete);
+    void endIsp();
+
+public slots:
+    void ev_pic_reset_timer();
+    void ev_pic_end_isp();
 
 private:
+    void ev_pic_erase_next_block();
+    void finish();
+
+    void setLine(const PinLines::Line &line, bool high);
+    void vGeneralDelay(PIC_DELAY kind);
+    void vClockBits(unsigned int bits, int count);
+    void vWriteCmd(unsigned char cmd);
+    void vWriteByte(unsigned char b);
+    void vWriteOperand(unsigned short operand);
+    void vCoreInstruction(unsigned short instruction);
+    unsigned char u8ReadByte();
+    unsigned char u8ReadNextAddress();
+    void vSetCoreAddress(unsigned int address);
+    void vProgramFlashCmd();
+    void vEnterIspMode();
+    void vReleaseMclr();
+    void vRestoreIo();
+    void vPicBulkErase(unsigned char keyHigh, unsigned char keyLow);
+    bool u8PicBlankCheck(unsigned int start);
+    unsigned short u16ReadDeviceId();
+    unsigned char u8PicWriteRecord();
+    void vProgramPicFlash(unsigned int address, unsigned char length, const unsigned char *bytes);
+    void vProgramPicConfig(unsigned int address, unsigned char value);
+    unsigned char u8VerifyPicRecord();
+
+    // The largest record a HEX line can carry.
+    unsigned char m_RecordData[255] = {};
+    unsigned char m_RecordLength = 0;
+    quint32 m_RecordAddress = 0;
+    quint32 m_BlankCheckAddress = 0;
+    QTimer *m_ResetTimer;
+    MemoryMappedPinController *m_PinController;
     int m_PicNumber;
+    PinLines::Line m_ResetLine{};
+    bool m_HasResetLine = false;
+    quint32 m_UpperAddress = 0;
     bool m_Finished = false;
     bool m_Programmed = false;
 };

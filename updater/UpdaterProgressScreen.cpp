@@ -1,6 +1,7 @@
 #include "UpdaterProgressScreen.h"
 
 #include "EsaDownload.h"
+#include "IntelHexFile.h"
 #include "PicProgrammer.h"
 #include "TtyHandler.h"
 #include "UpdateCommandList.h"
@@ -548,6 +549,13 @@ int UpdaterProgressScreen::updatePic(int pic, const QString &file)
         qDebug().noquote() << "Failed to find hex file: " + m_UpdateFile;
         return -1;
     }
+    // The whole file is checked before the chip is touched: a bad file must not leave a
+    // channel erased.
+    IntelHexFile hex;
+    if (!hex.load(m_UpdateFile)) {
+        qDebug().noquote() << "Bad hex file: " + m_UpdateFile + ": " + hex.errorString();
+        return -1;
+    }
     if (!PicProgrammer::holdAllInReset())
         return -1;
     waitUntil([] { return false; }, m_ResetHoldMs);
@@ -563,12 +571,15 @@ int UpdaterProgressScreen::updatePic(int pic, const QString &file)
     appendMessage(tr("0% "), Orange);
     m_PicProgrammer->ev_pic_begin_erase();
     PicProgrammer *programmer = m_PicProgrammer;
-    if (!waitUntil([programmer] { return programmer->isFinished(); }, m_PicLimitMs)) {
+    const bool finished = waitUntil([programmer] { return programmer->isFinished(); }, m_PicLimitMs);
+    const bool programmed = finished && programmer->isProgrammed();
+    if (!finished)
         qDebug() << "PIC" << pic << "programming timed out";
-        delete m_PicProgrammer;
-        return -1;
-    }
-    return m_PicProgrammer->isProgrammed() ? 0 : -1;
+    // The job is over either way; its programmer (and its hold on the pin page) goes.
+    delete m_PicProgrammer;
+    // No controller is left in reset or in programming mode, whatever the outcome.
+    PicProgrammer::releaseAllLines();
+    return programmed ? 0 : -1;
 }
 
 void UpdaterProgressScreen::blockErased(int percentComplete)

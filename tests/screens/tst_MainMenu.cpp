@@ -2,6 +2,7 @@
 #include "DrainModeScreen.h"
 #include "InfusionPumpMainScreen.h"
 #include "InfusionPumpPowerBoardManager.h"
+#include "PowerBoardSim.h"
 #include "PrimingScreen.h"
 #include "RemoteControlScreen.h"
 #include "RotaryEncoderList.h"
@@ -55,6 +56,7 @@ private slots:
     void softKeysOpenTheirScreens()
     {
         ScreenArea area;
+        area.startBoard(); // the summary reads the channels as soon as it is built
         auto *menu = new InfusionPumpMainScreen(nullptr, nullptr);
         QVERIFY(area.activate());
         menu->showScreen(true);
@@ -73,11 +75,14 @@ private slots:
         key(Qt::Key_F1);
         QCOMPARE(area.current(), menu);
 
-        // The summary and about screens come with later subsystems: nothing opens yet.
+        // The about screen comes with a later subsystem: nothing opens yet. F1 builds
+        // the summary and opens it.
         QCOMPARE(countOf<SummaryManualScreen>(area), 0);
-        keys({Qt::Key_F4, Qt::Key_F1});
+        key(Qt::Key_F4);
         QCOMPARE(area.current(), menu);
-        QCOMPARE(countOf<SummaryManualScreen>(area), 1); // F1 built it
+        key(Qt::Key_F1);
+        QCOMPARE(countOf<SummaryManualScreen>(area), 1);
+        QCOMPARE(area.current(), menu->getSummaryManualScreen());
     }
 
     void selectOnRows()
@@ -95,7 +100,14 @@ private slots:
         key(Qt::Key_Escape);
         QCOMPARE(countOf<SummaryManualScreen>(area), 1);
         SummaryManualScreen *summary = menu->getSummaryManualScreen();
+        QCOMPARE(area.current(), summary);
+        key(Qt::Key_F1); // the summary's back key
+        QCOMPARE(area.current(), menu);
         keys({Qt::Key_Escape, Qt::Key_F1});
+        QCOMPARE(area.current(), menu);
+        key(Qt::Key_F1); // "TEST"
+        QCOMPARE(area.current(), summary);
+        key(Qt::Key_F1);
         QCOMPARE(menu->getSummaryManualScreen(), summary);
         QCOMPARE(countOf<SummaryManualScreen>(area), 1);
 
@@ -121,6 +133,28 @@ private slots:
         turn(-1);
         QCOMPARE(list->currentRow(), 4);
         QCOMPARE(area.current(), menu);
+    }
+
+    void drainAllFromTheMainMenu()
+    {
+        ScreenArea area;
+        area.startBoard([](PowerBoardSim &sim) { sim.setAbsent(1, true); });
+        auto *menu = new InfusionPumpMainScreen(nullptr, nullptr);
+        QVERIFY(area.activate());
+        QVERIFY(area.settle());
+        menu->showScreen(true);
+        key(Qt::Key_F3);
+        turn(4);
+        key(Qt::Key_Escape);
+        QCOMPARE(area.current()->findChild<QLabel *>("label_Draining_Channel")->text(),
+                 QString("Draining All Channels"));
+        QTRY_COMPARE_WITH_TIMEOUT(area.requests(), QStringList({"0 I3", "0 I7", "2 I3", "2 I7", "3 I3", "3 I7"}),
+                                  10000);
+        area.sim().clearCommands();
+        keys({Qt::Key_F1, Qt::Key_F1});
+        QCOMPARE(area.current(), menu);
+        QTRY_COMPARE_WITH_TIMEOUT(area.requests(), QStringList({"0 I3", "0 I6", "2 I3", "2 I6", "3 I3", "3 I6"}),
+                                  10000);
     }
 
     void clockFollowsTheFormats()

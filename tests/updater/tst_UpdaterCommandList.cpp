@@ -1,3 +1,5 @@
+#include "HostPinPage.h"
+#include "Pic18Simulator.h"
 #include "TempRoot.h"
 #include "TestRegistry.h"
 #include "UpdaterProgressScreen.h"
@@ -19,7 +21,7 @@ private slots:
     void lines_data();
     void lines();
     void systemTypeOutlivesTheList();
-    void picCommandWithoutProgrammer();
+    void picCommandWithoutTarget();
     void esaPortClosedFailsAtOnce();
     void finalPause();
     void progressReplacesOnlyTheLastLine();
@@ -207,11 +209,14 @@ void UpdaterCommandListTest::systemTypeOutlivesTheList()
     QCOMPARE(root.commands(), QStringList{"sync"});
 }
 
-void UpdaterCommandListTest::picCommandWithoutProgrammer()
+void UpdaterCommandListTest::picCommandWithoutTarget()
 {
-    // This build has no in-circuit programmer: an enabled PIC command shows the erase
-    // start, then the erase error and its failure line.
+    // Pin controller there but no channel controller answering: an enabled PIC command
+    // shows the erase start, then the erase error and its failure line.
     TempRoot root;
+    auto page = std::make_shared<HostPinPage>();
+    page->install();
+    struct Uninstall { ~Uninstall() { HostPinPage::uninstall(); } } uninstall;
     UpdaterStartup::configureSettings();
     writeSettings(true, false);
     QVERIFY(root.writeFile("/tmp/firmware_update/ch.hex", ":00000001FF\n"));
@@ -224,12 +229,25 @@ void UpdaterCommandListTest::picCommandWithoutProgrammer()
                           "Finalising update, please wait"}));
 
     // A programmer that has not finished within the time limit fails the line.
+    Pic18Simulator pic1(page, 1);
+    pic1.useAsDelaySource();
     const auto late = progressScreen();
     late->setWaitTimes(0, 0, 0);
     QVERIFY(!late->processCommandList({"PIC1:/ch.hex"}));
     QCOMPARE(logLines(late->progressMessageWindow),
              (QStringList{"Updating PIC 1 with file: /ch.hex", "Erasing PIC: ", "orange|0% ",
                           "red|Failed - Updating PIC[1] with file /ch.hex", "Finalising update, please wait"}));
+
+    // Without a reachable pin controller the line fails before anything is driven.
+    page->setMapped(false);
+    const int writes = page->writeCount();
+    const auto unmapped = progressScreen();
+    unmapped->setWaitTimes(0, 0, 60000);
+    QVERIFY(!unmapped->processCommandList({"PIC2:/ch.hex"}));
+    QCOMPARE(logLines(unmapped->progressMessageWindow),
+             (QStringList{"Updating PIC 2 with file: /ch.hex", "red|Failed - Updating PIC[2] with file /ch.hex",
+                          "Finalising update, please wait"}));
+    QCOMPARE(page->writeCount(), writes);
 }
 
 void UpdaterCommandListTest::esaPortClosedFailsAtOnce()
