@@ -543,6 +543,13 @@ void SummaryManualScreen::startTest(TestSequenceElement *element, unsigned short
     const bool firstElement =
         manager->getChannelAutoState(channel) == InfusionPumpPowerBoardManager::AUTO_ASSET_ENTRY;
     const bool shown = firstElement || visibleChannel() == channel;
+    // Test type and back pressure as the channel's setting now holds them.
+    const auto stage = [&](unsigned short windowSize) {
+        const INFUSION_PUMP_SETTING setting = data.getTestSetting(channel);
+        manager->vSetSendToPicData_TestType(setting.u8TestTypeSetting);
+        manager->vSetSendToPicData_BackPressure(setting.s16BackPressureSetting);
+        manager->vSetSendToPicData_WindowSize(windowSize);
+    };
 
     if (user) {
         data.vSetTestSetting_Type(channel, 3);
@@ -559,10 +566,7 @@ void SummaryManualScreen::startTest(TestSequenceElement *element, unsigned short
         data.vSetTestSetting_BackPressure(channel, flow->setting.s16BackPressureSetting);
         data.vSetTestSetting_WindowSize(channel, flow->setting.u16SamplingWindowSetting);
         data.setManualPassFailLimits(channel, flow->limits);
-        const INFUSION_PUMP_SETTING setting = data.getTestSetting(channel);
-        manager->vSetSendToPicData_TestType(setting.u8TestTypeSetting);
-        manager->vSetSendToPicData_BackPressure(setting.s16BackPressureSetting);
-        manager->vSetSendToPicData_WindowSize(setting.u16SamplingWindowSetting);
+        stage(data.getTestSetting(channel).u16SamplingWindowSetting);
         manager->vSetChangeSettingRsq(channel);
     } else if (pca) {
         data.vSetPCATestSetting_ElapseTime(channel, pca->setting.u32ElapseTimeSetting);
@@ -570,12 +574,7 @@ void SummaryManualScreen::startTest(TestSequenceElement *element, unsigned short
         data.vSetPCABasalFlowRate(channel, pca->setting.fBasalFlowRateSetting);
         data.vSetPCABolusVolume(channel, pca->setting.fBolusVolumeSetting);
         data.setManualPassFailLimits(channel, pca->limits);
-        const INFUSION_PUMP_SETTING setting = data.getTestSetting(channel);
-        const INFUSION_PUMP_PCA_SETTING pcaSetting = data.getPCATestSetting(channel);
-        manager->vSetSendToPicData_TestType(setting.u8TestTypeSetting);
-        manager->vSetSendToPicData_BackPressure(setting.s16BackPressureSetting);
-        manager->vSetSendToPicData_WindowSize(
-            ManualTestArithmetic::pcaWindowSize(pcaSetting.fBasalFlowRateSetting));
+        stage(ManualTestArithmetic::pcaWindowSize(data.getPCATestSetting(channel).fBasalFlowRateSetting));
         manager->vSetChangeSettingRsq(channel);
     } else if (occ) {
         data.vSetTestSetting_Type(channel, 1);
@@ -583,10 +582,7 @@ void SummaryManualScreen::startTest(TestSequenceElement *element, unsigned short
         data.setManualPassFailLimits(channel, occ->limits);
         data.setOcclusionTestcomplete(channel, false);
         data.m_u32OcclusionStopTime[channel] = 0;
-        const INFUSION_PUMP_SETTING setting = data.getTestSetting(channel);
-        manager->vSetSendToPicData_TestType(setting.u8TestTypeSetting);
-        manager->vSetSendToPicData_BackPressure(setting.s16BackPressureSetting);
-        manager->vSetSendToPicData_WindowSize(setting.u16SamplingWindowSetting);
+        stage(data.getTestSetting(channel).u16SamplingWindowSetting);
         manager->vSetSendToPicData_InfusionPumpType(data.getOcclusionTestSetting(channel));
         manager->vSetChangeSettingRsq(channel);
         getOcclusionRunningScreen()->m_greenKeyState[channel] = 0;
