@@ -252,6 +252,17 @@ private slots:
         }
     }
 
+    // Until the asset screen stands, AUTO on an idle channel opens nothing and leaves
+    // the channel idle, as the asset screen's back key would.
+    void autoOnIdleChannelLeavesItIdle()
+    {
+        Bench &b = *m_bench;
+        b.pressAuto(2);
+        QCOMPARE(b.area.current(), b.summary);
+        QCOMPARE(int(b.board->getChannelAutoState(2)), 0);
+        QVERIFY(!b.board->getChannelIsAutoMode(2));
+    }
+
     // Channels 2 and 4 stopped; the menu opened for channel 2 by AUTO; a tick then
     // looks at both channels' choices. The operator's choice still acts on channel 2.
     void menuChoiceStaysWithItsChannel()
