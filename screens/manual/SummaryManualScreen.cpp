@@ -287,7 +287,9 @@ void SummaryManualScreen::applySoftKeyRule(unsigned short channel)
 void SummaryManualScreen::setChannelIsAutoMode(unsigned short channel, bool automatic)
 {
     ScreenBase::board->setChannelIsAutoMode(channel, automatic);
-    applySoftKeyRule(channel);
+    // The keys act on the selected channel, so they follow it, whichever channel's run
+    // has just started or ended.
+    applySoftKeyRule(m_currentChannelId);
 }
 
 void SummaryManualScreen::showScreen(bool check)

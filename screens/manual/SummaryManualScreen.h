@@ -47,7 +47,7 @@ public:
     RotaryEncoderList *channelList() const;
     Ui::SummaryManualScreen *form() const { return ui; }
 
-    // Applies the soft-key rule for the given channel.
+    // Stores the channel's auto mode; the soft keys follow the selected channel.
     void setChannelIsAutoMode(unsigned short channel, bool automatic);
 
     // The duration column's word for an automatic sequence state; the same on every row.

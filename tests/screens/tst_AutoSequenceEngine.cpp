@@ -263,6 +263,29 @@ private slots:
         QVERIFY(!b.board->getChannelIsAutoMode(2));
     }
 
+    // The soft keys follow the selected channel when another channel's run starts and
+    // ends; MANUAL is disabled only while the selected channel runs a sequence.
+    void softKeysFollowTheSelectedChannel()
+    {
+        Bench &b = *m_bench;
+        auto *manual = b.summary->findChild<QPushButton *>(QStringLiteral("pushButtonSetting"));
+        b.summary->channelList()->setCurrentRow(0);
+        b.confirmAsset(2, "seq3");
+        QVERIFY(manual->isEnabled());
+        b.summary->channelList()->setCurrentRow(2);
+        QVERIFY(!manual->isEnabled());
+        b.summary->channelList()->setCurrentRow(0);
+        b.data().m_u8StopKeyPressed[2] = 1;
+        b.tick();
+        b.menu()->vSetChannel(2);
+        b.menu()->showScreen(true);
+        b.menu()->chooseOption(AbortFailMenu::ABORT_PROTOCOL);
+        b.tick();
+        b.tick(); // auto mode ends
+        QVERIFY(!b.board->getChannelIsAutoMode(2));
+        QVERIFY(manual->isEnabled());
+    }
+
     // Channels 2 and 4 stopped; the menu opened for channel 2 by AUTO; a tick then
     // looks at both channels' choices. The operator's choice still acts on channel 2.
     void menuChoiceStaysWithItsChannel()
