@@ -2,6 +2,7 @@
 #include "ScreenBase.h"
 #include "StartupLogging.h"
 #include "StartupPlaceholders.h"
+#include "WheelToFocus.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -21,6 +22,9 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
         qputenv("QT_FONT_DPI", "72");
     QApplication app(argc, argv);
+    // A desktop's mouse wheel turns the focus widget, as the encoder does.
+    WheelToFocus wheelToFocus;
+    app.installEventFilter(&wheelToFocus);
     Q_INIT_RESOURCE(resources);
     QFont font(QStringLiteral("Arial"));
     font.setItalic(false);
@@ -37,6 +41,8 @@ int main(int argc, char **argv)
     auto *stackedWidget = new QStackedWidget;
     ScreenBase::stackedWidget = stackedWidget;
     stackedWidget->setMinimumSize(290, 201);
+    // The whole display; a desktop window opens at the same size.
+    stackedWidget->resize(320, 240);
 
     InfusionPumpPowerBoardManager board(QStringLiteral("/dev/ttyAPP1"));
     ScreenBase::board = &board;
@@ -51,6 +57,7 @@ int main(int argc, char **argv)
 
     startUsbController();
 
-    splash.finish(mainMenu ? mainMenu : stackedWidget);
+    // The main menu is a page of the screen area; the splash waits for that window.
+    splash.finish(mainMenu ? mainMenu->window() : stackedWidget);
     return app.exec();
 }

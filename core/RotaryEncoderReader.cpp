@@ -1,6 +1,7 @@
 #include "RotaryEncoderReader.h"
 
 #include "InputDevices.h"
+#include "WheelDelivery.h"
 
 #include <QApplication>
 #include <QSocketNotifier>
@@ -60,7 +61,7 @@ void RotaryEncoderReader::notify(int)
     QWidget *target = QApplication::focusWidget();
     if (!target)
         return;
-    QWheelEvent wheel(QPointF(0, 0), QPointF(0, 0), QPoint(), QPoint(0, sum * 120), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(target, &wheel);
+    // Up through the parents as a wheel event of the window system would travel: a
+    // field that does not take the turn leaves it to its screen.
+    WheelDelivery::deliver(target, sum * 120);
 }

@@ -35,11 +35,9 @@ void LineEdit::keyPressEvent(QKeyEvent *event)
     if (m_mode == navigate) {
         FocusChain::move(this, true);
     } else {
-        ScreenKeyboard keyboard(this);
-        keyboard.setTextMaxLength(maxLength());
-        keyboard.setText(text());
-        if (keyboard.exec() == 0)
-            setText(keyboard.getText());
+        QString typed = text();
+        if (ScreenKeyboard::editText(this, typed, maxLength()))
+            setText(typed);
         setFocus();
         setWheelMode(navigate, false);
     }

@@ -46,11 +46,9 @@ void PlainTextEdit::keyPressEvent(QKeyEvent *event)
     if (m_mode == navigate) {
         FocusChain::move(this, true);
     } else {
-        ScreenKeyboard keyboard(this);
-        keyboard.setTextMaxLength(m_maxLength);
-        keyboard.setText(toPlainText());
-        if (keyboard.exec() == 0)
-            setPlainText(keyboard.getText());
+        QString typed = toPlainText();
+        if (ScreenKeyboard::editText(this, typed, m_maxLength))
+            setPlainText(typed);
         setFocus();
         setWheelMode(navigate, false);
     }

@@ -1,23 +1,13 @@
 #pragma once
 
+#include "EncoderDateTimeField.h"
+
 #include <QTimeEdit>
 
-// TimeEdit field for the encoder: the select key switches between navigating (a turn
-// moves the focus) and editing (a turn steps the current section).
-class RotaryEncoderTimeEdit : public QTimeEdit
+// The time field of the forms, driven by the encoder.
+class RotaryEncoderTimeEdit : public EncoderDateTimeField<QTimeEdit>
 {
     Q_OBJECT
 public:
-    explicit RotaryEncoderTimeEdit(QWidget *parent = nullptr);
-
-    bool isEditing() const { return m_edit; }
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void wheelEvent(QWheelEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
-
-private:
-    bool m_edit = false;
+    explicit RotaryEncoderTimeEdit(QWidget *parent = nullptr) : EncoderDateTimeField<QTimeEdit>(parent, "QTimeEdit") {}
 };

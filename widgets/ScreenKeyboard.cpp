@@ -44,6 +44,17 @@ VirtualKeyboard *ScreenKeyboard::keyGrid() const
     return ui->virtualKeyboard;
 }
 
+bool ScreenKeyboard::editText(QWidget *field, QString &text, int maxLength)
+{
+    ScreenKeyboard keyboard(field);
+    keyboard.setTextMaxLength(maxLength);
+    keyboard.setText(text);
+    if (keyboard.exec() != Taken)
+        return false;
+    text = keyboard.getText();
+    return true;
+}
+
 void ScreenKeyboard::reject()
 {
     done(Kept);

@@ -26,6 +26,10 @@ public:
 
     VirtualKeyboard *keyGrid() const;
 
+    // Opens a keyboard on the text of a field (its parent) and runs it; on the green
+    // key the typed text replaces text and true is returned.
+    static bool editText(QWidget *field, QString &text, int maxLength);
+
 public slots:
     // Any way out other than the green key keeps the caller's text.
     void reject() override;

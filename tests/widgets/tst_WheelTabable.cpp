@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -242,6 +243,36 @@ private slots:
         QCOMPARE(list.selectedItems().size(), 1);
         QCOMPARE(list.row(list.selectedItems().first()), expectedSelected);
         QCOMPARE(list.currentRow(), expectedCurrent);
+    }
+
+    void turnNotTakenTravelsToTheScreen()
+    {
+        // A plain button ignores the wheel; the list reports it not handled after
+        // moving: both leave the turn to the screen, as on the instrument.
+        struct Screen : QWidget
+        {
+            int turns = 0;
+            void wheelEvent(QWheelEvent *e) override
+            {
+                ++turns;
+                e->accept();
+            }
+        } screen;
+        auto *layout = new QVBoxLayout(&screen);
+        auto *button = new QPushButton("b");
+        auto *list = new RotaryEncoderList;
+        list->addItems({"one", "two"});
+        layout->addWidget(button);
+        layout->addWidget(list);
+        QVERIFY(showActive(&screen));
+        button->setFocus();
+        turn(1);
+        QCOMPARE(screen.turns, 1);
+        list->setFocus();
+        list->setCurrentRow(0);
+        turn(1);
+        QCOMPARE(list->currentRow(), 1);
+        QCOMPARE(screen.turns, 2);
     }
 
     void emptyListIgnoresTheWheel()
