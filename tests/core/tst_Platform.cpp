@@ -13,9 +13,11 @@ class TestPlatform : public QObject
 private slots:
     void devicePathUnderRoot()
     {
+        TempRoot root;
+        const QByteArray runRoot = qgetenv("INSTRUMENT_ROOT");
         qunsetenv("INSTRUMENT_ROOT");
         QCOMPARE(DevicePath::path("/dev/ttyAPP1"), QString("/dev/ttyAPP1"));
-        TempRoot root;
+        qputenv("INSTRUMENT_ROOT", runRoot);
         QCOMPARE(DevicePath::path("/dev/ttyAPP1"), root.root() + "/dev/ttyAPP1");
         // A path already under the root is left alone.
         QCOMPARE(DevicePath::path(root.root() + "/x"), root.root() + "/x");

@@ -1,7 +1,9 @@
 #include "TestRegistry.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFont>
+#include <QTemporaryDir>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -20,6 +22,13 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
         qputenv("QT_FONT_DPI", "72");
     QApplication app(argc, argv);
+    // No test may reach the host's own device paths, even one that builds a singleton
+    // before it sets up its TempRoot: the whole run gets a root and the recorder.
+    QTemporaryDir runRoot;
+    if (qEnvironmentVariableIsEmpty("INSTRUMENT_ROOT"))
+        qputenv("INSTRUMENT_ROOT", QFile::encodeName(runRoot.path()));
+    if (qEnvironmentVariableIsEmpty("INSTRUMENT_EXEC"))
+        qputenv("INSTRUMENT_EXEC", EXEC_RECORDER_PATH);
     // The instrument's font; the metric-compatible face of fonts-liberation answers to it,
     // so forms measure the same on every machine.
     QApplication::setFont(QFont(QStringLiteral("Arial")));
