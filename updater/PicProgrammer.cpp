@@ -12,6 +12,7 @@
 namespace {
 // In-circuit programming commands (4 bits, sent least significant bit first).
 constexpr unsigned char CoreInstruction = 0x0;
+constexpr unsigned char ShiftOutTablat = 0x2;
 constexpr unsigned char TableReadPostIncrement = 0x9;
 constexpr unsigned char TableWrite = 0xC;
 constexpr unsigned char TableWritePostIncrement2 = 0xD;
@@ -19,9 +20,21 @@ constexpr unsigned char TableWriteStartProgramming = 0xF;
 
 // Core instructions.
 constexpr unsigned short Nop = 0x0000;
-constexpr unsigned short SetEepgd = 0x8EA6;  // BSF EECON1, EEPGD
-constexpr unsigned short ClearCfgs = 0x9CA6; // BCF EECON1, CFGS
-constexpr unsigned short SetCfgs = 0x8CA6;   // BSF EECON1, CFGS
+constexpr unsigned short SetEepgd = 0x8EA6;    // BSF EECON1, EEPGD
+constexpr unsigned short ClearCfgs = 0x9CA6;   // BCF EECON1, CFGS
+constexpr unsigned short SetCfgs = 0x8CA6;     // BSF EECON1, CFGS
+constexpr unsigned short ClearEepgd = 0x9EA6;  // BCF EECON1, EEPGD
+constexpr unsigned short SetWren = 0x84A6;     // BSF EECON1, WREN
+constexpr unsigned short SetFree = 0x88A6;     // BSF EECON1, FREE
+constexpr unsigned short SetWr = 0x82A6;       // BSF EECON1, WR
+constexpr unsigned short SetRd = 0x80A6;       // BSF EECON1, RD
+constexpr unsigned short MovwfEeadr = 0x6EA9;  // MOVWF EEADR
+constexpr unsigned short MovwfEeadrh = 0x6EAA; // MOVWF EEADRH
+constexpr unsigned short MovwfEedata = 0x6EA8; // MOVWF EEDATA
+constexpr unsigned short MovwfTablat = 0x6EF5; // MOVWF TABLAT
+constexpr unsigned short MovfEecon1 = 0x50A6;  // MOVF EECON1, W
+constexpr unsigned short MovfEedata = 0x50A8;  // MOVF EEDATA, W
+constexpr unsigned char Eecon1Wr = 0x02;
 
 constexpr QEvent::Type EraseNextBlockEvent = QEvent::Type(1000);
 
@@ -32,11 +45,25 @@ constexpr quint32 ConfigLast = 0x30000D;
 constexpr quint32 IdLocations = 0x200000;
 constexpr quint32 DeviceIdAddress = 0x3FFFFE;
 constexpr unsigned int WriteBufferSize = 64;
+constexpr unsigned int EraseRows = 8;
+constexpr unsigned int EepromSize = 1024;
+constexpr unsigned int ReadBytes = 16;
+// A data EEPROM byte takes about 4 ms; a write that has not ended after this long
+// never will (no controller, or a broken one).
+constexpr qint64 EepromWriteLimit = 50000000; // ns
 
 // The latest verify mismatch.
 quint32 u32VerifyAddress = 0;
 quint8 u8VerifyCorrect = 0;
 quint8 u8VerifyActual = 0;
+
+// What the reading operations found.
+unsigned char au8ReadPicData[ReadBytes] = {};
+unsigned char au8DeviceConfig[ReadBytes] = {};
+unsigned char au8EepromCopy[EepromSize] = {};
+unsigned short u16DeviceId_1 = 0;
+// The controller au8EepromCopy was read from; 0 while it holds no whole copy.
+int s32EepromCopyPic = 0;
 } // namespace
 
 qint64 PicProgrammer::delayNanoseconds(PIC_DELAY kind)
@@ -293,11 +320,18 @@ void PicProgrammer::finish()
     vRestoreIo();
 }
 
+bool PicProgrammer::canProgram(const char *operation) const
+{
+    if (m_PinController->isMapped() && m_HasResetLine)
+        return true;
+    qDebug() << operation << "- no pin controller or no PIC" << m_PicNumber;
+    return false;
+}
+
 void PicProgrammer::ev_pic_begin_erase()
 {
     m_Programmed = false;
-    if (!m_PinController->isMapped() || !m_HasResetLine) {
-        qDebug() << "ev_pic_begin_erase - no pin controller or no PIC" << m_PicNumber;
+    if (!canProgram("ev_pic_begin_erase")) {
         m_Finished = true;
         emit eraseError();
         return;
@@ -525,6 +559,190 @@ void PicProgrammer::ev_pic_reset_timer()
 
 void PicProgrammer::ev_pic_end_isp()
 {
+    vRestoreIo();
+}
+
+unsigned short PicProgrammer::u16ReadPic()
+{
+    vEnterIspMode();
+    const unsigned short id = u16ReadDeviceId();
+    vSetCoreAddress(ConfigFirst);
+    for (unsigned char &b : au8DeviceConfig)
+        b = u8ReadNextAddress();
+    vRestoreIo();
+    return id;
+}
+
+void PicProgrammer::ev_pic_read()
+{
+    if (!canProgram("ev_pic_read"))
+        return;
+    u16DeviceId_1 = u16ReadPic();
+    vEnterIspMode();
+    vSetCoreAddress(0);
+    for (unsigned char &b : au8ReadPicData)
+        b = u8ReadNextAddress();
+    for (unsigned int i = 0; i < ReadBytes; ++i)
+        au8ReadPicData[i] = readEepromByte(static_cast<unsigned short>(i));
+    vRestoreIo();
+}
+
+unsigned short PicProgrammer::deviceId()
+{
+    return u16DeviceId_1;
+}
+
+QByteArray PicProgrammer::deviceConfig()
+{
+    return QByteArray(reinterpret_cast<const char *>(au8DeviceConfig), sizeof au8DeviceConfig);
+}
+
+QByteArray PicProgrammer::readPicData()
+{
+    return QByteArray(reinterpret_cast<const char *>(au8ReadPicData), sizeof au8ReadPicData);
+}
+
+QByteArray PicProgrammer::eepromCopy()
+{
+    return QByteArray(reinterpret_cast<const char *>(au8EepromCopy), sizeof au8EepromCopy);
+}
+
+// ---- flash rows and data EEPROM ----
+
+void PicProgrammer::vEraseProgramMemory(unsigned int address)
+{
+    if (!canProgram("vEraseProgramMemory"))
+        return;
+    vEnterIspMode();
+    // The chip erases the row that holds the table pointer.
+    const unsigned int first = address & ~(WriteBufferSize - 1);
+    for (unsigned int row = 0; row < EraseRows; ++row) {
+        const unsigned int rowAddress = first + row * WriteBufferSize;
+        if (rowAddress >= ProgramMemoryEnd)
+            break;
+        vCoreInstruction(SetEepgd);
+        vCoreInstruction(ClearCfgs);
+        vCoreInstruction(SetWren);
+        vSetCoreAddress(rowAddress);
+        vCoreInstruction(SetFree);
+        vCoreInstruction(SetWr);
+        vProgramFlashCmd();
+        vWriteOperand(0);
+        vGeneralDelay(AfterProgramming);
+    }
+    vRestoreIo();
+}
+
+unsigned char PicProgrammer::u8ShiftOutTablat()
+{
+    vWriteCmd(ShiftOutTablat);
+    vWriteByte(0);
+    return u8ReadByte();
+}
+
+void PicProgrammer::vSetEepromAddress(unsigned short address)
+{
+    vCoreInstruction(ClearEepgd);
+    vCoreInstruction(ClearCfgs);
+    vCoreInstruction(0x0E00 | (address & 0xFF));
+    vCoreInstruction(MovwfEeadr);
+    vCoreInstruction(0x0E00 | ((address >> 8) & 0xFF));
+    vCoreInstruction(MovwfEeadrh);
+}
+
+unsigned char PicProgrammer::readEepromByte(unsigned short address)
+{
+    vSetEepromAddress(address);
+    vCoreInstruction(SetRd);
+    vCoreInstruction(MovfEedata);
+    vCoreInstruction(MovwfTablat);
+    vCoreInstruction(Nop);
+    return u8ShiftOutTablat();
+}
+
+bool PicProgrammer::writeEepromByte(unsigned short address, unsigned char value)
+{
+    vSetEepromAddress(address);
+    vCoreInstruction(0x0E00 | value);
+    vCoreInstruction(MovwfEedata);
+    vCoreInstruction(SetWren);
+    vCoreInstruction(SetWr);
+    // WR stays set until the byte is written. The wait is bounded: a data line with
+    // nothing on it can read as WR set for ever.
+    for (qint64 waited = 0;; waited += delayNanoseconds(AfterProgramming)) {
+        vCoreInstruction(MovfEecon1);
+        vCoreInstruction(MovwfTablat);
+        vCoreInstruction(Nop);
+        if (!(u8ShiftOutTablat() & Eecon1Wr))
+            break;
+        if (waited >= EepromWriteLimit) {
+            qDebug() << "vWritePicEeprom - write did not end at" << Qt::hex << address;
+            return false;
+        }
+        vGeneralDelay(AfterProgramming);
+    }
+    vGeneralDelay(AfterProgramming);
+    return true;
+}
+
+unsigned char PicProgrammer::u8ReadPicEeprom(unsigned short address)
+{
+    if (address >= EepromSize || !canProgram("u8ReadPicEeprom"))
+        return 0xFF;
+    vEnterIspMode();
+    const unsigned char value = readEepromByte(address);
+    vRestoreIo();
+    return value;
+}
+
+void PicProgrammer::vWritePicEeprom(unsigned short address, unsigned char value)
+{
+    // The chip would take the low ten bits and overwrite another byte.
+    if (address >= EepromSize) {
+        qDebug() << "vWritePicEeprom - address outside the data EEPROM" << Qt::hex << address;
+        return;
+    }
+    if (!canProgram("vWritePicEeprom"))
+        return;
+    vEnterIspMode();
+    writeEepromByte(address, value);
+    vRestoreIo();
+}
+
+void PicProgrammer::vGetEepromCopy()
+{
+    s32EepromCopyPic = 0;
+    if (!canProgram("vGetEepromCopy"))
+        return;
+    vEnterIspMode();
+    // A line with no controller on it reads as all zeros or all ones: not a copy.
+    const unsigned short id = u16ReadDeviceId();
+    if (id == 0x0000 || id == 0xFFFF) {
+        qDebug() << "vGetEepromCopy - no PIC answers on channel" << m_PicNumber;
+        vRestoreIo();
+        return;
+    }
+    for (unsigned int i = 0; i < EepromSize; ++i)
+        au8EepromCopy[i] = readEepromByte(static_cast<unsigned short>(i));
+    s32EepromCopyPic = m_PicNumber;
+    vRestoreIo();
+}
+
+void PicProgrammer::vRestoreEeprom()
+{
+    // Writing back a copy never taken, or taken from another channel, would replace this
+    // controller's data with wrong bytes.
+    if (s32EepromCopyPic != m_PicNumber) {
+        qDebug() << "vRestoreEeprom - no copy of the data EEPROM of PIC" << m_PicNumber;
+        return;
+    }
+    if (!canProgram("vRestoreEeprom"))
+        return;
+    vEnterIspMode();
+    for (unsigned int i = 0; i < EepromSize; ++i) {
+        if (!writeEepromByte(static_cast<unsigned short>(i), au8EepromCopy[i]))
+            break;
+    }
     vRestoreIo();
 }
 

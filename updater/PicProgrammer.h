@@ -2,6 +2,7 @@
 
 #include "PinLines.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
@@ -15,6 +16,10 @@ class QTimer;
 // A job: ev_pic_begin_erase() erases and then blank-checks one 512-byte block per posted
 // event; eraseDone() (after which the caller calls programPic()) or eraseError() follows.
 // isFinished() becomes true on every path, and the lines are restored at its end.
+//
+// Outside that job the programmer can also read the controller (identifier, configuration,
+// data EEPROM), erase rows of its flash and write, copy and restore its data EEPROM; each
+// of these enters programming mode itself and leaves the lines restored.
 class PicProgrammer : public QObject
 {
     Q_OBJECT
@@ -58,6 +63,28 @@ public:
     // later.
     void ev_pic_reset(bool startTimer);
 
+    // Reads the device identifier and the configuration bytes, then the first program
+    // memory bytes and over them the first data EEPROM bytes; deviceId(), deviceConfig()
+    // and readPicData() hold what was read.
+    void ev_pic_read();
+    // Erases eight 64-byte rows of flash, from the row holding address up to the end of
+    // program memory.
+    void vEraseProgramMemory(unsigned int address);
+    // One byte of the 1024-byte data EEPROM; 0xFF for an address outside it.
+    unsigned char u8ReadPicEeprom(unsigned short address);
+    // Writes one byte and waits for the write to end; an address outside the EEPROM is
+    // refused.
+    void vWritePicEeprom(unsigned short address, unsigned char value);
+    // The whole data EEPROM into eepromCopy(), and back into the same controller (only
+    // into the controller the copy was read from).
+    void vGetEepromCopy();
+    void vRestoreEeprom();
+
+    static unsigned short deviceId();
+    static QByteArray deviceConfig();
+    static QByteArray readPicData();
+    static QByteArray eepromCopy();
+
     static bool u8ValidPicId(unsigned short id);
     static QString pGetPicIdStr(unsigned short id);
 
@@ -99,6 +126,12 @@ private:
     void vProgramPicFlash(unsigned int address, unsigned char length, const unsigned char *bytes);
     void vProgramPicConfig(unsigned int address, unsigned char value);
     unsigned char u8VerifyPicRecord();
+    bool canProgram(const char *operation) const;
+    unsigned short u16ReadPic();
+    unsigned char u8ShiftOutTablat();
+    void vSetEepromAddress(unsigned short address);
+    unsigned char readEepromByte(unsigned short address);
+    bool writeEepromByte(unsigned short address, unsigned char value);
 
     // The largest record a HEX line can carry.
     unsigned char m_RecordData[255] = {};

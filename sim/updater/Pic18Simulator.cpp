@@ -13,6 +13,11 @@ constexpr qint64 MinBulkErase = 5100000;      // ns, erase plus discharge
 constexpr quint32 FlashSize = 0x10000;
 constexpr quint32 ConfigBase = 0x300000;
 constexpr int ConfigSize = 14;
+constexpr int EepromSize = 1024;
+constexpr qint64 EepromWriteTime = 4000000; // ns, a data EEPROM byte
+
+// EECON1 bits.
+constexpr int Rd = 0, Wr = 1, Wren = 2, Free = 4, Cfgs = 6, Eepgd = 7;
 
 bool isRead(quint8 command)
 {
@@ -22,7 +27,7 @@ bool isRead(quint8 command)
 
 Pic18Simulator::Pic18Simulator(std::shared_ptr<HostPinPage> page, int picNumber)
     : m_page(std::move(page)), m_flash(FlashSize, char(0xFF)), m_config(ConfigSize, char(0xFF)),
-      m_buffer(64, char(0xFF))
+      m_buffer(64, char(0xFF)), m_eeprom(EepromSize, char(0xFF))
 {
     PinLines::Line reset{};
     PinLines::resetLine(picNumber, &reset);
@@ -55,6 +60,11 @@ Pic18Simulator::State Pic18Simulator::state() const
 void Pic18Simulator::setProgramMemory(quint32 address, const QByteArray &bytes)
 {
     m_flash.replace(int(address), bytes.size(), bytes);
+}
+
+void Pic18Simulator::setDataEeprom(quint32 address, const QByteArray &bytes)
+{
+    m_eeprom.replace(int(address), bytes.size(), bytes);
 }
 
 void Pic18Simulator::setStuckBit(quint32 address, int bit, bool level)
@@ -98,7 +108,7 @@ void Pic18Simulator::onWrite()
     if (m_absent)
         return;
     if (before.mclr && !now.mclr) {
-        m_programming = false;
+        leaveProgramming();
         m_writeArmed = false;
         m_eraseHolding = false;
         return;
@@ -111,7 +121,7 @@ void Pic18Simulator::onWrite()
         return;
     }
     if (m_programming && !now.mclrDriven) {
-        m_programming = false;
+        leaveProgramming();
         return;
     }
     if (!m_programming)
@@ -120,6 +130,21 @@ void Pic18Simulator::onWrite()
         risingEdge();
     } else if (before.pgc && !now.pgc) {
         fallingEdge(now.pgd);
+    }
+}
+
+void Pic18Simulator::leaveProgramming()
+{
+    if (!m_programming)
+        return;
+    m_programming = false;
+    m_rowEraseArmed = false;
+    // A reset stops a data EEPROM write that has not had its time.
+    settleEepromWrite();
+    if (m_eepromWriting) {
+        m_eepromWriting = false;
+        m_violations << QStringLiteral("data EEPROM write at %1 cut short")
+                            .arg(m_eepromWriteAddress, 0, 16);
     }
 }
 
@@ -136,6 +161,10 @@ void Pic18Simulator::enterProgramming()
     m_tblptr = 0;
     m_eecon1 = 0;
     m_w = 0;
+    m_eeadr = 0;
+    m_eedata = 0;
+    m_tablat = 0;
+    m_rowEraseArmed = false;
     m_nopsSinceKey = -1;
     m_buffer.fill(char(0xFF));
     m_lastRise = m_lastFall = -1;
@@ -186,6 +215,10 @@ void Pic18Simulator::fallingEdge(bool bit)
             m_writeArmed = false;
             commitWrite(high);
         }
+        if (m_command == 0 && m_rowEraseArmed) {
+            m_rowEraseArmed = false;
+            commitRowErase(high);
+        }
         if (m_command == 0 && m_nopsSinceKey == 1) {
             m_nopsSinceKey = -1;
             m_eraseHolding = true;
@@ -198,7 +231,9 @@ void Pic18Simulator::fallingEdge(bool bit)
     }
     if (isRead(m_command)) {
         if (++m_bit == 8) {
-            m_outByte = readByte(m_tblptr);
+            if (m_command != 0x2)
+                m_tablat = readByte(m_tblptr);
+            m_outByte = m_tablat;
             if (m_command == 0x9 || m_command == 0xB)
                 m_tblptr = (m_tblptr + 1) & 0x3FFFFF;
             else if (m_command == 0xA)
@@ -221,6 +256,7 @@ void Pic18Simulator::execute(quint8 command, quint16 operand)
 {
     const quint8 low = operand & 0xFF;
     const quint8 high = operand >> 8;
+    settleEepromWrite();
     switch (command) {
     case 0x0:
         if ((operand & 0xFF00) == 0x0E00) {
@@ -231,13 +267,21 @@ void Pic18Simulator::execute(quint8 command, quint16 operand)
             m_tblptr = (m_tblptr & 0x3F00FF) | quint32(m_w) << 8;
         } else if (operand == 0x6EF6) {
             m_tblptr = (m_tblptr & 0x3FFF00) | m_w;
-        } else if ((operand & 0xEFFF) == 0x8EA6 || (operand & 0xEFFF) == 0x8CA6) {
-            // BSF/BCF EECON1, EEPGD or CFGS
-            const quint8 mask = (operand & 0x0E00) == 0x0E00 ? 0x80 : 0x40;
-            if (operand & 0x1000)
-                m_eecon1 &= ~mask;
-            else
-                m_eecon1 |= mask;
+        } else if (operand == 0x6EA9) { // MOVWF EEADR
+            m_eeadr = (m_eeadr & 0x300) | m_w;
+        } else if (operand == 0x6EAA) { // MOVWF EEADRH
+            m_eeadr = quint16((m_eeadr & 0xFF) | (m_w & 0x03) << 8);
+        } else if (operand == 0x6EA8) { // MOVWF EEDATA
+            m_eedata = m_w;
+        } else if (operand == 0x6EF5) { // MOVWF TABLAT
+            m_tablat = m_w;
+        } else if (operand == 0x50A6) { // MOVF EECON1, W
+            m_w = m_eecon1;
+        } else if (operand == 0x50A8) { // MOVF EEDATA, W
+            m_w = m_eedata;
+        } else if ((operand & 0xE1FF) == 0x80A6) {
+            // BSF/BCF EECON1, bit
+            setEecon1Bit((operand >> 9) & 7, !(operand & 0x1000));
         } else if (operand == 0x0000) {
             if (m_nopsSinceKey >= 0)
                 ++m_nopsSinceKey;
@@ -270,6 +314,94 @@ void Pic18Simulator::execute(quint8 command, quint16 operand)
     default:
         m_violations << QStringLiteral("unknown command %1").arg(command);
     }
+}
+
+void Pic18Simulator::setEecon1Bit(int bit, bool set)
+{
+    if (!set) {
+        if (bit != Wr) // only the hardware ends a write
+            m_eecon1 &= quint8(~(1u << bit));
+        return;
+    }
+    if (bit == Rd) {
+        // Reads the data EEPROM at once; RD clears itself.
+        if (!(m_eecon1 & (1u << Eepgd | 1u << Cfgs)))
+            m_eedata = quint8(m_eeprom.at(m_eeadr));
+        else
+            m_violations << QStringLiteral("RD with EECON1 %1").arg(m_eecon1, 0, 16);
+        return;
+    }
+    if (bit == Wr) {
+        startWrite();
+        return;
+    }
+    m_eecon1 |= quint8(1u << bit);
+}
+
+void Pic18Simulator::startWrite()
+{
+    if (!(m_eecon1 & (1u << Wren))) {
+        m_violations << QStringLiteral("WR without WREN");
+        return;
+    }
+    if (m_eecon1 & (1u << Wr)) {
+        m_violations << QStringLiteral("WR while a write runs");
+        return;
+    }
+    const bool flash = m_eecon1 & (1u << Eepgd);
+    const bool config = m_eecon1 & (1u << Cfgs);
+    if (flash && !config && (m_eecon1 & (1u << Free))) {
+        // The erase runs while the clock is held high in the next NOP.
+        m_rowEraseArmed = true;
+        m_rowEraseAddress = m_tblptr & ~63u;
+    } else if (!flash && !config) {
+        m_eepromWriting = true;
+        m_eepromWriteEnd = m_now + EepromWriteTime;
+        m_eepromWriteAddress = m_eeadr;
+        m_eepromWriteData = m_eedata;
+    } else {
+        m_violations << QStringLiteral("WR with EECON1 %1").arg(m_eecon1, 0, 16);
+        return;
+    }
+    m_eecon1 |= quint8(1u << Wr);
+}
+
+void Pic18Simulator::settleEepromWrite()
+{
+    if (!m_eepromWriting || m_now < m_eepromWriteEnd)
+        return;
+    m_eepromWriting = false;
+    m_eeprom[m_eepromWriteAddress] = char(m_eepromWriteData);
+    ++m_eepromWrites;
+    m_eecon1 &= quint8(~(1u << Wr));
+}
+
+void Pic18Simulator::commitRowErase(qint64 highTime)
+{
+    m_dischargePending = true;
+    m_eecon1 &= quint8(~(1u << Wr | 1u << Free));
+    if (highTime < MinProgrammingTime) {
+        m_violations << QStringLiteral("row erase time %1 ns").arg(highTime);
+        return;
+    }
+    if (m_rowEraseAddress >= FlashSize) {
+        m_violations << QStringLiteral("row erase at %1").arg(m_rowEraseAddress, 0, 16);
+        return;
+    }
+    m_rowErases << m_rowEraseAddress;
+    for (quint32 a = m_rowEraseAddress; a < m_rowEraseAddress + 64; ++a) {
+        if (erasable(a))
+            m_flash[int(a)] = char(0xFF);
+    }
+}
+
+bool Pic18Simulator::erasable(quint32 address) const
+{
+    for (const auto &range : m_unerasable) {
+        if (address >= range.first && address <= range.second)
+            return false;
+    }
+    return true;
 }
 
 void Pic18Simulator::commitWrite(qint64 highTime)
@@ -314,10 +446,7 @@ void Pic18Simulator::bulkErase(quint16 key)
     default: return; // data EEPROM and the rest are not modelled
     }
     for (quint32 a = first; a < end; ++a) {
-        bool keep = false;
-        for (const auto &range : m_unerasable)
-            keep = keep || (a >= range.first && a <= range.second);
-        if (!keep)
+        if (erasable(a))
             m_flash[int(a)] = char(0xFF);
     }
 }

@@ -15,6 +15,9 @@ class HostPinPage;
 // 16-bit operands on the falling clock edges, drives the data line on table reads, and
 // models the table pointer, the 64-byte write buffer, the bulk-erase keys, configuration
 // bytes and the device identifier. Flash programming only clears bits, as on the chip.
+// Core instructions also reach EECON1, EEADR/EEADRH, EEDATA and TABLAT: enough for the
+// 1024-byte data EEPROM (read, and written in a time of its own while WR stays set) and
+// for erasing one 64-byte row of flash with FREE and WR.
 //
 // Time is virtual: useAsDelaySource() makes the programmer's waits advance this clock,
 // and every programming minimum (clock half periods, entry hold, programming time,
@@ -38,6 +41,8 @@ public:
     QByteArray configuration() const { return m_config; }
     void setConfiguration(const QByteArray &bytes) { m_config = bytes; }
     void setDeviceId(quint16 id) { m_deviceId = id; }
+    QByteArray dataEeprom() const { return m_eeprom; }
+    void setDataEeprom(quint32 address, const QByteArray &bytes);
 
     // Faults: a bit that always reads at one level; a range that no erase clears; no
     // controller on the lines at all (the data line then floats at the given level).
@@ -50,6 +55,8 @@ public:
     int programmingEntries() const { return m_entries; }
     int rowWrites() const { return m_rowWrites; }
     QList<quint32> configWrites() const { return m_configWrites; }
+    QList<quint32> rowErases() const { return m_rowErases; }
+    int eepromWrites() const { return m_eepromWrites; }
 
 private:
     struct Levels
@@ -65,6 +72,12 @@ private:
     quint8 readByte(quint32 address) const;
     void drive(bool level);
     void commitWrite(qint64 highTime);
+    void commitRowErase(qint64 highTime);
+    void setEecon1Bit(int bit, bool set);
+    void startWrite();
+    void settleEepromWrite();
+    void leaveProgramming();
+    bool erasable(quint32 address) const;
     void bulkErase(quint16 key);
 
     std::shared_ptr<HostPinPage> m_page;
@@ -97,6 +110,17 @@ private:
     quint32 m_writeAddress = 0;
     quint16 m_writeWord = 0;
     bool m_dischargePending = false;
+    bool m_rowEraseArmed = false;
+    quint32 m_rowEraseAddress = 0;
+    // Data EEPROM.
+    QByteArray m_eeprom;
+    quint16 m_eeadr = 0;
+    quint8 m_eedata = 0;
+    quint8 m_tablat = 0;
+    bool m_eepromWriting = false;
+    qint64 m_eepromWriteEnd = 0;
+    quint16 m_eepromWriteAddress = 0;
+    quint8 m_eepromWriteData = 0;
 
     qint64 m_now = 0;
     qint64 m_lastRise = -1, m_lastFall = -1, m_entryTime = 0;
@@ -109,6 +133,8 @@ private:
     QStringList m_violations;
     QList<quint16> m_eraseKeys;
     QList<quint32> m_configWrites;
+    QList<quint32> m_rowErases;
+    int m_eepromWrites = 0;
     int m_entries = 0;
     int m_rowWrites = 0;
 };

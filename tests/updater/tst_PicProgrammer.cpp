@@ -3,6 +3,7 @@
 #include "Pic18Simulator.h"
 #include "PicDelay.h"
 #include "PicProgrammer.h"
+#include "PinLines.h"
 #include "TestRegistry.h"
 
 #include <QElapsedTimer>
@@ -237,6 +238,190 @@ private slots:
         QVERIFY(!programmer.isProgrammed());
         QVERIFY(bench.pic.programMemory() == QByteArray(0x10000, char(0xFF)));
         QVERIFY(!bench.pic.violations().isEmpty());
+    }
+
+    void resetHoldsUntilTheTimerReleases()
+    {
+        Bench bench;
+        PicProgrammer programmer(1);
+        QCOMPARE(bench.pic.state(), Pic18Simulator::Running);
+        programmer.ev_pic_reset(false);
+        QCOMPARE(bench.pic.state(), Pic18Simulator::Reset);
+        QTest::qWait(100);
+        QCOMPARE(bench.pic.state(), Pic18Simulator::Reset);
+        programmer.ev_pic_reset(true);
+        QCOMPARE(bench.pic.state(), Pic18Simulator::Reset);
+        QTRY_COMPARE_WITH_TIMEOUT(bench.pic.state(), Pic18Simulator::Running, 10000);
+        QCOMPARE(bench.page->read(PinLines::Reset1.doe) & PinLines::Reset1.mask, 0u); // released
+    }
+
+    void readGivesIdConfigurationAndEeprom()
+    {
+        Bench bench;
+        bench.pic.setDeviceId(0x0C05);
+        bench.pic.setConfiguration(QByteArray::fromHex("c00f1e2d3c4b5a69788796a5b4c3"));
+        bench.pic.setProgramMemory(0, QByteArray::fromHex("000102030405060708090a0b0c0d0e0f"));
+        bench.pic.setDataEeprom(0, QByteArray::fromHex("f0e1d2c3b4a5968778695a4b3c2d1e0f"));
+        PicProgrammer programmer(1);
+        programmer.ev_pic_read();
+        QCOMPARE(PicProgrammer::deviceId(), quint16(0x0C05));
+        // Two bytes past the last configuration byte read as zero.
+        QCOMPARE(PicProgrammer::deviceConfig().toHex(),
+                 QByteArray("c00f1e2d3c4b5a69788796a5b4c30000"));
+        // The data EEPROM bytes are read last, over the program memory bytes.
+        QCOMPARE(PicProgrammer::readPicData().toHex(),
+                 QByteArray("f0e1d2c3b4a5968778695a4b3c2d1e0f"));
+        QCOMPARE(bench.pic.violations(), QStringList());
+        QCOMPARE(bench.pic.state(), Pic18Simulator::Running);
+    }
+
+    void eepromByteWrittenAndReadBack_data()
+    {
+        QTest::addColumn<int>("address");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("first byte") << 0x000 << 0x5A << true;
+        QTest::newRow("high address byte") << 0x2C7 << 0x00 << true;
+        QTest::newRow("last byte") << 0x3FF << 0xA5 << true;
+        // The chip would take 0x400 as 0x000.
+        QTest::newRow("past the end refused") << 0x400 << 0x5A << false;
+    }
+    void eepromByteWrittenAndReadBack()
+    {
+        QFETCH(int, address);
+        QFETCH(int, value);
+        QFETCH(bool, stored);
+        Bench bench;
+        QByteArray before;
+        for (int i = 0; i < 1024; ++i)
+            before.append(char(i * 13 + 1));
+        bench.pic.setDataEeprom(0, before);
+        QByteArray expected = before;
+        if (stored)
+            expected[address] = char(value);
+        PicProgrammer programmer(1);
+        programmer.vWritePicEeprom(quint16(address), quint8(value));
+        QCOMPARE(bench.pic.dataEeprom().toHex(), expected.toHex());
+        QCOMPARE(bench.pic.eepromWrites(), stored ? 1 : 0);
+        QCOMPARE(bench.pic.state(), Pic18Simulator::Running);
+        QCOMPARE(int(programmer.u8ReadPicEeprom(quint16(address))), stored ? value : 0xFF);
+        QCOMPARE(bench.pic.violations(), QStringList());
+        QCOMPARE(bench.pic.state(), Pic18Simulator::Running);
+    }
+
+    void eepromWriteWithNoControllerEnds()
+    {
+        // A floating-high data line reads as a write that never ends.
+        Bench bench;
+        bench.pic.setAbsent(true);
+        PicProgrammer programmer(1);
+        const qint64 start = bench.pic.now();
+        programmer.vWritePicEeprom(1, 2);
+        const qint64 waited = bench.pic.now() - start;
+        QVERIFY2(waited >= 50000000 && waited < 1000000000, QByteArray::number(waited));
+        QVERIFY(bench.pic.state() != Pic18Simulator::Programming);
+    }
+
+    void eepromCopyRestoredIntoTheSameController()
+    {
+        Bench bench(2);
+        QByteArray contents;
+        for (int i = 0; i < 1024; ++i)
+            contents.append(char(i ^ (i >> 8) ^ 0x3C));
+        bench.pic.setDataEeprom(0, contents);
+        PicProgrammer programmer(2);
+        programmer.vGetEepromCopy();
+        QCOMPARE(PicProgrammer::eepromCopy().toHex(), contents.toHex());
+        bench.pic.setDataEeprom(0, QByteArray(1024, '\0'));
+        programmer.vRestoreEeprom();
+        QCOMPARE(bench.pic.dataEeprom().toHex(), contents.toHex());
+        QCOMPARE(bench.pic.eepromWrites(), 1024);
+        QCOMPARE(bench.pic.violations(), QStringList());
+        QCOMPARE(bench.pic.state(), Pic18Simulator::Running);
+    }
+
+    void restoreNeedsACopyOfThatController_data()
+    {
+        QTest::addColumn<bool>("copyOfAnother");
+        QTest::newRow("copy of another channel") << true;
+        QTest::newRow("latest copy failed") << false;
+    }
+    void restoreNeedsACopyOfThatController()
+    {
+        QFETCH(bool, copyOfAnother);
+        Bench bench(2);
+        Pic18Simulator other(bench.page, 1);
+        PicDelay::setSource([&](qint64 ns) {
+            bench.pic.advance(ns);
+            other.advance(ns);
+        });
+        other.setDataEeprom(0, QByteArray(1024, '\x11'));
+        PicProgrammer programmer(2);
+        if (copyOfAnother) {
+            PicProgrammer(1).vGetEepromCopy();
+            QCOMPARE(PicProgrammer::eepromCopy(), QByteArray(1024, '\x11'));
+        } else {
+            programmer.vGetEepromCopy();
+            bench.page->setMapped(false);
+            programmer.vGetEepromCopy();
+            bench.page->setMapped(true);
+        }
+        bench.pic.setDataEeprom(0, QByteArray(1024, '\x77'));
+        programmer.vRestoreEeprom();
+        QCOMPARE(bench.pic.dataEeprom(), QByteArray(1024, '\x77'));
+        QCOMPARE(bench.pic.eepromWrites(), 0);
+        QCOMPARE(other.eepromWrites(), 0);
+    }
+
+    void rowEraseClearsEightRows_data()
+    {
+        QTest::addColumn<int>("address");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("end");
+        QTest::newRow("row start") << 0x1040 << 0x1040 << 0x1240;
+        QTest::newRow("inside a row") << 0x1075 << 0x1040 << 0x1240;
+        QTest::newRow("up to the end of program memory") << 0xFF00 << 0xFF00 << 0x10000;
+    }
+    void rowEraseClearsEightRows()
+    {
+        QFETCH(int, address);
+        QFETCH(int, first);
+        QFETCH(int, end);
+        Bench bench;
+        bench.pic.setProgramMemory(0, QByteArray(0x10000, '\0'));
+        QByteArray expected(0x10000, '\0');
+        expected.replace(first, end - first, QByteArray(end - first, char(0xFF)));
+        PicProgrammer programmer(1);
+        programmer.vEraseProgramMemory(quint32(address));
+        QVERIFY(bench.pic.programMemory() == expected);
+        QCOMPARE(bench.pic.rowErases().size(), (end - first) / 64);
+        QCOMPARE(bench.pic.violations(), QStringList());
+        QCOMPARE(bench.pic.state(), Pic18Simulator::Running);
+    }
+
+    void operationsWithoutAControllerTouchNoLine_data()
+    {
+        QTest::addColumn<int>("operation");
+        QTest::newRow("read") << 0;
+        QTest::newRow("row erase") << 1;
+        QTest::newRow("EEPROM read") << 2;
+        QTest::newRow("EEPROM write") << 3;
+        QTest::newRow("EEPROM copy") << 4;
+    }
+    void operationsWithoutAControllerTouchNoLine()
+    {
+        QFETCH(int, operation);
+        Bench bench;
+        PicProgrammer programmer(5); // no such channel: no reset line to enter programming by
+        const int writes = bench.page->writeCount();
+        switch (operation) {
+        case 0: programmer.ev_pic_read(); break;
+        case 1: programmer.vEraseProgramMemory(0); break;
+        case 2: QCOMPARE(int(programmer.u8ReadPicEeprom(0)), 0xFF); break;
+        case 3: programmer.vWritePicEeprom(0, 0); break;
+        case 4: programmer.vGetEepromCopy(); break;
+        }
+        QCOMPARE(bench.page->writeCount(), writes);
     }
 
     void deviceNames_data()
