@@ -8,6 +8,7 @@
 #include "TestRegistry.h"
 
 #include <QComboBox>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QTest>
@@ -123,6 +124,34 @@ private slots:
         QSettings ini(bench.area.settingsPath(), QSettings::IniFormat);
         QCOMPARE(ini.value("channel_0/test_type").toInt(), type);
         QTRY_COMPARE_WITH_TIMEOUT(bench.area.requests().value(0), typeSent, 10000);
+    }
+
+    // The running screen's Setup key shows a running test's set-up read-only; confirming
+    // still sends it again.
+    void setupOfARunningTestIsReadOnly()
+    {
+        ManualBench bench;
+        QVERIFY(bench.area.settle());
+        bench.data().vSetTestRunningFlag(PicRunningData(0, 1));
+        bench.summary->showScreen(true);
+        QVERIFY(bench.area.activate());
+        GuiTest::key(Qt::Key_F4); // MANUAL on a running channel: its running screen
+        QWidget *running = bench.area.current();
+        QVERIFY(qobject_cast<FlowRateRunningScreen *>(running));
+        GuiTest::key(Qt::Key_F3); // Setup
+        auto *setup = qobject_cast<ManualSetup *>(bench.area.current());
+        QVERIFY(setup);
+        const QList<QWidget *> inputs = setup->findChildren<QWidget *>(
+            QRegularExpression("^(comboBox_TestType|spinBox.*|limitTypeComboBox)$"));
+        QCOMPARE(inputs.size(), 10);
+        for (QWidget *input : inputs)
+            QVERIFY2(!input->isEnabled(), qPrintable(input->objectName()));
+        QWidget *focus = QApplication::focusWidget();
+        GuiTest::turn(1);
+        QCOMPARE(QApplication::focusWidget(), focus);
+        GuiTest::key(Qt::Key_F4);
+        QCOMPARE(bench.area.current(), running);
+        QTRY_COMPARE_WITH_TIMEOUT(bench.area.requests(), flowSetupSentTo(0), 10000);
     }
 
     void channelKey_data()
