@@ -239,8 +239,11 @@ void InfusionPumpPowerBoardManager::vSetStartFlowRateRsq(unsigned short channel)
 
 void InfusionPumpPowerBoardManager::vSetChangeSettingRsq(unsigned short channel)
 {
-    if (raise(channel, m_u16ChangeSettingRsq))
-        multiChannelManager();
+    if (!raise(channel, m_u16ChangeSettingRsq))
+        return;
+    m_changeSetting[channel] = {m_u8SendTestType, m_s16SendBackPressure, m_u16SendWindowSize,
+                                m_u8SendInfusionPumpType};
+    multiChannelManager();
 }
 
 void InfusionPumpPowerBoardManager::vSetStartCalibrateRsq(unsigned short channel)
@@ -428,14 +431,15 @@ void InfusionPumpPowerBoardManager::sendChangeSettingCommand(unsigned short chan
 {
     if (!beginExchange(channel))
         return;
+    const StagedSetting &staged = m_changeSetting[channel];
     QByteArray type(cmdSetTestType);
-    type.append(char(m_u8SendTestType));
+    type.append(char(staged.testType));
     QByteArray backPressure(cmdSetBackPressure);
-    putLittleEndian16(backPressure, quint16(m_s16SendBackPressure));
+    putLittleEndian16(backPressure, quint16(staged.backPressure));
     QByteArray window(cmdSetWindowSize);
-    putLittleEndian16(window, m_u16SendWindowSize);
+    putLittleEndian16(window, staged.windowSize);
     QByteArray pumpType(cmdSetInfusionPumpType);
-    pumpType.append(char(m_u8SendInfusionPumpType));
+    pumpType.append(char(staged.infusionPumpType));
     m_tx_queue << type << backPressure << window << pumpType;
     startSending();
 }

@@ -177,6 +177,17 @@ private:
     short m_s16SendBackPressure = 0;
     unsigned short m_u16SendWindowSize = 30;
     unsigned char m_u8SendInfusionPumpType = 0;
+    // The staged values as they stood when a channel's change-setting request was
+    // raised: another channel staging its own while the request waits for the line
+    // must not change what this channel is sent.
+    struct StagedSetting
+    {
+        unsigned char testType = 0;
+        short backPressure = 0;
+        unsigned short windowSize = 30;
+        unsigned char infusionPumpType = 0;
+    };
+    StagedSetting m_changeSetting[CHANNEL_COUNT];
 
     GpioPinController *m_pChipSelect[CHANNEL_COUNT] = {};
     GpioPinController *m_pReset[CHANNEL_COUNT] = {};

@@ -4,16 +4,26 @@
 #include "AbortFailMenu.h"
 #include "AutoModeAssetDetails.h"
 #include "DataManager.h"
+#include "DataSeries.h"
+#include "ElementJudging.h"
+#include "ElementResultBuilder.h"
 #include "FlowRateRunningScreen.h"
 #include "GraphModeScreen.h"
 #include "InfusionPumpPowerBoardManager.h"
 #include "ManualSetup.h"
+#include "ManualTestArithmetic.h"
 #include "OcclusionManualTest.h"
 #include "OcclusionManual_Setup.h"
 #include "PCAManual_Setup.h"
 #include "PCARunningScreen.h"
 #include "RotaryEncoderMessageBox.h"
+#include "TestElementDetails.h"
 #include "TestResultManager.h"
+#include "TestSequenceElementFlowTest.h"
+#include "TestSequenceElementOccTest.h"
+#include "TestSequenceElementPCATest.h"
+#include "TestSequenceElementUserTest.h"
+#include "TestSequenceManager.h"
 #include "UserTestRunning.h"
 
 #include <QKeyEvent>
@@ -192,19 +202,19 @@ AutoModeAssetDetails *SummaryManualScreen::getAutoModeAssetDetailsScreen()
     return m_autoAsset;
 }
 
-QString SummaryManualScreen::autoStateWord(int state, int channel)
+QString SummaryManualScreen::autoStateWord(int state)
 {
     switch (state) {
     case 0:
         return coloured("green", tr("Completed"));
     case 1:
-        return coloured("orange", channel == 0 ? tr("Asset") : tr("Paused"));
+        return coloured("orange", tr("Asset"));
     case 2:
-        return coloured("orange", channel == 2 ? tr("Paused") : tr("Setup"));
+        return coloured("orange", tr("Setup"));
     case 3:
         return coloured("orange", tr("Paused"));
     case 4:
-        return coloured("green", channel == 0 ? tr("Saving") : tr("Completed"));
+        return coloured("green", tr("Saving"));
     case 5:
         return coloured("red", tr("Stopped"));
     case 6:
@@ -242,7 +252,7 @@ void SummaryManualScreen::writeRow(unsigned short channel)
         if (data.vGetTestRunningFlag(channel))
             duration->setText(formatTimeFromPic(live.u32ElapseTime));
         else if (automatic)
-            duration->setText(autoStateWord(manager->getChannelAutoState(channel), channel));
+            duration->setText(autoStateWord(manager->getChannelAutoState(channel)));
         else
             duration->setText(tr("Ready"));
         asset->setText(automatic ? TestResultManager::getInstance()->getCurrentAssetId(channel)
@@ -278,7 +288,7 @@ void SummaryManualScreen::fetchData()
 {
     for (unsigned short channel = 0; channel < 4; ++channel) {
         writeRow(channel);
-        // The automatic-sequence engine advances here once it stands.
+        runAutoStep(channel);
     }
 }
 
@@ -297,7 +307,9 @@ void SummaryManualScreen::applySoftKeyRule(unsigned short channel)
 void SummaryManualScreen::setChannelIsAutoMode(unsigned short channel, bool automatic)
 {
     ScreenBase::board->setChannelIsAutoMode(channel, automatic);
-    applySoftKeyRule(channel);
+    // The keys act on the selected channel, so they follow it, whichever channel's run
+    // has just started or ended.
+    applySoftKeyRule(m_currentChannelId);
 }
 
 void SummaryManualScreen::showScreen(bool check)
@@ -417,20 +429,442 @@ void SummaryManualScreen::onSetUpClicked(bool)
     }
 }
 
-void SummaryManualScreen::onAutoClicked(bool)
-{
-    // Automatic sequences are run from here once the sequence screens stand.
-    m_currentChannelId = static_cast<unsigned short>(qMax(0, ui->listWidgetChannels->currentRow()));
-}
-
-void SummaryManualScreen::startAutoSequence(unsigned short)
-{
-    // Filled in by the automatic sequence engine.
-}
-
 void SummaryManualScreen::changeEvent(QEvent *event)
 {
     ScreenBase::changeEvent(event);
     if (event->type() == QEvent::LanguageChange)
         ui->retranslateUi(this);
+}
+
+// ---------------------------------------------------------------------------------
+// Automatic sequence engine. Each channel runs its own sequence; its state is the
+// channel's AutoState on the board manager, and it advances only in this screen's
+// one-second tick, after the channel's row is written.
+// ---------------------------------------------------------------------------------
+
+namespace {
+TestSequenceManager *sequences()
+{
+    return TestSequenceManager::getInstance();
+}
+
+TestResultManager *results()
+{
+    return TestResultManager::getInstance();
+}
+} // namespace
+
+void SummaryManualScreen::onAutoClicked(bool)
+{
+    m_currentChannelId = static_cast<unsigned short>(qMax(0, ui->listWidgetChannels->currentRow()));
+    const unsigned short channel = m_currentChannelId;
+    InfusionPumpPowerBoardManager *manager = ScreenBase::board;
+    if (manager->getChannelStatus(channel) != 1)
+        return;
+    switch (manager->getChannelAutoState(channel)) {
+    case InfusionPumpPowerBoardManager::AUTO_COMPLETED:
+        manager->setChannelAutoState(channel, InfusionPumpPowerBoardManager::AUTO_ASSET_ENTRY);
+        getAutoModeAssetDetailsScreen()->setChannel(channel);
+        getAutoModeAssetDetailsScreen()->showScreen(true);
+        return;
+    case InfusionPumpPowerBoardManager::AUTO_STOPPED:
+        m_abortFailMenu->vSetChannel(channel);
+        m_abortFailMenu->showScreen(true);
+        return;
+    case InfusionPumpPowerBoardManager::AUTO_FAILED:
+        // The asset record could not be saved; its results are still held, so AUTO
+        // tries the save again.
+        manager->setChannelAutoState(channel, InfusionPumpPowerBoardManager::AUTO_SAVING);
+        return;
+    default:
+        break;
+    }
+    TestSequenceElement *element = sequences()->getTestElementPtr(m_testIndex[channel], channel);
+    if (!element)
+        return;
+    switch (element->id) {
+    case TestElementDetails::USER_TEST:
+        getUserTestScreen()->vSetChannel(channel);
+        getUserTestScreen()->showScreen(true);
+        break;
+    case TestElementDetails::FLOW_TEST:
+        getFlowRateRunningScreen()->vSetChannel(channel);
+        getFlowRateRunningScreen()->showScreen(true);
+        break;
+    case TestElementDetails::PCA_TEST:
+        getPCARunningScreen()->vSetChannel(channel);
+        getPCARunningScreen()->showScreen(true);
+        break;
+    case TestElementDetails::OCCLUSION_TEST:
+        getOcclusionRunningScreen()->vSetChannel(channel);
+        getOcclusionRunningScreen()->showScreen(true);
+        break;
+    default:
+        qWarning() << Q_FUNC_INFO << "unknown id";
+        break;
+    }
+}
+
+void SummaryManualScreen::startAutoSequence(unsigned short channel)
+{
+    if (channel > 3)
+        return;
+    m_testIndex[channel] = 0;
+    setChannelIsAutoMode(channel, true);
+    if (TestSequenceElement *element = currentElement(channel, Q_FUNC_INFO))
+        startTest(element, channel);
+}
+
+TestSequenceElement *SummaryManualScreen::currentElement(unsigned short channel, const char *caller)
+{
+    TestSequenceElement *element = sequences()->getTestElementPtr(m_testIndex[channel], channel);
+    if (!element) {
+        qWarning().noquote() << caller
+                             << QStringLiteral("no step %1 in the sequence of channel %2; the run ends")
+                                    .arg(m_testIndex[channel])
+                                    .arg(channel + 1);
+        endRun(channel);
+    }
+    return element;
+}
+
+void SummaryManualScreen::endRun(unsigned short channel)
+{
+    ScreenBase::board->setChannelAutoState(channel, InfusionPumpPowerBoardManager::AUTO_COMPLETED);
+}
+
+int SummaryManualScreen::visibleChannel()
+{
+    if (getFlowRateRunningScreen()->isCurrentWidget())
+        return getFlowRateRunningScreen()->getChannelId();
+    if (getPCARunningScreen()->isCurrentWidget())
+        return getPCARunningScreen()->getChannelId();
+    if (getOcclusionRunningScreen()->isCurrentWidget())
+        return getOcclusionRunningScreen()->getChannelId();
+    if (getUserTestScreen()->isCurrentWidget())
+        return getUserTestScreen()->getChannelId();
+    if (getGraphModeScreen()->isCurrentWidget())
+        return DataSeries::getChannelId();
+    return -1;
+}
+
+void SummaryManualScreen::startTest(TestSequenceElement *element, unsigned short channel)
+{
+    InfusionPumpPowerBoardManager *manager = ScreenBase::board;
+    DataManager &data = dataManager();
+    data.resetTestData(channel);
+    // The step's class must match its type; a step that does not is treated as unknown.
+    auto *user = element->id == TestElementDetails::USER_TEST
+        ? dynamic_cast<TestSequenceElementUserTest *>(element) : nullptr;
+    auto *flow = element->id == TestElementDetails::FLOW_TEST
+        ? dynamic_cast<TestSequenceElementFlowTest *>(element) : nullptr;
+    auto *pca = element->id == TestElementDetails::PCA_TEST
+        ? dynamic_cast<TestSequenceElementPCATest *>(element) : nullptr;
+    auto *occ = element->id == TestElementDetails::OCCLUSION_TEST
+        ? dynamic_cast<TestSequenceElementOccTest *>(element) : nullptr;
+    const bool firstElement =
+        manager->getChannelAutoState(channel) == InfusionPumpPowerBoardManager::AUTO_ASSET_ENTRY;
+    const bool shown = firstElement || visibleChannel() == channel;
+    // Test type and back pressure as the channel's setting now holds them.
+    const auto stage = [&](unsigned short windowSize) {
+        const INFUSION_PUMP_SETTING setting = data.getTestSetting(channel);
+        manager->vSetSendToPicData_TestType(setting.u8TestTypeSetting);
+        manager->vSetSendToPicData_BackPressure(setting.s16BackPressureSetting);
+        manager->vSetSendToPicData_WindowSize(windowSize);
+    };
+
+    if (user) {
+        data.vSetTestSetting_Type(channel, 3);
+        UserTestRunning *prompt = getUserTestScreen();
+        // Loading the question must not move a prompt that shows another channel.
+        const unsigned short promptChannel = prompt->getChannelId();
+        prompt->vSetChannel(channel);
+        prompt->setTestData(user);
+        if (!shown)
+            prompt->vSetChannel(promptChannel);
+    } else if (flow) {
+        data.vSetTestSetting_ElapseTime(channel, flow->setting.u32ElapseTimeSetting);
+        data.vSetTestSetting_Type(channel, 0);
+        data.vSetTestSetting_BackPressure(channel, flow->setting.s16BackPressureSetting);
+        data.vSetTestSetting_WindowSize(channel, flow->setting.u16SamplingWindowSetting);
+        data.setManualPassFailLimits(channel, flow->limits);
+        stage(data.getTestSetting(channel).u16SamplingWindowSetting);
+        manager->vSetChangeSettingRsq(channel);
+    } else if (pca) {
+        data.vSetPCATestSetting_ElapseTime(channel, pca->setting.u32ElapseTimeSetting);
+        data.vSetTestSetting_Type(channel, 2);
+        data.vSetPCABasalFlowRate(channel, pca->setting.fBasalFlowRateSetting);
+        data.vSetPCABolusVolume(channel, pca->setting.fBolusVolumeSetting);
+        data.setManualPassFailLimits(channel, pca->limits);
+        stage(ManualTestArithmetic::pcaWindowSize(data.getPCATestSetting(channel).fBasalFlowRateSetting));
+        manager->vSetChangeSettingRsq(channel);
+    } else if (occ) {
+        data.vSetTestSetting_Type(channel, 1);
+        data.vSetOcclusionInfusionPumpType(channel, occ->setting.u8InfusionPumpType);
+        data.setManualPassFailLimits(channel, occ->limits);
+        data.setOcclusionTestcomplete(channel, false);
+        data.m_u32OcclusionStopTime[channel] = 0;
+        stage(data.getTestSetting(channel).u16SamplingWindowSetting);
+        manager->vSetSendToPicData_InfusionPumpType(data.getOcclusionTestSetting(channel));
+        manager->vSetChangeSettingRsq(channel);
+        getOcclusionRunningScreen()->m_greenKeyState[channel] = 0;
+    } else {
+        qWarning() << Q_FUNC_INFO << "unknown id";
+        endRun(channel);
+        return;
+    }
+
+    if (shown)
+        showElementScreen(*element, channel, firstElement);
+    manager->setChannelAutoState(channel, InfusionPumpPowerBoardManager::AUTO_TEST_RUNNING);
+}
+
+void SummaryManualScreen::showElementScreen(const TestSequenceElement &element,
+                                            unsigned short channel, bool firstElement)
+{
+    TestScreen *running = nullptr;
+    switch (element.id) {
+    case TestElementDetails::FLOW_TEST:
+        getFlowRateRunningScreen()->setAutoMode(true);
+        running = getFlowRateRunningScreen();
+        break;
+    case TestElementDetails::PCA_TEST:
+        getPCARunningScreen()->setAutoMode(true);
+        running = getPCARunningScreen();
+        break;
+    case TestElementDetails::OCCLUSION_TEST:
+        getOcclusionRunningScreen()->setAutoMode(true);
+        running = getOcclusionRunningScreen();
+        break;
+    default:
+        getUserTestScreen()->vSetChannel(channel);
+        getUserTestScreen()->showScreen(true);
+        return;
+    }
+    running->vSetChannel(channel);
+    if (firstElement && element.id != TestElementDetails::OCCLUSION_TEST)
+        running->m_u16StartFlag = 1;
+    running->showScreen(true);
+}
+
+void SummaryManualScreen::runAutoStep(unsigned short channel)
+{
+    InfusionPumpPowerBoardManager *manager = ScreenBase::board;
+    if (manager->getChannelStatus(channel) != 1 || !manager->getChannelIsAutoMode(channel))
+        return;
+    if (dataManager().vGetTestRunningFlag(channel)) {
+        if (manager->getChannelAutoState(channel) == InfusionPumpPowerBoardManager::AUTO_TEST_RUNNING)
+            watchRunningElement(channel);
+        return;
+    }
+    stepAutoState(channel);
+}
+
+void SummaryManualScreen::watchRunningElement(unsigned short channel)
+{
+    DataManager &data = dataManager();
+    const TestSequenceElement *element =
+        sequences()->getTestElementPtr(m_testIndex[channel], channel);
+    if (!element)
+        return; // the step is looked for again when the test has stopped
+    const INFUSION_PUMP_TEST_DATA live = data.getTestData(channel);
+    bool stop = false;
+    switch (data.getTestSetting(channel).u8TestTypeSetting) {
+    case 0:
+        stop = ElementJudging::flowWatchStops(element->limits, live.fFlowRate_Instant,
+                                              m_inBandCount[channel]);
+        break;
+    case 1:
+        stop = ElementJudging::occlusionWatchStops(element->limits, live.s16Pressure_Peak);
+        break;
+    default:
+        break;
+    }
+    if (stop) {
+        emit stopPump(channel);
+        emit primePump(channel);
+        ScreenBase::board->setChannelAutoState(channel, InfusionPumpPowerBoardManager::AUTO_STOPPED);
+    }
+}
+
+void SummaryManualScreen::stepAutoState(unsigned short channel)
+{
+    InfusionPumpPowerBoardManager *manager = ScreenBase::board;
+    DataManager &data = dataManager();
+    switch (manager->getChannelAutoState(channel)) {
+    case InfusionPumpPowerBoardManager::AUTO_COMPLETED:
+        data.m_vecRealTimeData[channel].clear();
+        setChannelIsAutoMode(channel, false);
+        m_inBandCount[channel] = 0;
+        break;
+    case InfusionPumpPowerBoardManager::AUTO_SETUP_NEXT_TEST:
+        setUpCurrentElement(channel);
+        break;
+    case InfusionPumpPowerBoardManager::AUTO_TEST_RUNNING:
+        finishRunningElement(channel);
+        break;
+    case InfusionPumpPowerBoardManager::AUTO_SAVING:
+        saveAssetRecord(channel);
+        break;
+    case InfusionPumpPowerBoardManager::AUTO_STOPPED:
+        actOnAbortFailChoice(channel);
+        break;
+    default:
+        // Asset entry waits for the asset screen; a failed save waits for AUTO.
+        break;
+    }
+}
+
+void SummaryManualScreen::setUpCurrentElement(unsigned short channel)
+{
+    dataManager().m_vecRealTimeData[channel].clear();
+    m_inBandCount[channel] = 0;
+    if (TestSequenceElement *element = currentElement(channel, Q_FUNC_INFO))
+        startTest(element, channel);
+}
+
+bool SummaryManualScreen::elementComplete(unsigned short channel)
+{
+    DataManager &data = dataManager();
+    // At or past the duration: the history can grow by more than one sample between two
+    // ticks, and a count that skipped the duration must still complete the step.
+    const int samples = data.m_vecRealTimeData[channel].size();
+    switch (data.getTestSetting(channel).u8TestTypeSetting) {
+    case 0:
+        return samples >= data.getTestSetting(channel).u32ElapseTimeSetting;
+    case 1:
+        return data.getOcclusionTestComplete(channel);
+    case 2:
+        return samples >= data.getPCATestSetting(channel).u32ElapseTimeSetting;
+    case 3:
+        return getUserTestScreen()->getTestStatus(channel) != TEST_NOT_ANSWERED;
+    default:
+        return false;
+    }
+}
+
+TEST_RESULT_STATUS SummaryManualScreen::judgeElement(unsigned short channel,
+                                                     const TestSequenceElement &element)
+{
+    DataManager &data = dataManager();
+    return ElementJudging::verdict(data.getTestSetting(channel).u8TestTypeSetting, element.limits,
+                                   data.getTestData(channel), data.m_listPcaTestData[channel],
+                                   getUserTestScreen()->getTestStatus(channel));
+}
+
+void SummaryManualScreen::finishRunningElement(unsigned short channel)
+{
+    InfusionPumpPowerBoardManager *manager = ScreenBase::board;
+    DataManager &data = dataManager();
+    if (elementComplete(channel)) {
+        const TestSequenceElement *element = currentElement(channel, Q_FUNC_INFO);
+        if (!element)
+            return;
+        if (judgeElement(channel, *element) != TEST_PASS) {
+            manager->setChannelAutoState(channel, InfusionPumpPowerBoardManager::AUTO_STOPPED);
+            return;
+        }
+        createCurrentTestResult(channel, TEST_PASS);
+        results()->storeCurrentTestResult(channel);
+        ++m_testIndex[channel];
+        manager->setChannelAutoState(channel,
+                                     m_testIndex[channel] < sequences()->getCurrentTestSequenceSize(channel)
+                                         ? InfusionPumpPowerBoardManager::AUTO_SETUP_NEXT_TEST
+                                         : InfusionPumpPowerBoardManager::AUTO_SAVING);
+    } else if (data.m_u8StopKeyPressed[channel]) {
+        data.m_u8StopKeyPressed[channel] = 0;
+        manager->setChannelAutoState(channel, InfusionPumpPowerBoardManager::AUTO_STOPPED);
+    }
+}
+
+void SummaryManualScreen::saveAssetRecord(unsigned short channel)
+{
+    if (visibleChannel() == channel)
+        showScreen(true);
+    results()->setApplianceResults(channel);
+    if (results()->saveCurrentApplianceResult(channel)) {
+        ScreenBase::board->setChannelAutoState(channel, InfusionPumpPowerBoardManager::AUTO_COMPLETED);
+        return;
+    }
+    // Never shown as completed: the results stay held for another try from AUTO.
+    ScreenBase::board->setChannelAutoState(channel, InfusionPumpPowerBoardManager::AUTO_FAILED);
+    reportSaveFailure(channel);
+}
+
+void SummaryManualScreen::reportSaveFailure(unsigned short channel)
+{
+    qWarning() << Q_FUNC_INFO << "the asset record of channel" << channel + 1 << "was not saved";
+    // Not modal: a dialog's own event loop inside the tick would run further ticks in it.
+    if (!m_saveFailedBox) {
+        m_saveFailedBox = new RotaryEncoderMessageBox(this);
+        m_saveFailedBox->setAttribute(Qt::WA_DeleteOnClose);
+        m_saveFailedBox->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+        m_saveFailedBox->setWindowTitle(tr("Save Asset"));
+        m_saveFailedBox->setIcon(QMessageBox::Critical);
+        m_saveFailedBox->setStandardButtons(QMessageBox::Ok);
+        m_saveFailedBox->translateStandardButtons();
+    }
+    m_saveFailedBox->setText(tr("The results of channel %1 could not be saved. "
+                                "Press AUTO on the channel to try again.")
+                                 .arg(channel + 1));
+    m_saveFailedBox->show();
+}
+
+void SummaryManualScreen::actOnAbortFailChoice(unsigned short channel)
+{
+    InfusionPumpPowerBoardManager *manager = ScreenBase::board;
+    m_abortFailMenu->vSetChannel(channel);
+    if (visibleChannel() == channel)
+        m_abortFailMenu->showScreen(true);
+    const int sequenceSize = sequences()->getCurrentTestSequenceSize(channel);
+    switch (m_abortFailMenu->getOption()) {
+    case AbortFailMenu::RESTART_TEST:
+        manager->setChannelAutoState(channel, InfusionPumpPowerBoardManager::AUTO_SETUP_NEXT_TEST);
+        break;
+    case AbortFailMenu::RESTART_PROTOCOL:
+        m_testIndex[channel] = 0;
+        results()->deleteAllTestResults(channel);
+        manager->setChannelAutoState(channel, InfusionPumpPowerBoardManager::AUTO_SETUP_NEXT_TEST);
+        break;
+    case AbortFailMenu::NEXT_TEST:
+        ++m_testIndex[channel];
+        manager->setChannelAutoState(channel, m_testIndex[channel] < sequenceSize
+                                                  ? InfusionPumpPowerBoardManager::AUTO_SETUP_NEXT_TEST
+                                                  : InfusionPumpPowerBoardManager::AUTO_SAVING);
+        break;
+    case AbortFailMenu::END_PROTOCOL:
+        createCurrentTestResult(channel, TEST_FAIL);
+        results()->storeCurrentTestResult(channel);
+        manager->setChannelAutoState(channel, InfusionPumpPowerBoardManager::AUTO_SAVING);
+        break;
+    case AbortFailMenu::ABORT_PROTOCOL:
+        results()->deleteAllTestResults(channel);
+        manager->setChannelAutoState(channel, InfusionPumpPowerBoardManager::AUTO_COMPLETED);
+        break;
+    default:
+        return;
+    }
+    m_abortFailMenu->clearOption();
+}
+
+void SummaryManualScreen::createCurrentTestResult(unsigned short channel, TEST_RESULT_STATUS status)
+{
+    if (status == TEST_FAIL)
+        results()->setCurrentOverallStatus(TEST_FAIL, channel);
+    const ElementResultBuilder::SerialNumbers serials = ElementResultBuilder::readSerialNumbers(channel);
+    const TestSequenceElement *element = sequences()->getTestElementPtr(m_testIndex[channel], channel);
+    TestResultElement *result = nullptr;
+    if (element) {
+        DataManager &data = dataManager();
+        ElementResultBuilder::Measurements measured;
+        measured.live = data.getTestData(channel);
+        measured.samples = data.m_vecRealTimeData[channel];
+        measured.boluses = data.m_listPcaTestData[channel];
+        measured.userValue = getUserTestScreen()->getTestResult(channel);
+        result = ElementResultBuilder::build(*element, status, channel, serials, measured);
+    }
+    if (!result)
+        qWarning().noquote() << Q_FUNC_INFO << ":: unknown asset type";
+    // Nothing staged for an unknown step, so the store that follows stores nothing.
+    results()->setCurrentTestResult(result, channel);
 }

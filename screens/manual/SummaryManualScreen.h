@@ -2,6 +2,7 @@
 
 #include "MonitorData.h"
 #include "ScreenBase.h"
+#include "TestResultStatus.h"
 
 class AbortFailMenu;
 class AutoModeAssetDetails;
@@ -15,6 +16,8 @@ class PCAManual_Setup;
 class PCARunningScreen;
 class QTimer;
 class RotaryEncoderList;
+class RotaryEncoderMessageBox;
+class TestSequenceElement;
 class UserTestRunning;
 namespace Ui {
 class SummaryManualScreen;
@@ -47,11 +50,11 @@ public:
     // The channel list whose current row is the channel the set-up screens work on.
     RotaryEncoderList *channelList() const;
 
-    // Applies the soft-key rule for the given channel.
+    // Stores the channel's auto mode; the soft keys follow the selected channel.
     void setChannelIsAutoMode(unsigned short channel, bool automatic);
 
-    // The duration column's word for an automatic sequence state on a channel.
-    static QString autoStateWord(int state, int channel);
+    // The duration column's word for an automatic sequence state; the same on every row.
+    static QString autoStateWord(int state);
 
 signals:
     void stopPump(unsigned short channel);
@@ -75,6 +78,11 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
 
+    // Automatic sequence engine: loads and stages one step of a channel's sequence, and
+    // builds the channel's current result from the step and the live data.
+    void startTest(TestSequenceElement *element, unsigned short channel);
+    void createCurrentTestResult(unsigned short channel, TEST_RESULT_STATUS status);
+
 private:
     void createFlowScreens();
     void createOccScreens();
@@ -82,6 +90,27 @@ private:
     void createGraphScreens();
     void applySoftKeyRule(unsigned short channel);
     void writeRow(unsigned short channel);
+
+    // Automatic sequence engine, one step per channel and tick.
+    void runAutoStep(unsigned short channel);
+    void watchRunningElement(unsigned short channel);
+    void stepAutoState(unsigned short channel);
+    void setUpCurrentElement(unsigned short channel);
+    void finishRunningElement(unsigned short channel);
+    void saveAssetRecord(unsigned short channel);
+    void actOnAbortFailChoice(unsigned short channel);
+    bool elementComplete(unsigned short channel);
+    TEST_RESULT_STATUS judgeElement(unsigned short channel, const TestSequenceElement &element);
+    void showElementScreen(const TestSequenceElement &element, unsigned short channel,
+                           bool firstElement);
+    // The channel the screen in front shows (running screens, user-test prompt, live
+    // graph), or -1.
+    int visibleChannel();
+    // The channel's current step, or null with a diagnostic that names the caller; the
+    // run then ends.
+    TestSequenceElement *currentElement(unsigned short channel, const char *caller);
+    void endRun(unsigned short channel);
+    void reportSaveFailure(unsigned short channel);
 
     Ui::SummaryManualScreen *ui;
     unsigned short m_currentChannelId = 0;
@@ -99,4 +128,5 @@ private:
     ManualAssetDetails *m_manualAsset = nullptr;
     AutoModeAssetDetails *m_autoAsset = nullptr;
     UserTestRunning *m_userTest = nullptr;
+    QPointer<RotaryEncoderMessageBox> m_saveFailedBox;
 };

@@ -15,8 +15,9 @@ private:
     unsigned short m_channel = 0;
 
 public slots:
-    // Opens nothing yet.
-    void showScreen(bool) override {}
+    // Opens nothing yet, and leaves the channel as its back key would (automatic state
+    // 0), so AUTO on that channel is not held at asset entry.
+    void showScreen(bool) override;
 
 signals:
     void assetConfirmed(unsigned short channel);

@@ -250,6 +250,29 @@ private slots:
         QCOMPARE(b.sim.controller(2).backPressure(), qint16(stage ? -2 : 0));
     }
 
+    // Two channels set up while the line is busy, each with its own values: each gets
+    // the values staged when its request was raised, not the last ones staged.
+    void waitingChangeSettingKeepsItsOwnValues()
+    {
+        Bench b;
+        b.start();
+        QVERIFY(b.settle());
+        b.sim.clearCommands();
+        b.board->vSetGetVersionRequest(0); // on the line at once; the rest must wait
+        b.board->vSetSendToPicData_TestType(1);
+        b.board->vSetSendToPicData_BackPressure(-2);
+        b.board->vSetSendToPicData_WindowSize(300);
+        b.board->vSetSendToPicData_InfusionPumpType(1);
+        b.board->vSetChangeSettingRsq(1);
+        b.board->vSetSendToPicData_TestType(0);
+        b.board->vSetSendToPicData_BackPressure(5);
+        b.board->vSetSendToPicData_WindowSize(30); // the pump type stays as staged last
+        b.board->vSetChangeSettingRsq(2);
+        QTRY_VERIFY(b.lines(2).size() >= 4);
+        QCOMPARE(b.lines(1).mid(0, 4), QStringList({"1 IF1 01", "1 IF2 fe ff", "1 IF4 2c 01", "1 IF5 01"}));
+        QCOMPARE(b.lines(2).mid(0, 4), QStringList({"2 IF1 00", "2 IF2 05 00", "2 IF4 1e 00", "2 IF5 01"}));
+    }
+
     void identityRepliesAreStored()
     {
         Bench b;

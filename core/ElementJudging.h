@@ -1,0 +1,57 @@
+#pragma once
+
+#include "INFUSION_PUMP_TEST_DATA.h"
+#include "PCA_TEST_DATA.h"
+#include "TestResultStatus.h"
+#include "TestSequencePassFailLimits.h"
+
+#include <QList>
+
+// How an element of an automatic run is judged against the limits it carries, and the
+// band the live watch of a running flow element uses. Free of screens and managers so
+// that every rule is checked as a table.
+class ElementJudging
+{
+public:
+    // Bounds of a target with percentages above and below it. Each factor is a float
+    // and the product is taken in double precision and rounded back to a float, so a
+    // measured float equal to the stored bound is judged exactly as the instrument has
+    // always judged it.
+    struct Band
+    {
+        float lower;
+        float upper;
+    };
+    static Band percentBand(float target, unsigned char upperPct, unsigned char lowerPct);
+    // A bound counts as inside.
+    static bool inBand(float value, const Band &band);
+
+    // Verdicts of a completed element; 1 pass, 0 fail.
+    // Flow: a target of 0 passes; limit type 0 judges the instantaneous flow, 1 the
+    // average flow, 2 the volume; any other limit type passes.
+    static TEST_RESULT_STATUS judgeFlow(const TestSequencePassFailLimits &limits,
+                                        const INFUSION_PUMP_TEST_DATA &live);
+    // Occlusion: an upper pressure of 0 passes; otherwise the peak fails above the
+    // upper or below the lower pressure.
+    static TEST_RESULT_STATUS judgeOcclusion(const TestSequencePassFailLimits &limits,
+                                             const INFUSION_PUMP_TEST_DATA &live);
+    // PCA: a bolus target of 0 passes; otherwise every detected bolus must lie in the
+    // band (no bolus passes).
+    static TEST_RESULT_STATUS judgePca(const TestSequencePassFailLimits &limits,
+                                       const QList<PCA_TEST_DATA> &boluses);
+    // By the channel's setting type (0 flow, 1 occlusion, 2 PCA, 3 user); a user test
+    // takes the prompt's answer; any other setting type passes.
+    static TEST_RESULT_STATUS verdict(int settingType, const TestSequencePassFailLimits &limits,
+                                      const INFUSION_PUMP_TEST_DATA &live,
+                                      const QList<PCA_TEST_DATA> &boluses, int userStatus);
+
+    // The live watch of a running flow element with limit type 0 and a target above 0.
+    // inBandCount counts consecutive in-band instantaneous readings up to 3; a reading
+    // out of band after three in band asks for the test to be stopped. Any reading out
+    // of band resets the count.
+    static bool flowWatchStops(const TestSequencePassFailLimits &limits, float instantFlow,
+                               int &inBandCount);
+    // The live watch of a running occlusion element: the peak above a non-zero upper
+    // pressure stops it at once.
+    static bool occlusionWatchStops(const TestSequencePassFailLimits &limits, short peakPressure);
+};
