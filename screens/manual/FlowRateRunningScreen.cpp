@@ -28,12 +28,7 @@ FlowRateRunningScreen::FlowRateRunningScreen(QWidget *previous, QWidget *parent)
             &FlowRateRunningScreen::onGraphClicked);
     connect(ui->pushButton_SwitchChannel, &QPushButton::clicked, this,
             &FlowRateRunningScreen::onChannelClicked);
-    InfusionPumpPowerBoardManager *manager = ScreenBase::board;
-    connect(this, &TestScreen::startTest, manager,
-            &InfusionPumpPowerBoardManager::vSetStartFlowRateRsq);
-    connect(this, &TestScreen::stopTest, manager, &InfusionPumpPowerBoardManager::vSetStopRsq);
-    connect(this, &TestScreen::prime, manager,
-            &InfusionPumpPowerBoardManager::vSetStartPrimingRsq);
+    connectRequests();
     setAutoMode(false);
 }
 
@@ -59,17 +54,7 @@ void FlowRateRunningScreen::showScreen(bool check)
 void FlowRateRunningScreen::setAutoMode(bool automatic)
 {
     m_bAutoMode = automatic;
-    if (automatic) {
-        ui->pushButtonFlowTest_ViewSetting->setText(QString());
-        ui->pushButton_SwitchChannel->setText(QString());
-    } else {
-        ui->pushButtonFlowTest_ViewSetting->setText(tr("Setup"));
-        ui->pushButtonFlowTest_ViewSetting->setShortcut(QKeySequence(tr("F3")));
-        ui->pushButton_SwitchChannel->setText(tr("CH"));
-        ui->pushButton_SwitchChannel->setShortcut(QKeySequence(tr("F4")));
-    }
-    ui->pushButtonFlowTest_ViewSetting->setEnabled(!automatic);
-    ui->pushButton_SwitchChannel->setEnabled(!automatic);
+    applyAutoMode(ui->pushButtonFlowTest_ViewSetting, ui->pushButton_SwitchChannel, automatic);
 }
 
 void FlowRateRunningScreen::fetchData()
@@ -86,24 +71,8 @@ void FlowRateRunningScreen::fetchData()
     const unsigned int duration =
         setting.u32ElapseTimeSetting < 0 ? 0u : unsigned(setting.u32ElapseTimeSetting);
     const auto &history = data.m_vecRealTimeData[c];
-    if (running) {
-        ui->label_FlowRate_ElapseTime->setText(formatTimeFromPic(live.u32ElapseTime));
-    } else {
-        switch (ManualTestArithmetic::idleState(history.size(), duration)) {
-        case ManualTestArithmetic::Completed:
-            ui->label_FlowRate_ElapseTime->setText("<font color='blue'>" + tr("Completed") +
-                                                   "</font>");
-            break;
-        case ManualTestArithmetic::Stopped:
-            ui->label_FlowRate_ElapseTime->setText("<font color='red'>" + tr("Stopped") +
-                                                   "</font>");
-            break;
-        case ManualTestArithmetic::Ready:
-            ui->label_FlowRate_ElapseTime->setText("<font color='green'>" + tr("Ready") +
-                                                   "</font>");
-            break;
-        }
-    }
+    ui->label_FlowRate_ElapseTime->setText(running ? formatTimeFromPic(live.u32ElapseTime)
+                                                   : idleWord(history.size(), duration));
     ui->label_FlowRate_ElapseTime_CountDown->setText(
         formatTimeFromPic(ManualTestArithmetic::remainingSeconds(duration, live.u32ElapseTime)));
     ui->label_Selected_Channel->setText(QString::number(c + 1));
@@ -151,11 +120,8 @@ void FlowRateRunningScreen::fillEmphasis()
 
 void FlowRateRunningScreen::wheelEvent(QWheelEvent *event)
 {
-    const int count = m_valueLabels.size();
-    if (event->angleDelta().y() > 0)
-        m_emphasisIndex = (m_emphasisIndex + 1) % count;
-    else
-        m_emphasisIndex = (m_emphasisIndex + count - 1) % count;
+    m_emphasisIndex = ManualTestArithmetic::stepIndex(m_emphasisIndex, m_valueLabels.size(),
+                                                      event->angleDelta().y());
     fillEmphasis();
     ui->label_Ephasing_Item_Data->repaint();
     ui->labe_Ephasing_Item_Name->repaint();

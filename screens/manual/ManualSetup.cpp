@@ -110,36 +110,26 @@ void ManualSetup::transferSettingsToPump()
 void ManualSetup::changeSetupScreen()
 {
     ScreenBase::board->m_DataManager.m_vecRealTimeData[channel()].clear();
+    const int row = ui->comboBox_TestType->currentIndex();
     auto *summary = qobject_cast<SummaryManualScreen *>(previousScreen());
-    if (!summary)
-        return;
-    switch (ui->comboBox_TestType->currentIndex()) {
-    case 2: {
-        PCAManual_Setup *pca = summary->getPCASetupScreen();
-        pca->setTestTypeRow(2);
-        pca->showScreen(true);
-        break;
-    }
-    case 1: {
-        OcclusionManual_Setup *occ = summary->getOcclusionSetupScreen();
-        occ->setTestTypeRow(1);
-        occ->showScreen(true);
-        break;
-    }
-    default:
-        break;
-    }
+    if (summary && row != flowTestType)
+        summary->openSetupScreen(row);
 }
 
 void ManualSetup::vEnableItems(bool enable)
 {
     setWheelNavigation(enable);
     setFocus();
-    const QList<QWidget *> inputs = {ui->comboBox_TestType,         ui->spinBoxBackPressureSetting,
-                                     ui->spinBoxSamplingWindow,     ui->spinBoxDurationHourSetting,
-                                     ui->spinBoxDurationMinSetting, ui->spinBoxDurationSecSetting,
-                                     ui->limitTypeComboBox,         ui->spinBoxLimitTarget,
-                                     ui->spinBoxLimitUpper,         ui->spinBoxLimitLower};
+    enableInputs({ui->comboBox_TestType, ui->spinBoxBackPressureSetting,
+                  ui->spinBoxSamplingWindow, ui->spinBoxDurationHourSetting,
+                  ui->spinBoxDurationMinSetting, ui->spinBoxDurationSecSetting,
+                  ui->limitTypeComboBox, ui->spinBoxLimitTarget, ui->spinBoxLimitUpper,
+                  ui->spinBoxLimitLower},
+                 enable);
+}
+
+void ManualSetup::enableInputs(const QList<QWidget *> &inputs, bool enable)
+{
     for (QWidget *input : inputs) {
         input->setEnabled(enable);
         input->setFocusPolicy(enable ? Qt::TabFocus : Qt::NoFocus);

@@ -14,11 +14,13 @@ public:
     ManualSetup(QWidget *previous, TestScreen *pairedRunningScreen, QWidget *parent);
     ~ManualSetup() override;
 
-    Ui::manualSetup *form() const { return ui; }
     void setupPressureDetails();
     // Puts the test-type choice on a row, as the other set-up screens do when they
     // hand over to this one.
     void setTestTypeRow(int row);
+    // The inputs of a set-up screen: editable, reached by the encoder and plain, or
+    // shown read-only while the channel's test runs.
+    static void enableInputs(const QList<QWidget *> &inputs, bool enable);
 
 public slots:
     void showScreen(bool check) override;

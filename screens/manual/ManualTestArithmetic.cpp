@@ -83,6 +83,13 @@ QString ManualTestArithmetic::formatVolume(float volume)
     return QString::asprintf("%#.3g", static_cast<double>(volume));
 }
 
+int ManualTestArithmetic::stepIndex(int index, int count, int delta)
+{
+    if (count <= 0)
+        return 0;
+    return delta > 0 ? (index + 1) % count : (index + count - 1) % count;
+}
+
 int ManualTestArithmetic::firstShownBolus(int count, int offset)
 {
     return qMax(1, count - offset - 2);

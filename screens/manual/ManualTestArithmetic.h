@@ -73,6 +73,10 @@ public:
     // A pressure against lower and upper limits in mmHg; an upper limit of 0 is not judged.
     static Judgement judgePressure(double pressure, float lower, float upper);
 
+    // The emphasised item after one turn of the encoder: forward for a positive delta,
+    // back otherwise, wrapping at both ends.
+    static int stepIndex(int index, int count, int delta);
+
     // A volume with three significant digits, trailing zeros and point kept
     // ("0.00", "12.3", "1.23e+03").
     static QString formatVolume(float volume);

@@ -29,14 +29,8 @@ OcclusionManualTest::OcclusionManualTest(QWidget *previous, QWidget *parent)
             &OcclusionManualTest::onGraphClicked);
     connect(ui->pushButton_SwitchChannel, &QPushButton::clicked, this,
             &OcclusionManualTest::onChannelClicked);
-    InfusionPumpPowerBoardManager *manager = ScreenBase::board;
-    // An occlusion test is started like a flow test; the staged set-up decides the test.
-    connect(this, &TestScreen::startTest, manager,
-            &InfusionPumpPowerBoardManager::vSetStartFlowRateRsq);
-    connect(this, &TestScreen::stopTest, manager, &InfusionPumpPowerBoardManager::vSetStopRsq);
-    connect(this, &TestScreen::prime, manager,
-            &InfusionPumpPowerBoardManager::vSetStartPrimingRsq);
-    connect(this, &OcclusionManualTest::stopOcclusionBlockage, manager,
+    connectRequests();
+    connect(this, &OcclusionManualTest::stopOcclusionBlockage, ScreenBase::board,
             &InfusionPumpPowerBoardManager::vSetStopOcclusionBlockageRsq);
     setAutoMode(false);
 }
@@ -66,17 +60,7 @@ void OcclusionManualTest::showScreen(bool check)
 void OcclusionManualTest::setAutoMode(bool automatic)
 {
     m_bAutoMode = automatic;
-    if (automatic) {
-        ui->pushButtonViewSetting->setText(QString());
-        ui->pushButton_SwitchChannel->setText(QString());
-    } else {
-        ui->pushButtonViewSetting->setText(tr("Setup"));
-        ui->pushButtonViewSetting->setShortcut(QKeySequence(tr("F3")));
-        ui->pushButton_SwitchChannel->setText(tr("CH"));
-        ui->pushButton_SwitchChannel->setShortcut(QKeySequence(tr("F4")));
-    }
-    ui->pushButtonViewSetting->setEnabled(!automatic);
-    ui->pushButton_SwitchChannel->setEnabled(!automatic);
+    applyAutoMode(ui->pushButtonViewSetting, ui->pushButton_SwitchChannel, automatic);
 }
 
 void OcclusionManualTest::endTest(unsigned short channel, unsigned int stopTime)
@@ -243,11 +227,8 @@ void OcclusionManualTest::fillEmphasis()
 
 void OcclusionManualTest::wheelEvent(QWheelEvent *event)
 {
-    const int count = m_valueLabels.size();
-    if (event->angleDelta().y() > 0)
-        m_emphasisIndex = (m_emphasisIndex + 1) % count;
-    else
-        m_emphasisIndex = (m_emphasisIndex + count - 1) % count;
+    m_emphasisIndex = ManualTestArithmetic::stepIndex(m_emphasisIndex, m_valueLabels.size(),
+                                                      event->angleDelta().y());
     fillEmphasis();
     ui->label_Ephasing_Item_Data->repaint();
     ui->labe_Ephasing_Item_Name->repaint();

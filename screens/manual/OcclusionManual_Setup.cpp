@@ -101,40 +101,19 @@ void OcclusionManual_Setup::transferSettingsToPump()
 void OcclusionManual_Setup::changeSetupScreen()
 {
     ScreenBase::board->m_DataManager.m_vecRealTimeData[channel()].clear();
+    const int row = ui->comboBox_TestType->currentIndex();
     auto *summary = qobject_cast<SummaryManualScreen *>(previousScreen());
-    if (!summary)
-        return;
-    switch (ui->comboBox_TestType->currentIndex()) {
-    case 0: {
-        ManualSetup *flow = summary->getFlowRateSetupScreen();
-        flow->setTestTypeRow(0);
-        flow->showScreen(true);
-        break;
-    }
-    case 2: {
-        PCAManual_Setup *pca = summary->getPCASetupScreen();
-        pca->setTestTypeRow(2);
-        pca->showScreen(true);
-        break;
-    }
-    default:
-        break;
-    }
+    if (summary && row != occlusionTestType)
+        summary->openSetupScreen(row);
 }
 
 void OcclusionManual_Setup::vEnableItems(bool enable)
 {
     setWheelNavigation(enable);
     setFocus();
-    const QList<QWidget *> inputs = {ui->comboBox_TestType, ui->comboBox_InfusionPumpType,
-                                     ui->spinBoxLimitLower, ui->spinBoxLimitUpper};
-    for (QWidget *input : inputs)
-        input->setFocusPolicy(enable ? Qt::TabFocus : Qt::NoFocus);
-    setFocus();
-    for (QWidget *input : inputs) {
-        input->setEnabled(enable);
-        input->setStyleSheet(QStringLiteral(" background-color: rgba(231, 231, 231, 231);"));
-    }
+    ManualSetup::enableInputs({ui->comboBox_TestType, ui->comboBox_InfusionPumpType,
+                               ui->spinBoxLimitLower, ui->spinBoxLimitUpper},
+                              enable);
 }
 
 void OcclusionManual_Setup::changeEvent(QEvent *event)

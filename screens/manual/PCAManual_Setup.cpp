@@ -93,43 +93,22 @@ void PCAManual_Setup::transferSettingsToPump()
 void PCAManual_Setup::changeSetupScreen()
 {
     ScreenBase::board->m_DataManager.m_vecRealTimeData[channel()].clear();
+    const int row = ui->comboBox_TestType->currentIndex();
     auto *summary = qobject_cast<SummaryManualScreen *>(previousScreen());
-    if (!summary)
-        return;
-    switch (ui->comboBox_TestType->currentIndex()) {
-    case 0: {
-        ManualSetup *flow = summary->getFlowRateSetupScreen();
-        flow->setTestTypeRow(0);
-        flow->showScreen(true);
-        break;
-    }
-    case 1: {
-        OcclusionManual_Setup *occ = summary->getOcclusionSetupScreen();
-        occ->setTestTypeRow(1);
-        occ->showScreen(true);
-        break;
-    }
-    default:
-        break;
-    }
+    if (summary && row != pcaTestType)
+        summary->openSetupScreen(row);
 }
 
 void PCAManual_Setup::vEnableItems(bool enable)
 {
     setWheelNavigation(enable);
     setFocus();
-    const QList<QWidget *> inputs = {
-        ui->comboBox_TestType,         ui->doubleSpinBox_BasalFlowRateSetting,
-        ui->doubleSpinBox_BolusVolumeSetting, ui->spinBoxDurationHourSetting,
-        ui->spinBoxDurationMinSetting, ui->spinBoxDurationSecSetting,
-        ui->spinBoxLimitLower,         ui->spinBoxLimitUpper};
-    for (QWidget *input : inputs)
-        input->setFocusPolicy(enable ? Qt::TabFocus : Qt::NoFocus);
-    setFocus();
-    for (QWidget *input : inputs) {
-        input->setEnabled(enable);
-        input->setStyleSheet(QStringLiteral(" background-color: rgba(231, 231, 231, 231);"));
-    }
+    ManualSetup::enableInputs({ui->comboBox_TestType, ui->doubleSpinBox_BasalFlowRateSetting,
+                               ui->doubleSpinBox_BolusVolumeSetting,
+                               ui->spinBoxDurationHourSetting, ui->spinBoxDurationMinSetting,
+                               ui->spinBoxDurationSecSetting, ui->spinBoxLimitLower,
+                               ui->spinBoxLimitUpper},
+                              enable);
 }
 
 void PCAManual_Setup::changeEvent(QEvent *event)

@@ -23,13 +23,7 @@ PCARunningScreen::PCARunningScreen(QWidget *previous, QWidget *parent)
             &PCARunningScreen::onGraphClicked);
     connect(ui->pushButton_SwitchChannel, &QPushButton::clicked, this,
             &PCARunningScreen::onChannelClicked);
-    InfusionPumpPowerBoardManager *manager = ScreenBase::board;
-    // A PCA test is started like a flow test; the staged set-up decides the test.
-    connect(this, &TestScreen::startTest, manager,
-            &InfusionPumpPowerBoardManager::vSetStartFlowRateRsq);
-    connect(this, &TestScreen::stopTest, manager, &InfusionPumpPowerBoardManager::vSetStopRsq);
-    connect(this, &TestScreen::prime, manager,
-            &InfusionPumpPowerBoardManager::vSetStartPrimingRsq);
+    connectRequests();
     setAutoMode(false);
     m_scrollOffset = 0;
 }
@@ -55,17 +49,7 @@ void PCARunningScreen::showScreen(bool check)
 void PCARunningScreen::setAutoMode(bool automatic)
 {
     m_bAutoMode = automatic;
-    if (automatic) {
-        ui->pushButtonFlowTest_ViewSetting->setText(QString());
-        ui->pushButton_SwitchChannel->setText(QString());
-    } else {
-        ui->pushButtonFlowTest_ViewSetting->setText(tr("Setup"));
-        ui->pushButtonFlowTest_ViewSetting->setShortcut(QKeySequence(tr("F3")));
-        ui->pushButton_SwitchChannel->setText(tr("CH"));
-        ui->pushButton_SwitchChannel->setShortcut(QKeySequence(tr("F4")));
-    }
-    ui->pushButtonFlowTest_ViewSetting->setEnabled(!automatic);
-    ui->pushButton_SwitchChannel->setEnabled(!automatic);
+    applyAutoMode(ui->pushButtonFlowTest_ViewSetting, ui->pushButton_SwitchChannel, automatic);
 }
 
 void PCARunningScreen::keyPressEvent(QKeyEvent *event)
@@ -107,24 +91,9 @@ void PCARunningScreen::fetchData()
 
     const unsigned int duration =
         pca.u32ElapseTimeSetting < 0 ? 0u : unsigned(pca.u32ElapseTimeSetting);
-    if (running) {
-        ui->label_FlowRate_ElapseTime->setText(formatTimeFromPic(live.u32ElapseTime));
-    } else {
-        switch (ManualTestArithmetic::idleState(data.m_vecRealTimeData[c].size(), duration)) {
-        case ManualTestArithmetic::Completed:
-            ui->label_FlowRate_ElapseTime->setText("<font color='blue'>" + tr("Completed") +
-                                                   "</font>");
-            break;
-        case ManualTestArithmetic::Stopped:
-            ui->label_FlowRate_ElapseTime->setText("<font color='red'>" + tr("Stopped") +
-                                                   "</font>");
-            break;
-        case ManualTestArithmetic::Ready:
-            ui->label_FlowRate_ElapseTime->setText("<font color='green'>" + tr("Ready") +
-                                                   "</font>");
-            break;
-        }
-    }
+    ui->label_FlowRate_ElapseTime->setText(
+        running ? formatTimeFromPic(live.u32ElapseTime)
+                : idleWord(data.m_vecRealTimeData[c].size(), duration));
     ui->label_PCA_ElapseTime_CountDown->setText(
         formatTimeFromPic(ManualTestArithmetic::remainingSeconds(duration, live.u32ElapseTime)));
 

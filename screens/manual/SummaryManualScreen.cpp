@@ -159,6 +159,26 @@ GraphModeScreen *SummaryManualScreen::getGraphModeScreen()
     return m_graph;
 }
 
+void SummaryManualScreen::openSetupScreen(int testType)
+{
+    switch (testType) {
+    case 0:
+        getFlowRateSetupScreen()->setTestTypeRow(0);
+        getFlowRateSetupScreen()->showScreen(true);
+        break;
+    case 1:
+        getOcclusionSetupScreen()->setTestTypeRow(1);
+        getOcclusionSetupScreen()->showScreen(true);
+        break;
+    case 2:
+        getPCASetupScreen()->setTestTypeRow(2);
+        getPCASetupScreen()->showScreen(true);
+        break;
+    default:
+        break;
+    }
+}
+
 UserTestRunning *SummaryManualScreen::getUserTestScreen()
 {
     if (!m_userTest)

@@ -43,9 +43,12 @@ public:
     AutoModeAssetDetails *getAutoModeAssetDetailsScreen();
     unsigned short getCurrentChannelId() const { return m_currentChannelId; }
 
+    // Shows the set-up screen of a test type (0 flow, 1 occlusion, 2 PCA) with its type
+    // choice on that type, for the channel selected here.
+    void openSetupScreen(int testType);
+
     // The channel list whose current row is the channel the set-up screens work on.
     RotaryEncoderList *channelList() const;
-    Ui::SummaryManualScreen *form() const { return ui; }
 
     // Stores the channel's auto mode; the soft keys follow the selected channel.
     void setChannelIsAutoMode(unsigned short channel, bool automatic);

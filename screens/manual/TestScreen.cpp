@@ -16,6 +16,7 @@
 #include "SummaryManualScreen.h"
 
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTimer>
 
@@ -39,6 +40,44 @@ void TestScreen::updateScreen()
 {
     fetchData();
     update();
+}
+
+void TestScreen::connectRequests()
+{
+    InfusionPumpPowerBoardManager *manager = ScreenBase::board;
+    connect(this, &TestScreen::startTest, manager,
+            &InfusionPumpPowerBoardManager::vSetStartFlowRateRsq);
+    connect(this, &TestScreen::stopTest, manager, &InfusionPumpPowerBoardManager::vSetStopRsq);
+    connect(this, &TestScreen::prime, manager,
+            &InfusionPumpPowerBoardManager::vSetStartPrimingRsq);
+}
+
+void TestScreen::applyAutoMode(QPushButton *setupKey, QPushButton *channelKey, bool automatic)
+{
+    if (automatic) {
+        setupKey->setText(QString());
+        channelKey->setText(QString());
+    } else {
+        setupKey->setText(tr("Setup"));
+        setupKey->setShortcut(QKeySequence(tr("F3")));
+        channelKey->setText(tr("CH"));
+        channelKey->setShortcut(QKeySequence(tr("F4")));
+    }
+    setupKey->setEnabled(!automatic);
+    channelKey->setEnabled(!automatic);
+}
+
+QString TestScreen::idleWord(int samples, unsigned int duration)
+{
+    switch (ManualTestArithmetic::idleState(samples, duration)) {
+    case ManualTestArithmetic::Completed:
+        return "<font color='blue'>" + tr("Completed") + "</font>";
+    case ManualTestArithmetic::Stopped:
+        return "<font color='red'>" + tr("Stopped") + "</font>";
+    case ManualTestArithmetic::Ready:
+        break;
+    }
+    return "<font color='green'>" + tr("Ready") + "</font>";
 }
 
 SummaryManualScreen *TestScreen::summaryScreen() const

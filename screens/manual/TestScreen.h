@@ -2,6 +2,7 @@
 
 #include "ScreenBase.h"
 
+class QPushButton;
 class QTimer;
 class SummaryManualScreen;
 
@@ -44,6 +45,15 @@ protected:
     void wheelEvent(QWheelEvent *event) override = 0;
 
     SummaryManualScreen *summaryScreen() const;
+
+    // Wires the start, stop and prime signals to the board manager's requests; every
+    // test type is started with the flow-rate start request, the staged set-up decides
+    // which test the channel runs.
+    void connectRequests();
+    // Soft keys F3 and F4: empty and off while an automatic sequence drives the screen.
+    static void applyAutoMode(QPushButton *setupKey, QPushButton *channelKey, bool automatic);
+    // The word for a test that does not run, by its samples and its duration.
+    static QString idleWord(int samples, unsigned int duration);
 
 private:
     unsigned short m_u16Channel = 0;

@@ -178,6 +178,25 @@ private slots:
         QFETCH(QString, text);
         QCOMPARE(ManualTestArithmetic::formatVolume(volume), text);
     }
+    void stepIndex_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("delta");
+        QTest::addColumn<int>("next");
+        // Seven items, as on the flow running screen.
+        QTest::newRow("forward") << 0 << 120 << 1;
+        QTest::newRow("forward wraps") << 6 << 120 << 0;
+        QTest::newRow("back wraps") << 0 << -120 << 6;
+        QTest::newRow("zero delta goes back") << 3 << 0 << 2;
+    }
+    void stepIndex()
+    {
+        QFETCH(int, index);
+        QFETCH(int, delta);
+        QFETCH(int, next);
+        QCOMPARE(ManualTestArithmetic::stepIndex(index, 7, delta), next);
+    }
+
     void bolusTable_data()
     {
         QTest::addColumn<int>("count");
