@@ -17,7 +17,10 @@ export INSTRUMENT_EXEC_LOG="$root/exec.log"
 
 sim_pid=""
 if [ -x "$build/sim/powerboard_sim" ]; then
-    "$build/sim/powerboard_sim" --root "$root" &
+    # A link left by a run that was killed would pass the wait below at once.
+    rm -f "$root/dev/ttyAPP1"
+    # Further arguments of this script go to the simulator (see powerboard_sim --help).
+    "$build/sim/powerboard_sim" --root "$root" "$@" &
     sim_pid=$!
     # The simulator links its line at dev/ttyAPP1 once it is ready.
     for _ in $(seq 50); do [ -e "$root/dev/ttyAPP1" ] && break; sleep 0.1; done

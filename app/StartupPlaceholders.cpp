@@ -1,0 +1,10 @@
+#include "StartupPlaceholders.h"
+
+QWidget *createMainMenuScreen()
+{
+    return nullptr;
+}
+
+void startUsbController()
+{
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+class QWidget;
+
+// Start-up steps whose subsystems are not in the program yet; each is replaced by the
+// real step when its screen or controller arrives.
+
+// The main menu screen, placed in the screen area; null while there is none, and the
+// screen area stays empty.
+QWidget *createMainMenuScreen();
+
+// Exports the transfer drive, then switches the USB port to the PC serial gadget.
+void startUsbController();

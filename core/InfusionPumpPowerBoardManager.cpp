@@ -1,0 +1,590 @@
+#include "InfusionPumpPowerBoardManager.h"
+
+#include "GpioPinController.h"
+#include "PicRunningData.h"
+#include "RotaryEncoderReader.h"
+#include "TtyHandler.h"
+
+#include <QDebug>
+#include <QThread>
+#include <QTimer>
+
+InfusionPumpPowerBoardManager *InfusionPumpPowerBoardManager::ms_instance = nullptr;
+
+const int InfusionPumpPowerBoardManager::m_Gpio_pins[CHANNEL_COUNT] = {137, 84, 78, 82};
+const int InfusionPumpPowerBoardManager::m_PIC_MCLR_pins[CHANNEL_COUNT] = {138, 85, 79, 81};
+
+const char *const InfusionPumpPowerBoardManager::cmdGetIPVersion = "IV";
+const char *const InfusionPumpPowerBoardManager::cmdGetIPSerial = "ICG";
+const char *const InfusionPumpPowerBoardManager::cmdGetPicCalDate = "IRC";
+const char *const InfusionPumpPowerBoardManager::cmdGetPicVerifyDate = "IRV";
+const char *const InfusionPumpPowerBoardManager::cmdStop = "I3";
+const char *const InfusionPumpPowerBoardManager::cmdFindZero = "I8";
+const char *const InfusionPumpPowerBoardManager::cmdSetTestType = "IF1";
+const char *const InfusionPumpPowerBoardManager::cmdSetBackPressure = "IF2";
+const char *const InfusionPumpPowerBoardManager::cmdSetWindowSize = "IF4";
+const char *const InfusionPumpPowerBoardManager::cmdSetInfusionPumpType = "IF5";
+const char *const InfusionPumpPowerBoardManager::cmdStartPriming = "I6";
+const char *const InfusionPumpPowerBoardManager::cmdStartFlowRate = "I2";
+const char *const InfusionPumpPowerBoardManager::cmdGetTestData = "I4";
+const char *const InfusionPumpPowerBoardManager::cmdStartDraining = "I7";
+const char *const InfusionPumpPowerBoardManager::cmdStartCalibrate = "C0";
+const char *const InfusionPumpPowerBoardManager::cmdStopOcclusionBlockage = "I2";
+const char *const InfusionPumpPowerBoardManager::cmdStartPump = "I7";
+
+namespace {
+// Offset of the payload in a delivered frame (sequence number and two length bytes
+// before it), and of the data in a date reply (that and the three reply letters).
+constexpr int kPayloadOffset = 3;
+constexpr int kDateReplyOffset = 6;
+
+bool validChannel(int channel)
+{
+    return channel >= 0 && channel < InfusionPumpPowerBoardManager::CHANNEL_COUNT;
+}
+
+void putLittleEndian16(QByteArray &bytes, quint16 value)
+{
+    bytes.append(char(value & 0xFF));
+    bytes.append(char(value >> 8));
+}
+} // namespace
+
+InfusionPumpPowerBoardManager::InfusionPumpPowerBoardManager(QString device, QObject *parent)
+    : PowerBoardManager(device, parent)
+{
+    DataManager::setBoard(this);
+    ms_instance = this;
+    m_pRotaryEncoder = new RotaryEncoderReader(this);
+
+    // Each controller is held in reset in turn while its chip-select keeps it off the line.
+    for (int ch = 0; ch < CHANNEL_COUNT; ++ch) {
+        m_pChipSelect[ch] = new GpioPinController(QString::number(m_Gpio_pins[ch]), this);
+        m_pChipSelect[ch]->createDriver();
+        m_pChipSelect[ch]->setDirection(QStringLiteral("high"));
+        m_pChipSelect[ch]->setValue(QStringLiteral("1"));
+        m_pReset[ch] = new GpioPinController(QString::number(m_PIC_MCLR_pins[ch]), this);
+        m_pReset[ch]->createDriver();
+        m_pReset[ch]->setDirection(QStringLiteral("low"));
+        clearFlags();
+        QThread::msleep(RESET_PULSE_MS);
+        m_pReset[ch]->setValue(QStringLiteral("1"));
+        QThread::msleep(RESET_PULSE_MS);
+    }
+
+    m_pIdleTimer = new QTimer(this);
+    m_pChipSelectSettleTimer = new QTimer(this);
+    m_pPollTimer = new QTimer(this);
+    connect(m_pChipSelectSettleTimer, &QTimer::timeout, this,
+            &InfusionPumpPowerBoardManager::chipSelectSettleTimeOut);
+    connect(this, &PowerBoardManager::txComplete, this,
+            &InfusionPumpPowerBoardManager::vResetCommsErrorCounter);
+    connect(this, &InfusionPumpPowerBoardManager::testDataReady, &m_DataManager,
+            &DataManager::vStoreTestData);
+    connect(this, &PowerBoardManager::packetReceived, this,
+            &InfusionPumpPowerBoardManager::decodeCommand);
+    connect(m_pPollTimer, &QTimer::timeout, this, &InfusionPumpPowerBoardManager::vUpdateChannelRsq);
+    connect(this, &PowerBoardManager::txFailed, this, &InfusionPumpPowerBoardManager::vCommsPortFail);
+    connect(&m_DataManager, &DataManager::stopPump, this, &InfusionPumpPowerBoardManager::vSetStopRsq);
+    connect(&m_DataManager, &DataManager::prime, this,
+            &InfusionPumpPowerBoardManager::vSetStartPrimingRsq);
+
+    m_pPollTimer->start(POLL_MS);
+    autoPrime();
+}
+
+InfusionPumpPowerBoardManager::~InfusionPumpPowerBoardManager()
+{
+    if (ms_instance == this)
+        ms_instance = nullptr;
+    if (DataManager::board == this)
+        DataManager::setBoard(nullptr);
+}
+
+void InfusionPumpPowerBoardManager::clearFlags()
+{
+    for (int ch = 0; ch < CHANNEL_COUNT; ++ch) {
+        m_u16PicContacted[ch] = 0;
+        m_u16CommsErrorCount[ch] = 0;
+        m_u16ChannelStatus[ch] = CHANNEL_USABLE;
+        m_u16StopRsq[ch] = 0;
+        m_u16FindZeroRsq[ch] = 0;
+        m_u16StartPrimingRsq[ch] = 0;
+        m_u16GetTestDataRsq[ch] = 0;
+        m_u16StartFlowRateRsq[ch] = 0;
+        m_u16ChangeSettingRsq[ch] = 0;
+        m_u16StartDrainRsq[ch] = 0;
+        m_u16StartCalibrateRsq[ch] = 0;
+        m_u16StopOcclusionBlockageRsq[ch] = 0;
+        m_u8GetCalDateRsq[ch] = 0;
+        m_u8GetVerifyDateRsq[ch] = 0;
+        m_u8GetVersionRsq[ch] = 0;
+        m_u8GetSerialNoRsq[ch] = 0;
+        m_u16VersionReady[ch] = 0;
+        m_u16SerialNoReady[ch] = 0;
+        m_u16CalDateReady[ch] = 0;
+        m_u16VerifyDateReady[ch] = 0;
+        m_bAutoMode[ch] = false;
+        m_eAutoState[ch] = AUTO_COMPLETED;
+    }
+    m_bPicBusy = false;
+}
+
+// --- staging and accessors ---
+
+void InfusionPumpPowerBoardManager::vSetSendToPicData_TestType(unsigned char type)
+{
+    m_u8SendTestType = type;
+}
+
+void InfusionPumpPowerBoardManager::vSetSendToPicData_BackPressure(short pressure)
+{
+    m_s16SendBackPressure = pressure;
+}
+
+void InfusionPumpPowerBoardManager::vSetSendToPicData_WindowSize(unsigned short seconds)
+{
+    m_u16SendWindowSize = seconds;
+}
+
+void InfusionPumpPowerBoardManager::vSetSendToPicData_InfusionPumpType(unsigned char type)
+{
+    m_u8SendInfusionPumpType = type;
+}
+
+unsigned short InfusionPumpPowerBoardManager::getChannelStatus(int channel) const
+{
+    return validChannel(channel) ? m_u16ChannelStatus[channel] : (unsigned short)CHANNEL_ABSENT;
+}
+
+bool InfusionPumpPowerBoardManager::getChannelIsAutoMode(int channel) const
+{
+    return validChannel(channel) && m_bAutoMode[channel];
+}
+
+void InfusionPumpPowerBoardManager::setChannelIsAutoMode(int channel, bool autoMode)
+{
+    if (validChannel(channel))
+        m_bAutoMode[channel] = autoMode;
+}
+
+InfusionPumpPowerBoardManager::AutoState InfusionPumpPowerBoardManager::getChannelAutoState(int channel) const
+{
+    return validChannel(channel) ? m_eAutoState[channel] : AUTO_COMPLETED;
+}
+
+void InfusionPumpPowerBoardManager::setChannelAutoState(int channel, AutoState state)
+{
+    if (validChannel(channel))
+        m_eAutoState[channel] = state;
+}
+
+// --- request slots ---
+
+bool InfusionPumpPowerBoardManager::raise(unsigned short channel, quint16 *flags, bool alsoWhenCommsLost)
+{
+    if (channel >= CHANNEL_COUNT)
+        return false;
+    const unsigned short status = m_u16ChannelStatus[channel];
+    if (status != CHANNEL_USABLE && !(alsoWhenCommsLost && status == CHANNEL_COMMS_LOST))
+        return false;
+    flags[channel] = 1;
+    return true;
+}
+
+bool InfusionPumpPowerBoardManager::raise(unsigned short channel, quint8 *flags)
+{
+    if (channel >= CHANNEL_COUNT || m_u16ChannelStatus[channel] != CHANNEL_USABLE)
+        return false;
+    flags[channel] = 1;
+    return true;
+}
+
+void InfusionPumpPowerBoardManager::vSetStopRsq(unsigned short channel)
+{
+    if (channel >= CHANNEL_COUNT) {
+        qDebug("%s ChannelId out of bounds", Q_FUNC_INFO);
+        return;
+    }
+    // A pump under test must be stoppable while its channel answers badly.
+    if (raise(channel, m_u16StopRsq, true))
+        multiChannelManager();
+}
+
+void InfusionPumpPowerBoardManager::vSetFindZeroRsq(unsigned short channel)
+{
+    if (raise(channel, m_u16FindZeroRsq))
+        multiChannelManager();
+}
+
+void InfusionPumpPowerBoardManager::vSetStartDrainingRsq(unsigned short channel)
+{
+    if (raise(channel, m_u16StartDrainRsq))
+        multiChannelManager();
+}
+
+void InfusionPumpPowerBoardManager::vSetStartPrimingRsq(unsigned short channel)
+{
+    if (raise(channel, m_u16StartPrimingRsq))
+        multiChannelManager();
+}
+
+void InfusionPumpPowerBoardManager::vSetStartFlowRateRsq(unsigned short channel)
+{
+    if (!raise(channel, m_u16StartFlowRateRsq))
+        return;
+    m_DataManager.m_vecRealTimeData[channel].clear();
+    multiChannelManager();
+}
+
+void InfusionPumpPowerBoardManager::vSetChangeSettingRsq(unsigned short channel)
+{
+    if (raise(channel, m_u16ChangeSettingRsq))
+        multiChannelManager();
+}
+
+void InfusionPumpPowerBoardManager::vSetStartCalibrateRsq(unsigned short channel)
+{
+    if (raise(channel, m_u16StartCalibrateRsq))
+        multiChannelManager();
+}
+
+void InfusionPumpPowerBoardManager::vSetStopOcclusionBlockageRsq(unsigned short channel)
+{
+    if (raise(channel, m_u16StopOcclusionBlockageRsq))
+        multiChannelManager();
+}
+
+void InfusionPumpPowerBoardManager::vSetGetTestDataRsq(unsigned short channel)
+{
+    if (raise(channel, m_u16GetTestDataRsq, true))
+        multiChannelManager();
+}
+
+void InfusionPumpPowerBoardManager::vSetGetVersionRequest(unsigned short channel)
+{
+    if (channel >= CHANNEL_COUNT)
+        return;
+    // A refused request reads as answered, so a screen waiting for it does not wait.
+    m_u16VersionReady[channel] = raise(channel, m_u8GetVersionRsq) ? 0 : 1;
+    multiChannelManager();
+}
+
+void InfusionPumpPowerBoardManager::vSetGetSerialNoRequest(unsigned short channel)
+{
+    if (channel >= CHANNEL_COUNT)
+        return;
+    m_u16SerialNoReady[channel] = raise(channel, m_u8GetSerialNoRsq) ? 0 : 1;
+    multiChannelManager();
+}
+
+void InfusionPumpPowerBoardManager::vSetGetCalDateRsq(unsigned short channel)
+{
+    if (channel >= CHANNEL_COUNT)
+        return;
+    m_u16CalDateReady[channel] = raise(channel, m_u8GetCalDateRsq) ? 0 : 1;
+    multiChannelManager();
+}
+
+void InfusionPumpPowerBoardManager::vSetGetVerifyDateRsq(unsigned short channel)
+{
+    if (channel >= CHANNEL_COUNT)
+        return;
+    m_u16VerifyDateReady[channel] = raise(channel, m_u8GetVerifyDateRsq) ? 0 : 1;
+    multiChannelManager();
+}
+
+void InfusionPumpPowerBoardManager::vUpdateChannelRsq()
+{
+    for (unsigned short ch = 0; ch < CHANNEL_COUNT; ++ch)
+        vSetGetTestDataRsq(ch);
+}
+
+void InfusionPumpPowerBoardManager::autoPrime()
+{
+    for (unsigned short ch = 0; ch < CHANNEL_COUNT; ++ch) {
+        vSetStopRsq(ch);
+        vSetStartPrimingRsq(ch);
+    }
+}
+
+// --- scheduling ---
+
+void InfusionPumpPowerBoardManager::multiChannelManager()
+{
+    if (m_bPicBusy || m_bHyperterminal)
+        return;
+    const auto take = [](auto &flag) {
+        if (!flag)
+            return false;
+        flag = 0;
+        return true;
+    };
+    // Every pending request of a lower channel goes first; within a channel, identity
+    // queries, then stop, then the rest.
+    for (unsigned short ch = 0; ch < CHANNEL_COUNT; ++ch) {
+        if (take(m_u8GetVersionRsq[ch]))
+            return sendGetVersionCommand(ch);
+        if (take(m_u8GetSerialNoRsq[ch]))
+            return sendGetSerialNoCommand(ch);
+        if (take(m_u8GetCalDateRsq[ch]))
+            return sendGetCalDateCommand(ch);
+        if (take(m_u8GetVerifyDateRsq[ch]))
+            return sendGetVerifyDateCommand(ch);
+        if (take(m_u16StopRsq[ch]))
+            return sendStopCommand(ch);
+        if (take(m_u16FindZeroRsq[ch]))
+            return sendFindZeroCommand(ch);
+        if (take(m_u16ChangeSettingRsq[ch]))
+            return sendChangeSettingCommand(ch);
+        if (take(m_u16StartPrimingRsq[ch]))
+            return sendStartPrimingCommand(ch);
+        if (take(m_u16StartFlowRateRsq[ch]))
+            return sendStartFlowRateCommand(ch);
+        if (take(m_u16GetTestDataRsq[ch]))
+            return sendGetTestDataCommand(ch);
+        if (take(m_u16StartDrainRsq[ch]))
+            return sendStartDrainCommand(ch);
+        if (take(m_u16StartCalibrateRsq[ch]))
+            return sendStartCalibrateCommand(ch);
+        if (take(m_u16StopOcclusionBlockageRsq[ch]))
+            return sendStopOcclusionBlockageCommand(ch);
+    }
+}
+
+void InfusionPumpPowerBoardManager::vPicChipSelect(unsigned short channel)
+{
+    for (GpioPinController *line : m_pChipSelect)
+        line->setValue(QStringLiteral("1"));
+    m_pChipSelect[channel]->setValue(QStringLiteral("0"));
+}
+
+bool InfusionPumpPowerBoardManager::beginExchange(unsigned short channel)
+{
+    if (m_bPicBusy)
+        return false;
+    m_u16CurrentChannel = channel;
+    vPicChipSelect(channel);
+    m_bPicBusy = true;
+    m_baLastReply.clear();
+    return true;
+}
+
+void InfusionPumpPowerBoardManager::startSending()
+{
+    // The controller needs a moment on the line before it listens.
+    m_pChipSelectSettleTimer->start(CHIP_SELECT_SETTLE_MS);
+}
+
+void InfusionPumpPowerBoardManager::chipSelectSettleTimeOut()
+{
+    m_pChipSelectSettleTimer->stop();
+    sendNextCommand();
+}
+
+void InfusionPumpPowerBoardManager::sendSimpleCommand(unsigned short channel, const char *command)
+{
+    if (!beginExchange(channel))
+        return;
+    m_tx_queue.enqueue(QByteArray(command));
+    startSending();
+}
+
+void InfusionPumpPowerBoardManager::sendGetVersionCommand(unsigned short channel)
+{
+    sendSimpleCommand(channel, cmdGetIPVersion);
+}
+
+void InfusionPumpPowerBoardManager::sendGetSerialNoCommand(unsigned short channel)
+{
+    sendSimpleCommand(channel, cmdGetIPSerial);
+}
+
+void InfusionPumpPowerBoardManager::sendGetCalDateCommand(unsigned short channel)
+{
+    sendSimpleCommand(channel, cmdGetPicCalDate);
+}
+
+void InfusionPumpPowerBoardManager::sendGetVerifyDateCommand(unsigned short channel)
+{
+    sendSimpleCommand(channel, cmdGetPicVerifyDate);
+}
+
+void InfusionPumpPowerBoardManager::sendStopCommand(unsigned short channel)
+{
+    if (!beginExchange(channel))
+        return;
+    m_tx_queue.enqueue(QByteArray(cmdStop));
+    m_DataManager.vSetTestRunningFlag(PicRunningData(channel, 0));
+    startSending();
+}
+
+void InfusionPumpPowerBoardManager::sendFindZeroCommand(unsigned short channel)
+{
+    sendSimpleCommand(channel, cmdFindZero);
+}
+
+void InfusionPumpPowerBoardManager::sendChangeSettingCommand(unsigned short channel)
+{
+    if (!beginExchange(channel))
+        return;
+    QByteArray type(cmdSetTestType);
+    type.append(char(m_u8SendTestType));
+    QByteArray backPressure(cmdSetBackPressure);
+    putLittleEndian16(backPressure, quint16(m_s16SendBackPressure));
+    QByteArray window(cmdSetWindowSize);
+    putLittleEndian16(window, m_u16SendWindowSize);
+    QByteArray pumpType(cmdSetInfusionPumpType);
+    pumpType.append(char(m_u8SendInfusionPumpType));
+    m_tx_queue << type << backPressure << window << pumpType;
+    startSending();
+}
+
+void InfusionPumpPowerBoardManager::sendStartPrimingCommand(unsigned short channel)
+{
+    sendSimpleCommand(channel, cmdStartPriming);
+}
+
+void InfusionPumpPowerBoardManager::sendStartFlowRateCommand(unsigned short channel)
+{
+    if (!beginExchange(channel))
+        return;
+    m_tx_queue.enqueue(QByteArray(cmdStartFlowRate));
+    m_DataManager.vSetTestRunningFlag(PicRunningData(channel, 1));
+    startSending();
+}
+
+void InfusionPumpPowerBoardManager::sendGetTestDataCommand(unsigned short channel)
+{
+    sendSimpleCommand(channel, cmdGetTestData);
+}
+
+void InfusionPumpPowerBoardManager::sendStartDrainCommand(unsigned short channel)
+{
+    sendSimpleCommand(channel, cmdStartDraining);
+}
+
+void InfusionPumpPowerBoardManager::sendStartCalibrateCommand(unsigned short channel)
+{
+    sendSimpleCommand(channel, cmdStartCalibrate);
+}
+
+void InfusionPumpPowerBoardManager::sendStopOcclusionBlockageCommand(unsigned short channel)
+{
+    sendSimpleCommand(channel, cmdStopOcclusionBlockage);
+}
+
+// --- end of an exchange ---
+
+void InfusionPumpPowerBoardManager::vResetCommsErrorCounter()
+{
+    const unsigned short ch = m_u16CurrentChannel;
+    if (m_u16ChannelStatus[ch] == CHANNEL_USABLE)
+        m_u16CommsErrorCount[ch] = 0;
+    turnOffUartTimeOut();
+}
+
+void InfusionPumpPowerBoardManager::vCommsPortFail()
+{
+    const unsigned short ch = m_u16CurrentChannel;
+    if (m_u16PicContacted[ch]) {
+        if (m_u16CommsErrorCount[ch] < 0xFFFF)
+            ++m_u16CommsErrorCount[ch];
+        if (m_u16ChannelStatus[ch] != CHANNEL_ABSENT && m_u16CommsErrorCount[ch] > 2) {
+            m_u16ChannelStatus[ch] = CHANNEL_COMMS_LOST;
+            emit updateMonitor(MonitorData(ch, MONITOR_COMMS_LOST));
+        }
+    } else {
+        m_u16ChannelStatus[ch] = CHANNEL_ABSENT;
+        emit updateMonitor(MonitorData(ch, MONITOR_ABSENT));
+    }
+    turnOffUartTimeOut();
+}
+
+void InfusionPumpPowerBoardManager::turnOffUartTimeOut()
+{
+    const unsigned short ch = m_u16CurrentChannel;
+    m_u16PicContacted[ch] = 1;
+    vPicChipSelect(ch);
+    m_bPicBusy = false;
+    multiChannelManager();
+}
+
+// --- replies ---
+
+void InfusionPumpPowerBoardManager::decodeCommand(QByteArray packet)
+{
+    // A reply always belongs to the exchange in progress.
+    const unsigned short ch = m_u16CurrentChannel;
+    if (packet == m_baLastReply)
+        return; // the far end sent it again because our acknowledgement was lost
+    m_baLastReply = packet;
+    const QByteArray payload = packet.mid(kPayloadOffset);
+    if (payload.startsWith("EN")) {
+        m_baSerialNoReply[ch] = packet;
+        m_u16SerialNoReady[ch] = 1;
+    } else if (payload.startsWith("NV")) {
+        m_baVersionReply[ch] = packet;
+        m_u16VersionReady[ch] = 1;
+    } else if (payload.startsWith("ECD")) {
+        m_baCalDateReply[ch] = packet.mid(kDateReplyOffset);
+        m_u16CalDateReady[ch] = 1;
+    } else if (payload.startsWith("ECV")) {
+        m_baVerifyDateReply[ch] = packet.mid(kDateReplyOffset);
+        m_u16VerifyDateReady[ch] = 1;
+    } else if (payload.startsWith("EPS")) {
+        emit testDataReady(TestData(ch, packet));
+        if (m_u16ChannelStatus[ch] == CHANNEL_COMMS_LOST) {
+            emit updateMonitor(MonitorData(ch, MONITOR_COMMS_RESTORED));
+            m_u16ChannelStatus[ch] = CHANNEL_USABLE;
+        }
+    } else if (payload.startsWith("ES")) {
+        if (!m_u16PicContacted[ch]) {
+            m_u16ChannelStatus[ch] = CHANNEL_USABLE;
+            emit initializeDone(ch);
+        }
+    }
+}
+
+// --- raw line for the calibration terminal ---
+
+void InfusionPumpPowerBoardManager::hyperterminalMode(unsigned short channel)
+{
+    if (channel >= CHANNEL_COUNT)
+        return;
+    m_bHyperterminal = true;
+    stop_m_tx_timer();
+    m_pChipSelectSettleTimer->stop();
+    m_pPollTimer->stop();
+    for (int ch = 0; ch < CHANNEL_COUNT; ++ch) {
+        m_pReset[ch]->setValue(QStringLiteral("0"));
+        m_pChipSelect[ch]->setValue(QStringLiteral("1"));
+    }
+    m_pChipSelect[channel]->setValue(QStringLiteral("0"));
+    QThread::msleep(HYPERTERMINAL_RESET_MS);
+    m_pReset[channel]->setValue(QStringLiteral("1"));
+    disconnect(getTtyHandler(), &QIODevice::readyRead, this, &PowerBoardManager::processRxData);
+}
+
+void InfusionPumpPowerBoardManager::restoreNormality()
+{
+    for (int ch = 0; ch < CHANNEL_COUNT; ++ch) {
+        m_pChipSelect[ch]->setValue(QStringLiteral("1"));
+        m_pReset[ch]->setValue(QStringLiteral("0"));
+    }
+    QThread::msleep(3);
+    getTtyHandler()->readAll();
+    m_tx_queue.clear();
+    for (GpioPinController *line : m_pReset)
+        line->setValue(QStringLiteral("1"));
+    QThread::msleep(HYPERTERMINAL_RESET_MS);
+    clearFlags();
+    m_bHyperterminal = false;
+    connect(getTtyHandler(), &QIODevice::readyRead, this, &PowerBoardManager::processRxData,
+            Qt::UniqueConnection);
+    m_pPollTimer->start(POLL_MS);
+    for (unsigned short ch = 0; ch < CHANNEL_COUNT; ++ch)
+        vSetFindZeroRsq(ch);
+    m_pIdleTimer->setSingleShot(true);
+    m_pIdleTimer->start(2000);
+}

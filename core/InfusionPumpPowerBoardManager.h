@@ -1,0 +1,205 @@
+#pragma once
+
+#include "DataManager.h"
+#include "MonitorData.h"
+#include "PowerBoardManager.h"
+#include "TestData.h"
+
+#include <QByteArray>
+#include <QString>
+
+class GpioPinController;
+class QTimer;
+class RotaryEncoderReader;
+
+// The one manager of the four measuring channels. Each channel controller sits behind
+// the shared power-board line and its own chip-select (active low) and reset lines.
+// Screens raise per-channel requests; the manager runs one exchange at a time with the
+// one selected controller, lower channels and higher-priority requests first, polls
+// every channel for test data once a second, decodes the replies and keeps each
+// channel's status: 1 usable, 0 absent (its first exchange failed), 2 communication
+// lost (three failed exchanges in a row after contact; its next test data restores it).
+class InfusionPumpPowerBoardManager : public PowerBoardManager
+{
+    Q_OBJECT
+public:
+    static constexpr int CHANNEL_COUNT = 4;
+    static constexpr int CHIP_SELECT_SETTLE_MS = 5;
+    static constexpr int POLL_MS = 1000;
+    static constexpr int RESET_PULSE_MS = 10;
+    static constexpr int HYPERTERMINAL_RESET_MS = 30;
+
+    enum ChannelStatus : unsigned short { CHANNEL_ABSENT = 0, CHANNEL_USABLE = 1, CHANNEL_COMMS_LOST = 2 };
+    enum MonitorCode : unsigned short { MONITOR_ABSENT = 12, MONITOR_COMMS_LOST = 14, MONITOR_COMMS_RESTORED = 15 };
+
+    // The automatic-sequence state of a channel; stored here, driven by the summary screen.
+    enum AutoState : qint32 {
+        AUTO_COMPLETED = 0,
+        AUTO_ASSET_ENTRY = 1,
+        AUTO_SETUP_NEXT_TEST = 2,
+        AUTO_TEST_RUNNING = 3,
+        AUTO_SAVING = 4,
+        AUTO_STOPPED = 5,
+        AUTO_FAILED = 6
+    };
+
+    static const int m_Gpio_pins[CHANNEL_COUNT];
+    static const int m_PIC_MCLR_pins[CHANNEL_COUNT];
+
+    static const char *const cmdGetIPVersion;
+    static const char *const cmdGetIPSerial;
+    static const char *const cmdGetPicCalDate;
+    static const char *const cmdGetPicVerifyDate;
+    static const char *const cmdStop;
+    static const char *const cmdFindZero;
+    static const char *const cmdSetTestType;
+    static const char *const cmdSetBackPressure;
+    static const char *const cmdSetWindowSize;
+    static const char *const cmdSetInfusionPumpType;
+    static const char *const cmdStartPriming;
+    static const char *const cmdStartFlowRate;
+    static const char *const cmdGetTestData;
+    static const char *const cmdStartDraining;
+    static const char *const cmdStartCalibrate;
+    static const char *const cmdStopOcclusionBlockage;
+    static const char *const cmdStartPump;
+
+    // Opens the line, resets the four controllers in turn (blocking about 80 ms),
+    // starts the poll and asks every channel to stop and then to prime.
+    explicit InfusionPumpPowerBoardManager(QString device, QObject *parent = nullptr);
+    ~InfusionPumpPowerBoardManager() override;
+
+    static InfusionPumpPowerBoardManager *getInstance() { return ms_instance; }
+
+    // Staged for the next change-setting exchange of any channel; a value not staged
+    // again is sent as staged last.
+    void vSetSendToPicData_TestType(unsigned char type);
+    void vSetSendToPicData_BackPressure(short pressure);
+    void vSetSendToPicData_WindowSize(unsigned short seconds);
+    void vSetSendToPicData_InfusionPumpType(unsigned char type);
+
+    // 0 absent, 1 usable, 2 communication lost (0 for a channel outside 0..3).
+    unsigned short getChannelStatus(int channel) const;
+    bool getChannelIsAutoMode(int channel) const;
+    void setChannelIsAutoMode(int channel, bool autoMode);
+    AutoState getChannelAutoState(int channel) const;
+    void setChannelAutoState(int channel, AutoState state);
+
+    // Hands the raw line to one controller (the others held in reset) for the
+    // calibration terminal; the manager stops using the line until restoreNormality().
+    void hyperterminalMode(unsigned short channel);
+    void restoreNormality();
+
+    // The channel's live data, settings and histories.
+    DataManager m_DataManager;
+
+    // The last replies of each channel: whole frames (sequence number, both length
+    // bytes, payload, both checksum bytes) for serial number and version; for the two
+    // dates the frame from the date bytes on (its first six bytes cut).
+    QByteArray m_baSerialNoReply[CHANNEL_COUNT];
+    QByteArray m_baVersionReply[CHANNEL_COUNT];
+    QByteArray m_baCalDateReply[CHANNEL_COUNT];
+    QByteArray m_baVerifyDateReply[CHANNEL_COUNT];
+    // 1 when the matching reply answers the latest request, or the request was refused.
+    unsigned short m_u16VersionReady[CHANNEL_COUNT] = {};
+    unsigned short m_u16SerialNoReady[CHANNEL_COUNT] = {};
+    unsigned short m_u16CalDateReady[CHANNEL_COUNT] = {};
+    unsigned short m_u16VerifyDateReady[CHANNEL_COUNT] = {};
+
+signals:
+    void testDataReady(const TestData &testData);
+    void updateMonitor(const MonitorData &monitor);
+    void initializeDone(unsigned short channelId);
+    void requestTest();
+
+public slots:
+    void vSetStopRsq(unsigned short channel);
+    void vSetFindZeroRsq(unsigned short channel);
+    void vSetStartDrainingRsq(unsigned short channel);
+    void vSetStartPrimingRsq(unsigned short channel);
+    void vSetStartFlowRateRsq(unsigned short channel);
+    void vSetChangeSettingRsq(unsigned short channel);
+    void vSetStartCalibrateRsq(unsigned short channel);
+    void vSetStopOcclusionBlockageRsq(unsigned short channel);
+    void vSetGetTestDataRsq(unsigned short channel);
+    void vSetGetVersionRequest(unsigned short channel);
+    void vSetGetSerialNoRequest(unsigned short channel);
+    void vSetGetCalDateRsq(unsigned short channel);
+    void vSetGetVerifyDateRsq(unsigned short channel);
+
+private slots:
+    void multiChannelManager();
+    void chipSelectSettleTimeOut();
+    void decodeCommand(QByteArray packet);
+    void vUpdateChannelRsq();
+    void vCommsPortFail();
+    void vResetCommsErrorCounter();
+    void autoPrime();
+
+private:
+    void clearFlags();
+    void vPicChipSelect(unsigned short channel);
+    // Starts an exchange with the channel: nothing (false) while another runs.
+    bool beginExchange(unsigned short channel);
+    void startSending();
+    void turnOffUartTimeOut();
+    // Raises a request flag when the channel's status is one of those allowed.
+    bool raise(unsigned short channel, quint16 *flags, bool alsoWhenCommsLost = false);
+    bool raise(unsigned short channel, quint8 *flags);
+
+    void sendGetVersionCommand(unsigned short channel);
+    void sendGetSerialNoCommand(unsigned short channel);
+    void sendGetCalDateCommand(unsigned short channel);
+    void sendGetVerifyDateCommand(unsigned short channel);
+    void sendStopCommand(unsigned short channel);
+    void sendFindZeroCommand(unsigned short channel);
+    void sendChangeSettingCommand(unsigned short channel);
+    void sendStartPrimingCommand(unsigned short channel);
+    void sendStartFlowRateCommand(unsigned short channel);
+    void sendGetTestDataCommand(unsigned short channel);
+    void sendStartDrainCommand(unsigned short channel);
+    void sendStartCalibrateCommand(unsigned short channel);
+    void sendStopOcclusionBlockageCommand(unsigned short channel);
+    void sendSimpleCommand(unsigned short channel, const char *command);
+
+    static InfusionPumpPowerBoardManager *ms_instance;
+
+    RotaryEncoderReader *m_pRotaryEncoder = nullptr;
+    QTimer *m_pIdleTimer = nullptr;
+    unsigned short m_u16CurrentChannel = 0;
+    QTimer *m_pChipSelectSettleTimer = nullptr;
+    QTimer *m_pPollTimer = nullptr;
+    bool m_bPicBusy = false;
+    // The calibration terminal has the line; no exchange may start.
+    bool m_bHyperterminal = false;
+
+    unsigned char m_u8SendTestType = 0;
+    short m_s16SendBackPressure = 0;
+    unsigned short m_u16SendWindowSize = 30;
+    unsigned char m_u8SendInfusionPumpType = 0;
+
+    GpioPinController *m_pChipSelect[CHANNEL_COUNT] = {};
+    GpioPinController *m_pReset[CHANNEL_COUNT] = {};
+
+    unsigned short m_u16PicContacted[CHANNEL_COUNT] = {};
+    unsigned short m_u16ChannelStatus[CHANNEL_COUNT] = {};
+    quint16 m_u16StopRsq[CHANNEL_COUNT] = {};
+    quint16 m_u16FindZeroRsq[CHANNEL_COUNT] = {};
+    quint16 m_u16StartPrimingRsq[CHANNEL_COUNT] = {};
+    quint16 m_u16GetTestDataRsq[CHANNEL_COUNT] = {};
+    quint16 m_u16StartFlowRateRsq[CHANNEL_COUNT] = {};
+    quint16 m_u16ChangeSettingRsq[CHANNEL_COUNT] = {};
+    quint16 m_u16StartDrainRsq[CHANNEL_COUNT] = {};
+    unsigned short m_u16CommsErrorCount[CHANNEL_COUNT] = {};
+    quint16 m_u16StartCalibrateRsq[CHANNEL_COUNT] = {};
+    quint16 m_u16StopOcclusionBlockageRsq[CHANNEL_COUNT] = {};
+    quint8 m_u8GetCalDateRsq[CHANNEL_COUNT] = {};
+    quint8 m_u8GetVerifyDateRsq[CHANNEL_COUNT] = {};
+    quint8 m_u8GetVersionRsq[CHANNEL_COUNT] = {};
+    quint8 m_u8GetSerialNoRsq[CHANNEL_COUNT] = {};
+    bool m_bAutoMode[CHANNEL_COUNT] = {};
+    AutoState m_eAutoState[CHANNEL_COUNT] = {};
+    // The reply already delivered in this exchange: a far end that repeats its frame
+    // is not decoded twice.
+    QByteArray m_baLastReply;
+};

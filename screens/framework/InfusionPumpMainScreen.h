@@ -1,0 +1,69 @@
+#pragma once
+
+#include "ScreenBase.h"
+
+#include <QByteArray>
+#include <QTimer>
+
+namespace Ui {
+class InfusionPumpMainMenu;
+}
+class AboutScreen;
+class DataMenu;
+class DrainModeScreen;
+class PrimingScreen;
+class RemoteControlScreen;
+class RotaryEncoderList;
+class SetClockScreen;
+class SetupScreen;
+class SummaryManualScreen;
+
+// The root screen: the five main functions, four soft keys and the clock line. It builds
+// the about, drain, priming and setup screens at once and the summary, data menu and
+// remote control screens on first use. It also hosts the PC link of remote control.
+//
+// Start-up builds it with no previous screen and no parent, after the screen area and
+// the board manager; it makes itself the current page.
+class InfusionPumpMainScreen : public ScreenBase
+{
+    Q_OBJECT
+public:
+    InfusionPumpMainScreen(QWidget *previousScreen, QWidget *parent);
+    ~InfusionPumpMainScreen() override;
+
+    SummaryManualScreen *getSummaryManualScreen();
+    RemoteControlScreen *getRemoteScreen();
+    DataMenu *getDataMenuScreen();
+
+    // The PC packet port of remote control.
+    void initialiseSerialPort();
+    void removeSerialPort();
+
+signals:
+    void screenChanged(unsigned short newScreenID);
+
+public slots:
+    void showScreen(bool) override;
+    void onTestClicked();
+    void clockTick();
+    void usbDataReceived();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    AboutScreen *m_aboutScreen = nullptr;
+    DrainModeScreen *m_drainScreen = nullptr;
+    PrimingScreen *m_primingScreen = nullptr;
+    SummaryManualScreen *m_summaryScreen = nullptr;
+    SetupScreen *m_setupScreen = nullptr;
+    DataMenu *m_dataMenuScreen = nullptr;
+    RemoteControlScreen *m_remoteScreen = nullptr;
+    SetClockScreen *m_clockScreen = nullptr;
+    QTimer m_clockTimer;
+    QByteArray m_receiveBuffer = QByteArray(1024, '\0');
+    unsigned int m_u32ReceivedCount = 0;
+    Ui::InfusionPumpMainMenu *ui;
+    RotaryEncoderList *m_mainList = nullptr;
+};

@@ -1,0 +1,56 @@
+#include "ScreenBase.h"
+
+#include <QStackedWidget>
+
+QStackedWidget *ScreenBase::stackedWidget = nullptr;
+InfusionPumpPowerBoardManager *ScreenBase::board = nullptr;
+
+// The forms' images live in a static library, whose resource initialiser the linker
+// drops unless something refers to it.
+static void initialiseResources()
+{
+    static const bool done = [] {
+        Q_INIT_RESOURCE(resources);
+        return true;
+    }();
+    Q_UNUSED(done);
+}
+
+ScreenBase::ScreenBase(QWidget *previousScreen, QWidget *parent)
+    : QWidget(parent), m_previousScreen(previousScreen)
+{
+    initialiseResources();
+    if (stackedWidget)
+        stackedWidget->addWidget(this);
+    else
+        qWarning("%s: no screen area; the screen is not shown", Q_FUNC_INFO);
+}
+
+void ScreenBase::setPreviousScreen(QWidget *previousScreen)
+{
+    m_previousScreen = previousScreen;
+}
+
+bool ScreenBase::isCurrentWidget() const
+{
+    return stackedWidget && stackedWidget->currentWidget() == this;
+}
+
+QString ScreenBase::formatTimeFromPic(unsigned int seconds)
+{
+    const auto part = [](unsigned int n) { return QString::number(n).rightJustified(2, QLatin1Char('0')); };
+    return part(seconds / 3600) + QLatin1Char(':') + part(seconds % 3600 / 60) + QLatin1Char(':') + part(seconds % 60);
+}
+
+void ScreenBase::showScreen(bool)
+{
+    if (stackedWidget)
+        stackedWidget->setCurrentWidget(this);
+    setFocus();
+}
+
+void ScreenBase::onBackArrowClicked(bool)
+{
+    if (auto *previous = qobject_cast<ScreenBase *>(m_previousScreen))
+        previous->showScreen(true);
+}

@@ -1,0 +1,3 @@
+#include "AbortFailMenu.h"
+
+AbortFailMenu::AbortFailMenu(QWidget *previousScreen, QWidget *parent) : ScreenBase(previousScreen, parent) {}

@@ -1,0 +1,3 @@
+#include "AboutScreen.h"
+
+AboutScreen::AboutScreen(QWidget *previousScreen, QWidget *parent) : ScreenBase(previousScreen, parent) {}

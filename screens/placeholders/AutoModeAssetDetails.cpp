@@ -1,0 +1,3 @@
+#include "AutoModeAssetDetails.h"
+
+AutoModeAssetDetails::AutoModeAssetDetails(QWidget *previousScreen, QWidget *parent) : ScreenBase(previousScreen, parent) {}

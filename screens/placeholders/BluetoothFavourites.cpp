@@ -1,0 +1,7 @@
+#include "BluetoothFavourites.h"
+
+BluetoothFavourites *BluetoothFavourites::getInstance()
+{
+    static BluetoothFavourites *instance = new BluetoothFavourites;
+    return instance;
+}

@@ -1,0 +1,3 @@
+#include "DataMenu.h"
+
+DataMenu::DataMenu(QWidget *previousScreen, QWidget *parent) : ScreenBase(previousScreen, parent) {}

@@ -1,0 +1,3 @@
+#include "GraphModeScreen.h"
+
+GraphModeScreen::GraphModeScreen(QWidget *previousScreen, QWidget *parent) : ScreenBase(previousScreen, parent) {}

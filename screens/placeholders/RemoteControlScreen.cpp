@@ -1,0 +1,3 @@
+#include "RemoteControlScreen.h"
+
+RemoteControlScreen::RemoteControlScreen(QWidget *previousScreen, QWidget *parent) : ScreenBase(previousScreen, parent) {}

@@ -1,0 +1,3 @@
+#include "SummaryManualScreen.h"
+
+SummaryManualScreen::SummaryManualScreen(QWidget *previousScreen, QWidget *parent) : ScreenBase(previousScreen, parent) {}

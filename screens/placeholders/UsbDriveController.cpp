@@ -1,0 +1,7 @@
+#include "UsbDriveController.h"
+
+UsbDriveController *UsbDriveController::getInstance()
+{
+    static UsbDriveController *instance = new UsbDriveController;
+    return instance;
+}

@@ -1,0 +1,3 @@
+#include "UserTestRunning.h"
+
+UserTestRunning::UserTestRunning(QWidget *previousScreen, QWidget *parent) : ScreenBase(previousScreen, parent) {}

@@ -1,0 +1,124 @@
+#pragma once
+
+#include "SimController.h"
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QList>
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+
+class PtyPair;
+class QTimer;
+class SimGpioLines;
+
+// The power board at the far end of the instrument's line: four channel controllers
+// behind one serial line, each connected to it only while its chip-select line is low
+// and its reset line high. The controller that hears a command answers its data (if
+// the command has any) as a frame of its own, waits for the instrument to acknowledge
+// that, and then acknowledges the command. Failure modes (an absent controller, one
+// that falls silent, lost acknowledgements) let tests and the desktop run reach every
+// channel status. Bytes outside frames reach the listening controller's calibration
+// console, which echoes them.
+class PowerBoardSim : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int channels = 4;
+
+    // One command frame as it arrived on the line.
+    struct Command
+    {
+        int channel;        // the controller that heard it; -1 none, -2 several
+        int seq;
+        QByteArray payload;
+        bool repeated;      // same sequence number and payload as its previous command
+    };
+
+    explicit PowerBoardSim(QObject *parent = nullptr);
+    ~PowerBoardSim() override;
+
+    // Lays out the GPIO tree under root and opens the line at <root>/dev/ttyAPP1.
+    bool start(const QString &root);
+    QString linePath() const;
+
+    SimController &controller(int channel) { return m_controllers[channel]; }
+
+    // An absent controller never answers (nothing is fitted on that channel).
+    void setAbsent(int channel, bool absent);
+    // A silent controller stops answering until told otherwise.
+    void setSilent(int channel, bool silent);
+    // Falls silent once its test has run fromSeconds, for forSeconds (< 0: for good).
+    void setSilentDuringTest(int channel, int fromSeconds, int forSeconds = -1);
+    // Drops the acknowledgements of the next count commands (< 0: all of them); the
+    // commands themselves are still carried out and answered.
+    void setDropAcks(int channel, int count);
+
+    // Milliseconds of the simulator's clock; tests may drive it themselves.
+    void setClock(std::function<qint64()> clock) { m_clock = std::move(clock); }
+    qint64 now() const { return m_clock(); }
+
+    QList<Command> commands() const { return m_commands; }
+    void clearCommands() { m_commands.clear(); }
+    // Channels whose reset line was pulsed, in the order seen.
+    QList<int> resets() const { return m_resets; }
+    // Writes to the chip-select and reset lines, in order (see SimGpioLines::writes).
+    QStringList gpioWrites() const;
+    // Faults seen on the line (bad frames, unknown commands, collisions).
+    QStringList faults() const { return m_faults; }
+
+    void setVerbose(bool verbose) { m_verbose = verbose; }
+
+signals:
+    void commandReceived(int channel, const QByteArray &payload);
+
+private:
+    struct Channel
+    {
+        bool absent = false;
+        bool silent = false;
+        int silentFrom = -1;
+        int silentFor = -1;
+        int dropAcks = 0;
+        int lastSeq = -1;
+        QByteArray lastPayload;
+        QByteArray lastReply;
+    };
+    struct Pending
+    {
+        bool active = false;
+        int channel = -1;
+        int commandSeq = 0;
+        QByteArray frame;
+        int tries = 0;
+    };
+
+    void onBytes(const QByteArray &bytes);
+    void onFrame(const QByteArray &inner);
+    void onCommand(int seq, const QByteArray &payload);
+    bool answers(int channel);
+    void sendReply(int channel, int commandSeq, const QByteArray &reply);
+    void replyTimeout();
+    void acknowledgeCommand(int channel, int seq);
+    void fault(const QString &what);
+    void log(const QString &line) const;
+
+    PtyPair *m_line;
+    SimGpioLines *m_gpio;
+    QTimer *m_replyTimer;
+    QList<SimController> m_controllers;
+    Channel m_channel[channels];
+    QByteArray m_frame;
+    bool m_inFrame = false;
+    int m_txSeq = 4;
+    int m_lastRxSeq = 4;
+    Pending m_pending;
+    QElapsedTimer m_started;
+    std::function<qint64()> m_clock;
+    QList<Command> m_commands;
+    QList<int> m_resets;
+    QStringList m_faults;
+    bool m_verbose = false;
+};

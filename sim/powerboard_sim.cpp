@@ -1,0 +1,110 @@
+// The power board for a desktop run: four simulated channel controllers on a
+// pseudo-terminal linked at <root>/dev/ttyAPP1, with their chip-select and reset lines
+// in the GPIO files under <root>/sys/class/gpio.
+#include "PowerBoardSim.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+int g_signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char c = 1;
+    [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[1], &c, 1);
+}
+
+// "CH" or "CH:A" or "CH:A:B" with CH the channel as labelled on the instrument, 1 to 4.
+bool parseChannelSpec(const QString &spec, int *channel, QList<double> *numbers)
+{
+    const QStringList parts = spec.split(':');
+    bool ok = false;
+    *channel = parts.value(0).toInt(&ok) - 1;
+    if (!ok || *channel < 0 || *channel > 3)
+        return false;
+    for (int i = 1; i < parts.size(); ++i) {
+        const double v = parts.at(i).toDouble(&ok);
+        if (!ok)
+            return false;
+        numbers->append(v);
+    }
+    return true;
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Simulated power board: four channel controllers on <root>/dev/ttyAPP1.\n"
+        "CH is the channel as labelled on the instrument, 1 to 4.");
+    parser.addHelpOption();
+    parser.addOption({"root", "Device root to work under.", "dir"});
+    parser.addOption({"absent", "No controller fitted on channel CH (repeatable).", "CH"});
+    parser.addOption({"drop-acks", "Channel CH drops its next N acknowledgements (all without N).", "CH[:N]"});
+    parser.addOption({"silent-after", "Channel CH stops answering S seconds into a test, for D seconds (for good without D).",
+                      "CH:S[:D]"});
+    parser.addOption({"rate", "Flow rate of the pump on channel CH, ml/h (default 100).", "CH:RATE"});
+    parser.addOption({"verbose", "Log every command and fault on standard error."});
+    parser.process(app);
+
+    if (!parser.isSet("root")) {
+        std::fprintf(stderr, "powerboard_sim: --root is required\n");
+        return 2;
+    }
+    PowerBoardSim sim;
+    sim.setVerbose(parser.isSet("verbose"));
+    auto bad = [](const QString &option, const QString &value) {
+        std::fprintf(stderr, "powerboard_sim: bad value for --%s: %s\n", qPrintable(option), qPrintable(value));
+        return 2;
+    };
+    for (const QString &v : parser.values("absent")) {
+        int ch;
+        QList<double> n;
+        if (!parseChannelSpec(v, &ch, &n) || !n.isEmpty())
+            return bad("absent", v);
+        sim.setAbsent(ch, true);
+    }
+    for (const QString &v : parser.values("drop-acks")) {
+        int ch;
+        QList<double> n;
+        if (!parseChannelSpec(v, &ch, &n) || n.size() > 1)
+            return bad("drop-acks", v);
+        sim.setDropAcks(ch, n.isEmpty() ? -1 : int(n.at(0)));
+    }
+    for (const QString &v : parser.values("silent-after")) {
+        int ch;
+        QList<double> n;
+        if (!parseChannelSpec(v, &ch, &n) || n.isEmpty() || n.size() > 2)
+            return bad("silent-after", v);
+        sim.setSilentDuringTest(ch, int(n.at(0)), n.size() > 1 ? int(n.at(1)) : -1);
+    }
+    for (const QString &v : parser.values("rate")) {
+        int ch;
+        QList<double> n;
+        if (!parseChannelSpec(v, &ch, &n) || n.size() != 1 || n.at(0) < 0)
+            return bad("rate", v);
+        sim.controller(ch).pump().rate = n.at(0);
+    }
+
+    if (::pipe(g_signalPipe) != 0)
+        return 1;
+    QSocketNotifier quitNotifier(g_signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(&quitNotifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
+    std::signal(SIGTERM, onSignal);
+    std::signal(SIGINT, onSignal);
+
+    if (!sim.start(parser.value("root"))) {
+        std::fprintf(stderr, "powerboard_sim: cannot set up the board under %s\n", qPrintable(parser.value("root")));
+        return 1;
+    }
+    std::fprintf(stderr, "powerboard_sim: line at %s\n", qPrintable(sim.linePath()));
+    return app.exec(); // the line's link is removed when the simulator goes
+}

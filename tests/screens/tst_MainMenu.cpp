@@ -1,0 +1,163 @@
+#include "DataMenu.h"
+#include "DrainModeScreen.h"
+#include "InfusionPumpMainScreen.h"
+#include "InfusionPumpPowerBoardManager.h"
+#include "PrimingScreen.h"
+#include "RemoteControlScreen.h"
+#include "RotaryEncoderList.h"
+#include "ScreenArea.h"
+#include "SetClockScreen.h"
+#include "SetupScreen.h"
+#include "SummaryManualScreen.h"
+#include "TestRegistry.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTranslator>
+
+using namespace GuiTest;
+
+namespace {
+class UpperCaseTranslator : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        return QByteArray(context) == "InfusionPumpMainMenu" ? QString::fromLatin1(source).toUpper() : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// How many screens of a kind the screen area holds.
+template<class Screen>
+int countOf(const ScreenArea &area)
+{
+    return area.stack()->findChildren<Screen *>().size();
+}
+
+QStringList rows(RotaryEncoderList *list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+} // namespace
+
+class TestMainMenu : public QObject
+{
+    Q_OBJECT
+private slots:
+    void softKeysOpenTheirScreens()
+    {
+        ScreenArea area;
+        auto *menu = new InfusionPumpMainScreen(nullptr, nullptr);
+        QVERIFY(area.activate());
+        menu->showScreen(true);
+        QCOMPARE(area.current(), menu);
+        auto *drain = area.stack()->findChild<DrainModeScreen *>();
+        auto *priming = area.stack()->findChild<PrimingScreen *>();
+        QVERIFY(drain && priming);
+
+        key(Qt::Key_F2);
+        QCOMPARE(area.current(), priming);
+        key(Qt::Key_F1);
+        QCOMPARE(area.current(), menu);
+        QTRY_VERIFY(menu->findChild<RotaryEncoderList *>()->hasFocus());
+        key(Qt::Key_F3);
+        QCOMPARE(area.current(), drain);
+        key(Qt::Key_F1);
+        QCOMPARE(area.current(), menu);
+
+        // The summary and about screens come with later subsystems: nothing opens yet.
+        QCOMPARE(countOf<SummaryManualScreen>(area), 0);
+        keys({Qt::Key_F4, Qt::Key_F1});
+        QCOMPARE(area.current(), menu);
+        QCOMPARE(countOf<SummaryManualScreen>(area), 1); // F1 built it
+    }
+
+    void selectOnRows()
+    {
+        ScreenArea area;
+        area.startBoard();
+        auto *menu = new InfusionPumpMainScreen(nullptr, nullptr);
+        QVERIFY(area.activate());
+        menu->showScreen(true);
+        auto *list = menu->findChild<RotaryEncoderList *>("listMainMenuList");
+        QCOMPARE(list->currentRow(), 0);
+        // "Perform Test": built on the first select, the same instance afterwards and
+        // from F1.
+        QCOMPARE(countOf<SummaryManualScreen>(area), 0);
+        key(Qt::Key_Escape);
+        QCOMPARE(countOf<SummaryManualScreen>(area), 1);
+        SummaryManualScreen *summary = menu->getSummaryManualScreen();
+        keys({Qt::Key_Escape, Qt::Key_F1});
+        QCOMPARE(menu->getSummaryManualScreen(), summary);
+        QCOMPARE(countOf<SummaryManualScreen>(area), 1);
+
+        // "Remote Control": remote mode is set whether or not the PC port opened.
+        turn(1);
+        QCOMPARE(list->currentRow(), 1);
+        QCOMPARE(area.board()->m_DataManager.getRemoteControl(), 0u);
+        key(Qt::Key_Escape);
+        QCOMPARE(area.board()->m_DataManager.getRemoteControl(), 1u);
+        QCOMPARE(countOf<RemoteControlScreen>(area), 1);
+
+        turn(1);
+        key(Qt::Key_Escape); // "Data"
+        QCOMPARE(countOf<DataMenu>(area), 1);
+        QVERIFY(menu->getDataMenuScreen());
+        QCOMPARE(countOf<DataMenu>(area), 1);
+
+        // The wheel wraps both ways.
+        turn(2);
+        QCOMPARE(list->currentRow(), 4);
+        turn(1);
+        QCOMPARE(list->currentRow(), 0);
+        turn(-1);
+        QCOMPARE(list->currentRow(), 4);
+        QCOMPARE(area.current(), menu);
+    }
+
+    void clockFollowsTheFormats()
+    {
+        ScreenArea area(ScreenArea::defaultSettings());
+        auto *menu = new InfusionPumpMainScreen(nullptr, nullptr);
+        auto *clockLabel = menu->findChild<QLabel *>("label_Clock");
+        QCOMPARE(clockLabel->text(), QString()); // empty until the first tick
+        QTRY_VERIFY(!clockLabel->text().isEmpty());
+        QVERIFY2(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d \\d\\d\\.\\d\\d\\.\\d{4}$").match(clockLabel->text()).hasMatch(),
+                 qPrintable(clockLabel->text()));
+        SetClockScreen *clock = area.stack()->findChild<SetupScreen *>()->getClockScreen();
+        clock->dateFormat = "yyyy|MM|dd";
+        clock->timeFormat = "hh:mm:ss ap";
+        QTRY_VERIFY_WITH_TIMEOUT(clockLabel->text().contains('|'), 5000);
+        QVERIFY2(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d [ap]m \\d{4}\\|\\d\\d\\|\\d\\d$").match(clockLabel->text()).hasMatch(),
+                 qPrintable(clockLabel->text()));
+    }
+
+    void retranslatedAtOnce()
+    {
+        ScreenArea area;
+        auto *menu = new InfusionPumpMainScreen(nullptr, nullptr);
+        UpperCaseTranslator translator;
+        QApplication::installTranslator(&translator);
+        QApplication::processEvents();
+        QApplication::removeTranslator(&translator);
+        QCOMPARE(rows(menu->findChild<RotaryEncoderList *>()),
+                 QStringList({"PERFORM TEST", "REMOTE CONTROL", "DATA", "SETUP", "ABOUT"}));
+        QCOMPARE(menu->findChild<QLabel *>("label_MSG_Prime")->text(), QString("MAIN MENU"));
+        QCOMPARE(menu->findChild<QPushButton *>("pushButtonPrime")->text(), QString("PRIME"));
+        QApplication::processEvents();
+        QCOMPARE(rows(menu->findChild<RotaryEncoderList *>()),
+                 QStringList({"Perform Test", "Remote Control", "Data", "Setup", "About"}));
+        QCOMPARE(menu->findChild<QPushButton *>("pushButtonTest")->shortcut(), QKeySequence(Qt::Key_F1));
+    }
+};
+
+RONDIX_TEST(TestMainMenu)
+#include "tst_MainMenu.moc"

@@ -1,0 +1,114 @@
+#include "GuiTest.h"
+#include "RotaryEncoderMessageBox.h"
+#include "TestRegistry.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QTranslator>
+
+using namespace GuiTest;
+
+namespace {
+// Stands in for a translation file: translates the message box's words into capitals.
+class UpperCaseTranslator : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *disambiguation, int) const override
+    {
+        if (QByteArray(context) == "RotaryEncoderMessageBox"
+            && QByteArray(disambiguation) == "Message box button text")
+            return QString::fromLatin1(source).toUpper();
+        return QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+void setUp(RotaryEncoderMessageBox &box, QMessageBox::StandardButtons buttons)
+{
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    box.setWindowTitle("Question");
+    box.setIcon(QMessageBox::Warning);
+    box.setText("Delete the sequence?");
+    box.setStandardButtons(buttons);
+    box.translateStandardButtons();
+}
+} // namespace
+
+class TestMessageBox : public QObject
+{
+    Q_OBJECT
+private slots:
+    void answeredByWheelAndSelect_data()
+    {
+        QTest::addColumn<int>("defaultButton");
+        QTest::addColumn<QList<int>>("turns");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("select on Yes") << int(QMessageBox::Yes) << QList<int>{} << int(QMessageBox::Yes);
+        QTest::newRow("turn to No") << int(QMessageBox::Yes) << QList<int>{120} << int(QMessageBox::No);
+        QTest::newRow("turn back to No") << int(QMessageBox::Yes) << QList<int>{-120} << int(QMessageBox::No);
+        QTest::newRow("there and back") << int(QMessageBox::No) << QList<int>{120, 0} << int(QMessageBox::No);
+    }
+    void answeredByWheelAndSelect()
+    {
+        QFETCH(int, defaultButton);
+        QFETCH(QList<int>, turns);
+        QFETCH(int, expected);
+        RotaryEncoderMessageBox box;
+        setUp(box, QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::StandardButton(defaultButton));
+        ModalAnswer answer([turns](QWidget *) {
+            for (int delta : turns)
+                wheel(delta);
+            key(Qt::Key_Escape);
+        });
+        QCOMPARE(box.exec(), expected);
+        QVERIFY(answer.answered());
+    }
+
+    void selectWithNoButtonFocusedDoesNotClose()
+    {
+        RotaryEncoderMessageBox box;
+        setUp(box, QMessageBox::Ok);
+        ModalAnswer answer([&box](QWidget *) {
+            box.setFocus(); // the box itself, not a button
+            key(Qt::Key_Escape);
+            QVERIFY(box.isVisible());
+            key(Qt::Key_Return); // the toolkit's own keys still work
+        });
+        QCOMPARE(box.exec(), int(QMessageBox::Ok));
+        QVERIFY(answer.answered());
+    }
+
+    void limitedToTheDisplay()
+    {
+        RotaryEncoderMessageBox box;
+        setUp(box, QMessageBox::Ok);
+        box.setText(QString("A long text that does not fit. ").repeated(40));
+        box.show();
+        QTRY_VERIFY(box.isVisible());
+        QApplication::processEvents();
+        QVERIFY(box.width() <= RotaryEncoderMessageBox::maxWidth);
+        QVERIFY(box.height() <= RotaryEncoderMessageBox::maxHeight);
+    }
+
+    void standardButtonTexts()
+    {
+        RotaryEncoderMessageBox box;
+        setUp(box, QMessageBox::Yes | QMessageBox::NoToAll | QMessageBox::RestoreDefaults);
+        QCOMPARE(box.button(QMessageBox::Yes)->text(), QString("Yes"));
+        QCOMPARE(box.button(QMessageBox::NoToAll)->text(), QString("No To All"));
+        QCOMPARE(box.button(QMessageBox::RestoreDefaults)->text(), QString("Restore"));
+        UpperCaseTranslator translator;
+        QApplication::installTranslator(&translator);
+        box.translateStandardButtons();
+        QApplication::removeTranslator(&translator);
+        QCOMPARE(box.button(QMessageBox::Yes)->text(), QString("YES"));
+        QCOMPARE(box.button(QMessageBox::NoToAll)->text(), QString("NO TO ALL"));
+        QCOMPARE(box.button(QMessageBox::RestoreDefaults)->text(), QString("RESTORE"));
+        QVERIFY(!box.button(QMessageBox::Ok));
+    }
+};
+
+RONDIX_TEST(TestMessageBox)
+#include "tst_MessageBox.moc"

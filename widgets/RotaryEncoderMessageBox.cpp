@@ -1,0 +1,98 @@
+#include "RotaryEncoderMessageBox.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <QWheelEvent>
+
+RotaryEncoderMessageBox::RotaryEncoderMessageBox(QWidget *parent) : QMessageBox(parent)
+{
+    setMaximumSize(maxWidth, maxHeight);
+}
+
+void RotaryEncoderMessageBox::translateStandardButtons()
+{
+    static const struct
+    {
+        StandardButton button;
+        struct
+        {
+            const char *source;
+            const char *comment;
+        } text;
+    } texts[] = {
+        {Ok, QT_TRANSLATE_NOOP3("RotaryEncoderMessageBox", "Ok", "Message box button text")},
+        {Open, QT_TRANSLATE_NOOP3("RotaryEncoderMessageBox", "Open", "Message box button text")},
+        {Save, QT_TRANSLATE_NOOP3("RotaryEncoderMessageBox", "Save", "Message box button text")},
+        {Cancel, QT_TRANSLATE_NOOP3("RotaryEncoderMessageBox", "Cancel", "Message box button text")},
+        {Close, QT_TRANSLATE_NOOP3("RotaryEncoderMessageBox", "Close", "Message box button text")},
+        {Discard, QT_TRANSLATE_NOOP3("RotaryEncoderMessageBox", "Discard", "Message box button text")},
+        {Apply, QT_TRANSLATE_NOOP3("RotaryEncoderMessageBox", "Apply", "Message box button text")},
+        {Reset, QT_TRANSLATE_NOOP3("RotaryEncoderMessageBox", "Reset", "Message box button text")},
+        {RestoreDefaults, QT_TRANSLATE_NOOP3("RotaryEncoderMessageBox", "Restore", "Message box button text")},
+        {Help, QT_TRANSLATE_NOOP3("RotaryEncoderMessageBox", "Help", "Message box button text")},
+        {SaveAll, QT_TRANSLATE_NOOP3("RotaryEncoderMessageBox", "Save All", "Message box button text")},
+        {Yes, QT_TRANSLATE_NOOP3("RotaryEncoderMessageBox", "Yes", "Message box button text")},
+        {YesToAll, QT_TRANSLATE_NOOP3("RotaryEncoderMessageBox", "Yes To All", "Message box button text")},
+        {No, QT_TRANSLATE_NOOP3("RotaryEncoderMessageBox", "No", "Message box button text")},
+        {NoToAll, QT_TRANSLATE_NOOP3("RotaryEncoderMessageBox", "No To All", "Message box button text")},
+        {Abort, QT_TRANSLATE_NOOP3("RotaryEncoderMessageBox", "Abort", "Message box button text")},
+        {Retry, QT_TRANSLATE_NOOP3("RotaryEncoderMessageBox", "Retry", "Message box button text")},
+        {Ignore, QT_TRANSLATE_NOOP3("RotaryEncoderMessageBox", "Ignore", "Message box button text")},
+    };
+    for (const auto &t : texts) {
+        if (QAbstractButton *b = button(t.button))
+            b->setText(tr(t.text.source, t.text.comment));
+    }
+}
+
+bool RotaryEncoderMessageBox::event(QEvent *event)
+{
+    const bool result = QMessageBox::event(event);
+    // The toolkit fixes the box's size to its contents whenever its layout changes;
+    // the display has room for no more than the limit.
+    if (event->type() == QEvent::LayoutRequest)
+        limitSize();
+    return result;
+}
+
+void RotaryEncoderMessageBox::showEvent(QShowEvent *event)
+{
+    QMessageBox::showEvent(event);
+    limitSize();
+}
+
+void RotaryEncoderMessageBox::limitSize()
+{
+    if (maximumWidth() <= maxWidth && maximumHeight() <= maxHeight)
+        return;
+    int height = maximumHeight();
+    if (maximumWidth() > maxWidth) {
+        // The toolkit wraps the text only when it is wide for the screen it measures;
+        // at the display's width it has to wrap in any case.
+        if (auto *label = findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))) {
+            label->setWordWrap(true);
+            if (layout() && layout()->hasHeightForWidth())
+                height = layout()->totalHeightForWidth(maxWidth);
+        }
+    }
+    setFixedSize(qMin(maximumWidth(), maxWidth), qMin(height, maxHeight));
+}
+
+void RotaryEncoderMessageBox::wheelEvent(QWheelEvent *event)
+{
+    focusNextPrevChild(event->angleDelta().y() > 0);
+    event->accept();
+}
+
+void RotaryEncoderMessageBox::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Escape) {
+        QMessageBox::keyPressEvent(event);
+        return;
+    }
+    if (auto *b = qobject_cast<QPushButton *>(focusWidget()))
+        b->click();
+    event->accept();
+}
