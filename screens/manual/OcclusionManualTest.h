@@ -1,0 +1,61 @@
+#pragma once
+
+#include "TestScreen.h"
+
+#include <QList>
+
+class QLabel;
+namespace Ui {
+class OcclusionManualTest;
+}
+
+// Live view of an occlusion test on one channel, with the green-key acknowledgement of
+// the pump's alarm.
+class OcclusionManualTest : public TestScreen
+{
+    Q_OBJECT
+public:
+    OcclusionManualTest(QWidget *previous, QWidget *parent);
+    ~OcclusionManualTest() override;
+
+    void onGreenKeyPressed();
+    void setAutoMode(bool automatic);
+    Ui::OcclusionManualTest *form() const { return ui; }
+
+    // Per channel: 1 while a test started from the green key waits for the alarm.
+    int m_greenKeyState[4] = {0, 0, 0, 0};
+
+    // Refreshes between the acknowledgement and the end of the test.
+    static constexpr int countdownRefreshes = 3;
+
+signals:
+    void stopOcclusionBlockage(unsigned short channel);
+
+public slots:
+    void showScreen(bool check) override;
+    void fetchData() override;
+    void vEnableItems(bool) override {}
+    void lateSetup() override;
+    void onSettingsClicked(bool) override {}
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void endTest(unsigned short channel, unsigned int stopTime);
+    void runCountdowns();
+    void fillEmphasis();
+
+    Ui::OcclusionManualTest *ui;
+    QList<QLabel *> m_valueLabels;
+    QList<QLabel *> m_nameLabels;
+    int m_emphasisIndex = 0;
+    // The countdown after an acknowledgement belongs to the channel acknowledged, so a
+    // switch of channel neither ends another channel's test nor stops this one's.
+    bool m_countdownActive[4] = {false, false, false, false};
+    int m_countdown[4] = {0, 0, 0, 0};
+    bool m_countdownCompleted[4] = {false, false, false, false};
+    bool m_bAutoMode = false;
+};

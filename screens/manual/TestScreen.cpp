@@ -1,0 +1,126 @@
+#include "TestScreen.h"
+
+#include "DataManager.h"
+#include "DataSeries.h"
+#include "FlowRateRunningScreen.h"
+#include "GraphModeScreen.h"
+#include "InfusionPumpPowerBoardManager.h"
+#include "ManualSetup.h"
+#include "ManualTestArithmetic.h"
+#include "OcclusionManualTest.h"
+#include "OcclusionManual_Setup.h"
+#include "PCAManual_Setup.h"
+#include "PCARunningScreen.h"
+#include "RotaryEncoderList.h"
+#include "SettingsScreen.h"
+#include "SummaryManualScreen.h"
+
+#include <QKeyEvent>
+#include <QStackedWidget>
+#include <QTimer>
+
+QTimer *TestScreen::screenRefreshTimer = nullptr;
+
+TestScreen::TestScreen(QWidget *previous, QWidget *parent) : ScreenBase(previous, parent)
+{
+    if (!screenRefreshTimer)
+        screenRefreshTimer = new QTimer; // lives for the whole program, like the screens
+    connect(screenRefreshTimer, &QTimer::timeout, this, &TestScreen::updateScreen);
+    if (!screenRefreshTimer->isActive())
+        screenRefreshTimer->start(1000);
+}
+
+void TestScreen::showScreen(bool check)
+{
+    ScreenBase::showScreen(check);
+}
+
+void TestScreen::updateScreen()
+{
+    fetchData();
+    update();
+}
+
+SummaryManualScreen *TestScreen::summaryScreen() const
+{
+    return qobject_cast<SummaryManualScreen *>(previousScreen());
+}
+
+void TestScreen::keyPressEvent(QKeyEvent *event)
+{
+    DataManager &data = ScreenBase::board->m_DataManager;
+    const unsigned short channel = m_u16Channel;
+    switch (event->key()) {
+    case Qt::Key_F6:
+        // A test already under way (or finished and not yet reset) is not restarted.
+        if (data.getTestData(channel).u32ElapseTime == 0) {
+            m_u16StartFlag = 1;
+            emit stopTest(channel);
+            emit startTest(channel);
+            DataSeries::setScaleMode(0);
+        }
+        break;
+    case Qt::Key_F7:
+        emit stopTest(channel);
+        emit prime(channel);
+        data.vSetTestRunningFlag(PicRunningData(channel, 0));
+        m_u16StartFlag = 0;
+        break;
+    default:
+        ScreenBase::keyPressEvent(event);
+        break;
+    }
+}
+
+void TestScreen::onChannelClicked(bool)
+{
+    SummaryManualScreen *summary = summaryScreen();
+    InfusionPumpPowerBoardManager *manager = ScreenBase::board;
+    if (!summary || !manager)
+        return;
+    const int found = ManualTestArithmetic::nextUsableChannel(
+        m_u16Channel, [manager](int c) { return int(manager->getChannelStatus(c)); });
+    if (found < 0)
+        return; // no usable channel: nothing to switch to
+    const unsigned short channel = static_cast<unsigned short>(found);
+    DataManager &data = manager->m_DataManager;
+    const int type = data.getTestSetting(channel).u8TestTypeSetting;
+    summary->channelList()->setCurrentRow(found);
+
+    TestScreen *running = nullptr;
+    SettingsScreen *setup = nullptr;
+    switch (type) {
+    case 0:
+        running = summary->getFlowRateRunningScreen();
+        setup = summary->getFlowRateSetupScreen();
+        break;
+    case 1:
+        running = summary->getOcclusionRunningScreen();
+        setup = summary->getOcclusionSetupScreen();
+        break;
+    case 2:
+        running = summary->getPCARunningScreen();
+        setup = summary->getPCASetupScreen();
+        break;
+    default:
+        return; // a user test has no running screen: only the summary's row moves
+    }
+    running->vSetChannel(channel);
+    // The set-up is sent again only to a channel that is not running a test.
+    if (!data.vGetTestRunningFlag(channel))
+        setup->updateSettings();
+    ScreenBase::stackedWidget->setCurrentWidget(running);
+    // The keys must reach the screen now on display.
+    running->setFocus();
+}
+
+void TestScreen::onGraphClicked(bool check)
+{
+    SummaryManualScreen *summary = summaryScreen();
+    if (!summary)
+        return;
+    GraphModeScreen *graph = summary->getGraphModeScreen();
+    graph->setPreviousScreen(this);
+    // Showing the graph makes it the current page.
+    graph->showScreen(check);
+}

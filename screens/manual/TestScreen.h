@@ -1,0 +1,50 @@
+#pragma once
+
+#include "ScreenBase.h"
+
+class QTimer;
+class SummaryManualScreen;
+
+// Base of the flow, occlusion and PCA running screens: the channel shown, the one
+// refresh shared by all of them, the green and red keys, the channel key and the
+// graph key.
+class TestScreen : public ScreenBase
+{
+    Q_OBJECT
+public:
+    TestScreen(QWidget *previous, QWidget *parent);
+
+    void vSetChannel(unsigned short channel) { m_u16Channel = channel; }
+    unsigned short getChannelId() const { return m_u16Channel; }
+
+    // One timer for every running screen; it runs from the first construction to the
+    // end of the program, so hidden running screens keep refreshing.
+    static QTimer *screenRefreshTimer;
+
+    // 1 at construction and after a green-key start, 0 after a red-key stop.
+    unsigned short m_u16StartFlag = 1;
+
+signals:
+    void startTest(unsigned short channel);
+    void stopTest(unsigned short channel);
+    void prime(unsigned short channel);
+
+public slots:
+    void showScreen(bool check) override;
+    virtual void fetchData() = 0;
+    virtual void vEnableItems(bool enable) = 0;
+    virtual void lateSetup() = 0;
+    virtual void updateScreen();
+    virtual void onGraphClicked(bool check);
+    virtual void onSettingsClicked(bool check) = 0;
+    void onChannelClicked(bool check);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override = 0;
+
+    SummaryManualScreen *summaryScreen() const;
+
+private:
+    unsigned short m_u16Channel = 0;
+};

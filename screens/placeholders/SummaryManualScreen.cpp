@@ -1,3 +1,0 @@
-#include "SummaryManualScreen.h"
-
-SummaryManualScreen::SummaryManualScreen(QWidget *previousScreen, QWidget *parent) : ScreenBase(previousScreen, parent) {}
