@@ -1,0 +1,206 @@
+#include "FlowRateRunningScreen.h"
+#include "GuiTest.h"
+#include "ManualBench.h"
+#include "ManualSetup.h"
+#include "RotaryEncoderList.h"
+#include "SummaryManualScreen.h"
+#include "TestData.h"
+#include "TestRegistry.h"
+
+#include <QComboBox>
+#include <QSettings>
+#include <QStackedWidget>
+#include <QTest>
+
+namespace {
+using Command = ManualBench::Command;
+
+const QList<Command> flowSetupSentTo(int channel)
+{
+    return {{channel, QByteArray("IF1\x00", 4)},
+            {channel, QByteArray("IF2\x00\x00", 5)},
+            {channel, QByteArray("IF4\x1e\x00", 5)},
+            {channel, QByteArray("IF5\x00", 4)}};
+}
+} // namespace
+
+class TestManualScreens : public QObject
+{
+    Q_OBJECT
+private slots:
+    // A running flow test on a channel that is not polled, fed reply by reply.
+    void flowRunningScreenShowsTheTest()
+    {
+        ManualBench bench(ScreenArea::defaultSettings(), {3});
+        QVERIFY(bench.waitForStartUp());
+        DataManager &data = bench.data();
+        data.vSetTestSetting_ElapseTime(3, 100);
+        data.vSetTestSetting_WindowSize(3, 5);
+        TestSequencePassFailLimits limits;
+        limits.limitType = 2; // volume: 10 ml over the 100 s
+        limits.flowTarget = 10.0f;
+        limits.flowUpperPct = 10;
+        limits.flowLowerPct = 10;
+        data.setManualPassFailLimits(3, limits);
+        data.vSetTestRunningFlag(PicRunningData(3, 1));
+        for (unsigned s = 1; s <= 50; ++s)
+            data.vStoreTestData(TestData(
+                3, ManualBench::testDataReply(0, 3, -5, s, s * 110, 396000 + s, 396000)));
+
+        FlowRateRunningScreen *running = bench.summary->getFlowRateRunningScreen();
+        running->vSetChannel(3);
+        running->showScreen(true);
+        QVERIFY(bench.area.activate());
+        GuiTest::turn(1); // emphasise the peak
+        running->fetchData();
+        QCOMPARE(labelText(running, "label_Selected_Channel"), QStringLiteral("4"));
+        QCOMPARE(labelText(running, "label_FlowRate_ElapseTime"), QStringLiteral("00:00:50"));
+        QCOMPARE(labelText(running, "label_FlowRate_ElapseTime_CountDown"),
+                 QStringLiteral("00:00:50"));
+        // 5.5 ml where 5 ml were expected by now: 10 % over, on the bound, green.
+        QCOMPARE(labelText(running, "label_FlowRate_Error"),
+                 QStringLiteral("<font color='green'>10.0</font>"));
+        QCOMPARE(labelText(running, "label_MSG_ERROR"),
+                 QStringLiteral("<font color='green'>Volume Err %</font>"));
+        QCOMPARE(labelText(running, "label_FlowRateTest_Volume"), QStringLiteral("5.50"));
+        QCOMPARE(labelText(running, "label_Mean_FlowRate"), QStringLiteral("396.00"));
+        QCOMPARE(labelText(running, "label_InstFlowRate"), QStringLiteral("396.05"));
+        QCOMPARE(labelText(running, "label_Pressure"), QStringLiteral("0.00"));
+        QCOMPARE(labelText(running, "label_Peak_FlowRate"), QStringLiteral("396.05"));
+        // The panel shows this second's peak, not the previous second's "---".
+        QCOMPARE(labelText(running, "label_Ephasing_Item_Data"), QStringLiteral("396.05"));
+        QCOMPARE(labelText(running, "labe_Ephasing_Item_Name"), QStringLiteral("Peak ml/h:"));
+
+        // A duration shortened below the elapsed time leaves nothing remaining.
+        data.vSetTestSetting_ElapseTime(3, 40);
+        running->fetchData();
+        QCOMPARE(labelText(running, "label_FlowRate_ElapseTime_CountDown"),
+                 QStringLiteral("00:00:00"));
+        // Stopped with fewer samples than the duration, then with all of them.
+        data.vSetTestRunningFlag(PicRunningData(3, 0));
+        data.vSetTestSetting_ElapseTime(3, 100);
+        running->fetchData();
+        QCOMPARE(labelText(running, "label_FlowRate_ElapseTime"),
+                 QStringLiteral("<font color='red'>Stopped</font>"));
+        data.vSetTestSetting_ElapseTime(3, 50);
+        running->fetchData();
+        QCOMPARE(labelText(running, "label_FlowRate_ElapseTime"),
+                 QStringLiteral("<font color='blue'>Completed</font>"));
+        // A test duration of 0 judges nothing instead of dividing by it.
+        data.vSetTestSetting_ElapseTime(3, 0);
+        running->fetchData();
+        QCOMPARE(labelText(running, "label_FlowRate_Error"),
+                 QStringLiteral("<font color='green'>0.0</font>"));
+    }
+
+    // The set-up stores the test type of its own screen, whatever row its type choice
+    // was turned to without a key press.
+    void setupConfirmsItsOwnTestType()
+    {
+        ManualBench bench;
+        QVERIFY(bench.waitForStartUp());
+        bench.summary->showScreen(true);
+        QVERIFY(bench.area.activate());
+        GuiTest::key(Qt::Key_F4); // MANUAL
+        auto *setup = qobject_cast<ManualSetup *>(bench.area.current());
+        QVERIFY(setup);
+        GuiTest::key(Qt::Key_Escape); // edit the type choice
+        GuiTest::turn(1);             // wraps from the first row to the last
+        QCOMPARE(setup->findChild<QComboBox *>("comboBox_TestType")->currentIndex(), 2);
+        GuiTest::key(Qt::Key_F4); // confirm
+        QVERIFY(qobject_cast<FlowRateRunningScreen *>(bench.area.current()));
+        QCOMPARE(bench.data().getTestSetting(0).u8TestTypeSetting, quint8(0));
+        QSettings ini(bench.area.settingsPath(), QSettings::IniFormat);
+        QCOMPARE(ini.value("channel_0/test_type").toInt(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(bench.commands(), flowSetupSentTo(0), 10000);
+    }
+
+    void channelKey_data()
+    {
+        QTest::addColumn<QList<int>>("absent");
+        QTest::addColumn<int>("runningChannel");
+        QTest::addColumn<int>("shownAfter");
+        QTest::addColumn<QList<Command>>("sent");
+        QTest::newRow("next channel idle: its set-up is sent")
+            << QList<int>{2, 3} << 0 << 1 << flowSetupSentTo(1);
+        QTest::newRow("next channel running: nothing sent")
+            << QList<int>{2, 3} << 1 << 1 << QList<Command>{};
+        QTest::newRow("wraps past absent channels to itself")
+            << QList<int>{1, 2, 3} << -1 << 0 << flowSetupSentTo(0);
+        QTest::newRow("no usable channel: nothing changes")
+            << QList<int>{0, 1, 2, 3} << -1 << 0 << QList<Command>{};
+    }
+    void channelKey()
+    {
+        QFETCH(QList<int>, absent);
+        QFETCH(int, runningChannel);
+        QFETCH(int, shownAfter);
+        QFETCH(QList<Command>, sent);
+        ManualBench bench(ScreenArea::defaultSettings(), absent);
+        QVERIFY(bench.waitForStartUp());
+        if (runningChannel >= 0)
+            bench.data().vSetTestRunningFlag(PicRunningData(runningChannel, 1));
+        FlowRateRunningScreen *running = bench.summary->getFlowRateRunningScreen();
+        running->vSetChannel(0);
+        running->showScreen(true);
+        QVERIFY(bench.area.activate());
+        GuiTest::key(Qt::Key_F4); // CH
+        QCOMPARE(bench.area.current(), static_cast<QWidget *>(running));
+        QCOMPARE(int(running->getChannelId()), shownAfter);
+        QCOMPARE(bench.summary->channelList()->currentRow(), shownAfter);
+        QTest::qWait(1500);
+        QCOMPARE(bench.commands(), sent);
+        // The keys reach the screen now on display.
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(running));
+    }
+
+    void summaryRows()
+    {
+        ManualBench bench(ScreenArea::defaultSettings(), {3});
+        QVERIFY(bench.waitForStartUp());
+        bench.summary->showScreen(true);
+        QVERIFY(bench.area.activate());
+        SummaryManualScreen *summary = bench.summary;
+        QTRY_COMPARE_WITH_TIMEOUT(labelText(summary, "label_Channel_4_TestType"),
+                                  QStringLiteral("N/A"), 5000);
+        for (const char *name : {"label_Channel_4_Volume", "label_Channel_4_Pressure",
+                                 "label_Channel_4_FlowRate", "label_Channel_4_ElaspeTime"})
+            QCOMPARE(labelText(summary, name), QStringLiteral("---"));
+        QCOMPARE(labelText(summary, "label_Channel_4_Mode"), QString());
+        QCOMPARE(labelText(summary, "label_Channel_1_TestType"), QStringLiteral("Flow"));
+        QCOMPARE(labelText(summary, "label_Channel_1_Volume"), QStringLiteral("0.000"));
+        QCOMPARE(labelText(summary, "label_Channel_1_Pressure"), QStringLiteral("0.00"));
+        QCOMPARE(labelText(summary, "label_Channel_1_ElaspeTime"), QStringLiteral("Ready"));
+        QCOMPARE(labelText(summary, "label_Channel_1_Mode"), QStringLiteral("Manual "));
+
+        // SAVE with nothing measured explains itself.
+        GuiTest::ModalAnswer answer(QList<int>{Qt::Key_Escape});
+        GuiTest::key(Qt::Key_F2);
+        QTRY_VERIFY(answer.answered());
+        QVERIFY(answer.dialogText().contains("No Valid Data to Save or test in progress"));
+        QCOMPARE(bench.area.current(), static_cast<QWidget *>(summary));
+
+        // The red key stops and primes the selected channel, running or not.
+        GuiTest::turn(1);
+        QCOMPARE(summary->getCurrentChannelId(), static_cast<unsigned short>(1));
+        GuiTest::key(Qt::Key_F7);
+        QTRY_COMPARE_WITH_TIMEOUT(bench.commands(), (QList<Command>{{1, "I3"}, {1, "I6"}}), 10000);
+
+        // Controllers that fall silent lose communication; row 1 keeps its type.
+        // (A silent channel delays the polls of the channels after it, so channel 3 goes
+        // silent first.)
+        bench.sim.setSilent(2, true);
+        QTRY_COMPARE_WITH_TIMEOUT(labelText(summary, "label_Channel_3_ElaspeTime"),
+                                  QStringLiteral("ER1"), 30000);
+        bench.sim.setSilent(0, true);
+        QTRY_COMPARE_WITH_TIMEOUT(labelText(summary, "label_Channel_1_ElaspeTime"),
+                                  QStringLiteral("ER1"), 30000);
+        QCOMPARE(labelText(summary, "label_Channel_3_TestType"), QStringLiteral("?"));
+        QCOMPARE(labelText(summary, "label_Channel_1_TestType"), QStringLiteral("Flow"));
+        QCOMPARE(labelText(summary, "label_Channel_3_Volume"), QStringLiteral("?"));
+        QCOMPARE(labelText(summary, "label_Channel_3_Mode"), QString());
+    }
+};
+
+RONDIX_TEST(TestManualScreens)
+#include "tst_ManualScreens.moc"
