@@ -1,3 +1,4 @@
+#include "AssetKeys.h"
 #include "BluetoothFavourites.h"
 #include "DataManager.h"
 #include "GuiTest.h"
@@ -5,7 +6,6 @@
 #include "ManualAssetDetails.h"
 #include "ManualBench.h"
 #include "RotaryEncoderComboBox.h"
-#include "ScreenKeyboard.h"
 #include "SummaryManualScreen.h"
 #include "TestData.h"
 #include "TestRegistry.h"
@@ -14,7 +14,6 @@
 #include "TestResultElementPCATest.h"
 #include "TestResultManager.h"
 #include "TestSequenceManager.h"
-#include "VirtualKeyboard.h"
 
 #include <QDir>
 #include <QEvent>
@@ -26,6 +25,7 @@
 #include <QtEndian>
 
 using namespace GuiTest;
+using namespace AssetKeys;
 
 namespace {
 // Channel test types as the settings number them.
@@ -34,14 +34,6 @@ enum { flowType = 0, occlusionType = 1, pcaType = 2, userType = 3 };
 const QByteArray serialSettings = ScreenArea::defaultSettings()
     + "Serial_num=SN-0042\nSerialNumber_ch1=CH-0001\nSerialNumber_ch2=CH-0002\n"
       "SerialNumber_ch3=CH-0003\nSerialNumber_ch4=CH-0004\n";
-
-// What the operator saw in a message box, and the key that closed it.
-struct Box
-{
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-};
 
 // The channels are left unfitted, so the power board never writes over the data a test
 // puts on them.
@@ -84,52 +76,6 @@ template<class T>
 T *field(QWidget *screen, const char *name)
 {
     return screen->findChild<T *>(QLatin1String(name));
-}
-
-// Confirms with F4 and answers the box with the select key (its one button).
-Box confirm()
-{
-    Box seen;
-    ModalAnswer answer([&seen](QWidget *w) {
-        if (auto *box = qobject_cast<QMessageBox *>(w)) {
-            seen.title = box->windowTitle();
-            seen.text = box->text();
-            seen.icon = box->icon();
-        }
-        key(Qt::Key_Escape);
-    });
-    key(Qt::Key_F4);
-    [&] { QVERIFY(answer.answered()); }();
-    return seen;
-}
-
-// Types text on the on-screen keyboard that the select key opens on the focused (empty) field:
-// the encoder walks to each character, select types it, green takes the line.
-void typeIntoFocusedField(const QString &text)
-{
-    ModalAnswer answer([text](QWidget *w) {
-        auto *keyboard = qobject_cast<ScreenKeyboard *>(w);
-        if (!keyboard)
-            return;
-        for (const QChar c : text) {
-            for (int turns = 0; turns < 80 && keyboard->keyGrid()->getCurrentKey() != c; ++turns)
-                turn(1);
-            key(Qt::Key_Escape);
-        }
-        key(Qt::Key_F6);
-    });
-    key(Qt::Key_Escape);
-    [&] { QVERIFY(answer.answered()); }();
-}
-
-// The verdict row, chosen with the encoder from a field (the asset field is 4 turns
-// before the status box).
-void chooseVerdict(int row, int fromRow, int turnsToBox = 4)
-{
-    turn(turnsToBox);
-    key(Qt::Key_Escape);
-    turn(fromRow - row); // a forward turn steps up the list
-    key(Qt::Key_Escape);
 }
 
 QByteArray le32(quint32 v)
@@ -203,6 +149,7 @@ private slots:
         QCOMPARE(field<RotaryEncoderComboBox>(screen, "comboBox_status")->currentIndex(), row);
 
         const Box box = confirm();
+        QVERIFY(box.shown);
         QCOMPARE(box.title, QStringLiteral("Save Asset"));
         QCOMPARE(box.text, QStringLiteral("Asset Saved Successfully"));
         QCOMPARE(box.icon, QMessageBox::Information);
@@ -320,6 +267,7 @@ private slots:
         bench.open(0)->setAssetId(QStringLiteral("U1"));
         QVERIFY(bench.area.activate());
         const Box box = confirm();
+        QVERIFY(box.shown);
         QCOMPARE(box.title, QStringLiteral("Save Asset"));
         QCOMPARE(box.text, QStringLiteral("Asset Failed to Save"));
         QCOMPARE(box.icon, QMessageBox::Warning);
@@ -449,9 +397,9 @@ private slots:
         ManualAssetDetails *screen = bench.open(1);
         QVERIFY(bench.area.activate());
         QTRY_VERIFY(field<LineEdit>(screen, "assetLineEdit")->hasFocus());
-        typeIntoFocusedField(QStringLiteral("B7"));
+        QVERIFY(typeIntoFocusedField(QStringLiteral("B7")));
         turn(1);
-        typeIntoFocusedField(QStringLiteral("ACME"));
+        QVERIFY(typeIntoFocusedField(QStringLiteral("ACME")));
         chooseVerdict(2, 0, 3);
         QCOMPARE(screen->getAssetId(), QStringLiteral("B7"));
         key(Qt::Key_F1);
