@@ -93,6 +93,16 @@ private slots:
         DataManager &data = board->m_DataManager;
         key(Qt::Key_F6); // green: start
         QTRY_VERIFY_WITH_TIMEOUT(data.m_vecRealTimeData[channel].size() >= 3, 20000);
+        // SAVE while the test runs is refused; MANUAL leads back to the running test.
+        key(Qt::Key_F1);
+        QCOMPARE(area.current(), summary);
+        ModalAnswer refusal({Qt::Key_Escape});
+        key(Qt::Key_F2);
+        QVERIFY(refusal.answered());
+        QCOMPARE(refusal.dialogText(), QStringLiteral("No Valid Data to Save or test in progress"));
+        QCOMPARE(area.current(), summary);
+        key(Qt::Key_F4);
+        QCOMPARE(area.current(), running);
         key(Qt::Key_F7); // red: stop
         QTRY_COMPARE_WITH_TIMEOUT(int(data.vGetTestRunningFlag(quint16(channel))), 0, 10000);
         key(Qt::Key_F1);
