@@ -2,6 +2,7 @@
 #include "ScreenBase.h"
 #include "StartupLogging.h"
 #include "StartupPlaceholders.h"
+#include "WheelToFocus.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -16,7 +17,14 @@ int main(int argc, char **argv)
     installAbortHandler();
     qInstallMessageHandler(myMessageOutput);
 
+    // The instrument's display counts 72 dots per inch, so a point is a pixel in its
+    // forms; a desktop would otherwise scale every text up by a third.
+    if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
+        qputenv("QT_FONT_DPI", "72");
     QApplication app(argc, argv);
+    // A desktop's mouse wheel turns the focus widget, as the encoder does.
+    WheelToFocus wheelToFocus;
+    app.installEventFilter(&wheelToFocus);
     Q_INIT_RESOURCE(resources);
     QFont font(QStringLiteral("Arial"));
     font.setItalic(false);
@@ -33,6 +41,8 @@ int main(int argc, char **argv)
     auto *stackedWidget = new QStackedWidget;
     ScreenBase::stackedWidget = stackedWidget;
     stackedWidget->setMinimumSize(290, 201);
+    // The whole display; a desktop window opens at the same size.
+    stackedWidget->resize(320, 240);
 
     InfusionPumpPowerBoardManager board(QStringLiteral("/dev/ttyAPP1"));
     ScreenBase::board = &board;
@@ -47,6 +57,7 @@ int main(int argc, char **argv)
 
     startUsbController();
 
-    splash.finish(mainMenu ? mainMenu : stackedWidget);
+    // The main menu is a page of the screen area; the splash waits for that window.
+    splash.finish(mainMenu ? mainMenu->window() : stackedWidget);
     return app.exec();
 }

@@ -2,6 +2,7 @@
 #include "DrainModeScreen.h"
 #include "InfusionPumpMainScreen.h"
 #include "InfusionPumpPowerBoardManager.h"
+#include "PowerBoardSim.h"
 #include "PrimingScreen.h"
 #include "RemoteControlScreen.h"
 #include "RotaryEncoderList.h"
@@ -128,6 +129,28 @@ private slots:
         turn(-1);
         QCOMPARE(list->currentRow(), 4);
         QCOMPARE(area.current(), menu);
+    }
+
+    void drainAllFromTheMainMenu()
+    {
+        ScreenArea area;
+        area.startBoard([](PowerBoardSim &sim) { sim.setAbsent(1, true); });
+        auto *menu = new InfusionPumpMainScreen(nullptr, nullptr);
+        QVERIFY(area.activate());
+        QVERIFY(area.settle());
+        menu->showScreen(true);
+        key(Qt::Key_F3);
+        turn(4);
+        key(Qt::Key_Escape);
+        QCOMPARE(area.current()->findChild<QLabel *>("label_Draining_Channel")->text(),
+                 QString("Draining All Channels"));
+        QTRY_COMPARE_WITH_TIMEOUT(area.requests(), QStringList({"0 I3", "0 I7", "2 I3", "2 I7", "3 I3", "3 I7"}),
+                                  10000);
+        area.sim().clearCommands();
+        keys({Qt::Key_F1, Qt::Key_F1});
+        QCOMPARE(area.current(), menu);
+        QTRY_COMPARE_WITH_TIMEOUT(area.requests(), QStringList({"0 I3", "0 I6", "2 I3", "2 I6", "3 I3", "3 I6"}),
+                                  10000);
     }
 
     void clockFollowsTheFormats()

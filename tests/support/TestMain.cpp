@@ -16,6 +16,9 @@ int main(int argc, char **argv)
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The instrument's display counts 72 dots per inch, so a point is a pixel in its forms.
+    if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
+        qputenv("QT_FONT_DPI", "72");
     QApplication app(argc, argv);
     // The instrument's font; the metric-compatible face of fonts-liberation answers to it,
     // so forms measure the same on every machine.

@@ -1,0 +1,26 @@
+#include "WheelToFocus.h"
+
+#include "WheelDelivery.h"
+
+#include <QApplication>
+#include <QWheelEvent>
+#include <QWidget>
+
+WheelToFocus::WheelToFocus(QObject *parent) : QObject(parent) {}
+
+bool WheelToFocus::eventFilter(QObject *watched, QEvent *event)
+{
+    // The program's own turns (the encoder's, and the ones redelivered here) pass.
+    if (event->type() != QEvent::Wheel || WheelDelivery::isDelivering() || !watched->isWidgetType())
+        return QObject::eventFilter(watched, event);
+    auto *wheel = static_cast<QWheelEvent *>(event);
+    QWidget *target = QApplication::focusWidget();
+    if (!target)
+        return true;
+    m_remainder += wheel->angleDelta().y();
+    const int detents = m_remainder / 120;
+    m_remainder -= detents * 120;
+    for (int i = 0; i < qAbs(detents); ++i)
+        WheelDelivery::deliver(target, detents > 0 ? 120 : -120, wheel->modifiers());
+    return true;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QObject>
+
+// On a desktop, the mouse wheel stands in for the rotary encoder: like the encoder, it
+// turns the widget that has the focus, not the one under the pointer. Installed on the
+// application; turns of the window system are redelivered, a detent (120) at a time.
+// Turns delivered through WheelDelivery (the encoder's) pass untouched.
+class WheelToFocus : public QObject
+{
+    Q_OBJECT
+public:
+    explicit WheelToFocus(QObject *parent = nullptr);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    int m_remainder = 0; // part of a detent from fine-grained wheels
+};

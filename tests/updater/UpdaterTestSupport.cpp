@@ -1,0 +1,151 @@
+#include "UpdaterTestSupport.h"
+
+#include "TempRoot.h"
+#include "UpdaterProgressScreen.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTest>
+
+#include <bzlib.h>
+
+namespace UpdaterTestSupport {
+
+static QString colourName(const QTextCharFormat &f)
+{
+    if (!f.hasProperty(QTextFormat::ForegroundBrush))
+        return QString();
+    const QColor c = f.foreground().color();
+    if (c == QColor(Qt::red))
+        return QStringLiteral("red");
+    if (c == QColor(QStringLiteral("green")))
+        return QStringLiteral("green");
+    if (c == QColor(QStringLiteral("orange")))
+        return QStringLiteral("orange");
+    return c.name();
+}
+
+QStringList logLines(const QTextEdit *log)
+{
+    QStringList out;
+    for (QTextBlock b = log->document()->begin(); b.isValid(); b = b.next()) {
+        QTextCharFormat f = b.charFormat();
+        if (b.begin() != b.end())
+            f = b.begin().fragment().charFormat();
+        const QString colour = colourName(f);
+        out << (colour.isEmpty() ? b.text() : colour + QLatin1Char('|') + b.text());
+    }
+    return out;
+}
+
+void recordAndExtract(const TempRoot &root)
+{
+    const QString script = root.root() + QStringLiteral("/exec_extract.sh");
+    QFile f(script);
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write("#!/bin/sh\n"
+            "\"$UPDATER_TEST_RECORDER\" \"$1\" || exit $?\n"
+            "case \"$1\" in\n"
+            "'tar jxvf '*)\n"
+            "    eval \"set -- $1\"\n"
+            "    exec tar -xjf \"$INSTRUMENT_ROOT$3\" -C \"$INSTRUMENT_ROOT$5\" ;;\n"
+            "esac\n"
+            "exit 0\n");
+    f.close();
+    f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QDir().mkpath(root.path("/tmp"));
+    qputenv("UPDATER_TEST_RECORDER", EXEC_RECORDER_PATH);
+    qputenv("INSTRUMENT_EXEC", QFile::encodeName(script));
+}
+
+bool makePackage(const QString &hostPath, const QMap<QString, QByteArray> &files)
+{
+    QTemporaryDir staging;
+    for (auto it = files.begin(); it != files.end(); ++it) {
+        const QString p = staging.path() + QLatin1Char('/') + it.key();
+        if (it.key().endsWith(QLatin1Char('/'))) {
+            QDir().mkpath(p);
+            continue;
+        }
+        QDir().mkpath(QFileInfo(p).absolutePath());
+        QFile f(p);
+        if (!f.open(QIODevice::WriteOnly) || f.write(it.value()) != it.value().size())
+            return false;
+    }
+    QDir().mkpath(QFileInfo(hostPath).absolutePath());
+    QStringList top = QDir(staging.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    QProcess tar;
+    tar.start(QStringLiteral("tar"),
+              QStringList{QStringLiteral("-cjf"), hostPath, QStringLiteral("-C"), staging.path()} + top);
+    return tar.waitForFinished(60000) && tar.exitCode() == 0;
+}
+
+QByteArray tarMember(const QByteArray &name, char type, const QByteArray &data, const QByteArray &link)
+{
+    QByteArray h(512, '\0');
+    // Each field is written in place at its fixed width, NUL padded.
+    auto put = [&h](int offset, int width, const QByteArray &value) {
+        for (int i = 0; i < width; ++i)
+            h[offset + i] = i < value.size() ? value.at(i) : '\0';
+    };
+    put(0, 100, name);
+    put(100, 8, "0000644");
+    put(108, 8, "0000000");
+    put(116, 8, "0000000");
+    put(124, 12, QByteArray::number(data.size(), 8).rightJustified(11, '0'));
+    put(136, 12, "00000000000");
+    h[156] = type;
+    put(157, 100, link);
+    put(257, 6, "ustar");
+    put(263, 2, "00");
+    put(148, 8, "        ");
+    int sum = 0;
+    for (char c : qAsConst(h))
+        sum += static_cast<unsigned char>(c);
+    put(148, 8, QByteArray::number(sum, 8).rightJustified(6, '0') + QByteArray("\0 ", 2));
+    QByteArray padded = data;
+    if (padded.size() % 512)
+        padded.append(QByteArray(512 - padded.size() % 512, '\0'));
+    return h + padded;
+}
+
+QByteArray tarEnd()
+{
+    return QByteArray(1024, '\0');
+}
+
+QByteArray bzip2(const QByteArray &data)
+{
+    QByteArray out(data.size() + data.size() / 100 + 1024, '\0');
+    unsigned len = unsigned(out.size());
+    BZ2_bzBuffToBuffCompress(out.data(), &len, const_cast<char *>(data.constData()), unsigned(data.size()), 9, 0, 0);
+    out.resize(int(len));
+    return out;
+}
+
+std::unique_ptr<UpdaterProgressScreen> progressScreen()
+{
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("TtyHandler: cannot open"));
+    auto screen = std::make_unique<UpdaterProgressScreen>();
+    screen->setWaitTimes(0, 0, 60000);
+    return screen;
+}
+
+void writeSettings(bool picEnable, bool avrEnable, const QString &product)
+{
+    QSettings s;
+    s.setValue(QStringLiteral("PicEnable"), picEnable);
+    s.setValue(QStringLiteral("AvrEnable"), avrEnable);
+    if (!product.isEmpty())
+        s.setValue(QStringLiteral("ProductName"), product);
+    s.sync();
+}
+
+} // namespace UpdaterTestSupport

@@ -1,0 +1,124 @@
+#include "EsaBootLoaderSim.h"
+#include "HostPinPage.h"
+#include "IntelHexText.h"
+#include "Pic18Simulator.h"
+#include "PtyPair.h"
+#include "TempRoot.h"
+#include "TestRegistry.h"
+#include "UpdaterProgressScreen.h"
+#include "UpdaterStartup.h"
+#include "UpdaterTestSupport.h"
+
+#include <QTest>
+
+#include <memory>
+
+using namespace UpdaterTestSupport;
+
+namespace {
+// The progress screen with a simulated channel controller 3 on the pin page and both ESA
+// boards on the serial line.
+struct CommandBench
+{
+    CommandBench() : page(std::make_shared<HostPinPage>()), pic(page, 3)
+    {
+        UpdaterStartup::configureSettings();
+        writeSettings(true, true);
+        page->install();
+        pic.useAsDelaySource();
+        pty.open(root.path("/dev/ttyAPP1"));
+        boards.reset(new EsaBootLoaderSim(&pty, page));
+        screen.reset(new UpdaterProgressScreen);
+        screen->setWaitTimes(0, 0, 120000);
+    }
+    ~CommandBench() { HostPinPage::uninstall(); }
+
+    // Every line of the power board idle: clock, data and the four resets released.
+    bool linesIdle() const
+    {
+        return (page->read(0xB40) & 0xC400) == 0 && (page->read(0xB20) & 0x228000) == 0;
+    }
+
+    TempRoot root;
+    std::shared_ptr<HostPinPage> page;
+    Pic18Simulator pic;
+    PtyPair pty;
+    std::unique_ptr<EsaBootLoaderSim> boards;
+    std::unique_ptr<UpdaterProgressScreen> screen;
+};
+
+} // namespace
+
+class TestPicEsaCommands : public QObject
+{
+    Q_OBJECT
+private slots:
+    void programsAndDownloadsFromTheList()
+    {
+        CommandBench bench;
+        bench.pic.setProgramMemory(0, QByteArray(0x10000, '\0'));
+        QByteArray image;
+        for (int i = 0; i < 700; ++i)
+            image.append(char(i ^ 0x5A));
+        QByteArray io;
+        for (int i = 0; i < 300; ++i)
+            io.append(char(i * 3));
+        bench.root.writeFile("/tmp/firmware_update/ch3.hex", intelHexText(image, "\r\n"));
+        bench.root.writeFile("/tmp/firmware_update/io.bin", io);
+
+        QVERIFY(bench.screen->processCommandList({"PIC3:/ch3.hex", "ESA_IO_APP:/io.bin"}));
+
+        QByteArray expected(0x10000, char(0xFF));
+        expected.replace(0, image.size(), image);
+        QVERIFY(bench.pic.programMemory() == expected);
+        QCOMPARE(bench.pic.violations(), QStringList());
+        QCOMPARE(bench.pic.state(), Pic18Simulator::Running);
+        QCOMPARE(bench.boards->image(EsaBootLoaderSim::Io), io + QByteArray(84, '\x1a'));
+        QVERIFY(bench.linesIdle());
+        QCOMPARE(logLines(bench.screen->progressMessageWindow),
+                 QStringList({"Updating PIC 3 with file: /ch3.hex", "Erasing PIC: ", "orange|99%",
+                              "PIC Erase Complete", "Programming PIC: ", "orange|100%",
+                              "Updating ESA IO Board Application with file: /io.bin",
+                              "Finalising update, please wait"}));
+    }
+
+    void badHexFileLeavesTheChipAlone()
+    {
+        CommandBench bench;
+        bench.pic.setProgramMemory(0, QByteArray(0x10000, '\x42'));
+        bench.root.writeFile("/tmp/firmware_update/ch3.hex", ":04010000DEADBEEFC4\n:00000001FF\n");
+        QVERIFY(!bench.screen->processCommandList({"PIC3:/ch3.hex"}));
+        QCOMPARE(bench.page->writeCount(), 0);
+        QVERIFY(bench.pic.programMemory() == QByteArray(0x10000, '\x42'));
+        QVERIFY(logLines(bench.screen->progressMessageWindow)
+                    .contains("red|Failed - Updating PIC[3] with file /ch3.hex"));
+    }
+
+    void unreachablePinsFailBeforeAnyLineMoves()
+    {
+        CommandBench bench;
+        bench.page->setMapped(false);
+        bench.root.writeFile("/tmp/firmware_update/ch3.hex", intelHexText(QByteArray(32, '\x01')));
+        bench.root.writeFile("/tmp/firmware_update/m.eep", QByteArray(64, '\x02'));
+        QVERIFY(!bench.screen->processCommandList({"PIC3:/ch3.hex", "ESA_M_EEP:/m.eep"}));
+        QCOMPARE(bench.page->writeCount(), 0);
+        QTest::qWait(100);
+        QCOMPARE(bench.pty.received(), QByteArray());
+        const QStringList log = logLines(bench.screen->progressMessageWindow);
+        QVERIFY(log.contains("red|Failed - Updating PIC[3] with file /ch3.hex"));
+        QVERIFY(log.contains("red|Failed - Updating ESA Measurement Board EEPROM with file: /m.eep"));
+    }
+
+    void programmingOutOfTimeReleasesTheLines()
+    {
+        CommandBench bench;
+        bench.screen->setWaitTimes(0, 0, 0);
+        bench.root.writeFile("/tmp/firmware_update/ch3.hex", intelHexText(QByteArray(32, '\x01')));
+        QVERIFY(!bench.screen->processCommandList({"PIC3:/ch3.hex"}));
+        QVERIFY(bench.linesIdle());
+        QCOMPARE(bench.pic.state(), Pic18Simulator::Running);
+    }
+};
+
+RONDIX_TEST(TestPicEsaCommands)
+#include "tst_PicEsaCommands.moc"

@@ -1,0 +1,174 @@
+#include "EsaDownload.h"
+
+#include "MemoryMappedPinController.h"
+#include "PinLines.h"
+#include "TtyHandler.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QFile>
+#include <QTimer>
+
+#include <termios.h>
+
+namespace {
+constexpr char SOH = 0x01;
+constexpr char EOT = 0x04;
+constexpr char ACK = 0x06;
+constexpr char NAK = 0x15;
+constexpr char CRQ = 0x43;
+constexpr char Fill = 0x1A;
+constexpr int BlockData = 128;
+} // namespace
+
+EsaDownload::EsaDownload(TtyHandler *port, QObject *parent) : QObject(parent), m_EsaTty(port)
+{
+    // Direct: emitting the signal sends the block at once.
+    connect(this, &EsaDownload::ESAUpdateSendNextPacket, this, &EsaDownload::sendNextESAPacket,
+            Qt::DirectConnection);
+}
+
+quint16 EsaDownload::calcrc(const char *data, int length)
+{
+    quint16 crc = 0;
+    for (int i = 0; i < length; ++i) {
+        crc ^= quint16(quint8(data[i]) << 8);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc & 0x8000) ? quint16((crc << 1) ^ 0x1021) : quint16(crc << 1);
+    }
+    return crc;
+}
+
+int EsaDownload::download(const QString &filePath, Board board, Kind kind)
+{
+    if (!m_Listening && m_EsaTty) {
+        connect(m_EsaTty, &QIODevice::readyRead, this, &EsaDownload::ESADataReceived);
+        m_Listening = true;
+    }
+    m_EsaDone = false;
+    m_EsaSuccess = false;
+    m_EsaStarted = false;
+    if (!m_EsaTty || !m_EsaTty->isOpen()) {
+        qDebug() << "ESA port not open";
+        return -1;
+    }
+    QFile *file = new QFile(filePath);
+    if (!file->open(QIODevice::ReadOnly)) {
+        qDebug().noquote() << "Failed to open ESA file: " + filePath;
+        delete file;
+        return -1;
+    }
+    {
+        MemoryMappedPinController pins(PinLines::PinControllerBase);
+        if (!pins.isMapped()) {
+            qDebug() << "ESA download - pin controller not available";
+            delete file;
+            return -1;
+        }
+        // The level first, then the direction: the line never shows the wrong board.
+        const PinLines::Line &select = PinLines::EsaBoardSelect;
+        pins.setValue(select.dout, select.mask, board == MeasurementBoard ? 1 : 0);
+        pins.setDirection(select.doe, select.mask, MemoryMappedPinController::Output);
+    }
+    m_EsaFile = file;
+    // Whatever a board said before this download (such as its answer to the last EOT)
+    // must not be taken for its answer now.
+    m_EsaTty->readAll();
+    bool &bootSent = board == MeasurementBoard ? m_EsaBootSentMeasurement : m_EsaBootSentIo;
+    bool sent = true;
+    if (!bootSent) {
+        sent = m_EsaTty->sendString(QStringLiteral("B"));
+        bootSent = sent;
+    }
+    sent = sent && m_EsaTty->sendString(kind == Eeprom ? QStringLiteral("3") : QStringLiteral("2"));
+    if (!sent)
+        end(false);
+
+    // Every wait has an end: the board must ask for each next block in time.
+    m_SinceProgress.start();
+    QTimer tick;
+    tick.start(20);
+    while (!m_EsaDone) {
+        if (m_SinceProgress.elapsed() >= m_ReplyTimeoutMs) {
+            qDebug() << "ESA board did not answer";
+            end(false);
+            break;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    }
+    m_EsaFile = nullptr;
+    file->close();
+    delete file;
+    releaseBoardSelect();
+    return m_EsaSuccess ? 0 : -1;
+}
+
+void EsaDownload::releaseBoardSelect()
+{
+    // What was written goes out on the line before the line switches boards.
+    if (m_EsaTty && m_EsaTty->descriptor() > 0)
+        ::tcdrain(m_EsaTty->descriptor());
+    MemoryMappedPinController pins(PinLines::PinControllerBase);
+    const PinLines::Line &select = PinLines::EsaBoardSelect;
+    pins.setValue(select.dout, select.mask, 1);
+    pins.setDirection(select.doe, select.mask, MemoryMappedPinController::Input);
+}
+
+void EsaDownload::end(bool success)
+{
+    m_EsaDone = true;
+    m_EsaSuccess = success;
+    m_EsaStarted = false;
+}
+
+void EsaDownload::ESADataReceived()
+{
+    const QByteArray data = m_EsaTty->readAll();
+    if (!m_EsaFile || m_EsaDone) {
+        // The board's answer to EOT, or anything after a download: nobody is listening.
+        qDebug() << "ignored after download: " << data.toHex();
+        return;
+    }
+    if (data.contains(CRQ) && !m_EsaStarted) {
+        m_EsaStarted = true;
+        m_EsaBlockNumber = 0;
+        m_EsaDone = false;
+        emit ESAUpdateSendNextPacket();
+    } else if (m_EsaStarted && data.contains(ACK)) {
+        emit ESAUpdateSendNextPacket();
+    } else if (m_EsaStarted && data.contains(NAK)) {
+        end(false);
+        qDebug() << "ESA NACK received";
+    } else {
+        qDebug() << "unknown received: " << data.toHex();
+    }
+}
+
+void EsaDownload::sendNextESAPacket()
+{
+    if (!m_EsaFile || m_EsaDone)
+        return;
+    if (m_EsaFile->atEnd()) {
+        end(m_EsaTty->sendByteArray(QByteArray(1, EOT)));
+        qDebug() << "ESA programming finished";
+        return;
+    }
+    QByteArray data = m_EsaFile->read(BlockData);
+    if (data.isEmpty()) {
+        qDebug() << "ESA file read failed: " << m_EsaFile->errorString();
+        end(false);
+        return;
+    }
+    data.append(QByteArray(BlockData - data.size(), Fill));
+    const quint16 crc = calcrc(data.constData(), BlockData);
+    QByteArray block;
+    block.reserve(BlockData + 5);
+    block.append(SOH).append(char(m_EsaBlockNumber)).append(char(255 - m_EsaBlockNumber));
+    block.append(data).append(char(crc >> 8)).append(char(crc & 0xFF));
+    if (!m_EsaTty->sendByteArray(block)) {
+        end(false);
+        return;
+    }
+    ++m_EsaBlockNumber;
+    m_SinceProgress.restart();
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Every absolute path the updater touches on the device goes through here, so a
+// desktop run or a test can place the whole device tree under INSTRUMENT_ROOT.
+namespace UpdaterPath {
+
+// The device path as given when INSTRUMENT_ROOT is unset, else the path under that root.
+QString path(const QString &devicePath);
+
+// The root prefix in force ("" on the device).
+QString root();
+
+} // namespace UpdaterPath
