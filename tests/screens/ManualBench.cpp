@@ -1,63 +1,27 @@
 #include "ManualBench.h"
 
-#include "DevicePath.h"
+#include "InfusionPumpMainScreen.h"
+#include "PowerBoardSim.h"
 #include "SummaryManualScreen.h"
 
 #include <QDataStream>
-#include <QDeadlineTimer>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QSpinBox>
-#include <QTest>
 
-ManualBench::ManualBench(const QByteArray &settings, const QList<int> &absentChannels)
-    : area(settings), m_absent(absentChannels)
+ManualBench::ManualBench(const QByteArray &settings, const QList<int> &absentChannels,
+                         bool mainMenu)
+    : area(settings)
 {
-    for (int channel : absentChannels)
-        sim.setAbsent(channel, true);
-    if (!sim.start(area.root().root()))
+    if (!area.startBoard([&](PowerBoardSim &sim) {
+            for (int channel : absentChannels)
+                sim.setAbsent(channel, true);
+        }))
         return;
-    board.reset(new InfusionPumpPowerBoardManager(DevicePath::path("/dev/ttyAPP1"), nullptr));
-    area.attachBoard(board.get());
-    summary = new SummaryManualScreen(nullptr, nullptr);
-}
-
-ManualBench::~ManualBench() = default;
-
-bool ManualBench::waitForStartUp()
-{
-    if (!board)
-        return false;
-    QDeadlineTimer deadline(30000);
-    auto done = [this] {
-        for (int channel = 0; channel < 4; ++channel) {
-            if (m_absent.contains(channel)) {
-                if (board->getChannelStatus(channel) != 0)
-                    return false;
-            } else if (!commands().contains(Command(channel, "I6"))) {
-                return false;
-            }
-        }
-        return true;
-    };
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QTest::qWait(20);
-    }
-    // The priming of the last absent channel may still be retried; let it fail.
-    QTest::qWait(m_absent.isEmpty() ? 100 : 1500);
-    sim.clearCommands();
-    return true;
-}
-
-QList<ManualBench::Command> ManualBench::commands() const
-{
-    QList<Command> list;
-    for (const PowerBoardSim::Command &c : sim.commands())
-        if (c.payload != "I4" && !c.repeated)
-            list.append({c.channel, c.payload});
-    return list;
+    if (mainMenu)
+        menu = new InfusionPumpMainScreen(nullptr, nullptr);
+    else
+        summary = new SummaryManualScreen(nullptr, nullptr);
 }
 
 QByteArray ManualBench::testDataReply(int type, int status, int pressure, unsigned elapsed,

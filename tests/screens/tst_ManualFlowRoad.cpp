@@ -1,5 +1,6 @@
 #include "FlowRateRunningScreen.h"
 #include "GuiTest.h"
+#include "InfusionPumpMainScreen.h"
 #include "ManualSetup.h"
 #include "ManualBench.h"
 #include "SummaryManualScreen.h"
@@ -15,7 +16,6 @@ QByteArray fourSecondFlowSettings()
     return ScreenArea::defaultSettings() + "[channel_0]\nelapse_time=4\nwindow_size=30\n";
 }
 
-using Command = ManualBench::Command;
 } // namespace
 
 class TestManualFlowRoad : public QObject
@@ -35,13 +35,14 @@ private slots:
     void wholeRoad()
     {
         QFETCH(bool, stopByRedKey);
-        ManualBench bench(fourSecondFlowSettings());
-        QVERIFY(bench.waitForStartUp());
-        bench.summary->showScreen(true);
+        ManualBench bench(fourSecondFlowSettings(), {}, true);
+        QVERIFY(bench.area.settle());
         QVERIFY(bench.area.activate());
+        QCOMPARE(bench.area.current(), static_cast<QWidget *>(bench.menu));
 
-        SummaryManualScreen *summary = bench.summary;
-        QCOMPARE(bench.area.current(), static_cast<QWidget *>(summary));
+        GuiTest::key(Qt::Key_Escape); // "Perform Test", the main menu's first row
+        auto *summary = qobject_cast<SummaryManualScreen *>(bench.area.current());
+        QVERIFY(summary);
         QTRY_COMPARE_WITH_TIMEOUT(labelText(summary, "label_Channel_1_ElaspeTime"),
                                   QStringLiteral("Ready"), 5000);
         QCOMPARE(labelText(summary, "label_Channel_1_TestType"), QStringLiteral("Flow"));
@@ -73,11 +74,11 @@ private slots:
         QCOMPARE(ini.value("channel_0/elapse_time").toInt(), 4);
         QCOMPARE(ini.value("channel_0/test_type").toInt(), 0);
         // ...and the channel's controller, as the four setting commands.
-        const QList<Command> settingCommands = {{0, QByteArray("IF1\x00", 4)},
-                                                {0, QByteArray("IF2\x01\x00", 5)},
-                                                {0, QByteArray("IF4\x1e\x00", 5)},
-                                                {0, QByteArray("IF5\x00", 4)}};
-        QTRY_COMPARE_WITH_TIMEOUT(bench.commands(), settingCommands, 10000);
+        const QStringList settingCommands = {"0 IF1 00",
+                                                "0 IF2 01 00",
+                                                "0 IF4 1e 00",
+                                                "0 IF5 00"};
+        QTRY_COMPARE_WITH_TIMEOUT(bench.area.requests(), settingCommands, 10000);
 
         GuiTest::key(Qt::Key_F6); // green: start
         QTRY_COMPARE_WITH_TIMEOUT(labelText(running, "label_FlowRate_ElapseTime"),
@@ -96,15 +97,17 @@ private slots:
         }
         QTRY_COMPARE_WITH_TIMEOUT(labelText(running, "label_FlowRate_ElapseTime"), endWord,
                                   10000);
-        const QList<Command> whole =
-            settingCommands + QList<Command>{{0, "I3"}, {0, "I2"}, {0, "I3"}, {0, "I6"}};
-        QTRY_COMPARE_WITH_TIMEOUT(bench.commands(), whole, 10000);
+        const QStringList whole =
+            settingCommands + QStringList{"0 I3", "0 I2", "0 I3", "0 I6"};
+        QTRY_COMPARE_WITH_TIMEOUT(bench.area.requests(), whole, 10000);
 
         GuiTest::key(Qt::Key_F1); // back to the summary
         QCOMPARE(bench.area.current(), static_cast<QWidget *>(summary));
         QTRY_COMPARE_WITH_TIMEOUT(labelText(summary, "label_Channel_1_ElaspeTime"),
                                   QStringLiteral("Ready"), 5000);
         QVERIFY(labelText(summary, "label_Channel_1_Volume").toDouble() > 0.0);
+        GuiTest::key(Qt::Key_F1); // and on to the main menu
+        QCOMPARE(bench.area.current(), static_cast<QWidget *>(bench.menu));
     }
 };
 

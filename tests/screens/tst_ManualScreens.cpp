@@ -13,14 +13,11 @@
 #include <QTest>
 
 namespace {
-using Command = ManualBench::Command;
 
-const QList<Command> flowSetupSentTo(int channel)
+const QStringList flowSetupSentTo(int channel)
 {
-    return {{channel, QByteArray("IF1\x00", 4)},
-            {channel, QByteArray("IF2\x00\x00", 5)},
-            {channel, QByteArray("IF4\x1e\x00", 5)},
-            {channel, QByteArray("IF5\x00", 4)}};
+    const QString c = QString::number(channel);
+    return {c + " IF1 00", c + " IF2 00 00", c + " IF4 1e 00", c + " IF5 00"};
 }
 } // namespace
 
@@ -32,7 +29,7 @@ private slots:
     void flowRunningScreenShowsTheTest()
     {
         ManualBench bench(ScreenArea::defaultSettings(), {3});
-        QVERIFY(bench.waitForStartUp());
+        QVERIFY(bench.area.settle());
         DataManager &data = bench.data();
         data.vSetTestSetting_ElapseTime(3, 100);
         data.vSetTestSetting_WindowSize(3, 5);
@@ -98,7 +95,7 @@ private slots:
     void setupConfirmsItsOwnTestType()
     {
         ManualBench bench;
-        QVERIFY(bench.waitForStartUp());
+        QVERIFY(bench.area.settle());
         bench.summary->showScreen(true);
         QVERIFY(bench.area.activate());
         GuiTest::key(Qt::Key_F4); // MANUAL
@@ -112,7 +109,7 @@ private slots:
         QCOMPARE(bench.data().getTestSetting(0).u8TestTypeSetting, quint8(0));
         QSettings ini(bench.area.settingsPath(), QSettings::IniFormat);
         QCOMPARE(ini.value("channel_0/test_type").toInt(), 0);
-        QTRY_COMPARE_WITH_TIMEOUT(bench.commands(), flowSetupSentTo(0), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(bench.area.requests(), flowSetupSentTo(0), 10000);
     }
 
     void channelKey_data()
@@ -120,24 +117,24 @@ private slots:
         QTest::addColumn<QList<int>>("absent");
         QTest::addColumn<int>("runningChannel");
         QTest::addColumn<int>("shownAfter");
-        QTest::addColumn<QList<Command>>("sent");
+        QTest::addColumn<QStringList>("sent");
         QTest::newRow("next channel idle: its set-up is sent")
             << QList<int>{2, 3} << 0 << 1 << flowSetupSentTo(1);
         QTest::newRow("next channel running: nothing sent")
-            << QList<int>{2, 3} << 1 << 1 << QList<Command>{};
+            << QList<int>{2, 3} << 1 << 1 << QStringList{};
         QTest::newRow("wraps past absent channels to itself")
             << QList<int>{1, 2, 3} << -1 << 0 << flowSetupSentTo(0);
         QTest::newRow("no usable channel: nothing changes")
-            << QList<int>{0, 1, 2, 3} << -1 << 0 << QList<Command>{};
+            << QList<int>{0, 1, 2, 3} << -1 << 0 << QStringList{};
     }
     void channelKey()
     {
         QFETCH(QList<int>, absent);
         QFETCH(int, runningChannel);
         QFETCH(int, shownAfter);
-        QFETCH(QList<Command>, sent);
+        QFETCH(QStringList, sent);
         ManualBench bench(ScreenArea::defaultSettings(), absent);
-        QVERIFY(bench.waitForStartUp());
+        QVERIFY(bench.area.settle());
         if (runningChannel >= 0)
             bench.data().vSetTestRunningFlag(PicRunningData(runningChannel, 1));
         FlowRateRunningScreen *running = bench.summary->getFlowRateRunningScreen();
@@ -149,7 +146,7 @@ private slots:
         QCOMPARE(int(running->getChannelId()), shownAfter);
         QCOMPARE(bench.summary->channelList()->currentRow(), shownAfter);
         QTest::qWait(1500);
-        QCOMPARE(bench.commands(), sent);
+        QCOMPARE(bench.area.requests(), sent);
         // The keys reach the screen now on display.
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(running));
     }
@@ -157,7 +154,7 @@ private slots:
     void summaryRows()
     {
         ManualBench bench(ScreenArea::defaultSettings(), {3});
-        QVERIFY(bench.waitForStartUp());
+        QVERIFY(bench.area.settle());
         bench.summary->showScreen(true);
         QVERIFY(bench.area.activate());
         SummaryManualScreen *summary = bench.summary;
@@ -184,15 +181,15 @@ private slots:
         GuiTest::turn(1);
         QCOMPARE(summary->getCurrentChannelId(), static_cast<unsigned short>(1));
         GuiTest::key(Qt::Key_F7);
-        QTRY_COMPARE_WITH_TIMEOUT(bench.commands(), (QList<Command>{{1, "I3"}, {1, "I6"}}), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(bench.area.requests(), (QStringList{"1 I3", "1 I6"}), 10000);
 
         // Controllers that fall silent lose communication; row 1 keeps its type.
         // (A silent channel delays the polls of the channels after it, so channel 3 goes
         // silent first.)
-        bench.sim.setSilent(2, true);
+        bench.sim().setSilent(2, true);
         QTRY_COMPARE_WITH_TIMEOUT(labelText(summary, "label_Channel_3_ElaspeTime"),
                                   QStringLiteral("ER1"), 30000);
-        bench.sim.setSilent(0, true);
+        bench.sim().setSilent(0, true);
         QTRY_COMPARE_WITH_TIMEOUT(labelText(summary, "label_Channel_1_ElaspeTime"),
                                   QStringLiteral("ER1"), 30000);
         QCOMPARE(labelText(summary, "label_Channel_3_TestType"), QStringLiteral("?"));
