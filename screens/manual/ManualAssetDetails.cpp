@@ -30,18 +30,29 @@ QString channelSerialKey(unsigned short channel)
     return QStringLiteral("SerialNumber_ch%1").arg(channel + 1);
 }
 
-// Fills what every saved element carries: verdict, channel, serial numbers, the
+// What every saved element carries, whatever its test.
+struct CommonFields
+{
+    TEST_RESULT_STATUS status;
+    unsigned short channel;
+    QString channelSerial;
+    QString serial;
+    const DataManager &data;
+};
+
+// A new result element of the type, with the verdict, channel, serial numbers, the
 // channel's history and its last measurement.
 template<class Element>
-void fillCommon(Element *element, TEST_RESULT_STATUS status, unsigned short channel,
-                const QString &channelSerial, const QString &serial, const DataManager &data)
+Element *createElement(ResultType type, const CommonFields &common)
 {
-    element->status = status;
-    element->channelId = channel + 1;
-    element->channelSerialNumber = channelSerial;
-    element->serialNumber = serial;
-    element->samples = data.m_vecRealTimeData[channel];
-    element->testData = data.getTestData(channel);
+    auto *element = static_cast<Element *>(TestResultFactory::createElement(type));
+    element->status = common.status;
+    element->channelId = common.channel + 1;
+    element->channelSerialNumber = common.channelSerial;
+    element->serialNumber = common.serial;
+    element->samples = common.data.m_vecRealTimeData[common.channel];
+    element->testData = common.data.getTestData(common.channel);
+    return element;
 }
 } // namespace
 
@@ -134,20 +145,15 @@ ManualAssetDetails::SaveOutcome ManualAssetDetails::saveResult()
         return SaveOutcome::Failed;
     }
 
-    QString serial;
-    QString channelSerial;
-    {
-        QSettings settings(settingsPath(), QSettings::NativeFormat);
-        serial = settings.value(SETTINGS_KEY_SERIAL_NUM, defaultSerial).toString();
-        channelSerial = settings.value(channelSerialKey(channel), defaultSerial).toString();
-    }
-
     const DataManager &data = ScreenBase::board->m_DataManager;
+    QSettings settings(settingsPath(), QSettings::NativeFormat);
+    const CommonFields common{status, channel,
+                              settings.value(channelSerialKey(channel), defaultSerial).toString(),
+                              settings.value(SETTINGS_KEY_SERIAL_NUM, defaultSerial).toString(), data};
     TestResultElement *element = nullptr;
     switch (data.getTestSetting(channel).u8TestTypeSetting) {
     case flowTest: {
-        auto *flow = static_cast<TestResultElementFlowTest *>(TestResultFactory::createElement(flowResult));
-        fillCommon(flow, status, channel, channelSerial, serial, data);
+        auto *flow = createElement<TestResultElementFlowTest>(flowResult, common);
         flow->sequenceElement.limits.flowTarget = 0;
         flow->sequenceElement.limits.flowUpperPct = 0;
         flow->sequenceElement.limits.flowLowerPct = 0;
@@ -155,16 +161,14 @@ ManualAssetDetails::SaveOutcome ManualAssetDetails::saveResult()
         break;
     }
     case occlusionTest: {
-        auto *occ = static_cast<TestResultElementOccTest *>(TestResultFactory::createElement(occlusionResult));
-        fillCommon(occ, status, channel, channelSerial, serial, data);
+        auto *occ = createElement<TestResultElementOccTest>(occlusionResult, common);
         occ->sequenceElement.limits.upperPressure = 0;
         occ->sequenceElement.limits.lowerPressure = 0;
         element = occ;
         break;
     }
     case pcaTest: {
-        auto *pca = static_cast<TestResultElementPCATest *>(TestResultFactory::createElement(pcaResult));
-        fillCommon(pca, status, channel, channelSerial, serial, data);
+        auto *pca = createElement<TestResultElementPCATest>(pcaResult, common);
         pca->boluses = data.m_listPcaTestData[channel];
         pca->sequenceElement.limits.bolusTarget = 0;
         pca->sequenceElement.limits.bolusUpperPct = 0;
