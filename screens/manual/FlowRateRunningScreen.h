@@ -18,7 +18,6 @@ public:
     ~FlowRateRunningScreen() override;
 
     void setAutoMode(bool automatic);
-    Ui::FlowRateRunningScreen *form() const { return ui; }
 
 public slots:
     void showScreen(bool check) override;

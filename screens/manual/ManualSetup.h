@@ -14,7 +14,6 @@ public:
     ManualSetup(QWidget *previous, TestScreen *pairedRunningScreen, QWidget *parent);
     ~ManualSetup() override;
 
-    Ui::manualSetup *form() const { return ui; }
     void setupPressureDetails();
     // Puts the test-type choice on a row, as the other set-up screens do when they
     // hand over to this one.

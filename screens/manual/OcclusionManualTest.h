@@ -20,7 +20,6 @@ public:
 
     void onGreenKeyPressed();
     void setAutoMode(bool automatic);
-    Ui::OcclusionManualTest *form() const { return ui; }
 
     // Per channel: 1 while a test started from the green key waits for the alarm.
     int m_greenKeyState[4] = {0, 0, 0, 0};

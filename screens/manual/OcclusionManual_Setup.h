@@ -14,7 +14,6 @@ public:
     OcclusionManual_Setup(QWidget *previous, TestScreen *pairedRunningScreen, QWidget *parent);
     ~OcclusionManual_Setup() override;
 
-    Ui::OcclusionManual_Setup *form() const { return ui; }
     void setupPressureDetails();
     void setTestTypeRow(int row);
 

@@ -14,7 +14,6 @@ public:
     PCAManual_Setup(QWidget *previous, TestScreen *pairedRunningScreen, QWidget *parent);
     ~PCAManual_Setup() override;
 
-    Ui::PCAManual_Seup *form() const { return ui; }
     void setTestTypeRow(int row);
 
 public slots:

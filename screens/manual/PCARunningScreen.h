@@ -16,8 +16,6 @@ public:
     ~PCARunningScreen() override;
 
     void setAutoMode(bool automatic);
-    Ui::PCARunning_Screen *form() const { return ui; }
-    int scrollOffset() const { return m_scrollOffset; }
 
 public slots:
     void showScreen(bool check) override;

@@ -42,7 +42,6 @@ public:
 
     // The channel list whose current row is the channel the set-up screens work on.
     RotaryEncoderList *channelList() const;
-    Ui::SummaryManualScreen *form() const { return ui; }
 
     // Applies the soft-key rule for the given channel.
     void setChannelIsAutoMode(unsigned short channel, bool automatic);

@@ -126,6 +126,11 @@ private slots:
         QCOMPARE(running->m_greenKeyState[1], 1);
         QVERIFY(!bench.data().getOcclusionTestComplete(1));
         QVERIFY(bench.data().getOcclusionTestComplete(0));
+        // Channel 2's own acknowledgement ends channel 2 only.
+        GuiTest::key(Qt::Key_F6);
+        const QStringList bothEnded = {"0 I6", "1 I6"};
+        QTRY_COMPARE_WITH_TIMEOUT(only(bench.area.requests(), "I6"), bothEnded, 15000);
+        QVERIFY(bench.data().getOcclusionTestComplete(1));
     }
 
     // PCA set-up confirmed, the test started, boluses counted in the table, stopped.

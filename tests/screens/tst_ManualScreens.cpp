@@ -14,7 +14,7 @@
 
 namespace {
 
-const QStringList flowSetupSentTo(int channel)
+QStringList flowSetupSentTo(int channel)
 {
     const QString c = QString::number(channel);
     return {c + " IF1 00", c + " IF2 00 00", c + " IF4 1e 00", c + " IF5 00"};
@@ -90,26 +90,39 @@ private slots:
                  QStringLiteral("<font color='green'>0.0</font>"));
     }
 
-    // The set-up stores the test type of its own screen, whatever row its type choice
-    // was turned to without a key press.
+    void setupConfirmsItsOwnTestType_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("typeSent");
+        QTest::newRow("flow") << 0 << "0 IF1 00";
+        QTest::newRow("occlusion") << 1 << "0 IF1 01";
+        QTest::newRow("PCA") << 2 << "0 IF1 02";
+    }
+    // A set-up stores the test type of its own screen, whatever row its type choice was
+    // turned to without a key press that would have opened the other screen.
     void setupConfirmsItsOwnTestType()
     {
-        ManualBench bench;
+        QFETCH(int, type);
+        QFETCH(QString, typeSent);
+        ManualBench bench(ScreenArea::defaultSettings() +
+                          QByteArray("[channel_0]\ntest_type=") + QByteArray::number(type) +
+                          "\n");
         QVERIFY(bench.area.settle());
         bench.summary->showScreen(true);
         QVERIFY(bench.area.activate());
-        GuiTest::key(Qt::Key_F4); // MANUAL
-        auto *setup = qobject_cast<ManualSetup *>(bench.area.current());
-        QVERIFY(setup);
+        GuiTest::key(Qt::Key_F4); // MANUAL: the set-up of the channel's type
+        QWidget *setup = bench.area.current();
+        auto *choice = setup->findChild<QComboBox *>("comboBox_TestType");
+        QCOMPARE(choice->currentIndex(), type);
         GuiTest::key(Qt::Key_Escape); // edit the type choice
-        GuiTest::turn(1);             // wraps from the first row to the last
-        QCOMPARE(setup->findChild<QComboBox *>("comboBox_TestType")->currentIndex(), 2);
+        GuiTest::turn(1);             // to another row
+        QVERIFY(choice->currentIndex() != type);
         GuiTest::key(Qt::Key_F4); // confirm
-        QVERIFY(qobject_cast<FlowRateRunningScreen *>(bench.area.current()));
-        QCOMPARE(bench.data().getTestSetting(0).u8TestTypeSetting, quint8(0));
+        QVERIFY(bench.area.current() != setup);
+        QCOMPARE(int(bench.data().getTestSetting(0).u8TestTypeSetting), type);
         QSettings ini(bench.area.settingsPath(), QSettings::IniFormat);
-        QCOMPARE(ini.value("channel_0/test_type").toInt(), 0);
-        QTRY_COMPARE_WITH_TIMEOUT(bench.area.requests(), flowSetupSentTo(0), 10000);
+        QCOMPARE(ini.value("channel_0/test_type").toInt(), type);
+        QTRY_COMPARE_WITH_TIMEOUT(bench.area.requests().value(0), typeSent, 10000);
     }
 
     void channelKey_data()
