@@ -175,13 +175,16 @@ void TestResultManager::makeValidApplianceName(QString &name)
 
 QString TestResultManager::fileNameFor(const MedicalApplianceResult &record)
 {
-    const QString asset = StoredName::withoutBlanks(record.applianceName);
-    if (!StoredName::isUsable(asset) || !record.testDate.isValid())
+    QString asset = StoredName::withoutBlanks(record.applianceName);
+    // A name that starts with a dot is a hidden file, which no listing shows.
+    while (asset.startsWith(QLatin1Char('.')))
+        asset.remove(0, 1);
+    if (asset.isEmpty() || !record.testDate.isValid())
         return QString();
     const QDate d = record.testDate.date();
     const QTime t = record.testDate.time();
     // The identity is joined, not put through arg(): a "%2" in it must stay text.
-    QString name = record.applianceName + QLatin1Char('_')
+    QString name = asset + QLatin1Char('_')
         + QStringLiteral("%1%2%3_%4%5%6")
               .arg(d.day(), 2, 10, QLatin1Char('0'))
               .arg(d.month(), 2, 10, QLatin1Char('0'))

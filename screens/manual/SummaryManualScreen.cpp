@@ -10,6 +10,7 @@
 #include "FlowRateRunningScreen.h"
 #include "GraphModeScreen.h"
 #include "InfusionPumpPowerBoardManager.h"
+#include "ManualAssetDetails.h"
 #include "ManualSetup.h"
 #include "ManualTestArithmetic.h"
 #include "OcclusionManualTest.h"
@@ -188,7 +189,8 @@ UserTestRunning *SummaryManualScreen::getUserTestScreen()
 
 ManualAssetDetails *SummaryManualScreen::getManualAsssetScreen()
 {
-    // The asset details and the save of a manual result come with the results screens.
+    if (!m_manualAsset)
+        m_manualAsset = new ManualAssetDetails(this, nullptr);
     return m_manualAsset;
 }
 
@@ -359,8 +361,11 @@ void SummaryManualScreen::onSaveClicked(bool)
     const bool valid = data.vGetTestRunningFlag(channel) == 0 &&
                        ScreenBase::board->getChannelStatus(channel) == 1 &&
                        !data.m_vecRealTimeData[channel].isEmpty();
-    if (valid)
-        return; // the asset details screen comes with the saving of manual results
+    if (valid) {
+        getManualAsssetScreen()->setChannel(channel);
+        getManualAsssetScreen()->showScreen(true);
+        return;
+    }
     RotaryEncoderMessageBox box(this);
     box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     box.setWindowTitle(tr("Save Asset"));

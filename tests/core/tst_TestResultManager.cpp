@@ -113,7 +113,9 @@ private slots:
         QTest::newRow("blank dropped") << "PUMP 17" << date << "PUMP17_05032024_090430";
         QTest::newRow("underscore kept") << "ICU_12" << date << "ICU_12_05032024_090430";
         QTest::newRow("path dropped") << "../a/b*c" << QDateTime(QDate(987, 12, 31), QTime(23, 0))
-                                      << "..ab" "c_31120987_230000";
+                                      << "abc_31120987_230000";
+        // A leading dot would hide the file from every listing.
+        QTest::newRow("leading dots dropped") << ".P 1" << date << "P1_05032024_090430";
         QTest::newRow("percent signs stay text") << "A%2%1" << date << "A21_05032024_090430";
         QTest::newRow("nothing left") << "#?/ " << date << "";
         QTest::newRow("dot dot") << ".." << date << "";

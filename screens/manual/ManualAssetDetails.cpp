@@ -1,0 +1,246 @@
+#include "ManualAssetDetails.h"
+#include "ui_ManualAssetDetails.h"
+
+#include "BluetoothFavourites.h"
+#include "DataManager.h"
+#include "InfusionPumpPowerBoardManager.h"
+#include "RotaryEncoderMessageBox.h"
+#include "SettingsConstants.h"
+#include "TestResultElementFlowTest.h"
+#include "TestResultElementOccTest.h"
+#include "TestResultElementPCATest.h"
+#include "TestResultFactory.h"
+#include "TestResultManager.h"
+#include "TestSequenceManager.h"
+
+#include <QDebug>
+#include <QEvent>
+#include <QSettings>
+#include <QTimer>
+
+namespace {
+const QString defaultSerial = QStringLiteral("XXX-XXXX");
+
+// Channel test types (settings numbering) and the result elements they save as.
+enum ChannelTestType : unsigned char { flowTest = 0, occlusionTest = 1, pcaTest = 2 };
+enum ResultType : unsigned char { flowResult = 1, pcaResult = 2, occlusionResult = 3 };
+
+QString channelSerialKey(unsigned short channel)
+{
+    return QStringLiteral("SerialNumber_ch%1").arg(channel + 1);
+}
+
+// What every saved element carries, whatever its test.
+struct CommonFields
+{
+    TEST_RESULT_STATUS status;
+    unsigned short channel;
+    QString channelSerial;
+    QString serial;
+    const DataManager &data;
+};
+
+// A new result element of the type, with the verdict, channel, serial numbers, the
+// channel's history and its last measurement.
+template<class Element>
+Element *createElement(ResultType type, const CommonFields &common)
+{
+    auto *element = static_cast<Element *>(TestResultFactory::createElement(type));
+    element->status = common.status;
+    element->channelId = common.channel + 1;
+    element->channelSerialNumber = common.channelSerial;
+    element->serialNumber = common.serial;
+    element->samples = common.data.m_vecRealTimeData[common.channel];
+    element->testData = common.data.getTestData(common.channel);
+    return element;
+}
+} // namespace
+
+ManualAssetDetails::ManualAssetDetails(QWidget *previous, QWidget *parent)
+    : ScreenBase(previous, parent), ui(new Ui::ManualAssetDetails), m_barcodeTimer(new QTimer(this))
+{
+    ui->setupUi(this);
+    m_barcodeTimer->setSingleShot(true);
+    m_barcodeTimer->setInterval(barcodeGapMs);
+    connect(m_barcodeTimer, &QTimer::timeout, this, &ManualAssetDetails::btDataTimeout);
+    connect(ui->pushButtonBack, &QPushButton::clicked, this, &ManualAssetDetails::onBackArrowClicked);
+    connect(ui->pushButtonConfirm, &QPushButton::clicked, this,
+            &ManualAssetDetails::confirmButtonClicked);
+    connect(this, &ManualAssetDetails::closeScreen, this, &ManualAssetDetails::onBackArrowClicked);
+    connect(BluetoothFavourites::getInstance(), &BluetoothFavourites::btBarcodeDataReceived, this,
+            &ManualAssetDetails::btDataReceived);
+    m_barcodeData.clear();
+}
+
+ManualAssetDetails::~ManualAssetDetails()
+{
+    delete ui;
+}
+
+void ManualAssetDetails::setChannel(unsigned short channel)
+{
+    ui->selectedChannel->setText(QString::number(channel + 1));
+}
+
+unsigned short ManualAssetDetails::getChannel() const
+{
+    // An empty or unreadable label gives 0xFFFF, which no channel has.
+    return static_cast<unsigned short>(ui->selectedChannel->text().toUShort() - 1);
+}
+
+void ManualAssetDetails::setAssetId(const QString &id)
+{
+    ui->assetLineEdit->setText(id);
+}
+
+QString ManualAssetDetails::getAssetId() const
+{
+    return ui->assetLineEdit->text();
+}
+
+TEST_RESULT_STATUS ManualAssetDetails::statusOfRow(int row)
+{
+    switch (row) {
+    case 0:
+        return TEST_PASS;
+    case 2:
+        return TEST_INFORMATION_ONLY;
+    default:
+        return TEST_FAIL;
+    }
+}
+
+QString ManualAssetDetails::cleanAssetId(const QString &id)
+{
+    QString cleaned;
+    cleaned.reserve(id.size());
+    for (const QChar c : id) {
+        if (c.category() != QChar::Other_Control)
+            cleaned.append(c);
+    }
+    return cleaned.trimmed();
+}
+
+void ManualAssetDetails::showScreen(bool check)
+{
+    ScreenBase::showScreen(check);
+    ui->assetLineEdit->setFocus();
+    BluetoothFavourites::getInstance()->connectDevice(BarCode);
+}
+
+ManualAssetDetails::SaveOutcome ManualAssetDetails::saveResult()
+{
+    TestResultManager *results = TestResultManager::getInstance();
+    // Only the unassigned current sequence and record are cleared: the channels' own
+    // sequences and records belong to automatic runs and stay as they are.
+    TestSequenceManager::getInstance()->clearCurrentTestSequence();
+    results->deleteAllTestResults();
+    const QString assetId = cleanAssetId(ui->assetLineEdit->text());
+    results->setAssetId(assetId);
+    const unsigned short channel = getChannel();
+    const TEST_RESULT_STATUS status = statusOfRow(ui->comboBox_status->currentIndex());
+    results->setCurrentOverallStatus(status);
+    if (channel >= DataManager::CHANNEL_COUNT || !ScreenBase::board) {
+        qDebug() << Q_FUNC_INFO << ":: no channel";
+        return SaveOutcome::Failed;
+    }
+
+    const DataManager &data = ScreenBase::board->m_DataManager;
+    QSettings settings(settingsPath(), QSettings::NativeFormat);
+    const CommonFields common{status, channel,
+                              settings.value(channelSerialKey(channel), defaultSerial).toString(),
+                              settings.value(SETTINGS_KEY_SERIAL_NUM, defaultSerial).toString(), data};
+    TestResultElement *element = nullptr;
+    switch (data.getTestSetting(channel).u8TestTypeSetting) {
+    case flowTest: {
+        auto *flow = createElement<TestResultElementFlowTest>(flowResult, common);
+        flow->sequenceElement.limits.flowTarget = 0;
+        flow->sequenceElement.limits.flowUpperPct = 0;
+        flow->sequenceElement.limits.flowLowerPct = 0;
+        element = flow;
+        break;
+    }
+    case occlusionTest: {
+        auto *occ = createElement<TestResultElementOccTest>(occlusionResult, common);
+        occ->sequenceElement.limits.upperPressure = 0;
+        occ->sequenceElement.limits.lowerPressure = 0;
+        element = occ;
+        break;
+    }
+    case pcaTest: {
+        auto *pca = createElement<TestResultElementPCATest>(pcaResult, common);
+        pca->boluses = data.m_listPcaTestData[channel];
+        pca->sequenceElement.limits.bolusTarget = 0;
+        pca->sequenceElement.limits.bolusUpperPct = 0;
+        pca->sequenceElement.limits.bolusLowerPct = 0;
+        element = pca;
+        break;
+    }
+    default:
+        qDebug() << Q_FUNC_INFO << ":: unknown asset type";
+        return SaveOutcome::Failed;
+    }
+    results->setCurrentTestResult(element);
+    results->storeCurrentTestResult();
+    results->setApplianceData(ui->makeLineEdit->text(), ui->modelLineEdit->text(),
+                              ui->serialLineEdit->text());
+    results->setApplianceResults();
+
+    // A file of the same name (same asset, same second) may be a channel's automatic run:
+    // it is never replaced by a manual save.
+    const QString fileName = TestResultManager::fileNameFor(results->currentApplianceResult());
+    if (fileName.isEmpty() || results->applianceResultExists(fileName))
+        return SaveOutcome::Failed;
+    return results->saveCurrentApplianceResult() ? SaveOutcome::Saved : SaveOutcome::Failed;
+}
+
+void ManualAssetDetails::showOutcome(SaveOutcome outcome)
+{
+    RotaryEncoderMessageBox box(this);
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    box.setWindowTitle(tr("Save Asset"));
+    if (outcome == SaveOutcome::Saved) {
+        box.setIcon(QMessageBox::Information);
+        box.setText(tr("Asset Saved Successfully"));
+        box.setStandardButtons(QMessageBox::Ok);
+    } else {
+        box.setIcon(QMessageBox::Warning);
+        box.setText(tr("Asset Failed to Save"));
+        box.setStandardButtons(QMessageBox::Cancel);
+    }
+    box.translateStandardButtons();
+    box.exec();
+}
+
+void ManualAssetDetails::confirmButtonClicked()
+{
+    showOutcome(saveResult());
+    BluetoothFavourites::getInstance()->disconnectDevices();
+    emit closeScreen(true);
+}
+
+void ManualAssetDetails::btDataReceived(QByteArray data)
+{
+    m_barcodeData.append(data);
+    m_barcodeTimer->start();
+}
+
+void ManualAssetDetails::btDataTimeout()
+{
+    // The scanner's bytes are 8-bit characters; a zero byte ends the code.
+    const QString code = QString::fromLatin1(m_barcodeData.constData(),
+                                             int(qstrnlen(m_barcodeData.constData(), uint(m_barcodeData.size()))));
+    m_barcodeData.clear();
+    setAssetId(cleanAssetId(code));
+}
+
+void ManualAssetDetails::changeEvent(QEvent *event)
+{
+    ScreenBase::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        // The form comes back as built: no channel until the summary sets it again, and
+        // the verdict box on its first row.
+        ui->retranslateUi(this);
+        ui->comboBox_status->setCurrentIndex(0);
+    }
+}

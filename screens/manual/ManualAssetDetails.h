@@ -1,0 +1,59 @@
+#pragma once
+
+#include "ScreenBase.h"
+#include "TestResultStatus.h"
+
+#include <QByteArray>
+#include <QString>
+
+class QTimer;
+namespace Ui {
+class ManualAssetDetails;
+}
+
+// Saves the outcome of a manual test on one channel as an asset result file: the
+// operator enters the asset identity (typed, or read by the bar-code scanner), the pump's
+// make, model and serial number, and a verdict.
+class ManualAssetDetails : public ScreenBase
+{
+    Q_OBJECT
+public:
+    // Quiet time after the scanner's last piece that ends one bar code.
+    static constexpr int barcodeGapMs = 200;
+
+    ManualAssetDetails(QWidget *previous, QWidget *parent);
+    ~ManualAssetDetails() override;
+
+    // Channel 0 to 3, shown as 1 to 4.
+    void setChannel(unsigned short channel);
+    unsigned short getChannel() const;
+    void setAssetId(const QString &id);
+    QString getAssetId() const;
+
+    // The verdict of a row of the status box.
+    static TEST_RESULT_STATUS statusOfRow(int row);
+    // An asset identity as it is stored and names the file: without the blanks and line
+    // ends around it and without control characters (a scanner ends its code with CR/LF).
+    static QString cleanAssetId(const QString &id);
+
+signals:
+    void closeScreen(bool check);
+
+public slots:
+    void showScreen(bool check) override;
+    void confirmButtonClicked();
+    void btDataReceived(QByteArray data);
+    void btDataTimeout();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    enum class SaveOutcome { Saved, Failed };
+    SaveOutcome saveResult();
+    void showOutcome(SaveOutcome outcome);
+
+    Ui::ManualAssetDetails *ui;
+    QTimer *m_barcodeTimer;
+    QByteArray m_barcodeData;
+};

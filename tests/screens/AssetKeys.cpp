@@ -1,0 +1,52 @@
+#include "AssetKeys.h"
+
+#include "GuiTest.h"
+#include "ScreenKeyboard.h"
+#include "VirtualKeyboard.h"
+
+using namespace GuiTest;
+
+namespace AssetKeys {
+
+Box confirm()
+{
+    Box seen;
+    ModalAnswer answer([&seen](QWidget *w) {
+        if (auto *box = qobject_cast<QMessageBox *>(w)) {
+            seen.title = box->windowTitle();
+            seen.text = box->text();
+            seen.icon = box->icon();
+        }
+        key(Qt::Key_Escape);
+    });
+    key(Qt::Key_F4);
+    seen.shown = answer.answered();
+    return seen;
+}
+
+bool typeIntoFocusedField(const QString &text)
+{
+    ModalAnswer answer([text](QWidget *w) {
+        auto *keyboard = qobject_cast<ScreenKeyboard *>(w);
+        if (!keyboard)
+            return;
+        for (const QChar c : text) {
+            for (int turns = 0; turns < 80 && keyboard->keyGrid()->getCurrentKey() != c; ++turns)
+                turn(1);
+            key(Qt::Key_Escape);
+        }
+        key(Qt::Key_F6);
+    });
+    key(Qt::Key_Escape);
+    return answer.answered();
+}
+
+void chooseVerdict(int row, int fromRow, int turnsToBox)
+{
+    turn(turnsToBox);
+    key(Qt::Key_Escape);
+    turn(fromRow - row); // a forward turn steps up the list
+    key(Qt::Key_Escape);
+}
+
+} // namespace AssetKeys

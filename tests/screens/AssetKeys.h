@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+// The operator's keys on the manual asset details screen.
+namespace AssetKeys {
+
+// What a message box showed.
+struct Box
+{
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool shown = false;
+};
+
+// F4, then the select key on the box that answers it (its one button).
+Box confirm();
+
+// Types text on the on-screen keyboard that the select key opens on the focused, empty
+// field: the encoder walks to each character, select types it, green takes the line.
+bool typeIntoFocusedField(const QString &text);
+
+// Chooses a verdict row with the encoder, from a field turnsToBox detents before the
+// status box that shows fromRow.
+void chooseVerdict(int row, int fromRow, int turnsToBox = 4);
+
+} // namespace AssetKeys
