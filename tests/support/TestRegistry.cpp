@@ -39,6 +39,10 @@ int runAll(int argc, char **argv)
         if (QTest::qExec(test.get(), argc, argv) != 0)
             ++failed;
     }
+    if (run == 0) {
+        fprintf(stderr, "no test class named %s\n", only.constData());
+        return 1;
+    }
     fprintf(stderr, "%d passed, %d failed\n", run - failed, failed);
     return failed == 0 ? 0 : 1;
 }
