@@ -324,8 +324,14 @@ void InfusionPumpPowerBoardManager::multiChannelManager()
         return true;
     };
     // Every pending request of a lower channel goes first; within a channel, identity
-    // queries, then stop, then the rest.
+    // queries, then stop, then the rest. The one exception: the poll of a channel whose
+    // line is lost waits until no other channel has anything pending. Its failed poll
+    // takes a whole second of retries, the next poll is raised meanwhile, and served
+    // first it would starve every channel above it of test data for as long as it is
+    // silent.
+    bool deferredPoll = false;
     for (unsigned short ch = 0; ch < CHANNEL_COUNT; ++ch) {
+        const bool lost = m_u16ChannelStatus[ch] == CHANNEL_COMMS_LOST;
         if (take(m_u8GetVersionRsq[ch]))
             return sendGetVersionCommand(ch);
         if (take(m_u8GetSerialNoRsq[ch]))
@@ -344,14 +350,23 @@ void InfusionPumpPowerBoardManager::multiChannelManager()
             return sendStartPrimingCommand(ch);
         if (take(m_u16StartFlowRateRsq[ch]))
             return sendStartFlowRateCommand(ch);
-        if (take(m_u16GetTestDataRsq[ch]))
+        if (lost && m_u16GetTestDataRsq[ch]) {
+            deferredPoll = true;
+        } else if (take(m_u16GetTestDataRsq[ch])) {
             return sendGetTestDataCommand(ch);
+        }
         if (take(m_u16StartDrainRsq[ch]))
             return sendStartDrainCommand(ch);
         if (take(m_u16StartCalibrateRsq[ch]))
             return sendStartCalibrateCommand(ch);
         if (take(m_u16StopOcclusionBlockageRsq[ch]))
             return sendStopOcclusionBlockageCommand(ch);
+    }
+    if (!deferredPoll)
+        return;
+    for (unsigned short ch = 0; ch < CHANNEL_COUNT; ++ch) {
+        if (take(m_u16GetTestDataRsq[ch]))
+            return sendGetTestDataCommand(ch);
     }
 }
 

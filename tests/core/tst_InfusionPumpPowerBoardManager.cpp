@@ -195,6 +195,25 @@ private slots:
         QCOMPARE(monitor.last().at(0).value<MonitorData>().m_u16MonitorCode, ushort(15));
     }
 
+    void silentLowChannelDoesNotStarveTheOthers()
+    {
+        Bench b;
+        b.start();
+        QVERIFY(b.settle());
+        b.sim.setSilent(0, true);
+        QTRY_VERIFY_WITH_TIMEOUT(b.board->getChannelStatus(0) == 2, 20000);
+        // Each failed poll of channel 0 lasts about a second, as long as the poll period.
+        const int before = b.sim.commands().size();
+        QTest::qWait(5000);
+        const QStringList l = b.lines().mid(before);
+        QVERIFY2(l.count("3 I4") >= 3, qPrintable(l.join(", ")));
+        QVERIFY2(l.count("1 I4") >= 3, qPrintable(l.join(", ")));
+        QCOMPARE(b.board->getChannelStatus(3), ushort(1));
+        // The lost channel is still polled, and comes back when it answers again.
+        b.sim.setSilent(0, false);
+        QTRY_COMPARE_WITH_TIMEOUT(b.board->getChannelStatus(0), ushort(1), 10000);
+    }
+
     void lostAcknowledgementsAreRetransmitted_data()
     {
         QTest::addColumn<int>("dropped");
