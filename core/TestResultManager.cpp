@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "DevicePath.h"
+#include "ElementResultBuilder.h"
 #include "ImportWarning.h"
 #include "SettingsConstants.h"
 #include "StoredName.h"
@@ -740,11 +741,9 @@ int TestResultManager::exportApplianceResultsCSV(const QString &path, const QStr
 void TestResultManager::createTestData(int count, int sampleCount, unsigned short channel)
 {
     QRandomGenerator *random = QRandomGenerator::global();
-    QSettings settings(settingsPath(), QSettings::NativeFormat);
-    const QString serial = readSetting(settings, SETTINGS_KEY_SERIAL_NUM);
-    const QString boardSerial = channel < CHANNELS
-        ? readSetting(settings, QStringLiteral("SerialNumber_ch%1").arg(channel + 1))
-        : QStringLiteral("??");
+    const ElementResultBuilder::SerialNumbers serials = ElementResultBuilder::readSerialNumbers(channel);
+    const QString &serial = serials.instrument;
+    const QString &boardSerial = serials.channel;
     auto measurement = [random]() {
         INFUSION_PUMP_TEST_DATA d;
         d.fFlowRate_Ave = float(random->bounded(200.0));

@@ -3,9 +3,9 @@
 
 #include "BluetoothFavourites.h"
 #include "DataManager.h"
+#include "ElementResultBuilder.h"
 #include "InfusionPumpPowerBoardManager.h"
 #include "RotaryEncoderMessageBox.h"
-#include "SettingsConstants.h"
 #include "TestResultElementFlowTest.h"
 #include "TestResultElementOccTest.h"
 #include "TestResultElementPCATest.h"
@@ -15,20 +15,12 @@
 
 #include <QDebug>
 #include <QEvent>
-#include <QSettings>
 #include <QTimer>
 
 namespace {
-const QString defaultSerial = QStringLiteral("XXX-XXXX");
-
 // Channel test types (settings numbering) and the result elements they save as.
 enum ChannelTestType : unsigned char { flowTest = 0, occlusionTest = 1, pcaTest = 2 };
 enum ResultType : unsigned char { flowResult = 1, pcaResult = 2, occlusionResult = 3 };
-
-QString channelSerialKey(unsigned short channel)
-{
-    return QStringLiteral("SerialNumber_ch%1").arg(channel + 1);
-}
 
 // What every saved element carries, whatever its test.
 struct CommonFields
@@ -146,10 +138,8 @@ ManualAssetDetails::SaveOutcome ManualAssetDetails::saveResult()
     }
 
     const DataManager &data = ScreenBase::board->m_DataManager;
-    QSettings settings(settingsPath(), QSettings::NativeFormat);
-    const CommonFields common{status, channel,
-                              settings.value(channelSerialKey(channel), defaultSerial).toString(),
-                              settings.value(SETTINGS_KEY_SERIAL_NUM, defaultSerial).toString(), data};
+    const ElementResultBuilder::SerialNumbers serials = ElementResultBuilder::readSerialNumbers(channel);
+    const CommonFields common{status, channel, serials.channel, serials.instrument, data};
     TestResultElement *element = nullptr;
     switch (data.getTestSetting(channel).u8TestTypeSetting) {
     case flowTest: {
