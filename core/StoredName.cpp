@@ -2,7 +2,9 @@
 
 #include "FileUtils.h"
 
+#include <QFile>
 #include <QStringList>
+#include <QVector>
 
 namespace StoredName {
 
@@ -16,11 +18,27 @@ QString dropForbidden(const QString &part)
     cleaned.chop(1);
     return cleaned;
 }
+
+// Control characters (a NUL cuts the name short) and characters the file system's
+// encoding cannot hold would give a file whose listed name no longer leads back to it.
+QString onlyStorable(const QString &name)
+{
+    QString kept;
+    const QVector<uint> codePoints = name.toUcs4();
+    for (const uint codePoint : codePoints) {
+        if (codePoint < 0x20 || codePoint == 0x7f)
+            continue;
+        const QString one = QString::fromUcs4(&codePoint, 1);
+        if (QFile::decodeName(QFile::encodeName(one)) == one)
+            kept += one;
+    }
+    return kept;
+}
 } // namespace
 
 QString withoutForbidden(const QString &name)
 {
-    QStringList parts = name.split(QLatin1Char(' '));
+    QStringList parts = onlyStorable(name).split(QLatin1Char(' '));
     for (QString &part : parts)
         part = dropForbidden(part);
     return parts.join(QLatin1Char(' '));

@@ -117,6 +117,8 @@ private slots:
         // A leading dot would hide the file from every listing.
         QTest::newRow("leading dots dropped") << ".P 1" << date << "P1_05032024_090430";
         QTest::newRow("percent signs stay text") << "A%2%1" << date << "A21_05032024_090430";
+        QTest::newRow("control characters dropped")
+            << QString("P\t1") + QChar(0) + "\x7f" << date << "P1_05032024_090430";
         QTest::newRow("nothing left") << "#?/ " << date << "";
         QTest::newRow("dot dot") << ".." << date << "";
         QTest::newRow("no date") << "P" << QDateTime() << "";

@@ -8,6 +8,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -178,6 +179,9 @@ private slots:
         QTest::newRow("empty") << "" << "";
         QTest::newRow("only forbidden") << "/?*" << "";
         QTest::newRow("blank") << "  " << "";
+        // A NUL would cut the file name short; the listed name must lead back to the file.
+        QTest::newRow("control characters") << QString("\tW") + QChar(0) + "3\x1e" << "W3";
+        QTest::newRow("only control characters") << QString("\t") + QChar(0) << "";
     }
 
     void namesStayInTheDirectory()
@@ -188,10 +192,14 @@ private slots:
         const QStringList files = QDir(root->path(DIR)).entryList(QDir::Files | QDir::Hidden);
         QCOMPARE(files, fileName.isEmpty() ? QStringList() : QStringList{fileName});
         QCOMPARE(QDir(root->path("/mnt/data")).entryList(QDir::Files), QStringList());
+        if (fileName.isEmpty())
+            return;
         QString copy = name;
         TestSequenceManager::makeValidName(copy);
-        if (!fileName.isEmpty())
+        if (!copy.contains(QRegularExpression("[\\x00-\\x1f]")))
             QCOMPARE(copy, fileName);
+        QVERIFY(m->openTestSequence(files.first()));
+        QCOMPARE(m->getCurrentTestSequenceName(), name);
     }
 
     void failedSaveKeepsTheOldFile()
