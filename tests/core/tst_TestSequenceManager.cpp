@@ -8,8 +8,9 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QRegularExpression>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 const char *const DIR = "/mnt/data/testSequences/";
@@ -182,6 +183,8 @@ private slots:
         // A NUL would cut the file name short; the listed name must lead back to the file.
         QTest::newRow("control characters") << QString("\tW") + QChar(0) + "3\x1e" << "W3";
         QTest::newRow("only control characters") << QString("\t") + QChar(0) << "";
+        // Half a surrogate pair has no encoding on disk; it is stored as the replacement mark.
+        QTest::newRow("unpaired surrogate") << QString("W") + QChar(0xd800) << QString("W") + QChar(0xfffd);
     }
 
     void namesStayInTheDirectory()
@@ -196,7 +199,11 @@ private slots:
             return;
         QString copy = name;
         TestSequenceManager::makeValidName(copy);
-        if (!copy.contains(QRegularExpression("[\\x00-\\x1f]")))
+        // The general cleaner agrees wherever the name holds only characters a file name can.
+        const bool plain = std::all_of(name.begin(), name.end(), [](QChar c) {
+            return c.unicode() >= 0x20 && !c.isSurrogate();
+        });
+        if (plain)
             QCOMPARE(copy, fileName);
         QVERIFY(m->openTestSequence(files.first()));
         QCOMPARE(m->getCurrentTestSequenceName(), name);
