@@ -3,7 +3,8 @@
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config clang
           qtbase5-dev qttools5-dev-tools libqwt-qt5-dev libqt5svg5-dev
-          libbenchmark-dev fonts-liberation xvfb xauth bzip2 tar libbz2-dev)
+          libbenchmark-dev fonts-liberation xvfb xauth bzip2 tar libbz2-dev
+          libarchive-dev qttools5-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
