@@ -1,0 +1,111 @@
+#include "GuiTest.h"
+#include "MemoryGuard.h"
+#include "MemoryUsage.h"
+#include "TempRoot.h"
+#include "TestRegistry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+#include <sys/mount.h>
+
+namespace {
+// A tmpfs of 100 pages at <root>/mnt/data, so usage moves in whole percent steps.
+// Needs the right to mount; the caller skips without it.
+class SmallPartition
+{
+public:
+    explicit SmallPartition(const QString &path) : m_path(path)
+    {
+        QDir().mkpath(path);
+        const QByteArray size = QByteArray::number(100 * pageSize());
+        m_mounted = ::mount("tmpfs", QFile::encodeName(path).constData(), "tmpfs", 0,
+                            ("size=" + size).constData()) == 0;
+    }
+    ~SmallPartition()
+    {
+        if (m_mounted)
+            ::umount(QFile::encodeName(m_path).constData());
+    }
+    bool mounted() const { return m_mounted; }
+    static qint64 pageSize() { return 4096; }
+    // Fills the partition with the given number of pages in all.
+    bool fillPages(int pages)
+    {
+        QFile f(m_path + "/fill");
+        return f.open(QIODevice::WriteOnly | QIODevice::Truncate)
+               && f.write(QByteArray(pages * pageSize(), 'x')) == pages * pageSize();
+    }
+
+private:
+    QString m_path;
+    bool m_mounted = false;
+};
+} // namespace
+
+class TestMemoryGuard : public QObject
+{
+    Q_OBJECT
+private slots:
+    void levelIsStrictlyAbove_data()
+    {
+        QTest::addColumn<double>("usage");
+        QTest::addColumn<bool>("warns");
+        QTest::newRow("below") << 42.3 << false;
+        QTest::newRow("exactly the level") << 95.0 << false;
+        QTest::newRow("just above") << 95.01 << true;
+        QTest::newRow("full") << 100.0 << true;
+    }
+    void levelIsStrictlyAbove()
+    {
+        QFETCH(double, usage);
+        QFETCH(bool, warns);
+        QCOMPARE(MemoryGuard::exceedsWarningLevel(usage), warns);
+    }
+
+    void unmeasurablePartitionNeverBlocks()
+    {
+        TempRoot root; // no /mnt/data under it
+        double percent = -1;
+        QVERIFY(!MemoryGuard::usagePercent(root.path("/mnt/data"), percent));
+        QCOMPARE(percent, -1.0);
+        QCOMPARE(MemoryUsage::checkMemoryUsage(), 0.0);
+        GuiTest::ModalAnswer answer({Qt::Key_Escape}, 500);
+        MemoryUsage::guard(nullptr);
+        QVERIFY(!answer.answered());
+    }
+
+    void warningAtTheBoundaryOfARealPartition()
+    {
+        TempRoot root;
+        SmallPartition partition(root.path("/mnt/data"));
+        if (!partition.mounted())
+            QSKIP("mounting a tmpfs is not allowed here");
+
+        QVERIFY(partition.fillPages(95));
+        QCOMPARE(MemoryUsage::checkMemoryUsage(), 95.0);
+        {
+            GuiTest::ModalAnswer answer({Qt::Key_Escape}, 500);
+            MemoryUsage::guard(nullptr);
+            QVERIFY(!answer.answered());
+        }
+
+        QVERIFY(partition.fillPages(96));
+        QCOMPARE(MemoryUsage::checkMemoryUsage(), 96.0);
+        QString title;
+        GuiTest::ModalAnswer answer([&](QWidget *box) {
+            title = box->windowTitle();
+            GuiTest::key(Qt::Key_Escape);
+        });
+        MemoryUsage::guard(nullptr);
+        QVERIFY(answer.answered());
+        QCOMPARE(answer.dialogText(),
+                 QString("Warning - Memory Usage greater than 95%, data may not be saved correctly"));
+        QCOMPARE(title, QString("Memory Usage Warning"));
+    }
+};
+
+RONDIX_TEST(TestMemoryGuard)
+#include "tst_MemoryGuard.moc"
