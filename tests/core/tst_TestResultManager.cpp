@@ -1,4 +1,4 @@
-#include "ImportReport.h"
+#include "ImportSummary.h"
 #include "ImportWarning.h"
 #include "StreamHelper.h"
 #include "TempRoot.h"
@@ -43,16 +43,6 @@ MedicalApplianceResult record(const QString &asset, const QList<TestResultElemen
     r.testSequenceName = "Ward1";
     r.testResultsData = TestResultFactory::toByteArray(results);
     return r;
-}
-
-QString summary(const ImportReport &r)
-{
-    return QString("stored %1 renamed %2 damaged %3 skipped %4%5")
-        .arg(r.stored)
-        .arg(r.renamed)
-        .arg(r.damaged)
-        .arg(r.skipped)
-        .arg(r.wrongKind ? " wrong kind" : "");
 }
 
 TestResultElementUserTest *userResult(const QString &text, const QString &units, float value,
@@ -516,7 +506,7 @@ private slots:
         in.setData(content);
         in.open(QIODevice::ReadOnly);
         const ImportReport result = m->readApplianceResultsFromFile(in);
-        QCOMPARE(summary(result), report);
+        QCOMPARE(importSummary(result), report);
         QCOMPARE(files(), stored);
         QCOMPARE(warnings, result.wrongKind ? QStringList{"Warning: Incorrect File Format"} : QStringList());
         for (const QString &file : stored)
@@ -535,7 +525,7 @@ private slots:
         QBuffer in;
         in.setData(hex("0100 0000") + recordBytes(damaged));
         in.open(QIODevice::ReadOnly);
-        QCOMPARE(summary(m->readApplianceResultsFromFile(in)), QString("stored 1 renamed 0 damaged 1 skipped 0"));
+        QCOMPARE(importSummary(m->readApplianceResultsFromFile(in)), QString("stored 1 renamed 0 damaged 1 skipped 0"));
         QCOMPARE(root->readFile(DIR + "P_05032024_090430"), hex("0100 0000") + recordBytes(r));
     }
 
@@ -559,7 +549,7 @@ private slots:
             QBuffer in;
             in.setData(exchange);
             in.open(QIODevice::ReadOnly);
-            QCOMPARE(summary(m->readApplianceResultsFromFile(in)), QString("stored 4 renamed 4 damaged 0 skipped 0"));
+            QCOMPARE(importSummary(m->readApplianceResultsFromFile(in)), QString("stored 4 renamed 4 damaged 0 skipped 0"));
             QCOMPARE(files(), names);
         }
         QCOMPARE(root->readFile(DIR + "_05032024_090430"), hex("0100 0000") + recordBytes(hashes));

@@ -1,4 +1,4 @@
-#include "ImportReport.h"
+#include "ImportSummary.h"
 #include "ImportWarning.h"
 #include "MedicalApplianceResult.h"
 #include "TempRoot.h"
@@ -37,16 +37,6 @@ QByteArray sequenceFile(const QByteArray &nameUtf16, int nameBytes, const QByteA
     bytes += char(elements.size() >> 8);
     bytes += QByteArray(2, 0);
     return bytes + elements;
-}
-
-QString summary(const ImportReport &r)
-{
-    return QString("stored %1 renamed %2 damaged %3 skipped %4%5")
-        .arg(r.stored)
-        .arg(r.renamed)
-        .arg(r.damaged)
-        .arg(r.skipped)
-        .arg(r.wrongKind ? " wrong kind" : "");
 }
 
 // A sequences exchange file of (name, element list stream) entries.
@@ -399,7 +389,7 @@ private slots:
         QBuffer in;
         in.setData(bytes);
         in.open(QIODevice::ReadOnly);
-        QCOMPARE(summary(m->readTestSequencesFromFile(in)), QString("stored 2 renamed 0 damaged 0 skipped 0"));
+        QCOMPARE(importSummary(m->readTestSequencesFromFile(in)), QString("stored 2 renamed 0 damaged 0 skipped 0"));
         QVERIFY(warnings.isEmpty());
         QCOMPARE(m->getTestSequenceList(), QStringList({"A", "Ward1"}));
         QCOMPARE(m->getCurrentTestSequenceName(), QString("A"));
@@ -443,7 +433,7 @@ private slots:
         in.setData(content);
         in.open(QIODevice::ReadOnly);
         const ImportReport result = m->readTestSequencesFromFile(in);
-        QCOMPARE(summary(result), report);
+        QCOMPARE(importSummary(result), report);
         QCOMPARE(m->getTestSequenceList(), stored);
         QCOMPARE(warnings, result.wrongKind ? QStringList{"Warning: Incorrect File Format"} : QStringList());
         for (const QString &name : stored)
@@ -460,7 +450,7 @@ private slots:
         QBuffer in;
         in.setData(exchangeFile({{"Ward 1", user}, {"Ward_1", QByteArray()}, {"Ward# 1", user}}));
         in.open(QIODevice::ReadOnly);
-        QCOMPARE(summary(m->readTestSequencesFromFile(in)), QString("stored 3 renamed 2 damaged 0 skipped 0"));
+        QCOMPARE(importSummary(m->readTestSequencesFromFile(in)), QString("stored 3 renamed 2 damaged 0 skipped 0"));
         QCOMPARE(m->getTestSequenceList(), QStringList({"Ward_1", "Ward_1_2", "Ward_1_3", "Ward_1_4"}));
         QCOMPARE(root->readFile(QString(DIR) + "Ward_1"),
                  sequenceFile(hex("5700610072006400 5f00 3100"), 12, user));
