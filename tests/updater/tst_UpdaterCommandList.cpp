@@ -122,12 +122,16 @@ void UpdaterCommandListTest::lines_data()
         << QStringList{"Updating root files with folder: /etc", "red|Failed - Updating root files with folder: /etc"}
         << false;
     QTest::newRow("file climbing out: refused")
-        << QStringList{"FILE:/../../etc/passwd", "FILE:etc/passwd", "FILE:/"} << none << "" << false << none
+        << QStringList{"FILE:/../../etc/passwd", "FILE:etc/passwd", "FILE:/", "FILE:/.", "FILE:/.//"} << none
+        << "" << false << none
         << QStringList{"Updating root files with folder: /../../etc/passwd",
                        "red|Failed - Updating root files with folder: /../../etc/passwd",
                        "Updating root files with folder: etc/passwd",
                        "red|Failed - Updating root files with folder: etc/passwd",
-                       "Updating root files with folder: /", "red|Failed - Updating root files with folder: /"}
+                       "Updating root files with folder: /", "red|Failed - Updating root files with folder: /",
+                       "Updating root files with folder: /.", "red|Failed - Updating root files with folder: /.",
+                       "Updating root files with folder: /.//",
+                       "red|Failed - Updating root files with folder: /.//"}
         << false;
     QTest::newRow("script")
         << QStringList{"SCRIPT:/post.sh"} << none << "" << false << QStringList{"/tmp/firmware_update/post.sh"}
