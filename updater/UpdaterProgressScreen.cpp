@@ -545,8 +545,9 @@ int UpdaterProgressScreen::updatePic(int pic, const QString &file)
     // The whole file is checked before the chip is touched: a bad file must not leave a
     // channel erased.
     IntelHexFile hex;
-    if (!hex.load(m_UpdateFile)) {
-        qDebug().noquote() << "Bad hex file: " + m_UpdateFile + ": " + hex.errorString();
+    QString error;
+    if (!PicProgrammer::loadHexFile(m_UpdateFile, &hex, &error)) {
+        qDebug().noquote() << "Bad hex file: " + m_UpdateFile + ": " + error;
         return -1;
     }
     if (!PicProgrammer::holdAllInReset())
