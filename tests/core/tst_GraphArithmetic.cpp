@@ -1,4 +1,5 @@
 #include "GraphArithmetic.h"
+#include "TestLimits.h"
 #include "TestRegistry.h"
 
 #include <QTest>
@@ -16,16 +17,6 @@ float toKpa(float mmHg)
 float unchanged(float mmHg)
 {
     return mmHg;
-}
-
-TestSequencePassFailLimits flowLimits(quint32 type, float target, quint8 upper, quint8 lower)
-{
-    TestSequencePassFailLimits limits;
-    limits.limitType = type;
-    limits.flowTarget = target;
-    limits.flowUpperPct = upper;
-    limits.flowLowerPct = lower;
-    return limits;
 }
 
 TestSequencePassFailLimits pressureLimits(float upper, float lower)

@@ -6,6 +6,7 @@
 #include "OcclusionManualTest.h"
 #include "PCARunningScreen.h"
 #include "SummaryManualScreen.h"
+#include "TestLimits.h"
 #include "TestRegistry.h"
 
 #include <QApplication>
@@ -17,16 +18,6 @@
 #include <qwt_plot_marker.h>
 
 namespace {
-
-TestSequencePassFailLimits flowLimits(quint32 type, float target, quint8 upper, quint8 lower)
-{
-    TestSequencePassFailLimits limits;
-    limits.limitType = type;
-    limits.flowTarget = target;
-    limits.flowUpperPct = upper;
-    limits.flowLowerPct = lower;
-    return limits;
-}
 
 QWidget *page(QWidget *screen)
 {
