@@ -173,8 +173,15 @@ QStringList dialogs(const std::function<void()> &trigger, const QList<Answer> &a
             all.at(i)(w);
         }));
     };
+    // The offscreen platform hands activation back to nobody once a chain of dialogs has
+    // closed; the device's window system gives it back to the screen area.
+    QPointer<QWidget> window = QApplication::activeWindow();
     arm(0);
     trigger();
+    if (window && window->isVisible() && !QApplication::activeModalWidget()) {
+        window->activateWindow();
+        QApplication::setActiveWindow(window);
+    }
     return shown;
 }
 

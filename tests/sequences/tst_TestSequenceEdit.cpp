@@ -59,6 +59,8 @@ private slots:
             key(Qt::Key_F2);
             QCOMPARE(bench.area.current(), bench.editor()->insertScreen());
             turn(1); // the insert list keeps its row: one turn on to the next kind
+            if (kind == 1)
+                QVERIFY(bench.area.savePng(QDir::temp().filePath("TestSequenceInsertTest.png")));
             key(Qt::Key_F4);
             QCOMPARE(bench.area.current(), bench.editor());
             QCOMPARE(bench.editorChosenRow(), kind);
@@ -193,6 +195,7 @@ private slots:
         key(keyPresses.first());
         // The menus choose their first row, flow on the insert list.
         turn(1);
+        QVERIFY(bench.area.savePng(QDir::temp().filePath("SequenceEdit-%1.png").arg(QTest::currentDataTag())));
         QList<Answer> answers;
         if (answer)
             answers << button(QMessageBox::StandardButton(answer));

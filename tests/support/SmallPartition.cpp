@@ -27,3 +27,16 @@ bool SmallPartition::fillPages(int pages)
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate)
            && f.write(QByteArray(pages * pageSize(), 'x')) == pages * pageSize();
 }
+
+bool SmallPartition::fillUp()
+{
+    QFile f(m_path + "/fill-up");
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        return false;
+    const QByteArray page(int(pageSize()), 'x');
+    for (int pages = 0; pages <= 100; ++pages) {
+        if (f.write(page) != page.size())
+            return true;
+    }
+    return false;
+}

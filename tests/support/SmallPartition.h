@@ -16,6 +16,8 @@ public:
     static qint64 pageSize() { return 4096; }
     // Fills the partition with the given number of pages in all.
     bool fillPages(int pages);
+    // Fills what is left, so that no further file can be written.
+    bool fillUp();
 
 private:
     QString m_path;
