@@ -10,7 +10,8 @@ AutoFlowTestSettings::AutoFlowTestSettings(QWidget *previousScreen, QWidget *par
     : ScreenBase(previousScreen, parent), ui(new Ui::AutoFlowSettings)
 {
     ui->setupUi(this);
-    connect(ui->pushButtonBack, &QPushButton::clicked, this, &AutoFlowTestSettings::onBackArrowClicked);
+    connect(ui->pushButtonBack, &QPushButton::clicked, this,
+            &AutoFlowTestSettings::onBackArrowClicked);
     connect(ui->pushButtonConfirm, &QPushButton::clicked, this,
             &AutoFlowTestSettings::confirmButtonClicked);
 }
@@ -23,7 +24,8 @@ AutoFlowTestSettings::~AutoFlowTestSettings()
 void AutoFlowTestSettings::setupPressureDetails()
 {
     const DataManager::PRESSURE_UNIT_DETAILS details = ElementForm::data().getPressureUnitDetails();
-    ElementForm::setupPressureBox(ui->spinBoxBackPressureSetting, details.maxValue, details.minValue);
+    ElementForm::setupPressureBox(ui->spinBoxBackPressureSetting, details.maxValue,
+                                  details.minValue);
 }
 
 void AutoFlowTestSettings::setTestData(TestSequenceElementFlowTest *element)
@@ -65,9 +67,9 @@ void AutoFlowTestSettings::confirmButtonClicked()
         setting.s16BackPressureSetting = ManualTestArithmetic::backPressureToMmHg(
             ui->spinBoxBackPressureSetting->value(), ElementForm::data().getPressureValue(1.0f));
         setting.u16SamplingWindowSetting = quint16(ui->spinBoxSamplingWindow->value());
-        setting.u32ElapseTimeSetting =
-            ElementForm::enteredDuration(ui->spinBoxDurationHourSetting, ui->spinBoxDurationMinSetting,
-                                         ui->spinBoxDurationSecSetting);
+        setting.u32ElapseTimeSetting = ElementForm::enteredDuration(ui->spinBoxDurationHourSetting,
+                                                                    ui->spinBoxDurationMinSetting,
+                                                                    ui->spinBoxDurationSecSetting);
         limits.flowLowerPct = quint8(ui->spinBoxLimitLower->value());
         limits.flowTarget = float(ui->spinBoxLimitTarget->value());
         limits.limitType = quint32(qMax(0, ui->limitTypeComboBox->currentIndex()));

@@ -5,7 +5,8 @@
 #include "ElementForm.h"
 #include "TestSequenceElementOccTest.h"
 
-namespace {
+namespace
+{
 // The limits span what an occlusion can reach, wider than the back-pressure range.
 constexpr float highestLimitMmHg = 2500.0f;
 constexpr float lowestLimitMmHg = -500.0f;
@@ -15,7 +16,8 @@ AutoOccTestSettings::AutoOccTestSettings(QWidget *previousScreen, QWidget *paren
     : ScreenBase(previousScreen, parent), ui(new Ui::AutoOccSettings)
 {
     ui->setupUi(this);
-    connect(ui->pushButtonBack, &QPushButton::clicked, this, &AutoOccTestSettings::onBackArrowClicked);
+    connect(ui->pushButtonBack, &QPushButton::clicked, this,
+            &AutoOccTestSettings::onBackArrowClicked);
     connect(ui->pushButtonConfirm, &QPushButton::clicked, this,
             &AutoOccTestSettings::confirmButtonClicked);
 }
@@ -61,7 +63,8 @@ void AutoOccTestSettings::confirmButtonClicked()
 {
     if (m_testElement) {
         const float mmHg = ElementForm::data().getPressureValue(1.0f);
-        m_testElement->setting.u8InfusionPumpType = quint8(qMax(0, ui->comboBox_pump_type->currentIndex()));
+        m_testElement->setting.u8InfusionPumpType =
+            quint8(qMax(0, ui->comboBox_pump_type->currentIndex()));
         m_testElement->limits.lowerPressure = float(ui->spinBoxLimitLower->value() / mmHg);
         m_testElement->limits.upperPressure = float(ui->spinBoxLimitUpper->value() / mmHg);
     }

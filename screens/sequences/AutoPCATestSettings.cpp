@@ -8,7 +8,8 @@ AutoPCATestSettings::AutoPCATestSettings(QWidget *previousScreen, QWidget *paren
     : ScreenBase(previousScreen, parent), ui(new Ui::AutoPCASettings)
 {
     ui->setupUi(this);
-    connect(ui->pushButtonBack, &QPushButton::clicked, this, &AutoPCATestSettings::onBackArrowClicked);
+    connect(ui->pushButtonBack, &QPushButton::clicked, this,
+            &AutoPCATestSettings::onBackArrowClicked);
     connect(ui->pushButtonConfirm, &QPushButton::clicked, this,
             &AutoPCATestSettings::confirmButtonClicked);
 }
@@ -47,11 +48,12 @@ void AutoPCATestSettings::confirmButtonClicked()
 {
     if (m_testElement) {
         const auto bolus = float(ui->spinBoxBasalVolumeSetting->value());
-        m_testElement->setting.fBasalFlowRateSetting = float(ui->doubleSpinBox_BasalFlowRateSetting->value());
+        m_testElement->setting.fBasalFlowRateSetting =
+            float(ui->doubleSpinBox_BasalFlowRateSetting->value());
         m_testElement->setting.fBolusVolumeSetting = bolus;
-        m_testElement->setting.u32ElapseTimeSetting =
-            ElementForm::enteredDuration(ui->spinBoxDurationHourSetting, ui->spinBoxDurationMinSetting,
-                                         ui->spinBoxDurationSecSetting);
+        m_testElement->setting.u32ElapseTimeSetting = ElementForm::enteredDuration(
+            ui->spinBoxDurationHourSetting, ui->spinBoxDurationMinSetting,
+            ui->spinBoxDurationSecSetting);
         m_testElement->limits.bolusLowerPct = quint8(ui->spinBoxLimitLower->value());
         m_testElement->limits.bolusTarget = bolus;
         m_testElement->limits.bolusUpperPct = quint8(ui->spinBoxLimitUpper->value());

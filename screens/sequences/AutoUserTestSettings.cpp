@@ -8,7 +8,8 @@ AutoUserTestSettings::AutoUserTestSettings(QWidget *previousScreen, QWidget *par
     : ScreenBase(previousScreen, parent), ui(new Ui::AutoUserSettings)
 {
     ui->setupUi(this);
-    connect(ui->pushButtonBack, &QPushButton::clicked, this, &AutoUserTestSettings::onBackArrowClicked);
+    connect(ui->pushButtonBack, &QPushButton::clicked, this,
+            &AutoUserTestSettings::onBackArrowClicked);
     connect(ui->pushButtonConfirm, &QPushButton::clicked, this,
             &AutoUserTestSettings::confirmButtonClicked);
 }

@@ -13,9 +13,11 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-namespace ElementForm {
+namespace ElementForm
+{
 
-namespace {
+namespace
+{
 constexpr unsigned int secondsPerDay = 24 * 3600;
 }
 
@@ -46,7 +48,8 @@ void showDuration(unsigned int seconds, QSpinBox *hours, QSpinBox *minutes, QSpi
 
 unsigned int enteredDuration(const QSpinBox *hours, const QSpinBox *minutes, const QSpinBox *secs)
 {
-    return unsigned(ManualTestArithmetic::joinDuration(hours->value(), minutes->value(), secs->value()));
+    return unsigned(
+        ManualTestArithmetic::joinDuration(hours->value(), minutes->value(), secs->value()));
 }
 
 void setupPressureBox(QDoubleSpinBox *box, float maximum, float minimum)

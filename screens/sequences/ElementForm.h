@@ -8,7 +8,8 @@ class QSpinBox;
 
 // What the four element settings forms share: view-only mode, the duration boxes and
 // the pressure boxes in the operator's unit.
-namespace ElementForm {
+namespace ElementForm
+{
 
 // The operator's pressure unit and its conversions.
 const DataManager &data();

@@ -2,9 +2,11 @@
 
 #include "RotaryEncoderMessageBox.h"
 
-namespace SequenceMessages {
+namespace SequenceMessages
+{
 
-namespace {
+namespace
+{
 int run(QWidget *parent, const QString &title, const QString &text, const QString &informative,
         QMessageBox::StandardButtons buttons)
 {
@@ -27,8 +29,8 @@ void warn(const QString &title, const QString &text)
 
 bool ask(QWidget *parent, const QString &title, const QString &text, const QString &informative)
 {
-    return run(parent, title, text, informative, QMessageBox::Yes | QMessageBox::No)
-           == QMessageBox::Yes;
+    return run(parent, title, text, informative, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 } // namespace SequenceMessages

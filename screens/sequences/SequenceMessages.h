@@ -6,7 +6,8 @@ class QWidget;
 
 // The message boxes of the sequence screens: a title bar without window buttons, the
 // warning icon and translated standard buttons, run modally. Texts come translated.
-namespace SequenceMessages {
+namespace SequenceMessages
+{
 
 // A warning with one OK key and no parent.
 void warn(const QString &title, const QString &text);

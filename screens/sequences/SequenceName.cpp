@@ -5,7 +5,8 @@
 
 #include <QCoreApplication>
 
-namespace SequenceName {
+namespace SequenceName
+{
 
 bool enter(QWidget *parent, QString &name)
 {

@@ -5,7 +5,8 @@
 class QWidget;
 
 // A new sequence name as the operator types it for New and Rename.
-namespace SequenceName {
+namespace SequenceName
+{
 
 // Opens the on-screen keyboard, empty and without a length limit. On the green key the
 // typed text, cleaned by the sequence store's rule, goes into name and true is returned;

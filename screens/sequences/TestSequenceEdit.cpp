@@ -16,8 +16,9 @@
 
 #include <QKeyEvent>
 
-namespace {
-template<class Form, class Element>
+namespace
+{
+template <class Form, class Element>
 void openForm(Form *form, TestSequenceElement *element, bool viewOnly)
 {
     auto *typed = dynamic_cast<Element *>(element);
@@ -30,8 +31,7 @@ void openForm(Form *form, TestSequenceElement *element, bool viewOnly)
 } // namespace
 
 TestSequenceEdit::TestSequenceEdit(QWidget *previousScreen, QWidget *parent)
-    : ScreenBase(previousScreen, parent),
-      ui(new Ui::TestSequenceEdit),
+    : ScreenBase(previousScreen, parent), ui(new Ui::TestSequenceEdit),
       m_options(new TestSequenceEditOptions(this, nullptr)),
       m_insert(new TestSequenceInsertTest(this, nullptr)),
       m_flowForm(new AutoFlowTestSettings(this, nullptr)),
@@ -41,9 +41,11 @@ TestSequenceEdit::TestSequenceEdit(QWidget *previousScreen, QWidget *parent)
 {
     ui->setupUi(this);
     connect(ui->pushButtonBack, &QPushButton::clicked, this, &TestSequenceEdit::backButtonClicked);
-    connect(ui->pushButtonInsert, &QPushButton::clicked, this, &TestSequenceEdit::insertButtonClicked);
+    connect(ui->pushButtonInsert, &QPushButton::clicked, this,
+            &TestSequenceEdit::insertButtonClicked);
     connect(ui->pushButtonEdit, &QPushButton::clicked, this, &TestSequenceEdit::editButtonClicked);
-    connect(ui->pushButtonOptions, &QPushButton::clicked, this, &TestSequenceEdit::optionsButtonClicked);
+    connect(ui->pushButtonOptions, &QPushButton::clicked, this,
+            &TestSequenceEdit::optionsButtonClicked);
 }
 
 TestSequenceEdit::~TestSequenceEdit()
@@ -142,17 +144,20 @@ void TestSequenceEdit::editButtonClicked()
     m_rememberedRow = ui->testList->selectedRow();
     if (ui->testList->count() == 0 || m_rememberedRow < 0)
         return;
-    TestSequenceElement *element = TestSequenceManager::getInstance()->getTestElementPtr(m_rememberedRow);
+    TestSequenceElement *element =
+        TestSequenceManager::getInstance()->getTestElementPtr(m_rememberedRow);
     if (!element)
         return;
     if (!m_viewOnly)
         m_changed = true;
     switch (element->id) {
     case 0:
-        openForm<AutoUserTestSettings, TestSequenceElementUserTest>(m_userForm, element, m_viewOnly);
+        openForm<AutoUserTestSettings, TestSequenceElementUserTest>(m_userForm, element,
+                                                                    m_viewOnly);
         break;
     case 1:
-        openForm<AutoFlowTestSettings, TestSequenceElementFlowTest>(m_flowForm, element, m_viewOnly);
+        openForm<AutoFlowTestSettings, TestSequenceElementFlowTest>(m_flowForm, element,
+                                                                    m_viewOnly);
         break;
     case 2:
         openForm<AutoPCATestSettings, TestSequenceElementPCATest>(m_pcaForm, element, m_viewOnly);
@@ -179,13 +184,13 @@ void TestSequenceEdit::optionsButtonClicked()
 
 void TestSequenceEdit::backButtonClicked()
 {
-    if (m_changed
-        && SequenceMessages::ask(
+    if (m_changed &&
+        SequenceMessages::ask(
             this, tr("Save changes?"),
             tr("Save changes?", "Main message shown when about to exit editing a test sequence"),
             tr("Save changes to the current test sequence?",
-               "Informative message shown when about to exit editing a test sequence"))
-        && !TestSequenceManager::getInstance()->saveCurrentTestSequence()) {
+               "Informative message shown when about to exit editing a test sequence")) &&
+        !TestSequenceManager::getInstance()->saveCurrentTestSequence()) {
         // The changes are still in memory: the operator stays and may try again.
         SequenceMessages::warn(tr("Warning"), tr("Unable to save test sequence"));
         return;

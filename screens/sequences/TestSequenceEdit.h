@@ -4,7 +4,8 @@
 
 #include <QStringList>
 
-namespace Ui {
+namespace Ui
+{
 class TestSequenceEdit;
 }
 class AutoFlowTestSettings;

@@ -9,14 +9,17 @@
 #include <QKeyEvent>
 
 TestSequenceEditOptions::TestSequenceEditOptions(TestSequenceEdit *previousScreen, QWidget *parent)
-    : ScreenBase(previousScreen, parent), ui(new Ui::TestSequenceEditOptions), m_editor(previousScreen)
+    : ScreenBase(previousScreen, parent), ui(new Ui::TestSequenceEditOptions),
+      m_editor(previousScreen)
 {
     ui->setupUi(this);
     ui->menuList->setCurrentIndex(QModelIndex()); // no row looks chosen until the operator turns
-    connect(ui->pushButtonBack, &QPushButton::clicked, this, &TestSequenceEditOptions::onBackArrowClicked);
+    connect(ui->pushButtonBack, &QPushButton::clicked, this,
+            &TestSequenceEditOptions::onBackArrowClicked);
     connect(ui->pushButtonDelete, &QPushButton::clicked, this,
             &TestSequenceEditOptions::deleteButtonPressed);
-    connect(ui->pushButtonCopy, &QPushButton::clicked, this, &TestSequenceEditOptions::copyButtonPressed);
+    connect(ui->pushButtonCopy, &QPushButton::clicked, this,
+            &TestSequenceEditOptions::copyButtonPressed);
 }
 
 TestSequenceEditOptions::~TestSequenceEditOptions()

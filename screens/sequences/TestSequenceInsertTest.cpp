@@ -9,8 +9,10 @@ TestSequenceInsertTest::TestSequenceInsertTest(QWidget *previousScreen, QWidget 
     : ScreenBase(previousScreen, parent), ui(new Ui::TestSequenceInsertTest)
 {
     ui->setupUi(this);
-    ui->listMainMenuList->setCurrentIndex(QModelIndex()); // no row looks chosen until the operator turns
-    connect(ui->pushButtonBack, &QPushButton::clicked, this, &TestSequenceInsertTest::onBackArrowClicked);
+    ui->listMainMenuList->setCurrentIndex(
+        QModelIndex()); // no row looks chosen until the operator turns
+    connect(ui->pushButtonBack, &QPushButton::clicked, this,
+            &TestSequenceInsertTest::onBackArrowClicked);
     connect(ui->pushButtonInsert, &QPushButton::clicked, this,
             &TestSequenceInsertTest::insertButtonClicked);
 }
@@ -42,7 +44,8 @@ void TestSequenceInsertTest::insertSelectedTest()
 {
     const int type = elementTypeOfRow(ui->listMainMenuList->selectedRow());
     if (type >= 0)
-        TestSequenceManager::getInstance()->insertTestElement(static_cast<unsigned char>(type), m_index);
+        TestSequenceManager::getInstance()->insertTestElement(static_cast<unsigned char>(type),
+                                                              m_index);
     ui->pushButtonBack->click();
 }
 

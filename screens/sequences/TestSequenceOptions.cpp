@@ -13,10 +13,14 @@ TestSequenceOptions::TestSequenceOptions(QWidget *previousScreen, QWidget *paren
 {
     ui->setupUi(this);
     ui->menuList->setCurrentIndex(QModelIndex()); // no row looks chosen until the operator turns
-    connect(ui->pushButtonBack, &QPushButton::clicked, this, &TestSequenceOptions::onBackArrowClicked);
-    connect(ui->pushButtonDelete, &QPushButton::clicked, this, &TestSequenceOptions::deleteButtonPressed);
-    connect(ui->pushButtonCopy, &QPushButton::clicked, this, &TestSequenceOptions::copyButtonPressed);
-    connect(ui->pushButtonRename, &QPushButton::clicked, this, &TestSequenceOptions::renameButtonPressed);
+    connect(ui->pushButtonBack, &QPushButton::clicked, this,
+            &TestSequenceOptions::onBackArrowClicked);
+    connect(ui->pushButtonDelete, &QPushButton::clicked, this,
+            &TestSequenceOptions::deleteButtonPressed);
+    connect(ui->pushButtonCopy, &QPushButton::clicked, this,
+            &TestSequenceOptions::copyButtonPressed);
+    connect(ui->pushButtonRename, &QPushButton::clicked, this,
+            &TestSequenceOptions::renameButtonPressed);
 }
 
 TestSequenceOptions::~TestSequenceOptions()
@@ -60,7 +64,8 @@ void TestSequenceOptions::renameButtonPressed()
         if (SequenceName::isRefused(name))
             SequenceMessages::warn(tr("Warning"), tr("Unable to rename test sequence"));
         else if (store->testSequenceExists(name))
-            SequenceMessages::warn(tr("Warning"), tr("Test sequence name already exists: %1").arg(name));
+            SequenceMessages::warn(tr("Warning"),
+                                   tr("Test sequence name already exists: %1").arg(name));
         else if (store->renameTestSequence(m_testSequenceName, name))
             m_testSequenceName = name;
         else

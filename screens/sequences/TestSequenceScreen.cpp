@@ -11,16 +11,17 @@
 #include <QKeyEvent>
 
 TestSequenceScreen::TestSequenceScreen(QWidget *previousScreen, QWidget *parent)
-    : ScreenBase(previousScreen, parent),
-      ui(new Ui::TestSequences),
-      m_options(new TestSequenceOptions(this, nullptr)),
-      m_edit(new TestSequenceEdit(this, nullptr))
+    : ScreenBase(previousScreen, parent), ui(new Ui::TestSequences),
+      m_options(new TestSequenceOptions(this, nullptr)), m_edit(new TestSequenceEdit(this, nullptr))
 {
     ui->setupUi(this);
-    connect(ui->pushButtonBack, &QPushButton::clicked, this, &TestSequenceScreen::onBackArrowClicked);
+    connect(ui->pushButtonBack, &QPushButton::clicked, this,
+            &TestSequenceScreen::onBackArrowClicked);
     connect(ui->pushButtonNew, &QPushButton::clicked, this, &TestSequenceScreen::newButtonClicked);
-    connect(ui->pushButtonEdit, &QPushButton::clicked, this, &TestSequenceScreen::editButtonClicked);
-    connect(ui->pushButtonOptions, &QPushButton::clicked, this, &TestSequenceScreen::optionsButtonClicked);
+    connect(ui->pushButtonEdit, &QPushButton::clicked, this,
+            &TestSequenceScreen::editButtonClicked);
+    connect(ui->pushButtonOptions, &QPushButton::clicked, this,
+            &TestSequenceScreen::optionsButtonClicked);
 }
 
 TestSequenceScreen::~TestSequenceScreen()
@@ -77,7 +78,8 @@ void TestSequenceScreen::newButtonClicked()
     }
     TestSequenceManager *store = TestSequenceManager::getInstance();
     if (store->testSequenceExists(name)) {
-        SequenceMessages::warn(tr("Warning"), tr("Test sequence name already exists: %1").arg(name));
+        SequenceMessages::warn(tr("Warning"),
+                               tr("Test sequence name already exists: %1").arg(name));
         return;
     }
     if (store->createNewTestSequence(name)) {

@@ -23,12 +23,12 @@
 
 using namespace GuiTest;
 
-namespace {
+namespace
+{
 // Far above any speed a test turns at: every detent is one step.
 constexpr float noAcceleration = 1e9f;
 
-template<class Box>
-void stepOncePerDetent(QWidget *screen)
+template <class Box> void stepOncePerDetent(QWidget *screen)
 {
     for (Box *box : screen->findChildren<Box *>())
         box->setAccelerationParameters(noAcceleration, 1.0f);
@@ -79,11 +79,12 @@ QByteArray SequenceBench::file(const QString &name) const
 
 bool SequenceBench::writeFile(const QString &name, const QByteArray &content)
 {
-    return area.root().writeFile(TestSequenceManager::testSequenceDirectory + QLatin1Char('/') + name,
-                                 content);
+    return area.root().writeFile(
+        TestSequenceManager::testSequenceDirectory + QLatin1Char('/') + name, content);
 }
 
-namespace {
+namespace
+{
 QStringList rowsOf(const QWidget *screen, const char *list)
 {
     QStringList texts;

@@ -16,8 +16,7 @@ class TestSequenceScreen;
 // The sequence list screen as the setup menu opens it, on a screen area with the power
 // board behind it (the element forms read the operator's pressure unit from it). The
 // spin boxes of the forms step once per detent, however fast a test turns.
-struct SequenceBench
-{
+struct SequenceBench {
     SequenceBench();
 
     DataManager &data();
@@ -42,8 +41,7 @@ struct SequenceBench
 };
 
 // What a message box showed.
-struct BoxSeen
-{
+struct BoxSeen {
     QString title;
     QString text;
     QString informative;

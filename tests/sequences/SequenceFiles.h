@@ -5,9 +5,11 @@
 // Sequence files as the store keeps them, written out byte by byte: the words 1 and 1,
 // the name (byte length, then UTF-16 low byte first), then the element block (byte
 // length, then the elements, each led by its type byte). Floats are 8-byte doubles.
-namespace SequenceFiles {
+namespace SequenceFiles
+{
 
 // A flow element with its defaults.
+// clang-format off
 inline QByteArray flowElement()
 {
     return QByteArray::fromHex("01"                                  // flow
@@ -17,6 +19,7 @@ inline QByteArray flowElement()
                                "0000000000005940" "0000" "1e00"      // 100 ml/h, 0 mmHg, 30 s
                                "84030000" "00" "00");                // 900 s, scrolling, type 0
 }
+// clang-format on
 
 // An element block of that one flow element.
 inline QByteArray oneFlowElement()
@@ -37,11 +40,26 @@ inline QByteArray fourFlowElements()
     return block;
 }
 
-inline QByteArray header() { return QByteArray::fromHex("01000100"); }
+inline QByteArray header()
+{
+    return QByteArray::fromHex("01000100");
+}
 
 // Names used by the tests, as the file holds them.
-inline QByteArray nameA() { return QByteArray::fromHex("02000000" "4100"); }
-inline QByteArray nameA2() { return QByteArray::fromHex("06000000" "4100" "5f00" "3200"); }
-inline QByteArray nameA3() { return QByteArray::fromHex("06000000" "4100" "5f00" "3300"); }
+inline QByteArray nameA()
+{
+    return QByteArray::fromHex("02000000"
+                               "4100");
+}
+inline QByteArray nameA2()
+{
+    return QByteArray::fromHex("06000000"
+                               "41005f003200");
+}
+inline QByteArray nameA3()
+{
+    return QByteArray::fromHex("06000000"
+                               "41005f003300");
+}
 
 } // namespace SequenceFiles

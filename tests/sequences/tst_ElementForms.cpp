@@ -24,8 +24,9 @@ using namespace GuiTest;
 
 Q_DECLARE_METATYPE(DataManager::PRESSURE_UNITS)
 
-namespace {
-template<class Form, class Element>
+namespace
+{
+template <class Form, class Element>
 void openForm(SequenceBench &bench, Form *form, Element *element, bool viewOnly = false)
 {
     form->setTestData(element);
@@ -73,10 +74,12 @@ private slots:
         QTest::addColumn<QString>("shownAgain");
         QTest::addColumn<QString>("lowest");
         QTest::addColumn<QString>("highest");
+        // clang-format off
         QTest::newRow("mmHg") << DataManager::UNITS_MMHG << -20.0 << -20 << "-20 mmHg" << "-200 mmHg" << "600 mmHg";
         QTest::newRow("PSI") << DataManager::UNITS_PSI << 1.0 << 52 << "1.01 PSI" << "-3.87 PSI" << "11.60 PSI";
         QTest::newRow("Bar") << DataManager::UNITS_BAR << 0.07 << 53 << "0.07 Bar" << "-0.27 Bar" << "0.80 Bar";
         QTest::newRow("kPa") << DataManager::UNITS_KPA << 7.0 << 53 << "7.07 kPa" << "-26.66 kPa" << "79.99 kPa";
+        // clang-format on
     }
     void flowBackPressureInEachUnit()
     {
@@ -113,10 +116,12 @@ private slots:
         QTest::addColumn<QString>("shownAgain");
         QTest::addColumn<QString>("lowest");
         QTest::addColumn<QString>("highest");
+        // clang-format off
         QTest::newRow("mmHg") << DataManager::UNITS_MMHG << 300.0 << 300.0 << "300 mmHg" << "-500 mmHg" << "2500 mmHg";
         QTest::newRow("PSI") << DataManager::UNITS_PSI << 10.0 << 517.1493 << "10.00 PSI" << "-9.67 PSI" << "48.34 PSI";
         QTest::newRow("Bar") << DataManager::UNITS_BAR << 0.4 << 300.0246 << "0.40 Bar" << "-0.67 Bar" << "3.33 Bar";
         QTest::newRow("kPa") << DataManager::UNITS_KPA << 40.0 << 300.0246 << "40.00 kPa" << "-66.66 kPa" << "333.31 kPa";
+        // clang-format on
     }
     void occlusionLimitsInEachUnit()
     {
@@ -139,12 +144,15 @@ private slots:
             QCOMPARE(box->text(), highest);
         }
         decimalBox(form, "spinBoxLimitUpper")->setValue(entered);
-        decimalBox(form, "spinBoxLimitLower")->setValue(2 * entered); // above the upper: taken as it is
+        decimalBox(form, "spinBoxLimitLower")
+            ->setValue(2 * entered); // above the upper: taken as it is
         key(Qt::Key_F4);
         QCOMPARE(bench.area.current(), bench.editor());
         // Stored unrounded, as the entry divided by the size of one mmHg in the unit.
-        QVERIFY2(qAbs(element.limits.upperPressure - stored) < 1e-3, qPrintable(QString::number(element.limits.upperPressure, 'f', 6)));
-        QVERIFY2(qAbs(element.limits.lowerPressure - 2 * stored) < 2e-3, qPrintable(QString::number(element.limits.lowerPressure, 'f', 6)));
+        QVERIFY2(qAbs(element.limits.upperPressure - stored) < 1e-3,
+                 qPrintable(QString::number(element.limits.upperPressure, 'f', 6)));
+        QVERIFY2(qAbs(element.limits.lowerPressure - 2 * stored) < 2e-3,
+                 qPrintable(QString::number(element.limits.lowerPressure, 'f', 6)));
         openForm(bench, form, &element);
         QCOMPARE(text(form, "spinBoxLimitUpper"), shownAgain);
     }
@@ -171,12 +179,15 @@ private slots:
         TestSequenceElementFlowTest flow;
         openForm(bench, bench.editor()->flowForm(), &flow);
         QWidget *form = bench.editor()->flowForm();
-        QCOMPARE(QStringList({text(form, "spinBoxBackPressureSetting"), text(form, "spinBoxSamplingWindow"),
-                              text(form, "spinBoxDurationHourSetting"), text(form, "spinBoxDurationMinSetting"),
-                              text(form, "spinBoxDurationSecSetting"), text(form, "limitTypeComboBox"),
-                              text(form, "spinBoxLimitTarget"), text(form, "spinBoxLimitUpper"),
-                              text(form, "spinBoxLimitLower")}),
-                 QStringList({"0 mmHg", "30 sec", "0hr", "15min", "0sec", "Average Flow", "100.00", "10 %", "10 %"}));
+        QCOMPARE(QStringList({text(form, "spinBoxBackPressureSetting"),
+                              text(form, "spinBoxSamplingWindow"),
+                              text(form, "spinBoxDurationHourSetting"),
+                              text(form, "spinBoxDurationMinSetting"),
+                              text(form, "spinBoxDurationSecSetting"),
+                              text(form, "limitTypeComboBox"), text(form, "spinBoxLimitTarget"),
+                              text(form, "spinBoxLimitUpper"), text(form, "spinBoxLimitLower")}),
+                 QStringList({"0 mmHg", "30 sec", "0hr", "15min", "0sec", "Average Flow", "100.00",
+                              "10 %", "10 %"}));
         QVERIFY(bench.area.savePng(QDir::temp().filePath("AutoFlowSettings.png")));
 
         TestSequenceElementOccTest occlusion;
@@ -190,15 +201,18 @@ private slots:
         TestSequenceElementPCATest pca;
         form = bench.editor()->pcaForm();
         openForm(bench, bench.editor()->pcaForm(), &pca);
-        QCOMPARE(QStringList({text(form, "doubleSpinBox_BasalFlowRateSetting"),
-                              text(form, "spinBoxBasalVolumeSetting"), text(form, "spinBoxLimitUpper"),
-                              text(form, "spinBoxLimitLower"), text(form, "spinBoxDurationHourSetting"),
-                              text(form, "spinBoxDurationMinSetting"), text(form, "spinBoxDurationSecSetting")}),
-                 QStringList({"10.00 ml/h", "100.0 ml", "10 %", "10 %", "0hr", "15min", "0sec"}));
+        QCOMPARE(
+            QStringList({text(form, "doubleSpinBox_BasalFlowRateSetting"),
+                         text(form, "spinBoxBasalVolumeSetting"), text(form, "spinBoxLimitUpper"),
+                         text(form, "spinBoxLimitLower"), text(form, "spinBoxDurationHourSetting"),
+                         text(form, "spinBoxDurationMinSetting"),
+                         text(form, "spinBoxDurationSecSetting")}),
+            QStringList({"10.00 ml/h", "100.0 ml", "10 %", "10 %", "0hr", "15min", "0sec"}));
         QVERIFY(bench.area.savePng(QDir::temp().filePath("AutoPCASettings.png")));
 
         TestSequenceElementUserTest user;
-        user.testText = "Check that the occlusion alarm sounds within ten seconds of blocking the line";
+        user.testText =
+            "Check that the occlusion alarm sounds within ten seconds of blocking the line";
         user.units = "s";
         openForm(bench, bench.editor()->userForm(), &user);
         QVERIFY(bench.area.savePng(QDir::temp().filePath("AutoUserSettings.png")));
@@ -211,8 +225,9 @@ private slots:
         flow.setting.u32ElapseTimeSetting = 90000; // a day and an hour
         QWidget *form = bench.editor()->flowForm();
         openForm(bench, bench.editor()->flowForm(), &flow);
-        QCOMPARE(text(form, "spinBoxDurationHourSetting") + text(form, "spinBoxDurationMinSetting")
-                     + text(form, "spinBoxDurationSecSetting"),
+        QCOMPARE(text(form, "spinBoxDurationHourSetting") +
+                     text(form, "spinBoxDurationMinSetting") +
+                     text(form, "spinBoxDurationSecSetting"),
                  QString("1hr0min0sec"));
         key(Qt::Key_F4);
         QCOMPARE(flow.setting.u32ElapseTimeSetting, 3600u);
@@ -221,8 +236,9 @@ private slots:
         pca.setting.u32ElapseTimeSetting = 86400 + 3661;
         form = bench.editor()->pcaForm();
         openForm(bench, bench.editor()->pcaForm(), &pca);
-        QCOMPARE(text(form, "spinBoxDurationHourSetting") + text(form, "spinBoxDurationMinSetting")
-                     + text(form, "spinBoxDurationSecSetting"),
+        QCOMPARE(text(form, "spinBoxDurationHourSetting") +
+                     text(form, "spinBoxDurationMinSetting") +
+                     text(form, "spinBoxDurationSecSetting"),
                  QString("1hr1min1sec"));
         key(Qt::Key_F4);
         QCOMPARE(pca.setting.u32ElapseTimeSetting, 3661u);
@@ -311,13 +327,22 @@ private slots:
         TestSequenceElementPCATest pca;
         TestSequenceElementOccTest occlusion;
         TestSequenceElement *elements[] = {&user, &flow, &pca, &occlusion};
-        QWidget *forms[] = {editor->userForm(), editor->flowForm(), editor->pcaForm(), editor->occlusionForm()};
+        QWidget *forms[] = {editor->userForm(), editor->flowForm(), editor->pcaForm(),
+                            editor->occlusionForm()};
         const auto open = [&](bool viewOnly) {
             switch (type) {
-            case 0: openForm(bench, editor->userForm(), &user, viewOnly); break;
-            case 1: openForm(bench, editor->flowForm(), &flow, viewOnly); break;
-            case 2: openForm(bench, editor->pcaForm(), &pca, viewOnly); break;
-            default: openForm(bench, editor->occlusionForm(), &occlusion, viewOnly); break;
+            case 0:
+                openForm(bench, editor->userForm(), &user, viewOnly);
+                break;
+            case 1:
+                openForm(bench, editor->flowForm(), &flow, viewOnly);
+                break;
+            case 2:
+                openForm(bench, editor->pcaForm(), &pca, viewOnly);
+                break;
+            default:
+                openForm(bench, editor->occlusionForm(), &occlusion, viewOnly);
+                break;
             }
         };
         const QByteArray before = bytes(*elements[type]);

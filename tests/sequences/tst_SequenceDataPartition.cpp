@@ -11,7 +11,8 @@
 using namespace GuiTest;
 using namespace SequenceFiles;
 
-namespace {
+namespace
+{
 const QString memoryWarning =
     QStringLiteral("Warning - Memory Usage greater than 95%, data may not be saved correctly");
 const QString nameTitle = QStringLiteral("Enter new test sequence name");
@@ -37,19 +38,23 @@ private slots:
         QCOMPARE(dialogs(press(Qt::Key_F2), {button(QMessageBox::Ok), cancel()}),
                  QStringList({memoryWarning, nameTitle}));
         turn(1);
-        QCOMPARE(dialogs(press(Qt::Key_F3), {button(QMessageBox::Ok)}), QStringList({memoryWarning}));
+        QCOMPARE(dialogs(press(Qt::Key_F3), {button(QMessageBox::Ok)}),
+                 QStringList({memoryWarning}));
         QCOMPARE(bench.area.current(), bench.editor());
         turn(1);
         QCOMPARE(dialogs(press(Qt::Key_F4), {}), QStringList());
-        QCOMPARE(dialogs(press(Qt::Key_F2), {button(QMessageBox::Ok)}), QStringList({memoryWarning}));
+        QCOMPARE(dialogs(press(Qt::Key_F2), {button(QMessageBox::Ok)}),
+                 QStringList({memoryWarning}));
         QCOMPARE(bench.editorRows().size(), 2);
         // Insert and save do not warn.
         QCOMPARE(dialogs(press(Qt::Key_F2), {}), QStringList());
         key(Qt::Key_F1);
-        QCOMPARE(dialogs(press(Qt::Key_F1), {button(QMessageBox::No)}), QStringList({"Save changes?"}));
+        QCOMPARE(dialogs(press(Qt::Key_F1), {button(QMessageBox::No)}),
+                 QStringList({"Save changes?"}));
         turn(1);
         QCOMPARE(dialogs(press(Qt::Key_F4), {}), QStringList()); // nor the menu
-        QCOMPARE(dialogs(press(Qt::Key_F2), {button(QMessageBox::Ok)}), QStringList({memoryWarning}));
+        QCOMPARE(dialogs(press(Qt::Key_F2), {button(QMessageBox::Ok)}),
+                 QStringList({memoryWarning}));
         QCOMPARE(bench.files(), QStringList({"A", "A_2"}));
 
         // Rename and delete do not warn.
@@ -58,7 +63,8 @@ private slots:
         QCOMPARE(dialogs(press(Qt::Key_F4), {cancel()}), QStringList({nameTitle}));
         turn(2);
         key(Qt::Key_F4);
-        QCOMPARE(dialogs(press(Qt::Key_F3), {button(QMessageBox::Yes)}), QStringList({"Are you sure?"}));
+        QCOMPARE(dialogs(press(Qt::Key_F3), {button(QMessageBox::Yes)}),
+                 QStringList({"Are you sure?"}));
         QCOMPARE(bench.files(), QStringList({"A"}));
     }
 
@@ -73,7 +79,8 @@ private slots:
         QVERIFY(partition.fillUp());
         QVERIFY(bench.open());
 
-        QCOMPARE(dialogs(press(Qt::Key_F2), {button(QMessageBox::Ok), type("B"), button(QMessageBox::Ok)}),
+        QCOMPARE(dialogs(press(Qt::Key_F2),
+                         {button(QMessageBox::Ok), type("B"), button(QMessageBox::Ok)}),
                  QStringList({memoryWarning, nameTitle, "Failed to create test sequence: B"}));
         QCOMPARE(bench.rows(), QStringList({"A"}));
 
@@ -103,7 +110,8 @@ private slots:
         QCOMPARE(bench.area.current(), bench.editor());
         QCOMPARE(bench.editorRows().size(), 2);
         QCOMPARE(bench.file("A"), stored);
-        QCOMPARE(dialogs(press(Qt::Key_F1), {button(QMessageBox::No)}), QStringList({"Save changes?"}));
+        QCOMPARE(dialogs(press(Qt::Key_F1), {button(QMessageBox::No)}),
+                 QStringList({"Save changes?"}));
         QCOMPARE(bench.area.current(), bench.list);
         QCOMPARE(bench.files(), QStringList({"A"}));
         QCOMPARE(bench.file("A"), stored);

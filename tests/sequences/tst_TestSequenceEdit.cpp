@@ -16,15 +16,15 @@
 using namespace GuiTest;
 using namespace SequenceFiles;
 
-namespace {
+namespace
+{
 QPushButton *softKey(QWidget *screen, const char *name)
 {
     return screen->findChild<QPushButton *>(QLatin1String(name));
 }
 
 // The list with the sequence "A" of four flow elements, open in the editor.
-struct EditorBench : SequenceBench
-{
+struct EditorBench : SequenceBench {
     bool openEditor()
     {
         if (!writeFile("A", header() + nameA() + fourFlowElements()) || !open())
@@ -47,7 +47,8 @@ private slots:
     {
         SequenceBench bench;
         QVERIFY(bench.open());
-        QCOMPARE(dialogs(press(Qt::Key_F2), {type("PUMP 1")}), QStringList({"Enter new test sequence name"}));
+        QCOMPARE(dialogs(press(Qt::Key_F2), {type("PUMP 1")}),
+                 QStringList({"Enter new test sequence name"}));
         QCOMPARE(bench.rows(), QStringList({"PUMP_1"}));
         key(Qt::Key_F3); // the new sequence is chosen
         QCOMPARE(bench.area.current(), bench.editor());
@@ -118,17 +119,20 @@ private slots:
         // User: the check and its unit, typed on the keyboard.
         turn(4);
         key(Qt::Key_F3);
-        QCOMPARE(dialogs(press(Qt::Key_Escape), {type("CHECK ALARM")}), QStringList({"Data Entry"}));
+        QCOMPARE(dialogs(press(Qt::Key_Escape), {type("CHECK ALARM")}),
+                 QStringList({"Data Entry"}));
         turn(1);
         QCOMPARE(dialogs(press(Qt::Key_Escape), {type("ML")}), QStringList({"Data Entry"}));
         key(Qt::Key_F4);
         QCOMPARE(bench.area.current(), bench.editor());
 
         BoxSeen box;
-        QCOMPARE(dialogs(press(Qt::Key_F1), {button(QMessageBox::Yes, &box)}), QStringList({"Save changes?"}));
+        QCOMPARE(dialogs(press(Qt::Key_F1), {button(QMessageBox::Yes, &box)}),
+                 QStringList({"Save changes?"}));
         QCOMPARE(box.title, QString("Save changes?"));
         QCOMPARE(box.informative, QString("Save changes to the current test sequence?"));
         QCOMPARE(bench.area.current(), bench.list);
+        // clang-format off
         QCOMPARE(bench.file("PUMP_1").toHex(),
                  QByteArray("01000100"                                  // sequence file
                             "0c000000" "500055004d0050005f003100"       // "PUMP_1"
@@ -153,6 +157,7 @@ private slots:
                             "0000000000000000" "0000000000000000" "0000000000000000" "00" "00"
                             "16000000" "43004800450043004b00200041004c00410052004d00"
                             "04000000" "4d004c00"));
+        // clang-format on
     }
 
     void selectionAfterReturning_data()
@@ -163,6 +168,7 @@ private slots:
         QTest::addColumn<QByteArray>("backPressures");
         QTest::addColumn<int>("chosen");
         const int yes = QMessageBox::Yes, no = QMessageBox::No, none = 0;
+        // clang-format off
         QTest::newRow("delete the first") << 0 << QList<int>{Qt::Key_F4, Qt::Key_F3} << yes
                                           << QByteArray("\1\2\3", 3) << 0;
         QTest::newRow("delete the last") << 3 << QList<int>{Qt::Key_F4, Qt::Key_F3} << yes
@@ -181,6 +187,7 @@ private slots:
                                              << QByteArray("\0\1\2\3", 4) << 2;
         QTest::newRow("insert with no row chosen") << -1 << QList<int>{Qt::Key_F2, Qt::Key_F4}
                                                    << none << QByteArray("\0\0\1\2\3", 5) << 0;
+        // clang-format on
     }
     void selectionAfterReturning()
     {
@@ -195,7 +202,8 @@ private slots:
         key(keyPresses.first());
         // The menus choose their first row, flow on the insert list.
         turn(1);
-        QVERIFY(bench.area.savePng(QDir::temp().filePath("SequenceEdit-%1.png").arg(QTest::currentDataTag())));
+        QVERIFY(bench.area.savePng(
+            QDir::temp().filePath("SequenceEdit-%1.png").arg(QTest::currentDataTag())));
         QList<Answer> answers;
         if (answer)
             answers << button(QMessageBox::StandardButton(answer));
@@ -203,7 +211,8 @@ private slots:
         QCOMPARE(bench.area.current(), bench.editor());
         QCOMPARE(bench.editorChosenRow(), chosen);
 
-        QCOMPARE(dialogs(press(Qt::Key_F1), {button(QMessageBox::Yes)}), QStringList({"Save changes?"}));
+        QCOMPARE(dialogs(press(Qt::Key_F1), {button(QMessageBox::Yes)}),
+                 QStringList({"Save changes?"}));
         const QByteArray stored = bench.file("A");
         QByteArray shown;
         for (int i = 0; i < backPressures.size(); ++i)
@@ -227,7 +236,8 @@ private slots:
         QCOMPARE(bench.area.current(), bench.editor()->flowForm());
         key(Qt::Key_F1);
         QCOMPARE(bench.area.current(), bench.editor());
-        QCOMPARE(dialogs(press(Qt::Key_F1), {button(QMessageBox::No)}), QStringList({"Save changes?"}));
+        QCOMPARE(dialogs(press(Qt::Key_F1), {button(QMessageBox::No)}),
+                 QStringList({"Save changes?"}));
         QCOMPARE(bench.area.current(), bench.list);
         QCOMPARE(bench.file("A"), header() + nameA() + fourFlowElements());
 
@@ -258,7 +268,9 @@ private slots:
         for (int k : {Qt::Key_F3, Qt::Key_Escape}) {
             key(k);
             QCOMPARE(bench.area.current(), editor->flowForm());
-            QVERIFY(!editor->flowForm()->findChild<QWidget *>("spinBoxBackPressureSetting")->isEnabled());
+            QVERIFY(!editor->flowForm()
+                         ->findChild<QWidget *>("spinBoxBackPressureSetting")
+                         ->isEnabled());
             key(Qt::Key_Escape);
             turn(3);
             key(Qt::Key_F4);
@@ -286,7 +298,10 @@ private slots:
         QVERIFY(bench.openEditor()); // "A" is now the store's current sequence
         key(Qt::Key_F1);
         // An element of an unknown type: nothing after it can be read.
-        const QByteArray damaged = header() + QByteArray::fromHex("02000000" "4200" "02000000" "0901");
+        const QByteArray damaged = header() + QByteArray::fromHex("02000000"
+                                                                  "4200"
+                                                                  "02000000"
+                                                                  "0901");
         QVERIFY(bench.writeFile("B", damaged));
         bench.list->showScreen(true);
         bench.choose(1);

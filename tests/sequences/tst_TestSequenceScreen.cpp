@@ -27,7 +27,8 @@ private slots:
         QVERIFY(bench.open());
         QCOMPARE(bench.rows(), QStringList({"Alpha", "beta", "Gamma"}));
         QCOMPARE(bench.chosenRow(), -1);
-        QCOMPARE(bench.list->findChild<QLabel *>("label_MSG_Prime")->text(), QString("Test Sequences"));
+        QCOMPARE(bench.list->findChild<QLabel *>("label_MSG_Prime")->text(),
+                 QString("Test Sequences"));
         QVERIFY(bench.area.savePng(QDir::temp().filePath("TestSequences.png")));
 
         // A file that appeared elsewhere is listed the next time the screen shows.
@@ -44,9 +45,10 @@ private slots:
         QCOMPARE(dialogs(press(Qt::Key_F2), {type(" WARD 3,B ")}),
                  QStringList({"Enter new test sequence name"}));
         QCOMPARE(bench.files(), QStringList({"ALPHA", "_WARD_3B_"}));
-        QCOMPARE(bench.file("_WARD_3B_").toHex(),
-                 QByteArray("01000100"
-                            "12000000" "5f00" "5700" "4100" "5200" "4400" "5f00" "3300" "4200" "5f00"));
+        QCOMPARE(bench.file("_WARD_3B_").toHex(), QByteArray("01000100"
+                                                             "12000000"
+                                                             "5f005700410052004400"
+                                                             "5f00330042005f00"));
         // Ignoring case, "_" sorts before letters.
         QCOMPARE(bench.rows(), QStringList({"_WARD_3B_", "ALPHA"}));
         QCOMPARE(bench.chosenRow(), 0);
@@ -57,11 +59,16 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
-        QTest::newRow("nothing") << "" << "Failed to create test sequence: ";
-        QTest::newRow("only removed characters") << ",,," << "Failed to create test sequence: ";
-        QTest::newRow("hidden") << ".A" << "Failed to create test sequence: .A";
-        QTest::newRow("dot dot") << ".." << "Failed to create test sequence: ..";
-        QTest::newRow("exists") << "ALPHA" << "Test sequence name already exists: ALPHA";
+        QTest::newRow("nothing") << ""
+                                 << "Failed to create test sequence: ";
+        QTest::newRow("only removed characters") << ",,,"
+                                                 << "Failed to create test sequence: ";
+        QTest::newRow("hidden") << ".A"
+                                << "Failed to create test sequence: .A";
+        QTest::newRow("dot dot") << ".."
+                                 << "Failed to create test sequence: ..";
+        QTest::newRow("exists") << "ALPHA"
+                                << "Test sequence name already exists: ALPHA";
     }
     void newRefusesWhatCannotBeListed()
     {
@@ -84,7 +91,8 @@ private slots:
     {
         SequenceBench bench;
         QVERIFY(bench.open());
-        QCOMPARE(dialogs(press(Qt::Key_F2), {cancel()}), QStringList({"Enter new test sequence name"}));
+        QCOMPARE(dialogs(press(Qt::Key_F2), {cancel()}),
+                 QStringList({"Enter new test sequence name"}));
         QCOMPARE(bench.files(), QStringList());
         QCOMPARE(bench.rows(), QStringList());
     }
@@ -108,7 +116,8 @@ private slots:
         QCOMPARE(bench.chosenRow(), 0);
         key(Qt::Key_F4);
         QCOMPARE(bench.area.current(), bench.list->optionsScreen());
-        QCOMPARE(bench.list->optionsScreen()->findChild<QLabel *>("label_MSG_Prime")->text(), QString("A"));
+        QCOMPARE(bench.list->optionsScreen()->findChild<QLabel *>("label_MSG_Prime")->text(),
+                 QString("A"));
         key(Qt::Key_F1);
         QCOMPARE(bench.area.current(), bench.list);
         QCOMPARE(bench.chosenRow(), -1); // the rebuilt list chooses nothing
