@@ -2,11 +2,10 @@
 #include "ui_TestSequenceEditOptions.h"
 
 #include "MemoryUsage.h"
+#include "MenuKeys.h"
 #include "SequenceMessages.h"
 #include "TestSequenceEdit.h"
 #include "TestSequenceManager.h"
-
-#include <QKeyEvent>
 
 TestSequenceEditOptions::TestSequenceEditOptions(TestSequenceEdit *previousScreen, QWidget *parent)
     : ScreenBase(previousScreen, parent), ui(new Ui::TestSequenceEditOptions),
@@ -53,21 +52,10 @@ void TestSequenceEditOptions::copyButtonPressed()
 
 void TestSequenceEditOptions::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() != Qt::Key_Escape) {
+    // Rows in the order of the soft keys: copy, delete.
+    if (!MenuKeys::selectRow(event, ui->menuList,
+                             {[this] { copyButtonPressed(); }, [this] { deleteButtonPressed(); }}))
         ScreenBase::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-    switch (ui->menuList->selectedRow()) {
-    case 0:
-        copyButtonPressed();
-        break;
-    case 1:
-        deleteButtonPressed();
-        break;
-    default:
-        break;
-    }
 }
 
 void TestSequenceEditOptions::changeEvent(QEvent *event)

@@ -2,11 +2,10 @@
 #include "ui_TestSequenceOptions.h"
 
 #include "MemoryUsage.h"
+#include "MenuKeys.h"
 #include "SequenceMessages.h"
 #include "SequenceName.h"
 #include "TestSequenceManager.h"
-
-#include <QKeyEvent>
 
 TestSequenceOptions::TestSequenceOptions(QWidget *previousScreen, QWidget *parent)
     : ScreenBase(previousScreen, parent), ui(new Ui::TestSequenceOptions)
@@ -76,24 +75,11 @@ void TestSequenceOptions::renameButtonPressed()
 
 void TestSequenceOptions::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() != Qt::Key_Escape) {
+    // Rows in the order of the soft keys: copy, delete, rename.
+    if (!MenuKeys::selectRow(event, ui->menuList,
+                             {[this] { copyButtonPressed(); }, [this] { deleteButtonPressed(); },
+                              [this] { renameButtonPressed(); }}))
         ScreenBase::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-    switch (ui->menuList->selectedRow()) {
-    case 0:
-        copyButtonPressed();
-        break;
-    case 1:
-        deleteButtonPressed();
-        break;
-    case 2:
-        renameButtonPressed();
-        break;
-    default:
-        break;
-    }
 }
 
 void TestSequenceOptions::changeEvent(QEvent *event)

@@ -8,6 +8,7 @@
 #include "TestSequenceInsertTest.h"
 #include "TestSequenceScreen.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -259,6 +260,12 @@ private slots:
         QCOMPARE(softKey(editor, "pushButtonInsert")->text(), QString());
         QCOMPARE(softKey(editor, "pushButtonEdit")->text(), QString("View"));
         QCOMPARE(softKey(editor, "pushButtonOptions")->text(), QString());
+        // A language change retranslates the form but keeps the name and the keys of the mode.
+        QEvent change(QEvent::LanguageChange);
+        QApplication::sendEvent(editor, &change);
+        QCOMPARE(editor->findChild<QLabel *>("label_MSG_Prime")->text(), QString("A"));
+        QCOMPARE(softKey(editor, "pushButtonEdit")->text(), QString("View"));
+        QVERIFY(!softKey(editor, "pushButtonInsert")->isEnabled());
         bench.choose(1);
         for (int k : {Qt::Key_F2, Qt::Key_F4}) {
             key(k);
