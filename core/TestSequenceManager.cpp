@@ -2,7 +2,6 @@
 
 #include "AtomicFile.h"
 #include "DevicePath.h"
-#include "FileUtils.h"
 #include "ImportWarning.h"
 #include "MedicalApplianceResult.h"
 #include "StoredName.h"
@@ -51,7 +50,9 @@ QString TestSequenceManager::directory()
 
 void TestSequenceManager::makeValidName(QString &name)
 {
-    FileUtils::makeValidName(name);
+    // No stand-in for a name that cleans to nothing, unlike the general cleaner: the
+    // screens refuse such a name rather than store a sequence under a made-up one.
+    name = StoredName::withoutForbidden(name).replace(QLatin1Char(' '), QLatin1Char('_'));
 }
 
 QString TestSequenceManager::filePath(const QString &fileName)

@@ -29,6 +29,7 @@ public:
 
     // The directory under the device root.
     static QString directory();
+    // Forbidden characters dropped, blanks as "_"; the name may end up empty.
     static void makeValidName(QString &name);
 
     bool testSequenceExists(const QString &name) const;

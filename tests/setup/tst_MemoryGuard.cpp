@@ -5,9 +5,6 @@
 #include "TempRoot.h"
 #include "TestRegistry.h"
 
-#include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QTest>
 
 class TestMemoryGuard : public QObject

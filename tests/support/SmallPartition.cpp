@@ -6,7 +6,7 @@
 #include <sys/mount.h>
 #include <sys/statvfs.h>
 
-SmallPartition::SmallPartition(const QString &path, int pages) : m_path(path)
+SmallPartition::SmallPartition(const QString &path, int pages) : m_path(path), m_pages(pages)
 {
     QDir().mkpath(path);
     const QByteArray size = QByteArray::number(pages * pageSize());
@@ -37,4 +37,17 @@ bool SmallPartition::leaveFree(int pages)
         return false;
     const qint64 freePages = qint64(fs.f_bavail) * qint64(fs.f_frsize) / pageSize();
     return freePages >= pages && fillPages(int(freePages - pages));
+}
+
+bool SmallPartition::fillUp()
+{
+    QFile f(m_path + "/fill-up");
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        return false;
+    const QByteArray page(int(pageSize()), 'x');
+    for (int pages = 0; pages <= m_pages; ++pages) {
+        if (f.write(page) != page.size())
+            return true;
+    }
+    return false;
 }

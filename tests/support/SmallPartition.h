@@ -24,8 +24,11 @@ public:
     bool fillPages(int pages);
     // Fills it up to the given number of free pages.
     bool leaveFree(int pages);
+    // Fills what is left, so that no further file can be written.
+    bool fillUp();
 
 private:
     QString m_path;
+    int m_pages;
     bool m_mounted = false;
 };
