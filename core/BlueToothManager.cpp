@@ -265,7 +265,8 @@ void BlueToothManager::handleReplyLine(const QByteArray &line)
             m_eOppFileTransferInProgress = OppFinished;
             break;
         case BtReplyParser::Step::AddDevice:
-            m_deviceList.append(step.device);
+            if (m_deviceList.size() < MaxDevices)
+                m_deviceList.append(step.device);
             break;
         case BtReplyParser::Step::OppSupported:
             m_currentDevice.oppSupported = true;

@@ -36,6 +36,8 @@ public:
     // How long a module that was switched to multiplexing has to report ready again
     // before the link takes it as started.
     static constexpr int ReadyAfterMuxMs = 1500;
+    // An inquiry reports at most 255 devices; names beyond that are not kept.
+    static constexpr int MaxDevices = 255;
 
     // The port goes through the device root prefix; it runs at 115200 baud. The module
     // is off afterwards.

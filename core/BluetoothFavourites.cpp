@@ -58,9 +58,13 @@ void writeSetting(const QString &key, const QVariant &value)
     settings.setValue(key, value);
 }
 
+// The module link a packet names, 0..8; -1 when its link digit is none, so that it can
+// never match a record's 128 (no link).
 int linkOf(const QByteArray &packet)
 {
-    return packet.size() > 1 ? quint8(packet.at(1)) - '0' : -1;
+    if (packet.size() < 2 || packet.at(1) < '0' || packet.at(1) > '8')
+        return -1;
+    return packet.at(1) - '0';
 }
 
 } // namespace
@@ -380,6 +384,8 @@ void BluetoothFavourites::processRxPacket(QByteArray rxPacket)
         handleDataPacket(linkOf(rxPacket), rxPacket.mid(2));
         break;
     case BT_EVENT_CALL:
+        if (linkOf(rxPacket) < 0)
+            break;
         for (BT_FAVOURITE_CONNECTION *r : order) {
             if (r->calling)
                 r->linkId = linkOf(rxPacket);
@@ -429,6 +435,8 @@ void BluetoothFavourites::processRxPacket(QByteArray rxPacket)
             emit btInfoReceived(rxPacket);
         break;
     case BT_EVENT_RING_OPP:
+        if (linkOf(rxPacket) < 0)
+            break;
         m_sPhoneConnection.linkId = linkOf(rxPacket);
         m_eOppDecodeState = OppCollecting;
         emit btOppRxProgress(0);
@@ -449,7 +457,9 @@ void BluetoothFavourites::processRxPacket(QByteArray rxPacket)
 
 void BluetoothFavourites::handleDataPacket(int link, const QByteArray &payload)
 {
-    if (link == m_sBarcodeConnection.linkId)
+    if (link < 0)
+        qDebug() << "DATA_UNKNOWN: " << payload;
+    else if (link == m_sBarcodeConnection.linkId)
         emit btBarcodeDataReceived(payload);
     else if (link == m_sPrinterConnection.linkId)
         emit btPrinterDataReceived(payload);

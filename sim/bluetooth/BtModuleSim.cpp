@@ -142,7 +142,8 @@ void BtModuleSim::onPowerLine()
 
 void BtModuleSim::powerOff()
 {
-    log("power off");
+    if (m_on)
+        log("power off");
     ++m_epoch;
     m_on = false;
     m_queue.clear();

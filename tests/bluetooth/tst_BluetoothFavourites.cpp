@@ -220,6 +220,13 @@ private slots:
         s.bt->btActivity(); // the cursor reaches the bar code
         s.bt->btActivity();
         QVERIFY(s.bt->connection(BT_BARCODE).calling);
+        // A link that is no digit names no link, not even "none".
+        QSignalSpy barcode(s.bt, &BluetoothFavourites::btBarcodeDataReceived);
+        s.bt->processRxPacket(packet(5, "\xB0"));
+        QCOMPARE(s.bt->connection(BT_BARCODE).linkId, 128);
+        s.bt->processRxPacket(packet(0, "\xB0"
+                                        "data"));
+        QCOMPARE(barcode.size(), 0);
         // No carrier on a link nobody has: every pending call ends.
         s.bt->processRxPacket(packet(7, "5"));
         QVERIFY(!s.bt->connection(BT_BARCODE).calling);
