@@ -9,8 +9,7 @@
 #include <QFile>
 #include <QTimer>
 
-namespace
-{
+namespace {
 
 // An address, name or PIN that carried a line end would end the command early and
 // start another one.

@@ -16,8 +16,7 @@
 const QString BluetoothFavourites::PairingPin = QStringLiteral("8146");
 const QString BluetoothFavourites::OppRawFileName = QStringLiteral("/tmp/OppRxRawFile");
 
-namespace
-{
+namespace {
 
 BluetoothFavourites *s_instance = nullptr;
 

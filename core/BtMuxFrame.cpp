@@ -1,7 +1,6 @@
 #include "BtMuxFrame.h"
 
-namespace
-{
+namespace {
 QByteArray frame(quint8 link, const QByteArray &payload, quint8 check)
 {
     QByteArray out;

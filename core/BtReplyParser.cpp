@@ -2,8 +2,7 @@
 
 #include <QList>
 
-namespace
-{
+namespace {
 
 using Step = BtReplyParser::Step;
 

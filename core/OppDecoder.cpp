@@ -1,7 +1,6 @@
 #include "OppDecoder.h"
 
-namespace
-{
+namespace {
 
 enum : quint8 {
     OpPut = 0x02,

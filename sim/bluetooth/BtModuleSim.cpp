@@ -16,8 +16,7 @@ const QByteArray BtModuleSim::ownAddress = "00:07:80:4e:21:9a";
 const QByteArray BtModuleSim::banner = "WRAP SIMMODULE 2.4.1 build 77 (sim)";
 const QByteArray BtModuleSim::pairingPin = "8146";
 
-namespace
-{
+namespace {
 
 constexpr char kStart = char(0xBF);
 constexpr int kControl = 0xFF;

@@ -2,25 +2,14 @@
 // pseudo-terminal linked at <root>/dev/ttyAPP3, switched by the power line in
 // <root>/sys/class/gpio/gpio22.
 #include "BtModuleSim.h"
+#include "QuitOnSignal.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QSocketNotifier>
 
-#include <csignal>
 #include <cstdio>
-#include <unistd.h>
 
-namespace
-{
-int g_signalPipe[2] = {-1, -1};
-
-void onSignal(int)
-{
-    const char c = 1;
-    [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[1], &c, 1);
-}
-
+namespace {
 BtModuleSim::Device *deviceOf(BtModuleSim &sim, const QString &address)
 {
     for (BtModuleSim::Device &d : sim.devices()) {
@@ -125,12 +114,8 @@ int main(int argc, char **argv)
         }
     }
 
-    if (::pipe(g_signalPipe) != 0)
+    if (!quitOnSignal())
         return 1;
-    QSocketNotifier quitNotifier(g_signalPipe[0], QSocketNotifier::Read);
-    QObject::connect(&quitNotifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
-    std::signal(SIGTERM, onSignal);
-    std::signal(SIGINT, onSignal);
 
     if (!sim.start(parser.value("root"))) {
         std::fprintf(stderr, "btmodule_sim: cannot set up the module under %s\n",

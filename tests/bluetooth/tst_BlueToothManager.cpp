@@ -8,8 +8,7 @@
 
 #include <memory>
 
-namespace
-{
+namespace {
 
 QByteArray hex(const char *text)
 {

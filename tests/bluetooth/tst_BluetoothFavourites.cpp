@@ -7,8 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace
-{
+namespace {
 
 const QByteArray scanner = "00:1c:97:10:44:01";
 const QByteArray phone = "00:1e:e2:8b:33:02";

@@ -17,8 +17,7 @@
 
 #include <memory>
 
-namespace
-{
+namespace {
 
 const QStringList configuration{"SET CONTROL AUTOCALL", "SET CONTROL ECHO 5",
                                 "SET PROFILE SPP ON",   "SET PROFILE OPP ON",

@@ -3,8 +3,7 @@
 
 #include <QTest>
 
-namespace
-{
+namespace {
 
 // The steps in a form a table can hold: "ready", "abandon", "first chunk", "finished",
 // "device <address>|<name>", "opp", and emitted packets as hex.

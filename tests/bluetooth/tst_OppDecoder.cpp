@@ -4,8 +4,7 @@
 
 #include <QTest>
 
-namespace
-{
+namespace {
 QByteArray hex(const char *text)
 {
     return QByteArray::fromHex(text);
