@@ -1,3 +1,4 @@
+#include "BtModuleSim.h"
 #include "PowerBoardSim.h"
 #include "StartupLogging.h"
 #include "TempRoot.h"
@@ -60,6 +61,29 @@ private slots:
         // A backtrace of at most ten frames follows.
         const int frames = err.count(QRegularExpression("\\[0x[0-9a-f]+\\]\n"));
         QVERIFY2(frames >= 1 && frames <= 10, qPrintable(err));
+    }
+
+    // The Bluetooth service comes up with the menus and configures the module once.
+    void bluetoothModuleIsConfiguredAtStartUp()
+    {
+        TempRoot root;
+        root.writeFile("/mnt/data/kovinta.ini", "[General]\nSerial_num=KV-0042\n");
+        PowerBoardSim board;
+        QVERIFY(board.start(root.root()));
+        BtModuleSim module;
+        QVERIFY(module.start(root.root()));
+        QProcess rondix;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        rondix.setProcessEnvironment(env);
+        rondix.start(RONDIX_PATH, QStringList());
+        QVERIFY(rondix.waitForStarted());
+        QTRY_COMPARE_WITH_TIMEOUT(module.commands().size(), 6, 15000);
+        QCOMPARE(module.commands().last(), QStringLiteral("SET BT NAME Pexon Kovinta (KV-0042)"));
+        QTRY_VERIFY_WITH_TIMEOUT(!module.poweredOn(), 5000);
+        QCOMPARE(module.starts(), 1);
+        rondix.terminate();
+        QVERIFY(rondix.waitForFinished(10000));
     }
 
     void messagesGoToStandardError_data()
