@@ -23,6 +23,16 @@ QByteArray readFd(int fd)
         out.append(buf, int(n));
     return out;
 }
+
+// Starts the program off screen, on the device root the test has set.
+bool startProgram(QProcess &rondix, const QStringList &arguments)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    rondix.setProcessEnvironment(env);
+    rondix.start(RONDIX_PATH, arguments);
+    return rondix.waitForStarted();
+}
 } // namespace
 
 class TestStartup : public QObject
@@ -35,11 +45,7 @@ private slots:
         PowerBoardSim sim;
         QVERIFY(sim.start(root.root()));
         QProcess rondix;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        rondix.setProcessEnvironment(env);
-        rondix.start(RONDIX_PATH, {"alpha", "be ta"});
-        QVERIFY(rondix.waitForStarted());
+        QVERIFY(startProgram(rondix, {"alpha", "be ta"}));
 
         // The board comes up: every channel stopped and primed, then polled.
         QTRY_VERIFY_WITH_TIMEOUT(sim.commands().size() >= 12, 15000);
@@ -73,11 +79,7 @@ private slots:
         BtModuleSim module;
         QVERIFY(module.start(root.root()));
         QProcess rondix;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        rondix.setProcessEnvironment(env);
-        rondix.start(RONDIX_PATH, QStringList());
-        QVERIFY(rondix.waitForStarted());
+        QVERIFY(startProgram(rondix, {}));
         QTRY_COMPARE_WITH_TIMEOUT(module.commands().size(), 6, 15000);
         QCOMPARE(module.commands().last(), QStringLiteral("SET BT NAME Pexon Kovinta (KV-0042)"));
         QTRY_VERIFY_WITH_TIMEOUT(!module.poweredOn(), 5000);
