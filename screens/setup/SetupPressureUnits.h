@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ScreenBase.h"
+
+namespace Ui
+{
+class SetupPressureUnits;
+}
+
+// The unit every pressure is shown and entered in; the row number is the unit.
+class SetupPressureUnits : public ScreenBase
+{
+    Q_OBJECT
+public:
+    SetupPressureUnits(QWidget *previousScreen, QWidget *parent);
+    ~SetupPressureUnits() override;
+
+public slots:
+    // Opens on the unit in force.
+    void showScreen(bool) override;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void applyUnitNames();
+
+    Ui::SetupPressureUnits *ui;
+};
