@@ -231,6 +231,22 @@
         <source>Format</source>
         <translation>Format</translation>
     </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
 </context>
 <context>
     <name>DataManager</name>
@@ -527,6 +543,22 @@
         <source>Enter Pin</source>
         <translation>Kod PIN</translation>
     </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
 </context>
 <context>
     <name>InfusionPumpSerialNoEntry</name>
@@ -537,6 +569,22 @@
     <message>
         <source>Serial #</source>
         <translation>Nr seryjny</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
     </message>
 </context>
 <context>
@@ -568,6 +616,22 @@
     <message>
         <source>Language</source>
         <translation>Język</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
     </message>
 </context>
 <context>
@@ -737,6 +801,22 @@
     <message>
         <source>Warning - Memory Usage greater than %1%, data may not be saved correctly</source>
         <translation>Uwaga - zajęte ponad %1% pamięci, dane mogą nie zostać poprawnie zapisane</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
     </message>
 </context>
 <context>
@@ -1197,6 +1277,22 @@
         <source>You must turn off the power for the new settings to take effect</source>
         <translation>Wyłącz zasilanie, aby nowe ustawienia zaczęły obowiązywać</translation>
     </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
 </context>
 <context>
     <name>RotaryEncoderMessageBox</name>
@@ -1404,6 +1500,22 @@
         <source>The language could not be saved. It applies until the instrument is switched off.</source>
         <translation>Nie udało się zapisać języka. Obowiązuje do wyłączenia przyrządu.</translation>
     </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
 </context>
 <context>
     <name>SetupPressureUnits</name>
@@ -1430,6 +1542,22 @@
     <message>
         <source>The pressure unit could not be saved. It applies until the instrument is switched off.</source>
         <translation>Nie udało się zapisać jednostki ciśnienia. Obowiązuje do wyłączenia przyrządu.</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
     </message>
 </context>
 <context>

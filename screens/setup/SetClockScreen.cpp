@@ -7,6 +7,7 @@
 #include "SystemClock.h"
 
 #include <QDateTime>
+#include <QKeyEvent>
 #include <QWheelEvent>
 
 namespace
@@ -24,6 +25,8 @@ SetClockScreen::SetClockScreen(QWidget *previousScreen, QWidget *parent)
     dateFormat = data->vLoadDateFormat();
     timeFormat = data->vLoadTimeFormat();
     ui->setupUi(this);
+    ui->timeEdit->installEventFilter(this);
+    ui->dateEdit->installEventFilter(this);
     connect(ui->pushButtonBackFromTime, &QPushButton::clicked, this,
             &SetClockScreen::onBackArrowClicked);
     connect(ui->pushButtonTimeFormat, &QPushButton::clicked, this, &SetClockScreen::setTimeFormat);
@@ -86,6 +89,25 @@ void SetClockScreen::warnNotSaved()
     SequenceMessages::warn(tr("Time and Date"),
                            tr("The format could not be saved. It applies until the instrument "
                               "is switched off."));
+}
+
+bool SetClockScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    // The encoder steps only the part of a field that is selected, and the key pad has
+    // no key to choose another part: select walks through them.
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+        auto *field = qobject_cast<QDateTimeEdit *>(watched);
+        const bool editing =
+            field == ui->timeEdit ? ui->timeEdit->isEditing() : ui->dateEdit->isEditing();
+        if (field && !editing) {
+            field->setCurrentSectionIndex(0);
+        } else if (field && field->currentSectionIndex() < field->sectionCount() - 1) {
+            field->setCurrentSectionIndex(field->currentSectionIndex() + 1);
+            return true;
+        }
+    }
+    return ScreenBase::eventFilter(watched, event);
 }
 
 void SetClockScreen::wheelEvent(QWheelEvent *event)

@@ -9,6 +9,9 @@ class ClockSettingsScreen;
 
 // Sets the instrument's clock from a time field and a date field (F4), and chooses how
 // every screen shows times (F2: 12 or 24 hours) and dates (F3: day or month first).
+// Select starts editing a field at its first part (hours, or the first part of the
+// date); the encoder steps that part, select moves on to the next one, and select on
+// the last part ends editing.
 class SetClockScreen : public ScreenBase
 {
     Q_OBJECT
@@ -28,6 +31,7 @@ public slots:
     void setTimeAndDate(bool);
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void changeEvent(QEvent *event) override;
 
