@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>hr</source>
-        <translation>ore</translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>min</source>
@@ -45,11 +45,11 @@
     </message>
     <message>
         <source>Instant Flow</source>
-        <translation>Portata istantanea</translation>
+        <translation>Istantanea</translation>
     </message>
     <message>
         <source>Average Flow</source>
-        <translation>Portata media</translation>
+        <translation>Media</translation>
     </message>
     <message>
         <source>Volume</source>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>hr</source>
-        <translation>ore</translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>min</source>
@@ -401,7 +401,7 @@
     </message>
     <message>
         <source>Setup</source>
-        <translation>Impostazioni</translation>
+        <translation>Imposta</translation>
     </message>
     <message>
         <source>F3</source>
@@ -486,7 +486,7 @@
     </message>
     <message>
         <source>PRIME</source>
-        <translation>ADESC.</translation>
+        <translation>ADESCA</translation>
     </message>
     <message>
         <source>F2</source>
@@ -494,7 +494,7 @@
     </message>
     <message>
         <source>DRAIN</source>
-        <translation>SCARICO</translation>
+        <translation>SVUOTA</translation>
     </message>
     <message>
         <source>F3</source>
@@ -879,7 +879,7 @@
     </message>
     <message>
         <source>Setup</source>
-        <translation>Impostazioni</translation>
+        <translation>Imposta</translation>
     </message>
     <message>
         <source>F3</source>
@@ -1049,7 +1049,7 @@
     </message>
     <message>
         <source>hr</source>
-        <translation>ore</translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>min</source>
@@ -1164,7 +1164,7 @@
     </message>
     <message>
         <source>Setting</source>
-        <translation>Impostato</translation>
+        <translation>Imposta</translation>
     </message>
     <message>
         <source>F3</source>
@@ -1651,27 +1651,27 @@
     </message>
     <message>
         <source>Completed</source>
-        <translation>Completato</translation>
+        <translation>Finito</translation>
     </message>
     <message>
         <source>Asset</source>
-        <translation>Dispositivo</translation>
+        <translation>Dati</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation>Impostazioni</translation>
+        <translation>Impost.</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation>In pausa</translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Saving</source>
-        <translation>Salvataggio</translation>
+        <translation>Salvat.</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation>Fermato</translation>
+        <translation>Fermo</translation>
     </message>
     <message>
         <source>Failed</source>
@@ -1876,7 +1876,7 @@
     <name>TestScreen</name>
     <message>
         <source>Setup</source>
-        <translation>Impostazioni</translation>
+        <translation>Imposta</translation>
     </message>
     <message>
         <source>F3</source>
@@ -2108,6 +2108,11 @@
         <source>Test sequence name already exists: %1</source>
         <translation>Esiste già una sequenza di test con questo nome: %1</translation>
     </message>
+    <message>
+        <source>Rename</source>
+        <comment>soft key</comment>
+        <translation>Rinomina</translation>
+    </message>
 </context>
 <context>
     <name>TestSequenceScreen</name>
@@ -2321,7 +2326,7 @@ u v w x y z , . - _
     </message>
     <message>
         <source>hr</source>
-        <translation>ore</translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>min</source>

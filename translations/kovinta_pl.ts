@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>hr</source>
-        <translation>godz.</translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>min</source>
@@ -45,11 +45,11 @@
     </message>
     <message>
         <source>Instant Flow</source>
-        <translation>Przepływ chwilowy</translation>
+        <translation>Chwilowy</translation>
     </message>
     <message>
         <source>Average Flow</source>
-        <translation>Przepływ średni</translation>
+        <translation>Średni</translation>
     </message>
     <message>
         <source>Volume</source>
@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>hr</source>
-        <translation>godz.</translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>min</source>
@@ -401,7 +401,7 @@
     </message>
     <message>
         <source>Setup</source>
-        <translation>Ustawienia</translation>
+        <translation>Ustaw</translation>
     </message>
     <message>
         <source>F3</source>
@@ -486,7 +486,7 @@
     </message>
     <message>
         <source>PRIME</source>
-        <translation>NAPEŁ.</translation>
+        <translation>ZALEJ</translation>
     </message>
     <message>
         <source>F2</source>
@@ -494,7 +494,7 @@
     </message>
     <message>
         <source>DRAIN</source>
-        <translation>OPRÓŻ.</translation>
+        <translation>SPUŚĆ</translation>
     </message>
     <message>
         <source>F3</source>
@@ -674,7 +674,7 @@
     </message>
     <message>
         <source>Prime Mode</source>
-        <translation>Napełnianie</translation>
+        <translation>Zalewanie</translation>
     </message>
     <message>
         <source>Channel 1</source>
@@ -694,7 +694,7 @@
     </message>
     <message>
         <source>Prime All</source>
-        <translation>Napełnij wszystkie</translation>
+        <translation>Zalej wszystkie</translation>
     </message>
     <message>
         <source>F1</source>
@@ -879,7 +879,7 @@
     </message>
     <message>
         <source>Setup</source>
-        <translation>Ustawienia</translation>
+        <translation>Ustaw</translation>
     </message>
     <message>
         <source>F3</source>
@@ -1049,7 +1049,7 @@
     </message>
     <message>
         <source>hr</source>
-        <translation>godz.</translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>min</source>
@@ -1187,11 +1187,11 @@
     </message>
     <message>
         <source>Priming</source>
-        <translation>Napełnianie</translation>
+        <translation>Zalewanie</translation>
     </message>
     <message>
         <source>Prime system: connect infusion pump and prime the system until air in the drain disappears.</source>
-        <translation>Napełnianie: podłącz pompę infuzyjną i napełniaj układ, aż w odpływie zniknie powietrze.</translation>
+        <translation>Zalewanie: podłącz pompę infuzyjną i zalewaj układ, aż w odpływie zniknie powietrze.</translation>
     </message>
     <message>
         <source>F1</source>
@@ -1211,7 +1211,7 @@
     </message>
     <message>
         <source>Priming All Channels</source>
-        <translation>Napełnianie wszystkich kanałów</translation>
+        <translation>Zalewanie wszystkich kanałów</translation>
     </message>
     <message>
         <source>Channel</source>
@@ -1652,27 +1652,27 @@
     </message>
     <message>
         <source>Completed</source>
-        <translation>Zakończony</translation>
+        <translation>Koniec</translation>
     </message>
     <message>
         <source>Asset</source>
-        <translation>Urządzenie</translation>
+        <translation>Dane</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation>Ustawienia</translation>
+        <translation>Ustaw.</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation>Wstrzymany</translation>
+        <translation>Pauza</translation>
     </message>
     <message>
         <source>Saving</source>
-        <translation>Zapisywanie</translation>
+        <translation>Zapis</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation>Zatrzymany</translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Failed</source>
@@ -1877,7 +1877,7 @@
     <name>TestScreen</name>
     <message>
         <source>Setup</source>
-        <translation>Ustawienia</translation>
+        <translation>Ustaw</translation>
     </message>
     <message>
         <source>F3</source>
@@ -2109,6 +2109,11 @@
         <source>Test sequence name already exists: %1</source>
         <translation>Sekwencja testów o tej nazwie już istnieje: %1</translation>
     </message>
+    <message>
+        <source>Rename</source>
+        <comment>soft key</comment>
+        <translation>Nazwa</translation>
+    </message>
 </context>
 <context>
     <name>TestSequenceScreen</name>
@@ -2322,7 +2327,7 @@ u v w x y z , . - _
     </message>
     <message>
         <source>hr</source>
-        <translation>godz.</translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>min</source>

@@ -1651,7 +1651,7 @@
     </message>
     <message>
         <source>Completed</source>
-        <translation>Completed</translation>
+        <translation>Done</translation>
     </message>
     <message>
         <source>Asset</source>
@@ -2107,6 +2107,11 @@
     <message>
         <source>Test sequence name already exists: %1</source>
         <translation>Test sequence name already exists: %1</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <comment>soft key</comment>
+        <translation>Rename</translation>
     </message>
 </context>
 <context>

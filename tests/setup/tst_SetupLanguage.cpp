@@ -90,7 +90,7 @@ private slots:
         key(Qt::Key_F1);
         QCOMPARE(bench.area.current(), bench.menu);
         QCOMPARE(bench.menu->findChild<QPushButton *>("pushButtonPrime")->text(),
-                 QString("NAPEŁ."));
+                 QString("ZALEJ"));
         key(Qt::Key_Escape);
 
         choose(bench, 3);
