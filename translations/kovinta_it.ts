@@ -275,7 +275,7 @@
     </message>
     <message>
         <source>Drain</source>
-        <translation>Scarico</translation>
+        <translation>Svuotamento</translation>
     </message>
     <message>
         <source>Channel 1</source>
@@ -295,7 +295,7 @@
     </message>
     <message>
         <source>Drain All</source>
-        <translation>Scarica tutti</translation>
+        <translation>Svuota tutti</translation>
     </message>
     <message>
         <source>F1</source>
@@ -310,7 +310,7 @@
     </message>
     <message>
         <source>Draining</source>
-        <translation>Scarico in corso</translation>
+        <translation>Svuotamento in corso</translation>
     </message>
     <message>
         <source>F1</source>
@@ -318,7 +318,7 @@
     </message>
     <message>
         <source>Draining All Channels</source>
-        <translation>Scarico di tutti i canali</translation>
+        <translation>Svuotamento di tutti i canali</translation>
     </message>
     <message>
         <source>Channel</source>

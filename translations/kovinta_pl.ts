@@ -772,7 +772,7 @@
     <name>MemoryUsage</name>
     <message>
         <source>Memory Usage</source>
-        <translation>Użycie pamięci</translation>
+        <translation>Zajętość pamięci</translation>
     </message>
     <message>
         <source>Total Memory Used: </source>
@@ -796,7 +796,7 @@
     </message>
     <message>
         <source>Memory Usage Warning</source>
-        <translation>Ostrzeżenie: pamięć</translation>
+        <translation>Ostrzeżenie o pamięci</translation>
     </message>
     <message>
         <source>Warning - Memory Usage greater than %1%, data may not be saved correctly</source>
