@@ -3,16 +3,17 @@
 #include "TtyHandler.h"
 
 class KovintaPacket;
+class QSocketNotifier;
 
-// The PC link's port on the USB serial gadget. Writes never block the program for long:
-// a PC that stops reading (its application hung) fills the line, a reply then waits at
-// most stallTimeoutMs for room and is given up; while the line stays full, later replies
-// are given up at once rather than each waiting again.
+// The PC link's port on the USB serial gadget. Writing never holds the program up: what
+// the line cannot take at once waits in an output queue and goes out, in order, as the
+// PC reads. A PC that stops reading (its application hung) fills the queue; further
+// replies are then given up whole, so every frame the PC does get is complete.
 class DorvalenPacketHandler : public TtyHandler
 {
     Q_OBJECT
 public:
-    static constexpr int stallTimeoutMs = 500;
+    static constexpr int maxQueuedBytes = 16 * 1024;
 
     DorvalenPacketHandler(const QString &device, TTY_BAUDRATE baudRate, bool rtsCts = false,
                           int byteDelayUs = 0, QObject *parent = nullptr);
@@ -20,13 +21,19 @@ public:
     // Reads what the line holds, at most size bytes: the count, or a negative value on
     // failure.
     long long getData(char *buffer, long long size);
-    // Writes every byte unless the line fails or stays full, then flushes the file
-    // systems' buffers; the count written, or -1 when not all of it went out.
+    // Writes the bytes (or queues what the line cannot take yet), then flushes the file
+    // systems' buffers. The count, or -1 when they are given up: the line is not open,
+    // has failed, or the queue has no room for all of them.
     long long putData(const char *data, long long size);
+    int queuedBytes() const { return m_queue.size(); }
 
     // Sends a built reply on the port; nothing while no port is open (port null).
     static void sendReply(DorvalenPacketHandler *port, const KovintaPacket &reply);
 
 private:
-    bool m_stalled = false;
+    void flushQueue();
+
+    QByteArray m_queue;
+    QSocketNotifier *m_writeNotifier = nullptr;
+    bool m_reportedFull = false;
 };
