@@ -102,6 +102,7 @@ public:
     void follow(quint8 channel, int pollMs = 200);
     QList<Record> records(quint8 channel) const { return m_follow.value(channel).records; }
     bool finished(quint8 channel) const { return m_follow.value(channel).finished; }
+    bool following(quint8 channel) const { return m_follow.value(channel).active; }
 
 signals:
     void replyReceived(const PcLinkClient::Reply &reply);

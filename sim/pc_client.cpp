@@ -151,13 +151,22 @@ int main(int argc, char **argv)
         return 1;
     }
     const bool verbose = parser.isSet("verbose");
-    QObject::connect(&pc, &PcLinkClient::replyReceived, [verbose](const PcLinkClient::Reply &r) {
-        // A followed test's records come in steadily; one line in ten keeps the terminal
-        // readable unless every record is wanted.
-        if (r.opcode == PcLinkClient::DataReply && !verbose && r.record.elapsed % 10 != 0)
-            return;
-        print(describe(r));
+    QObject::connect(&pc, &PcLinkClient::replyReceived, [&pc](const PcLinkClient::Reply &r) {
+        // A followed test's records are printed as they are taken, below.
+        if (r.opcode != PcLinkClient::DataReply || !pc.following(r.channel))
+            print(describe(r));
     });
+    QObject::connect(&pc, &PcLinkClient::recordReceived,
+                     [verbose](quint8 channel, const PcLinkClient::Record &record) {
+                         // One record in ten keeps the terminal readable.
+                         if (verbose || record.elapsed % 10 == 0) {
+                             PcLinkClient::Reply r;
+                             r.opcode = PcLinkClient::DataReply;
+                             r.channel = channel;
+                             r.record = record;
+                             print(describe(r));
+                         }
+                     });
     QObject::connect(&pc, &PcLinkClient::testFinished, [&pc](quint8 channel) {
         print(QStringLiteral("CH%1: %2 records").arg(channel + 1).arg(pc.records(channel).size()));
     });
