@@ -257,8 +257,8 @@ quint16 DorvalenPacket::build(unsigned int opcode, std::unique_ptr<OpCodeBase> b
     m_body = std::move(body);
     m_configuration = std::move(configuration);
     m_header.opcode = opcode;
-    m_header.length = quint32(Header::getSize() + m_body->getSize()
-                              + (m_configuration ? m_configuration->getSize() : 0));
+    m_header.length = quint32(Header::getSize() + m_body->getSize() +
+                              (m_configuration ? m_configuration->getSize() : 0));
     m_header.packetID = getPacketID();
     unsigned char *at = m_frame.get() + Header::bodyOffset;
     at += m_body->writeToBuffer(at);

@@ -91,9 +91,9 @@ public:
         int writeToBuffer(unsigned char *buffer) const override;
         int readFromBuffer(unsigned char *buffer) override;
         int getSize() const override { return 12; }
-        unsigned int testTime = 0; // s
-        float flowRate = 0;        // not used by the instrument
-        short backPressure = 0;    // mmHg
+        unsigned int testTime = 0;     // s
+        float flowRate = 0;            // not used by the instrument
+        short backPressure = 0;        // mmHg
         unsigned short windowSize = 0; // s
     };
     class DataConfigOcclusion : public OpCodeBase

@@ -6,8 +6,7 @@
 // (packet ID, length, opcode; little-endian) and the opcode's body. The length counts
 // header and body, not the CRC, so a frame is length + 2 bytes on the wire. There is no
 // start or end marker: a receiver finds frames only through the length.
-struct PcFrameHeader
-{
+struct PcFrameHeader {
     static constexpr int crcSize = 2;
     static constexpr int headerOffset = 2;
     static constexpr int bodyOffset = 14;

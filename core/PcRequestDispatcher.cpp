@@ -13,7 +13,8 @@
 
 #include <cstring>
 
-namespace {
+namespace
+{
 
 constexpr int kChannels = DataManager::CHANNEL_COUNT;
 
@@ -170,17 +171,17 @@ bool PcRequestDispatcher::startIsValid(const DorvalenPacket &packet) const
     switch (packet.getTestType()) {
     case DorvalenPacket::TEST_FLOW: {
         const DorvalenPacket::DataConfigFlowRate flow = packet.getFlowRateDetails();
-        return flow.testTime <= maxTestTime && flow.backPressure >= minBackPressure
-               && flow.backPressure <= maxBackPressure && flow.windowSize >= minWindowSize
-               && flow.windowSize <= maxWindowSize;
+        return flow.testTime <= maxTestTime && flow.backPressure >= minBackPressure &&
+               flow.backPressure <= maxBackPressure && flow.windowSize >= minWindowSize &&
+               flow.windowSize <= maxWindowSize;
     }
     case DorvalenPacket::TEST_OCCLUSION:
         return packet.getOcclusionDetails().pumpType <= maxPumpType;
     case DorvalenPacket::TEST_PCA: {
         const DorvalenPacket::DataConfigPCA pca = packet.getPCADetails();
-        return pca.testTime <= maxTestTime
-               && within(pca.basalFlowRate, minBasalFlowRate, maxBasalFlowRate)
-               && within(pca.bolusVolume, 0.0f, maxBolusVolume);
+        return pca.testTime <= maxTestTime &&
+               within(pca.basalFlowRate, minBasalFlowRate, maxBasalFlowRate) &&
+               within(pca.bolusVolume, 0.0f, maxBolusVolume);
     }
     default:
         return false;
@@ -192,8 +193,8 @@ void PcRequestDispatcher::stageSettings(unsigned short channel, int windowSize)
     const INFUSION_PUMP_SETTING setting = m_data.getTestSetting(channel);
     m_board.vSetSendToPicData_TestType(setting.u8TestTypeSetting);
     m_board.vSetSendToPicData_BackPressure(setting.s16BackPressureSetting);
-    m_board.vSetSendToPicData_WindowSize(
-        windowSize >= 0 ? static_cast<unsigned short>(windowSize) : setting.u16SamplingWindowSetting);
+    m_board.vSetSendToPicData_WindowSize(windowSize >= 0 ? static_cast<unsigned short>(windowSize)
+                                                         : setting.u16SamplingWindowSetting);
 }
 
 void PcRequestDispatcher::handleStart(const DorvalenPacket &packet)

@@ -25,14 +25,14 @@ class PcRequestDispatcher : public QObject
 public:
     // The manual set-up screens' ranges.
     static constexpr unsigned int maxTestTime = 23 * 3600 + 59 * 60 + 59; // s
-    static constexpr short minBackPressure = -200; // mmHg
-    static constexpr short maxBackPressure = 600;  // mmHg
-    static constexpr unsigned short minWindowSize = 1;   // s
-    static constexpr unsigned short maxWindowSize = 600; // s
-    static constexpr float minBasalFlowRate = 1.0f;  // ml/h
-    static constexpr float maxBasalFlowRate = 30.0f; // ml/h
-    static constexpr float maxBolusVolume = 99999.0f; // ml
-    static constexpr unsigned char maxPumpType = 1; // auto reverse
+    static constexpr short minBackPressure = -200;                        // mmHg
+    static constexpr short maxBackPressure = 600;                         // mmHg
+    static constexpr unsigned short minWindowSize = 1;                    // s
+    static constexpr unsigned short maxWindowSize = 600;                  // s
+    static constexpr float minBasalFlowRate = 1.0f;                       // ml/h
+    static constexpr float maxBasalFlowRate = 30.0f;                      // ml/h
+    static constexpr float maxBolusVolume = 99999.0f;                     // ml
+    static constexpr unsigned char maxPumpType = 1;                       // auto reverse
     // Window size staged for a PCA test.
     static constexpr unsigned short pcaWindowSize = 30;
 

@@ -37,10 +37,9 @@ void SerialUtilities::writeSignedShortToBuffer(unsigned char *&cursor, short val
 
 unsigned int SerialUtilities::readUnsignedFromBuffer(unsigned char *&cursor)
 {
-    const unsigned int value = static_cast<unsigned int>(cursor[0])
-                               | static_cast<unsigned int>(cursor[1]) << 8
-                               | static_cast<unsigned int>(cursor[2]) << 16
-                               | static_cast<unsigned int>(cursor[3]) << 24;
+    const unsigned int value =
+        static_cast<unsigned int>(cursor[0]) | static_cast<unsigned int>(cursor[1]) << 8 |
+        static_cast<unsigned int>(cursor[2]) << 16 | static_cast<unsigned int>(cursor[3]) << 24;
     cursor += 4;
     return value;
 }
@@ -93,7 +92,8 @@ void SerialUtilities::writeSignedLongToBuffer(unsigned char *&cursor, int value)
 QString SerialUtilities::readQStringFromBuffer(unsigned char *&cursor)
 {
     const void *zero = std::memchr(cursor, 0, stringFieldSize);
-    const int size = zero ? int(static_cast<const unsigned char *>(zero) - cursor) : stringFieldSize;
+    const int size =
+        zero ? int(static_cast<const unsigned char *>(zero) - cursor) : stringFieldSize;
     const QString text = QString::fromLatin1(reinterpret_cast<const char *>(cursor), size);
     cursor += stringFieldSize;
     return text;

@@ -20,7 +20,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-namespace {
+namespace
+{
 
 InfusionPumpPowerBoardManager *g_board = nullptr;
 
@@ -46,20 +47,19 @@ void checkChannels(const DataManager &data)
     for (unsigned short c = 0; c < DataManager::CHANNEL_COUNT; ++c) {
         const INFUSION_PUMP_SETTING flow = data.getTestSetting(c);
         const INFUSION_PUMP_PCA_SETTING pca = data.getPCATestSetting(c);
-        const bool inRange =
-            flow.u8TestTypeSetting <= 2 && flow.u32ElapseTimeSetting >= 0
-            && flow.u32ElapseTimeSetting <= int(PcRequestDispatcher::maxTestTime)
-            && flow.s16BackPressureSetting >= PcRequestDispatcher::minBackPressure
-            && flow.s16BackPressureSetting <= PcRequestDispatcher::maxBackPressure
-            && flow.u16SamplingWindowSetting >= PcRequestDispatcher::minWindowSize
-            && flow.u16SamplingWindowSetting <= PcRequestDispatcher::maxWindowSize
-            && pca.u32ElapseTimeSetting >= 0
-            && pca.u32ElapseTimeSetting <= int(PcRequestDispatcher::maxTestTime)
-            && pca.fBasalFlowRateSetting >= PcRequestDispatcher::minBasalFlowRate
-            && pca.fBasalFlowRateSetting <= PcRequestDispatcher::maxBasalFlowRate
-            && pca.fBolusVolumeSetting >= 0
-            && pca.fBolusVolumeSetting <= PcRequestDispatcher::maxBolusVolume
-            && data.getOcclusionTestSetting(c) <= PcRequestDispatcher::maxPumpType;
+        const bool inRange = flow.u8TestTypeSetting <= 2 && flow.u32ElapseTimeSetting >= 0 &&
+                             flow.u32ElapseTimeSetting <= int(PcRequestDispatcher::maxTestTime) &&
+                             flow.s16BackPressureSetting >= PcRequestDispatcher::minBackPressure &&
+                             flow.s16BackPressureSetting <= PcRequestDispatcher::maxBackPressure &&
+                             flow.u16SamplingWindowSetting >= PcRequestDispatcher::minWindowSize &&
+                             flow.u16SamplingWindowSetting <= PcRequestDispatcher::maxWindowSize &&
+                             pca.u32ElapseTimeSetting >= 0 &&
+                             pca.u32ElapseTimeSetting <= int(PcRequestDispatcher::maxTestTime) &&
+                             pca.fBasalFlowRateSetting >= PcRequestDispatcher::minBasalFlowRate &&
+                             pca.fBasalFlowRateSetting <= PcRequestDispatcher::maxBasalFlowRate &&
+                             pca.fBolusVolumeSetting >= 0 &&
+                             pca.fBolusVolumeSetting <= PcRequestDispatcher::maxBolusVolume &&
+                             data.getOcclusionTestSetting(c) <= PcRequestDispatcher::maxPumpType;
         if (!inRange)
             std::abort();
     }
@@ -95,8 +95,8 @@ QList<QByteArray> run(const QByteArray &bytes, int chunk)
 
 quint32 le32(const QByteArray &b, int at)
 {
-    return quint32(quint8(b.at(at))) | quint32(quint8(b.at(at + 1))) << 8
-           | quint32(quint8(b.at(at + 2))) << 16 | quint32(quint8(b.at(at + 3))) << 24;
+    return quint32(quint8(b.at(at))) | quint32(quint8(b.at(at + 1))) << 8 |
+           quint32(quint8(b.at(at + 2))) << 16 | quint32(quint8(b.at(at + 3))) << 24;
 }
 
 bool possibleLength(quint32 length)

@@ -8,11 +8,11 @@
 
 #include <cstring>
 
-namespace {
+namespace
+{
 
 // Little-endian field writer and reader of the link's frames.
-struct Out
-{
+struct Out {
     QByteArray bytes;
     Out &u8(quint32 v)
     {
@@ -29,8 +29,7 @@ struct Out
     }
 };
 
-struct In
-{
+struct In {
     const QByteArray &bytes;
     int at;
     quint32 u8() { return at < bytes.size() ? quint8(bytes.at(at++)) : (at++, 0u); }

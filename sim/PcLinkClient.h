@@ -20,13 +20,25 @@ class PcLinkClient : public QObject
 {
     Q_OBJECT
 public:
-    enum Request : quint32 { Poll = 1, Start = 2, Stop = 3, Alarm = 4, RequestInfo = 5, RequestPacket = 6 };
-    enum ReplyCode : quint32 { DataReply = 1, AlarmReply = 3, StopReply = 4, InfoReply = 5, ConfirmReply = 6 };
+    enum Request : quint32 {
+        Poll = 1,
+        Start = 2,
+        Stop = 3,
+        Alarm = 4,
+        RequestInfo = 5,
+        RequestPacket = 6
+    };
+    enum ReplyCode : quint32 {
+        DataReply = 1,
+        AlarmReply = 3,
+        StopReply = 4,
+        InfoReply = 5,
+        ConfirmReply = 6
+    };
     static constexpr quint32 firstRecord = 0xFFFFFFFFu;
 
     // A channel's live record as the Data reply carries it.
-    struct Record
-    {
+    struct Record {
         quint8 testType = 0;
         quint8 status = 0;
         qint16 pressure = 0;
@@ -45,15 +57,13 @@ public:
         qint16 pressureBackOff = 0;
     };
     // The instrument's identity, as the Request reply carries it.
-    struct Info
-    {
+    struct Info {
         quint32 packetId = 0;
         quint8 channel = 0;
         quint8 channelCount = 0;
         QString serialNumber, buildVersion, channelSerialNumber, firmwareVersion, calibrationDate;
     };
-    struct Reply
-    {
+    struct Reply {
         quint32 id = 0;
         quint32 opcode = 0;
         quint8 channel = 0; // Data, Alarm, Stop, Confirm: as sent (zero-based)
@@ -110,8 +120,7 @@ signals:
     void testFinished(quint8 channel);
 
 private:
-    struct Follow
-    {
+    struct Follow {
         bool active = false;
         bool finished = false;
         quint32 index = firstRecord;

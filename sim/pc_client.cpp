@@ -11,7 +11,8 @@
 #include <cstdio>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 const char *const kHelp =
     "Commands (CH is the channel as labelled on the instrument, 1 to 4):\n"
@@ -147,7 +148,8 @@ int main(int argc, char **argv)
 
     PcLinkClient pc;
     if (!pc.open(parser.value("root"))) {
-        std::fprintf(stderr, "pc_client: cannot open the line under %s\n", qPrintable(parser.value("root")));
+        std::fprintf(stderr, "pc_client: cannot open the line under %s\n",
+                     qPrintable(parser.value("root")));
         return 1;
     }
     const bool verbose = parser.isSet("verbose");

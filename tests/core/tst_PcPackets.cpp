@@ -8,7 +8,8 @@
 #include <cstring>
 #include <functional>
 
-namespace {
+namespace
+{
 
 QByteArray hex(const char *spaced)
 {
@@ -117,13 +118,17 @@ private slots:
             QByteArray expected;
         } cases[] = {
             {"uint8", [](unsigned char *&c) { SU::writeUnsignedCharToBuffer(c, 0xA5); }, hex("A5")},
-            {"uint16", [](unsigned char *&c) { SU::writeUnsignedShortToBuffer(c, 0x1234); }, hex("34 12")},
+            {"uint16", [](unsigned char *&c) { SU::writeUnsignedShortToBuffer(c, 0x1234); },
+             hex("34 12")},
             {"int16", [](unsigned char *&c) { SU::writeSignedShortToBuffer(c, -2); }, hex("FE FF")},
-            {"uint32", [](unsigned char *&c) { SU::writeUnsignedToBuffer(c, 0x01020304); }, hex("04 03 02 01")},
-            {"float", [](unsigned char *&c) { SU::writeFloatToBuffer(c, 1.0f); }, hex("00 00 80 3F")},
+            {"uint32", [](unsigned char *&c) { SU::writeUnsignedToBuffer(c, 0x01020304); },
+             hex("04 03 02 01")},
+            {"float", [](unsigned char *&c) { SU::writeFloatToBuffer(c, 1.0f); },
+             hex("00 00 80 3F")},
             {"unsigned long", [](unsigned char *&c) { SU::writeUnsignedLongToBuffer(c, 5); },
              hex("05 00 00 00 00 00 00 00")},
-            {"unsigned long, high bit", [](unsigned char *&c) { SU::writeUnsignedLongToBuffer(c, 0x80000000u); },
+            {"unsigned long, high bit",
+             [](unsigned char *&c) { SU::writeUnsignedLongToBuffer(c, 0x80000000u); },
              hex("00 00 00 80 00 00 00 00")},
             {"signed long", [](unsigned char *&c) { SU::writeSignedLongToBuffer(c, -2); },
              hex("FE FF FF FF FF FF FF FF")},
@@ -135,9 +140,13 @@ private slots:
              QByteArray(29, 'x') + QByteArray(1, '\0')},
             {"empty string", [](unsigned char *&c) { SU::writeQStringToBuffer(c, QString()); },
              QByteArray(30, '\0')},
-            {"string beyond Latin-1", [](unsigned char *&c) { SU::writeQStringToBuffer(c, QString::fromUtf8("\xC3\xA9\xE2\x82\xAC")); },
+            {"string beyond Latin-1",
+             [](unsigned char *&c) {
+                 SU::writeQStringToBuffer(c, QString::fromUtf8("\xC3\xA9\xE2\x82\xAC"));
+             },
              hex("E9 3F") + QByteArray(28, '\0')},
-            {"PCA bolus", [](unsigned char *&c) {
+            {"PCA bolus",
+             [](unsigned char *&c) {
                  PCA_TEST_DATA b;
                  b.u16BolusCount = 3;
                  b.fFlowRate_Bolus = 300.0f;
@@ -155,8 +164,8 @@ private slots:
             unsigned char *cursor = buffer;
             test.write(cursor);
             const QByteArray written(reinterpret_cast<const char *>(buffer), int(cursor - buffer));
-            QVERIFY2(written == test.expected,
-                     qPrintable(QStringLiteral("%1: %2").arg(test.name, QString(written.toHex(' ')))));
+            QVERIFY2(written == test.expected, qPrintable(QStringLiteral("%1: %2").arg(
+                                                   test.name, QString(written.toHex(' ')))));
             QVERIFY2(buffer[written.size()] == 0xCC, test.name); // nothing past the field
         }
     }
@@ -312,8 +321,8 @@ private slots:
         KovintaPacket data;
         data.data(2, sampleRecord());
         QCOMPARE(data.getFrame(), hex("EB B4 01 00 00 00 6C 00 00 00 01 00 00 00 02"
-                                      " 00 00 00 00 00 00 00 00")
-                                      + hex(sampleRecordWire));
+                                      " 00 00 00 00 00 00 00 00") +
+                                      hex(sampleRecordWire));
         QVERIFY(sameRecord(data.getData().record, sampleRecord()));
         QCOMPARE(data.getData().channel, (unsigned char)2);
 
@@ -324,10 +333,10 @@ private slots:
         const auto field = [](const char *text) {
             return QByteArray(text) + QByteArray(30 - int(qstrlen(text)), '\0');
         };
-        const QByteArray expected = hex("BF 59 01 00 00 00 C6 00 00 00 05 00 00 00 00 01 00 00 00 03 02")
-                                    + field("123-4567") + field("1.3.1-1-g8ddccea")
-                                    + field("CH3-0042") + field("v2.07") + field("2024-03-01")
-                                    + QByteArray(29, '\0');
+        const QByteArray expected =
+            hex("BF 59 01 00 00 00 C6 00 00 00 05 00 00 00 00 01 00 00 00 03 02") +
+            field("123-4567") + field("1.3.1-1-g8ddccea") + field("CH3-0042") + field("v2.07") +
+            field("2024-03-01") + QByteArray(29, '\0');
         QCOMPARE(request.getFrame(), expected);
         QCOMPARE(request.getRequest().packetID, 1u);
         QCOMPARE(request.getRequest().channelCount, (unsigned char)2);

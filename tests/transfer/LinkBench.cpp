@@ -8,8 +8,7 @@
 #include <QDeadlineTimer>
 #include <QTest>
 
-LinkBench::LinkBench(const QList<int> &absentChannels, const QByteArray &settings)
-    : area(settings)
+LinkBench::LinkBench(const QList<int> &absentChannels, const QByteArray &settings) : area(settings)
 {
     area.startBoard([&](PowerBoardSim &sim) {
         for (int channel : absentChannels)
@@ -42,8 +41,8 @@ QList<PcLinkClient::Reply> LinkBench::answersTo(const std::function<void()> &sen
     send();
     pc.requestInfo(1);
     QDeadlineTimer deadline(15000);
-    while (!deadline.hasExpired()
-           && (pc.replies().isEmpty() || pc.replies().last().opcode != PcLinkClient::InfoReply))
+    while (!deadline.hasExpired() &&
+           (pc.replies().isEmpty() || pc.replies().last().opcode != PcLinkClient::InfoReply))
         QTest::qWait(5);
     QList<PcLinkClient::Reply> replies = pc.takeReplies();
     if (!replies.isEmpty() && replies.last().opcode == PcLinkClient::InfoReply)
@@ -57,8 +56,8 @@ QStringList LinkBench::settingCommands() const
 {
     QStringList kept;
     for (const QString &line : area.requests())
-        if (line.section(QLatin1Char(' '), 1, 1).startsWith(QLatin1String("IF"))
-            || line.section(QLatin1Char(' '), 1, 1) == QLatin1String("I2"))
+        if (line.section(QLatin1Char(' '), 1, 1).startsWith(QLatin1String("IF")) ||
+            line.section(QLatin1Char(' '), 1, 1) == QLatin1String("I2"))
             kept.append(line);
     return kept;
 }

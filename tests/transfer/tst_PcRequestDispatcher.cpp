@@ -15,7 +15,8 @@
 #include <limits>
 #include <memory>
 
-namespace {
+namespace
+{
 
 using Reply = PcLinkClient::Reply;
 
@@ -37,8 +38,8 @@ QByteArray f32(float v)
 
 QByteArray flowStart(quint8 channel, quint32 time, qint16 pressure, quint16 window)
 {
-    return le(channel, 1) + le(0, 4) + le(12, 2) + f32(100) + le(quint16(pressure), 2)
-           + le(window, 2) + le(time, 4);
+    return le(channel, 1) + le(0, 4) + le(12, 2) + f32(100) + le(quint16(pressure), 2) +
+           le(window, 2) + le(time, 4);
 }
 
 QByteArray pcaStart(quint8 channel, quint32 time, float basal, float bolus)
@@ -69,9 +70,10 @@ QString describe(const QList<Reply> &replies)
     for (const Reply &r : replies) {
         switch (r.opcode) {
         case PcLinkClient::DataReply:
-            out << QStringLiteral("data %1 %2").arg(r.channel).arg(r.record.elapsed == 0xFFFFFFFFu
-                                                                      ? QStringLiteral("none")
-                                                                      : QString::number(r.record.elapsed));
+            out << QStringLiteral("data %1 %2")
+                       .arg(r.channel)
+                       .arg(r.record.elapsed == 0xFFFFFFFFu ? QStringLiteral("none")
+                                                            : QString::number(r.record.elapsed));
             break;
         case PcLinkClient::StopReply:
             out << QStringLiteral("stop %1").arg(r.channel);
@@ -104,7 +106,8 @@ class TestPcRequestDispatcher : public QObject
     DataManager &data() { return m_bench->data(); }
     QList<Reply> answersToFrame(quint32 opcode, const QByteArray &body)
     {
-        return bench().answersTo([&] { bench().pc.sendRaw(PcLinkClient::frame(77, opcode, body)); });
+        return bench().answersTo(
+            [&] { bench().pc.sendRaw(PcLinkClient::frame(77, opcode, body)); });
     }
 
 private slots:
@@ -136,8 +139,10 @@ private slots:
         QTest::addColumn<quint32>("index");
         QTest::addColumn<QString>("answer");
         const quint32 first = 0xFFFFFFFFu;
-        QTest::newRow("first, none kept yet") << 0 << 0 << 10 << 10 << false << 0 << first << "data 0 none";
-        QTest::newRow("first, even of a finished test") << 0 << 0 << 0 << 0 << false << 1 << first << "data 1 none";
+        QTest::newRow("first, none kept yet")
+            << 0 << 0 << 10 << 10 << false << 0 << first << "data 0 none";
+        QTest::newRow("first, even of a finished test")
+            << 0 << 0 << 0 << 0 << false << 1 << first << "data 1 none";
         QTest::newRow("first") << 5 << 0 << 10 << 10 << false << 2 << first << "data 2 1";
         QTest::newRow("index 4") << 5 << 0 << 10 << 10 << false << 0 << 4u << "data 0 5";
         QTest::newRow("index 0 is never answered") << 5 << 0 << 10 << 10 << false << 0 << 0u << "";
@@ -167,7 +172,8 @@ private slots:
         data().vSetTestSetting_ElapseTime(c, flowTime);
         data().vSetPCATestSetting_ElapseTime(c, pcaTime);
         data().setOcclusionTestcomplete(c, occlusionComplete);
-        const QList<Reply> replies = bench().answersTo([&] { bench().pc.poll(quint8(channel), index); });
+        const QList<Reply> replies =
+            bench().answersTo([&] { bench().pc.poll(quint8(channel), index); });
         QCOMPARE(describe(replies), answer);
         if (answer.endsWith(QLatin1String("none"))) {
             // Nothing but the elapsed time marks the record that is not there.
@@ -188,7 +194,8 @@ private slots:
         QSignalSpy started(&dispatcher, &PcRequestDispatcher::startRequested);
         bench().area.sim().clearCommands();
         fillHistory(data(), 1, 3);
-        QCOMPARE(describe(answersToFrame(2, flowStart(2, 900, 100, 45))), QStringLiteral("confirm 1"));
+        QCOMPARE(describe(answersToFrame(2, flowStart(2, 900, 100, 45))),
+                 QStringLiteral("confirm 1"));
         INFUSION_PUMP_SETTING flow = data().getTestSetting(1);
         QCOMPARE(int(flow.u8TestTypeSetting), 0);
         QCOMPARE(flow.u32ElapseTimeSetting, 900);
@@ -210,7 +217,8 @@ private slots:
         QVERIFY(bench().settingCommands().contains("2 IF1 01"));
 
         bench().area.sim().clearCommands();
-        QCOMPARE(describe(answersToFrame(2, pcaStart(1, 600, 12.5f, 2.0f))), QStringLiteral("confirm 0"));
+        QCOMPARE(describe(answersToFrame(2, pcaStart(1, 600, 12.5f, 2.0f))),
+                 QStringLiteral("confirm 0"));
         const INFUSION_PUMP_PCA_SETTING pca = data().getPCATestSetting(0);
         QCOMPARE(pca.u32ElapseTimeSetting, 600);
         QCOMPARE(pca.fBasalFlowRateSetting, 12.5f);
@@ -233,8 +241,10 @@ private slots:
         const float inf = std::numeric_limits<float>::infinity();
         QTest::newRow("channel 0") << flowStart(0, 60, 0, 30);
         QTest::newRow("channel 5") << flowStart(5, 60, 0, 30);
-        QTest::newRow("test type 3") << QByteArray(le(2, 1) + le(3, 4) + le(12, 2) + QByteArray(12, '\0'));
-        QTest::newRow("test type 2^32-1") << QByteArray(le(2, 1) + le(0xFFFFFFFF, 4) + le(1, 2) + le(0, 1));
+        QTest::newRow("test type 3")
+            << QByteArray(le(2, 1) + le(3, 4) + le(12, 2) + QByteArray(12, '\0'));
+        QTest::newRow("test type 2^32-1")
+            << QByteArray(le(2, 1) + le(0xFFFFFFFF, 4) + le(1, 2) + le(0, 1));
         QTest::newRow("test time over 23:59:59") << flowStart(2, 86400, 0, 30);
         QTest::newRow("back pressure 601") << flowStart(2, 60, 601, 30);
         QTest::newRow("back pressure -201") << flowStart(2, 60, -201, 30);
@@ -310,15 +320,18 @@ private slots:
         QTest::addColumn<QByteArray>("settings");
         QTest::addColumn<int>("channel");
         QTest::addColumn<QStringList>("texts");
-        const QByteArray keys = "Serial_num=123-4567\nSerialNumber_ch2=CH2-77\nFirmwareVersion_ch2=v2.07\n"
-                                "CalDate_ch2=01.03.2024\nSerialNumber_ch1=CH1-01\n";
-        QTest::newRow("channel 2") << keys << 2
-                                   << QStringList({"123-4567", "CH2-77", "v2.07", "01.03.2024"});
-        QTest::newRow("channel 3, nothing stored") << keys << 3 << QStringList({"123-4567", "", "", ""});
+        const QByteArray keys =
+            "Serial_num=123-4567\nSerialNumber_ch2=CH2-77\nFirmwareVersion_ch2=v2.07\n"
+            "CalDate_ch2=01.03.2024\nSerialNumber_ch1=CH1-01\n";
+        QTest::newRow("channel 2")
+            << keys << 2 << QStringList({"123-4567", "CH2-77", "v2.07", "01.03.2024"});
+        QTest::newRow("channel 3, nothing stored")
+            << keys << 3 << QStringList({"123-4567", "", "", ""});
         const QStringList incorrect = {"123-4567", "INCORRECT ID", "INCORRECT ID", "INCORRECT ID"};
         QTest::newRow("channel 0") << keys << 0 << incorrect;
         QTest::newRow("channel 5") << keys << 5 << incorrect;
-        QTest::newRow("no serial number") << QByteArray() << 1 << QStringList({"????????", "", "", ""});
+        QTest::newRow("no serial number")
+            << QByteArray() << 1 << QStringList({"????????", "", "", ""});
     }
     void requestInfo()
     {
@@ -350,7 +363,8 @@ private slots:
                  QStringLiteral("data 0 3, data 0 2"));
 
         pc.setWriteChunk(1);
-        QCOMPARE(describe(bench().answersTo([&] { pc.sendRaw(poll2); })), QStringLiteral("data 0 3"));
+        QCOMPARE(describe(bench().answersTo([&] { pc.sendRaw(poll2); })),
+                 QStringLiteral("data 0 3"));
         pc.setWriteChunk(0);
 
         QByteArray corrupt = poll2;
@@ -364,7 +378,8 @@ private slots:
 
         // A header whose length is near 2^32 or below a header's size.
         for (quint32 length : {0xFFFFFFFFu, 0xFFFFFFF0u, 1023u, 11u, 0u}) {
-            const QByteArray bad = le(0, 2) + le(9, 4) + le(length, 4) + le(1, 4) + QByteArray(30, '\x11');
+            const QByteArray bad =
+                le(0, 2) + le(9, 4) + le(length, 4) + le(1, 4) + QByteArray(30, '\x11');
             QCOMPARE(describe(bench().answersTo([&] {
                          pc.sendRaw(bad);
                          QTest::qWait(20);
@@ -374,9 +389,11 @@ private slots:
             QCOMPARE(bench().dispatcher->receivedCount(), 0u);
         }
         // The largest frame that fits the buffer is still taken as a frame.
-        const QByteArray largest = PcLinkClient::frame(3, 1, le(0, 1) + le(1, 4) + QByteArray(1022 - 17, '\0'));
+        const QByteArray largest =
+            PcLinkClient::frame(3, 1, le(0, 1) + le(1, 4) + QByteArray(1022 - 17, '\0'));
         QCOMPARE(largest.size(), 1024);
-        QCOMPARE(describe(bench().answersTo([&] { pc.sendRaw(largest); })), QStringLiteral("data 0 2"));
+        QCOMPARE(describe(bench().answersTo([&] { pc.sendRaw(largest); })),
+                 QStringLiteral("data 0 2"));
     }
 
     // A PC that stops reading fills the line; the instrument goes on, gives replies up
@@ -397,7 +414,8 @@ private slots:
         pc.setReading(true);
         QTRY_COMPARE(bench().port->queuedBytes(), 0);
         pc.requestInfo(1);
-        QTRY_VERIFY(!pc.replies().isEmpty() && pc.replies().last().opcode == PcLinkClient::InfoReply);
+        QTRY_VERIFY(!pc.replies().isEmpty() &&
+                    pc.replies().last().opcode == PcLinkClient::InfoReply);
         QList<Reply> replies = pc.takeReplies();
         replies.removeLast();
         QCOMPARE(pc.badReplies(), 0);

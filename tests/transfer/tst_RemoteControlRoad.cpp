@@ -16,7 +16,8 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
 using Reply = PcLinkClient::Reply;
 
@@ -27,8 +28,7 @@ constexpr int kClockFactor = 10;
 
 // The instrument as the desktop run has it, with a PC on its PC link: the main menu on
 // the screen area, the power board behind it, and the operator choosing "Remote Control".
-struct RemoteBench
-{
+struct RemoteBench {
     ScreenArea area;
     PcLinkClient pc;
     InfusionPumpMainScreen *menu = nullptr;
@@ -134,7 +134,8 @@ private slots:
             sim.controller(1).pump().pressureRise = 50.0;
         });
         QVERIFY(bench.ready());
-        OcclusionManualTest *screen = bench.menu->getSummaryManualScreen()->getOcclusionRunningScreen();
+        OcclusionManualTest *screen =
+            bench.menu->getSummaryManualScreen()->getOcclusionRunningScreen();
         const auto alarmsFor = [&bench](quint8 channel) {
             int n = 0;
             for (const Reply &r : bench.repliesOf(PcLinkClient::AlarmReply))
