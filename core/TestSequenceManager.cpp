@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "DevicePath.h"
+#include "FileUtils.h"
 #include "ImportWarning.h"
 #include "MedicalApplianceResult.h"
 #include "StoredName.h"
