@@ -42,22 +42,6 @@ int DorvalenPacket::OpCodeStart::readFromBuffer(unsigned char *buffer)
     return getSize();
 }
 
-int DorvalenPacket::OpCodeRequestPacket::writeToBuffer(unsigned char *buffer) const
-{
-    unsigned char *cursor = buffer;
-    SU::writeUnsignedCharToBuffer(cursor, value8);
-    SU::writeUnsignedToBuffer(cursor, value32);
-    return getSize();
-}
-
-int DorvalenPacket::OpCodeRequestPacket::readFromBuffer(unsigned char *buffer)
-{
-    unsigned char *cursor = buffer;
-    value8 = SU::readUnsignedCharFromBuffer(cursor);
-    value32 = SU::readUnsignedFromBuffer(cursor);
-    return getSize();
-}
-
 int DorvalenPacket::DataConfigFlowRate::writeToBuffer(unsigned char *buffer) const
 {
     unsigned char *cursor = buffer;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PcByteWordBody.h"
+#include "PcChannelBody.h"
 #include "PcFrameHeader.h"
 #include "PcOpCodeBase.h"
 
@@ -74,14 +76,8 @@ public:
         using PcChannelBody::PcChannelBody;
     };
     // Two values the instrument does not use.
-    class OpCodeRequestPacket : public OpCodeBase
+    class OpCodeRequestPacket : public PcByteWordBody
     {
-    public:
-        int writeToBuffer(unsigned char *buffer) const override;
-        int readFromBuffer(unsigned char *buffer) override;
-        int getSize() const override { return 5; }
-        unsigned char value8 = 0;
-        unsigned int value32 = 0;
     };
 
     // Start's configurations. On the wire the flow test time comes last.

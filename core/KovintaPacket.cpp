@@ -55,22 +55,6 @@ int KovintaPacket::OpCodeRequest::readFromBuffer(unsigned char *buffer)
     return getSize();
 }
 
-int KovintaPacket::OpCodeRetry::writeToBuffer(unsigned char *buffer) const
-{
-    unsigned char *cursor = buffer;
-    SU::writeUnsignedCharToBuffer(cursor, value8);
-    SU::writeUnsignedToBuffer(cursor, value32);
-    return getSize();
-}
-
-int KovintaPacket::OpCodeRetry::readFromBuffer(unsigned char *buffer)
-{
-    unsigned char *cursor = buffer;
-    value8 = SU::readUnsignedCharFromBuffer(cursor);
-    value32 = SU::readUnsignedFromBuffer(cursor);
-    return getSize();
-}
-
 int KovintaPacket::OpCodeMeta::writeToBuffer(unsigned char *buffer) const
 {
     unsigned char *cursor = buffer;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "INFUSION_PUMP_TEST_DATA.h"
+#include "PcByteWordBody.h"
+#include "PcChannelBody.h"
 #include "PcFrameHeader.h"
 #include "PcOpCodeBase.h"
 
@@ -79,14 +81,8 @@ public:
         QString firmwareVersion;
         QString calibrationDate;
     };
-    class OpCodeRetry : public OpCodeBase
+    class OpCodeRetry : public PcByteWordBody
     {
-    public:
-        int writeToBuffer(unsigned char *buffer) const override;
-        int readFromBuffer(unsigned char *buffer) override;
-        int getSize() const override { return 5; }
-        unsigned char value8 = 0;
-        unsigned int value32 = 0;
     };
     class OpCodeMeta : public OpCodeBase
     {

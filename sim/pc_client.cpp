@@ -3,6 +3,7 @@
 // input, one a line, and prints every reply. Started tests are followed: their records
 // are polled once a second until the instrument reports the test stopped.
 #include "PcLinkClient.h"
+#include "QuitOnSignal.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -146,6 +147,8 @@ int main(int argc, char **argv)
         return 2;
     }
 
+    // Ctrl-C ends the event loop, so the line's link under the root is removed.
+    quitOnSignal();
     PcLinkClient pc;
     if (!pc.open(parser.value("root"))) {
         std::fprintf(stderr, "pc_client: cannot open the line under %s\n",
