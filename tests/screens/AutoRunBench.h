@@ -11,6 +11,7 @@
 #include "UserTestRunning.h"
 
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -95,6 +96,23 @@ struct Bench
         results()->setApplianceData("Make", "Model", "SN", c);
         board->setChannelAutoState(c, Board::AUTO_ASSET_ENTRY);
         emit summary->getAutoModeAssetDetailsScreen()->assetConfirmed(c);
+    }
+
+    // The operator's choice on the abort/fail menu: its row, then the select key.
+    void choose(int option)
+    {
+        menu()->list()->setCurrentRow(option);
+        QTest::keyClick(menu(), Qt::Key_Escape);
+    }
+
+    // The value in the prompt's box, then F4 (pass) or F3 (fail).
+    void answerPrompt(TEST_RESULT_STATUS status, double value)
+    {
+        prompt()->findChild<QDoubleSpinBox *>(QStringLiteral("resultBox"))->setValue(value);
+        if (status == TEST_PASS)
+            prompt()->passButtonClicked();
+        else
+            prompt()->failButtonClicked();
     }
 
     // AUTO on the summary with the channel's row selected.
