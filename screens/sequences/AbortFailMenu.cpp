@@ -78,7 +78,12 @@ void AbortFailMenu::keyPressEvent(QKeyEvent *event)
         ScreenBase::keyPressEvent(event);
         return;
     }
-    switch (ui->listMainMenuList->currentRow()) {
+    // Taking the focus makes the list's first row current without marking it: only a
+    // row the operator sees marked is taken.
+    const QListWidgetItem *row = ui->listMainMenuList->currentItem();
+    if (!row || !row->isSelected())
+        return;
+    switch (ui->listMainMenuList->row(row)) {
     case RESTART_TEST:
         onRestartTestClicked();
         break;
@@ -95,7 +100,7 @@ void AbortFailMenu::keyPressEvent(QKeyEvent *event)
         onAbortProtocolClicked();
         break;
     default:
-        break; // no row chosen yet
+        break;
     }
 }
 
