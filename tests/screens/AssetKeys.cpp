@@ -1,8 +1,6 @@
 #include "AssetKeys.h"
 
 #include "GuiTest.h"
-#include "ScreenKeyboard.h"
-#include "VirtualKeyboard.h"
 
 using namespace GuiTest;
 
@@ -22,23 +20,6 @@ Box confirm()
     key(Qt::Key_F4);
     seen.shown = answer.answered();
     return seen;
-}
-
-bool typeIntoFocusedField(const QString &text)
-{
-    ModalAnswer answer([text](QWidget *w) {
-        auto *keyboard = qobject_cast<ScreenKeyboard *>(w);
-        if (!keyboard)
-            return;
-        for (const QChar c : text) {
-            for (int turns = 0; turns < 80 && keyboard->keyGrid()->getCurrentKey() != c; ++turns)
-                turn(1);
-            key(Qt::Key_Escape);
-        }
-        key(Qt::Key_F6);
-    });
-    key(Qt::Key_Escape);
-    return answer.answered();
 }
 
 void chooseVerdict(int row, int fromRow, int turnsToBox)

@@ -1,5 +1,7 @@
 #include "GuiTest.h"
 
+#include "ScreenKeyboard.h"
+#include "VirtualKeyboard.h"
 #include "WheelDelivery.h"
 
 #include <algorithm>
@@ -61,6 +63,23 @@ void key(int key, Qt::KeyboardModifiers modifiers)
     };
     for (int i = 0; i < 500 && animating(); ++i)
         QTest::qWait(10);
+}
+
+bool typeIntoFocusedField(const QString &text)
+{
+    ModalAnswer answer([text](QWidget *w) {
+        auto *keyboard = qobject_cast<ScreenKeyboard *>(w);
+        if (!keyboard)
+            return;
+        for (const QChar c : text) {
+            for (int turns = 0; turns < 80 && keyboard->keyGrid()->getCurrentKey() != c; ++turns)
+                turn(1);
+            key(Qt::Key_Escape);
+        }
+        key(Qt::Key_F6);
+    });
+    key(Qt::Key_Escape);
+    return answer.answered();
 }
 
 void keys(const QList<int> &keyList)

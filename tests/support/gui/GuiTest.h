@@ -32,6 +32,10 @@ void turn(int detents, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // One wheel event with a raw vertical delta (a detent is 120).
 void wheel(int delta, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
+// Types text on the on-screen keyboard that the select key opens on the focused, empty
+// field: the encoder walks to each character, select types it, green takes the line.
+bool typeIntoFocusedField(const QString &text);
+
 // Renders a widget and stores it as PNG (for looking at a form).
 bool savePng(QWidget *widget, const QString &path);
 
