@@ -225,6 +225,34 @@ private slots:
         QCOMPARE(send(1), quint32(1));
     }
 
+    // A controller stopped after a short test and still reporting that test's time (in
+    // prime, or idle) leaves the reset record at 0 seconds, so the next test can be
+    // started, and the next test's first seconds are taken. Its line pressure still is.
+    void stoppedControllerTimeIsNotTheNextTests()
+    {
+        TempRoot root;
+        DataManager dm;
+        dm.vSetTestRunningFlag(PicRunningData(1, 1));
+        feed(dm, 1, {1, 2, 3});
+        dm.vSetTestRunningFlag(PicRunningData(1, 0));
+        Reply stopped;
+        stopped.status = 2; // prime
+        stopped.elapsed = 3;
+        stopped.pressure = 55;
+        dm.vStoreTestData(TestData(1, stopped.bytes()));
+        QCOMPARE(dm.getTestData(1).u32ElapseTime, quint32(3)); // the finished test's time stays
+        dm.resetTestData(1);
+        for (quint8 status : {2, 0}) {
+            stopped.status = status;
+            dm.vStoreTestData(TestData(1, stopped.bytes()));
+            QCOMPARE(dm.getTestData(1).u32ElapseTime, quint32(0));
+            QCOMPARE(dm.getTestData(1).s16Pressure, qint16(5));
+        }
+        dm.vSetTestRunningFlag(PicRunningData(1, 1));
+        feed(dm, 1, {1});
+        QCOMPARE(dm.getTestData(1).u32ElapseTime, quint32(1));
+    }
+
     void historyFillsGapsWithTheNewestSample()
     {
         TempRoot root;

@@ -65,12 +65,14 @@ void key(int key, Qt::KeyboardModifiers modifiers)
         QTest::qWait(10);
 }
 
-bool typeIntoFocusedField(const QString &text)
+bool typeIntoFocusedField(const QString &text, int erase)
 {
-    ModalAnswer answer([text](QWidget *w) {
+    ModalAnswer answer([text, erase](QWidget *w) {
         auto *keyboard = qobject_cast<ScreenKeyboard *>(w);
         if (!keyboard)
             return;
+        for (int i = 0; i < erase; ++i)
+            key(Qt::Key_F2);
         for (const QChar c : text) {
             for (int turns = 0; turns < 80 && keyboard->keyGrid()->getCurrentKey() != c; ++turns)
                 turn(1);

@@ -32,9 +32,10 @@ void turn(int detents, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // One wheel event with a raw vertical delta (a detent is 120).
 void wheel(int delta, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
-// Types text on the on-screen keyboard that the select key opens on the focused, empty
-// field: the encoder walks to each character, select types it, green takes the line.
-bool typeIntoFocusedField(const QString &text);
+// Types text on the on-screen keyboard that the select key opens on the focused field:
+// F2 first erases the given number of characters, then the encoder walks to each
+// character, select types it, green takes the line.
+bool typeIntoFocusedField(const QString &text, int erase = 0);
 
 // Renders a widget and stores it as PNG (for looking at a form).
 bool savePng(QWidget *widget, const QString &path);
