@@ -2,7 +2,8 @@
 
 #include "ScreenBase.h"
 
-namespace Ui {
+namespace Ui
+{
 class AbortFailMenu;
 }
 class RotaryEncoderList;

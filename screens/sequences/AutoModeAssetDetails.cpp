@@ -14,7 +14,8 @@
 #include <QDebug>
 #include <QEvent>
 
-namespace {
+namespace
+{
 // Whether an identity can name a result file, decided by the rule that names the file.
 bool namesResultFile(const QString &assetId)
 {

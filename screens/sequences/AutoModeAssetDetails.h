@@ -5,7 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
-namespace Ui {
+namespace Ui
+{
 class AutoModeAssetDetails;
 }
 class BarcodeCollector;

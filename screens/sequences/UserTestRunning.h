@@ -3,7 +3,8 @@
 #include "ScreenBase.h"
 #include "TestResultStatus.h"
 
-namespace Ui {
+namespace Ui
+{
 class UserTestRunning;
 }
 class TestSequenceElementUserTest;

@@ -10,11 +10,12 @@
 
 using namespace GuiTest;
 
-namespace {
-// The menu with the screen it returns to, in a shown and active screen area.
-struct MenuBench
+namespace
 {
-    MenuBench() : previous(new ScreenBase(nullptr, nullptr)), menu(new AbortFailMenu(previous, nullptr))
+// The menu with the screen it returns to, in a shown and active screen area.
+struct MenuBench {
+    MenuBench()
+        : previous(new ScreenBase(nullptr, nullptr)), menu(new AbortFailMenu(previous, nullptr))
     {
         previous->showScreen(true);
     }
@@ -52,7 +53,8 @@ private slots:
     void form()
     {
         MenuBench b;
-        QCOMPARE(b.menu->findChild<QLabel *>("label_MSG_Prime")->text(), QStringLiteral("Abort / Fail Menu"));
+        QCOMPARE(b.menu->findChild<QLabel *>("label_MSG_Prime")->text(),
+                 QStringLiteral("Abort / Fail Menu"));
         QStringList rows;
         for (int i = 0; i < b.menu->list()->count(); ++i)
             rows << b.menu->list()->item(i)->text();
@@ -60,11 +62,15 @@ private slots:
                                     "Abort Protocol"}));
         QCOMPARE(b.menu->list()->currentRow(), -1);
         QCOMPARE(b.menu->list()->geometry(), QRect(10, 20, 271, 141));
-        const struct { const char *name; const char *text; const char *key; int x; } keys[] = {
-            {"pushButtonRestartTest", "Restart\nTest", "F1", 0},
-            {"pushButtonNextTest", "Next\nTest", "F2", 70},
-            {"pushButtonEndProtocol", "End\nProtocol", "F3", 140},
-            {"pushButtonAbortProtocol", "Abort\nProtocol", "F4", 210}};
+        const struct {
+            const char *name;
+            const char *text;
+            const char *key;
+            int x;
+        } keys[] = {{"pushButtonRestartTest", "Restart\nTest", "F1", 0},
+                    {"pushButtonNextTest", "Next\nTest", "F2", 70},
+                    {"pushButtonEndProtocol", "End\nProtocol", "F3", 140},
+                    {"pushButtonAbortProtocol", "Abort\nProtocol", "F4", 210}};
         for (const auto &k : keys) {
             auto *button = b.menu->findChild<QPushButton *>(k.name);
             QVERIFY2(button, k.name);
@@ -83,16 +89,21 @@ private slots:
         QTest::addColumn<QList<int>>("turns"); // encoder turns before the key; none: no turn
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("option");
-        QTest::newRow("F1 Restart Test") << QList<int>{} << int(Qt::Key_F1) << int(AbortFailMenu::RESTART_TEST);
-        QTest::newRow("F2 Next Test") << QList<int>{} << int(Qt::Key_F2) << int(AbortFailMenu::NEXT_TEST);
-        QTest::newRow("F3 End Protocol") << QList<int>{} << int(Qt::Key_F3) << int(AbortFailMenu::END_PROTOCOL);
-        QTest::newRow("F4 Abort Protocol") << QList<int>{} << int(Qt::Key_F4) << int(AbortFailMenu::ABORT_PROTOCOL);
+        QTest::newRow("F1 Restart Test")
+            << QList<int>{} << int(Qt::Key_F1) << int(AbortFailMenu::RESTART_TEST);
+        QTest::newRow("F2 Next Test")
+            << QList<int>{} << int(Qt::Key_F2) << int(AbortFailMenu::NEXT_TEST);
+        QTest::newRow("F3 End Protocol")
+            << QList<int>{} << int(Qt::Key_F3) << int(AbortFailMenu::END_PROTOCOL);
+        QTest::newRow("F4 Abort Protocol")
+            << QList<int>{} << int(Qt::Key_F4) << int(AbortFailMenu::ABORT_PROTOCOL);
         QTest::newRow("select, no row yet") << QList<int>{} << int(Qt::Key_Escape) << none;
-        QTest::newRow("select row 0") << QList<int>{1} << int(Qt::Key_Escape) << int(AbortFailMenu::RESTART_TEST);
-        QTest::newRow("select row 1, Restart Protocol") << QList<int>{1, 1} << int(Qt::Key_Escape)
-                                                        << int(AbortFailMenu::RESTART_PROTOCOL);
-        QTest::newRow("select row 4, turned back") << QList<int>{1, -1} << int(Qt::Key_Escape)
-                                                   << int(AbortFailMenu::ABORT_PROTOCOL);
+        QTest::newRow("select row 0")
+            << QList<int>{1} << int(Qt::Key_Escape) << int(AbortFailMenu::RESTART_TEST);
+        QTest::newRow("select row 1, Restart Protocol")
+            << QList<int>{1, 1} << int(Qt::Key_Escape) << int(AbortFailMenu::RESTART_PROTOCOL);
+        QTest::newRow("select row 4, turned back")
+            << QList<int>{1, -1} << int(Qt::Key_Escape) << int(AbortFailMenu::ABORT_PROTOCOL);
         QTest::newRow("green") << QList<int>{1} << int(Qt::Key_F6) << none;
         QTest::newRow("red") << QList<int>{1} << int(Qt::Key_F7) << none;
     }

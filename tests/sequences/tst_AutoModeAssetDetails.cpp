@@ -24,7 +24,8 @@
 using namespace GuiTest;
 using Board = InfusionPumpPowerBoardManager;
 
-namespace {
+namespace
+{
 TestSequenceManager *sequences()
 {
     return TestSequenceManager::getInstance();
@@ -42,14 +43,14 @@ bool storeUserSequence(const QString &name, const QStringList &questions)
         return false;
     for (int i = 0; i < questions.size(); ++i) {
         sequences()->insertTestElement(0, i - 1);
-        static_cast<TestSequenceElementUserTest *>(sequences()->getTestElementPtr(i))->testText = questions[i];
+        static_cast<TestSequenceElementUserTest *>(sequences()->getTestElementPtr(i))->testText =
+            questions[i];
     }
     return sequences()->saveCurrentTestSequence();
 }
 
 // The summary with its asset screen, the power board behind it, and three sequences.
-struct AssetBench
-{
+struct AssetBench {
     AssetBench()
     {
         board = area.startBoard();
@@ -68,10 +69,12 @@ struct AssetBench
         asset->showScreen(true);
     }
 
-    template<class T>
-    T *field(const char *name) const { return asset->findChild<T *>(name); }
+    template <class T> T *field(const char *name) const { return asset->findChild<T *>(name); }
     LineEdit *assetId() const { return field<LineEdit>("assetLineEdit"); }
-    RotaryEncoderComboBox *protocol() const { return field<RotaryEncoderComboBox>("comboBox_protocol"); }
+    RotaryEncoderComboBox *protocol() const
+    {
+        return field<RotaryEncoderComboBox>("comboBox_protocol");
+    }
     QStringList protocols() const
     {
         QStringList items;
@@ -112,8 +115,8 @@ private slots:
         QCOMPARE(b.field<QLabel>("label_MSG_Prime")->text(), QStringLiteral("Asset Details"));
         QCOMPARE(b.field<QLabel>("selectedChannel")->text(), QStringLiteral("4"));
         QCOMPARE(b.protocols(), QStringList({"Alpha", "bravo"}));
-        const char *order[] = {"assetLineEdit", "comboBox_protocol", "makeLineEdit", "modelLineEdit",
-                               "serialLineEdit", "assetLineEdit"};
+        const char *order[] = {"assetLineEdit", "comboBox_protocol", "makeLineEdit",
+                               "modelLineEdit", "serialLineEdit",    "assetLineEdit"};
         for (const char *name : order) {
             QCOMPARE(focusTarget()->objectName(), QString(name));
             turn(1);
@@ -139,7 +142,7 @@ private slots:
         b.assetId()->setText("P-1");
         turn(1);
         key(Qt::Key_Escape); // the chooser steps through the sequences
-        turn(-2);             // a backward turn steps down the list
+        turn(-2);            // a backward turn steps down the list
         key(Qt::Key_Escape);
         QCOMPARE(b.protocol()->currentText(), QStringLiteral("charlie"));
         key(Qt::Key_F1);
@@ -170,13 +173,32 @@ private slots:
         QTest::addColumn<QString>("sequence");
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("discarded");
-        QTest::newRow("empty") << "" << "good" << "" << false;
-        QTest::newRow("line end only") << "\r\n" << "good" << "This Asset ID cannot name a result file. Please enter another one." << false;
-        QTest::newRow("blanks only") << "   " << "good" << "This Asset ID cannot name a result file. Please enter another one." << false;
-        QTest::newRow("parent folder") << ".." << "good" << "This Asset ID cannot name a result file. Please enter another one." << false;
-        QTest::newRow("slash") << "/" << "good" << "This Asset ID cannot name a result file. Please enter another one." << false;
-        QTest::newRow("no tests") << "P-2" << "empty" << "The test sequence \"empty\" holds no tests that can be run." << true;
-        QTest::newRow("unreadable") << "P-2" << "broken" << "The test sequence \"broken\" could not be opened." << true;
+        QTest::newRow("empty") << ""
+                               << "good"
+                               << "" << false;
+        QTest::newRow("line end only")
+            << "\r\n"
+            << "good"
+            << "This Asset ID cannot name a result file. Please enter another one." << false;
+        QTest::newRow("blanks only")
+            << "   "
+            << "good"
+            << "This Asset ID cannot name a result file. Please enter another one." << false;
+        QTest::newRow("parent folder")
+            << ".."
+            << "good"
+            << "This Asset ID cannot name a result file. Please enter another one." << false;
+        QTest::newRow("slash")
+            << "/"
+            << "good"
+            << "This Asset ID cannot name a result file. Please enter another one." << false;
+        QTest::newRow("no tests") << "P-2"
+                                  << "empty"
+                                  << "The test sequence \"empty\" holds no tests that can be run."
+                                  << true;
+        QTest::newRow("unreadable") << "P-2"
+                                    << "broken"
+                                    << "The test sequence \"broken\" could not be opened." << true;
     }
     void confirmRefused()
     {
@@ -239,12 +261,21 @@ private slots:
         QTest::addColumn<QList<QByteArray>>("pieces");
         QTest::addColumn<QList<int>>("msBefore"); // time since the piece before
         QTest::addColumn<QString>("asset");
-        QTest::newRow("150 ms apart: one code") << QList<QByteArray>{"PU", "MP9"} << QList<int>{0, 150} << "PUMP9";
-        QTest::newRow("250 ms apart: a new code") << QList<QByteArray>{"OLD", "NEW"} << QList<int>{0, 250} << "NEW";
-        QTest::newRow("a zero byte ends it") << QList<QByteArray>{QByteArray("AB\0XY", 5)} << QList<int>{0} << "AB";
-        QTest::newRow("a zero byte in a later piece") << QList<QByteArray>{"AB", QByteArray("C\0D", 3)} << QList<int>{0, 100} << "ABC";
-        QTest::newRow("scanner line end") << QList<QByteArray>{"X12\r", "\n"} << QList<int>{0, 20} << "X12";
-        QTest::newRow("8-bit characters") << QList<QByteArray>{"\xc4" "1"} << QList<int>{0} << QString::fromLatin1("\xc4" "1");
+        QTest::newRow("150 ms apart: one code")
+            << QList<QByteArray>{"PU", "MP9"} << QList<int>{0, 150} << "PUMP9";
+        QTest::newRow("250 ms apart: a new code")
+            << QList<QByteArray>{"OLD", "NEW"} << QList<int>{0, 250} << "NEW";
+        QTest::newRow("a zero byte ends it")
+            << QList<QByteArray>{QByteArray("AB\0XY", 5)} << QList<int>{0} << "AB";
+        QTest::newRow("a zero byte in a later piece")
+            << QList<QByteArray>{"AB", QByteArray("C\0D", 3)} << QList<int>{0, 100} << "ABC";
+        QTest::newRow("scanner line end")
+            << QList<QByteArray>{"X12\r", "\n"} << QList<int>{0, 20} << "X12";
+        QTest::newRow("8-bit characters") << QList<QByteArray>{"\xc4"
+                                                               "1"}
+                                          << QList<int>{0}
+                                          << QString::fromLatin1("\xc4"
+                                                                 "1");
     }
     void barcode()
     {
@@ -299,7 +330,8 @@ private slots:
             QCOMPARE(answer.answered(), warns);
             if (warns)
                 QCOMPARE(answer.dialogText(),
-                         QStringLiteral("Warning - Memory Usage greater than 95%, data may not be saved correctly"));
+                         QStringLiteral("Warning - Memory Usage greater than 95%, data may not be "
+                                        "saved correctly"));
             QCOMPARE(b.area.current(), static_cast<QWidget *>(b.asset));
             key(Qt::Key_F1);
         }

@@ -34,7 +34,8 @@
 using namespace GuiTest;
 using Board = InfusionPumpPowerBoardManager;
 
-namespace {
+namespace
+{
 enum Type : unsigned char { userType = 0, flowType = 1, pcaType = 2, occlusionType = 3 };
 
 TestSequenceManager *sequences()
@@ -105,8 +106,7 @@ QString labelOf(const QWidget *screen, const char *name)
 }
 
 // The instrument with the power board behind the summary, worked by keys only.
-struct RoadBench
-{
+struct RoadBench {
     // clearsAfterStop: the controllers' firmware clears its readings on a stop instead
     // of reporting its last test's until the next start.
     explicit RoadBench(bool clearsAfterStop = false)
@@ -157,7 +157,8 @@ struct RoadBench
         QVERIFY(running);
         QCOMPARE(running->getChannelId(), channel);
         QTRY_COMPARE_WITH_TIMEOUT(int(board->getChannelAutoState(channel)), 3, 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(area.requests().contains(QStringLiteral("%1 IF5 00").arg(channel)), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(area.requests().contains(QStringLiteral("%1 IF5 00").arg(channel)),
+                                 10000);
         area.sim().clearCommands();
         key(Qt::Key_F6);
         QTRY_VERIFY_WITH_TIMEOUT(board->m_DataManager.vGetTestRunningFlag(channel), 10000);
@@ -191,41 +192,45 @@ private slots:
         QVERIFY(storeSequence("another", {userType}, [](int, TestSequenceElement *) {}));
         QVERIFY(storeSequence("ward 7", {flowType, occlusionType, pcaType, userType},
                               [](int i, TestSequenceElement *e) {
-            switch (i) {
-            case 0:
-                passingFlow(e, 3);
-                break;
-            case 1:
-                e->limits.upperPressure = 600.0f; // the alarm at 500 mmHg passes
-                e->limits.lowerPressure = 100.0f;
-                break;
-            case 2: {
-                auto *pca = static_cast<TestSequenceElementPCATest *>(e);
-                pca->setting.u32ElapseTimeSetting = 3;
-                pca->limits.bolusTarget = 0.0f;
-                break;
-            }
-            default: {
-                auto *user = static_cast<TestSequenceElementUserTest *>(e);
-                user->testText = "Volume in the burette";
-                user->units = "ml";
-            }
-            }
-        }));
+                                  switch (i) {
+                                  case 0:
+                                      passingFlow(e, 3);
+                                      break;
+                                  case 1:
+                                      e->limits.upperPressure =
+                                          600.0f; // the alarm at 500 mmHg passes
+                                      e->limits.lowerPressure = 100.0f;
+                                      break;
+                                  case 2: {
+                                      auto *pca = static_cast<TestSequenceElementPCATest *>(e);
+                                      pca->setting.u32ElapseTimeSetting = 3;
+                                      pca->limits.bolusTarget = 0.0f;
+                                      break;
+                                  }
+                                  default: {
+                                      auto *user = static_cast<TestSequenceElementUserTest *>(e);
+                                      user->testText = "Volume in the burette";
+                                      user->units = "ml";
+                                  }
+                                  }
+                              }));
         QVERIFY(b.start());
 
         b.enterAsset("PUMP7", 1, "ACME");
         QCOMPARE(b.current(), static_cast<QWidget *>(b.summary->getFlowRateRunningScreen()));
         b.startStep(0);
-        QTRY_COMPARE_WITH_TIMEOUT(b.current(), static_cast<QWidget *>(b.summary->getOcclusionRunningScreen()), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            b.current(), static_cast<QWidget *>(b.summary->getOcclusionRunningScreen()), 20000);
 
         OcclusionManualTest *occlusion = b.summary->getOcclusionRunningScreen();
         QTRY_COMPARE_WITH_TIMEOUT(labelOf(occlusion, "label_OccTestStatus"),
                                   QStringLiteral("<font color='green'>Ready"), 10000);
         b.startStep(0);
-        QTRY_COMPARE_WITH_TIMEOUT(labelOf(occlusion, "label_Pressure_Peak"), QStringLiteral("500.00"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(labelOf(occlusion, "label_Pressure_Peak"),
+                                  QStringLiteral("500.00"), 10000);
         key(Qt::Key_F6); // the alarm sounded
-        QTRY_COMPARE_WITH_TIMEOUT(b.current(), static_cast<QWidget *>(b.summary->getPCARunningScreen()), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(b.current(),
+                                  static_cast<QWidget *>(b.summary->getPCARunningScreen()), 20000);
 
         b.startStep(0);
         UserTestRunning *prompt = b.summary->getUserTestScreen();
@@ -259,20 +264,24 @@ private slots:
             QCOMPARE(r->status, TEST_PASS);
             QCOMPARE(r->channelId, (unsigned short)1);
         }
-        const auto *flow = dynamic_cast<const TestResultElementFlowTest *>(results()->getTestResultPtr(0));
+        const auto *flow =
+            dynamic_cast<const TestResultElementFlowTest *>(results()->getTestResultPtr(0));
         QVERIFY(flow);
         QCOMPARE(flow->samples.size(), 3);
         QVERIFY(qAbs(flow->testData.fFlowRate_Ave - 100.0f) <= 10.0f);
         QCOMPARE(stepBytes(flow->sequenceElement), stepBytes(*sequences()->getTestElementPtr(0)));
-        const auto *occ = dynamic_cast<const TestResultElementOccTest *>(results()->getTestResultPtr(1));
+        const auto *occ =
+            dynamic_cast<const TestResultElementOccTest *>(results()->getTestResultPtr(1));
         QVERIFY(occ);
         QCOMPARE(occ->testData.s16Pressure_Peak, qint16(500));
         QCOMPARE(stepBytes(occ->sequenceElement), stepBytes(*sequences()->getTestElementPtr(1)));
-        const auto *pca = dynamic_cast<const TestResultElementPCATest *>(results()->getTestResultPtr(2));
+        const auto *pca =
+            dynamic_cast<const TestResultElementPCATest *>(results()->getTestResultPtr(2));
         QVERIFY(pca);
         QCOMPARE(pca->samples.size(), 3);
         QCOMPARE(stepBytes(pca->sequenceElement), stepBytes(*sequences()->getTestElementPtr(2)));
-        const auto *user = dynamic_cast<const TestResultElementUserTest *>(results()->getTestResultPtr(3));
+        const auto *user =
+            dynamic_cast<const TestResultElementUserTest *>(results()->getTestResultPtr(3));
         QVERIFY(user);
         QCOMPARE(user->testName, QStringLiteral("Volume in the burette"));
         QCOMPARE(user->testUnits, QStringLiteral("ml"));
@@ -285,15 +294,17 @@ private slots:
     void menuChoiceActsOnItsChannelOnly()
     {
         RoadBench b;
-        QVERIFY(storeSequence("long flow", {flowType}, [](int, TestSequenceElement *e) { passingFlow(e, 20); }));
-        QVERIFY(storeSequence("occlusion then flow", {occlusionType, flowType}, [](int i, TestSequenceElement *e) {
-            if (i == 0) {
-                e->limits.upperPressure = 100.0f;
-                e->limits.lowerPressure = 0.0f;
-            } else {
-                passingFlow(e, 3);
-            }
-        }));
+        QVERIFY(storeSequence("long flow", {flowType},
+                              [](int, TestSequenceElement *e) { passingFlow(e, 20); }));
+        QVERIFY(storeSequence("occlusion then flow", {occlusionType, flowType},
+                              [](int i, TestSequenceElement *e) {
+                                  if (i == 0) {
+                                      e->limits.upperPressure = 100.0f;
+                                      e->limits.lowerPressure = 0.0f;
+                                  } else {
+                                      passingFlow(e, 3);
+                                  }
+                              }));
         QVERIFY(b.start());
 
         b.enterAsset("FIRST", 0, "A");
@@ -319,7 +330,8 @@ private slots:
         QCOMPARE(int(b.board->getChannelAutoState(0)), 3);
         key(Qt::Key_F2); // Next Test
         QCOMPARE(b.current(), static_cast<QWidget *>(b.summary));
-        QTRY_COMPARE_WITH_TIMEOUT(b.board->m_DataManager.getTestSetting(1).u8TestTypeSetting, quint8(0), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(b.board->m_DataManager.getTestSetting(1).u8TestTypeSetting,
+                                  quint8(0), 5000);
         QCOMPARE(int(b.board->getChannelAutoState(0)), 3);
         QVERIFY(b.board->m_DataManager.vGetTestRunningFlag(0));
 
@@ -329,7 +341,10 @@ private slots:
         for (int c = 0; c < 2; ++c)
             QTRY_VERIFY_WITH_TIMEOUT(!b.board->getChannelIsAutoMode(c), 40000);
 
-        const struct { const char *asset; int type; } saved[] = {{"FIRST", flowType}, {"SECOND", flowType}};
+        const struct {
+            const char *asset;
+            int type;
+        } saved[] = {{"FIRST", flowType}, {"SECOND", flowType}};
         for (int c = 0; c < 2; ++c) {
             const QStringList files = resultFiles(saved[c].asset);
             QCOMPARE(files.size(), 1);
@@ -341,7 +356,8 @@ private slots:
             QCOMPARE(results()->getTestResultPtr(0)->channelId, (unsigned short)(c + 1));
         }
         const auto *first = dynamic_cast<const TestResultElementFlowTest *>(
-            (results()->openApplianceResult(resultFiles("FIRST").first(), true), results()->getTestResultPtr(0)));
+            (results()->openApplianceResult(resultFiles("FIRST").first(), true),
+             results()->getTestResultPtr(0)));
         QVERIFY(first);
         QCOMPARE(first->samples.size(), 20);
     }

@@ -12,12 +12,13 @@
 
 using namespace GuiTest;
 
-namespace {
+namespace
+{
 // The prompt with the screen it returns to, in a shown and active screen area, and two
 // questions: one that asks for a value and one that does not.
-struct PromptBench
-{
-    PromptBench() : previous(new ScreenBase(nullptr, nullptr)), prompt(new UserTestRunning(previous, nullptr))
+struct PromptBench {
+    PromptBench()
+        : previous(new ScreenBase(nullptr, nullptr)), prompt(new UserTestRunning(previous, nullptr))
     {
         withValue.testText = QStringLiteral("Occlusion alarm pressure");
         withValue.units = QStringLiteral("PSI");
@@ -34,7 +35,10 @@ struct PromptBench
     }
 
     QDoubleSpinBox *box() const { return prompt->findChild<QDoubleSpinBox *>("resultBox"); }
-    QString question() const { return prompt->findChild<PlainTextEdit *>("testNameTextEdit")->toPlainText(); }
+    QString question() const
+    {
+        return prompt->findChild<PlainTextEdit *>("testNameTextEdit")->toPlainText();
+    }
     QString channelShown() const { return prompt->findChild<QLabel *>("label_Channel")->text(); }
     LineEdit *unit() const { return prompt->findChild<LineEdit *>("unitLineEdit"); }
 

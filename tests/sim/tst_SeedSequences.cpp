@@ -24,8 +24,9 @@ private slots:
         for (int i = 0; i < sequences->getCurrentTestSequenceSize(0); ++i)
             types << sequences->getTestElementPtr(i, 0)->id;
         QCOMPARE(types, QList<int>({1, 3, 2, 0, 0}));
-        QCOMPARE(static_cast<TestSequenceElementUserTest *>(sequences->getTestElementPtr(4, 0))->units,
-                 QStringLiteral("ml"));
+        QCOMPARE(
+            static_cast<TestSequenceElementUserTest *>(sequences->getTestElementPtr(4, 0))->units,
+            QStringLiteral("ml"));
 
         QVERIFY(sequences->removeTestSequence("Demo_run"));
         QVERIFY(sequences->createNewTestSequence("mine"));

@@ -22,6 +22,6 @@ SmallPartition::~SmallPartition()
 bool SmallPartition::fillPages(int pages)
 {
     QFile f(m_path + "/fill");
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate)
-           && f.write(QByteArray(pages * pageSize(), 'x')) == pages * pageSize();
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           f.write(QByteArray(pages * pageSize(), 'x')) == pages * pageSize();
 }
