@@ -225,27 +225,44 @@ private slots:
         QCOMPARE(send(1), quint32(1));
     }
 
-    // A controller stopped after a short test and still reporting that test's time (in
-    // prime, or idle) leaves the reset record at 0 seconds, so the next test can be
-    // started, and the next test's first seconds are taken. Its line pressure still is.
-    void stoppedControllerTimeIsNotTheNextTests()
+    // Whatever a stopped controller reports (in prime or idle: its last test's readings,
+    // or zeros), the finished test keeps its time and peak, a record reset for the next
+    // test stays at 0 seconds, so that test can be started, and the next test's first
+    // seconds are taken. The line pressure is taken.
+    void stoppedControllerReadingsAreNotTheChannels_data()
     {
+        QTest::addColumn<quint32>("reportedTime");
+        QTest::addColumn<qint16>("reportedPeak");
+        QTest::newRow("last test's readings") << quint32(3) << qint16(4000);
+        QTest::newRow("cleared") << quint32(0) << qint16(0);
+    }
+    void stoppedControllerReadingsAreNotTheChannels()
+    {
+        QFETCH(quint32, reportedTime);
+        QFETCH(qint16, reportedPeak);
         TempRoot root;
         DataManager dm;
         dm.vSetTestRunningFlag(PicRunningData(1, 1));
-        feed(dm, 1, {1, 2, 3});
+        Reply running;
+        running.peak = 4000;
+        feed(dm, 1, {1, 2, 3}, running);
         dm.vSetTestRunningFlag(PicRunningData(1, 0));
         Reply stopped;
-        stopped.status = 2; // prime
-        stopped.elapsed = 3;
+        stopped.elapsed = reportedTime;
+        stopped.peak = reportedPeak;
         stopped.pressure = 55;
-        dm.vStoreTestData(TestData(1, stopped.bytes()));
-        QCOMPARE(dm.getTestData(1).u32ElapseTime, quint32(3)); // the finished test's time stays
+        for (quint8 status : {2, 0}) {
+            stopped.status = status;
+            dm.vStoreTestData(TestData(1, stopped.bytes()));
+            QCOMPARE(dm.getTestData(1).u32ElapseTime, quint32(3));
+            QCOMPARE(dm.getTestData(1).s16Pressure_Peak, qint16(400));
+        }
         dm.resetTestData(1);
         for (quint8 status : {2, 0}) {
             stopped.status = status;
             dm.vStoreTestData(TestData(1, stopped.bytes()));
             QCOMPARE(dm.getTestData(1).u32ElapseTime, quint32(0));
+            QCOMPARE(dm.getTestData(1).s16Pressure_Peak, qint16(0));
             QCOMPARE(dm.getTestData(1).s16Pressure, qint16(5));
         }
         dm.vSetTestRunningFlag(PicRunningData(1, 1));

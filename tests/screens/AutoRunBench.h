@@ -5,6 +5,7 @@
 #include "InfusionPumpPowerBoardManager.h"
 #include "RotaryEncoderList.h"
 #include "ScreenArea.h"
+#include "StoredSequence.h"
 #include "SummaryManualScreen.h"
 #include "TestResultManager.h"
 #include "TestSequenceManager.h"
@@ -33,19 +34,6 @@ inline TestSequenceManager *sequences()
 inline TestResultManager *results()
 {
     return TestResultManager::getInstance();
-}
-
-// A stored sequence of the given element types; fill sets up element i.
-inline bool storeSequence(const QString &name, const QList<unsigned char> &types,
-                          const std::function<void(int, TestSequenceElement *)> &fill)
-{
-    if (!sequences()->createNewTestSequence(name) || !sequences()->openTestSequence(name))
-        return false;
-    for (int i = 0; i < types.size(); ++i) {
-        sequences()->insertTestElement(types[i], i - 1);
-        fill(i, sequences()->getTestElementPtr(i));
-    }
-    return sequences()->saveCurrentTestSequence();
 }
 
 inline QString assetOf(int channel)

@@ -6,7 +6,7 @@
 #include "RotaryEncoderComboBox.h"
 #include "ScreenArea.h"
 #include "SmallPartition.h"
-#include "StreamHelper.h"
+#include "StoredSequence.h"
 #include "SummaryManualScreen.h"
 #include "TestRegistry.h"
 #include "TestResultElementUserTest.h"
@@ -39,14 +39,12 @@ TestResultManager *results()
 // A stored sequence of user steps, one per question.
 bool storeUserSequence(const QString &name, const QStringList &questions)
 {
-    if (!sequences()->createNewTestSequence(name) || !sequences()->openTestSequence(name))
-        return false;
-    for (int i = 0; i < questions.size(); ++i) {
-        sequences()->insertTestElement(0, i - 1);
-        static_cast<TestSequenceElementUserTest *>(sequences()->getTestElementPtr(i))->testText =
-            questions[i];
-    }
-    return sequences()->saveCurrentTestSequence();
+    QList<unsigned char> types;
+    for (int i = 0; i < questions.size(); ++i)
+        types << 0;
+    return storeSequence(name, types, [&questions](int i, TestSequenceElement *e) {
+        static_cast<TestSequenceElementUserTest *>(e)->testText = questions[i];
+    });
 }
 
 // The summary with its asset screen, the power board behind it, and three sequences.

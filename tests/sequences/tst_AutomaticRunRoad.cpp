@@ -8,6 +8,7 @@
 #include "PowerBoardSim.h"
 #include "ScreenArea.h"
 #include "SimController.h"
+#include "StoredSequence.h"
 #include "StreamHelper.h"
 #include "SummaryManualScreen.h"
 #include "TestRegistry.h"
@@ -57,19 +58,6 @@ void passingFlow(TestSequenceElement *e, unsigned seconds)
     flow->limits.flowTarget = 100.0f;
     flow->limits.flowUpperPct = 10;
     flow->limits.flowLowerPct = 10;
-}
-
-// A stored sequence of the given step types; fill sets up step i.
-bool storeSequence(const QString &name, const QList<unsigned char> &types,
-                   const std::function<void(int, TestSequenceElement *)> &fill)
-{
-    if (!sequences()->createNewTestSequence(name) || !sequences()->openTestSequence(name))
-        return false;
-    for (int i = 0; i < types.size(); ++i) {
-        sequences()->insertTestElement(types[i], i - 1);
-        fill(i, sequences()->getTestElementPtr(i));
-    }
-    return sequences()->saveCurrentTestSequence();
 }
 
 // The element block of a stored sequence file, as the file holds it.
