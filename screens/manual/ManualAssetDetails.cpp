@@ -116,7 +116,7 @@ void ManualAssetDetails::showScreen(bool check)
 {
     ScreenBase::showScreen(check);
     ui->assetLineEdit->setFocus();
-    BluetoothFavourites::getInstance()->connectDevice(BarCode);
+    BluetoothFavourites::getInstance()->connectDevice(BT_BARCODE);
 }
 
 ManualAssetDetails::SaveOutcome ManualAssetDetails::saveResult()

@@ -36,6 +36,13 @@ inline TestResultManager *results()
     return TestResultManager::getInstance();
 }
 
+// The name the sequence list shows for a sequence created as name: its file's name.
+inline QString listedName(QString name)
+{
+    TestSequenceManager::makeValidName(name);
+    return name;
+}
+
 inline QString assetOf(int channel)
 {
     return QStringLiteral("asset%1").arg(channel + 1);
@@ -77,7 +84,7 @@ struct Bench
     // What the asset screen's confirmation leaves behind, then its signal.
     void confirmAsset(unsigned short c, const QString &sequence)
     {
-        QVERIFY(sequences()->openTestSequence(sequence, c));
+        QVERIFY(sequences()->openTestSequence(listedName(sequence), c));
         results()->deleteAllTestResults(c);
         results()->setCurrentOverallStatus(TEST_PASS, c);
         results()->setAssetId(assetOf(c), c);

@@ -68,17 +68,11 @@ void key(int key, Qt::KeyboardModifiers modifiers)
 bool typeIntoFocusedField(const QString &text, int erase)
 {
     ModalAnswer answer([text, erase](QWidget *w) {
-        auto *keyboard = qobject_cast<ScreenKeyboard *>(w);
-        if (!keyboard)
+        if (!qobject_cast<ScreenKeyboard *>(w))
             return;
         for (int i = 0; i < erase; ++i)
             key(Qt::Key_F2);
-        for (const QChar c : text) {
-            for (int turns = 0; turns < 80 && keyboard->keyGrid()->getCurrentKey() != c; ++turns)
-                turn(1);
-            key(Qt::Key_Escape);
-        }
-        key(Qt::Key_F6);
+        typeOnKeyboard(w, text);
     });
     key(Qt::Key_Escape);
     return answer.answered();
@@ -103,6 +97,41 @@ void turn(int detents, Qt::KeyboardModifiers modifiers)
     const int step = detents >= 0 ? 120 : -120;
     for (int i = 0; i < qAbs(detents); ++i)
         wheel(step, modifiers);
+}
+
+bool typeOnKeyboard(QWidget *keyboard, const QString &text)
+{
+    auto *board = qobject_cast<ScreenKeyboard *>(keyboard);
+    if (!board)
+        return false;
+    // A whole turn round the largest layout visits every key once.
+    constexpr int keysPerLayout = 45;
+    const auto walkTo = [board](QChar c) {
+        for (int turns = 0; turns < keysPerLayout; ++turns) {
+            if (board->keyGrid()->getCurrentKey() == c)
+                return true;
+            turn(1);
+        }
+        return false;
+    };
+    for (const QChar c : text) {
+        // Layouts in turn: as shown, other case, other layout, its other case.
+        const int switches[] = {0, Qt::Key_F3, Qt::Key_F4, Qt::Key_F3};
+        bool found = false;
+        for (int k : switches) {
+            if (k)
+                key(k);
+            if ((found = walkTo(c)))
+                break;
+        }
+        if (!found) {
+            key(Qt::Key_F7); // never leave the caller stuck in the keyboard's exec()
+            return false;
+        }
+        key(Qt::Key_Escape);
+    }
+    key(Qt::Key_F6);
+    return true;
 }
 
 bool savePng(QWidget *widget, const QString &path)

@@ -32,9 +32,14 @@ void turn(int detents, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // One wheel event with a raw vertical delta (a detent is 120).
 void wheel(int delta, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
-// Types text on the on-screen keyboard that the select key opens on the focused field:
-// F2 first erases the given number of characters, then the encoder walks to each
-// character, select types it, green takes the line.
+// Types text on an open on-screen keyboard as the operator does: the encoder walks to
+// each character (F3 and F4 switch case and layout when it is not on the one shown) and
+// select types it; then the green key takes the line. False when a character is on no
+// layout (the red key then closes the keyboard).
+bool typeOnKeyboard(QWidget *keyboard, const QString &text);
+
+// Opens the on-screen keyboard on the focused field with the select key, erases the
+// given number of characters with F2, then types text as typeOnKeyboard does.
 bool typeIntoFocusedField(const QString &text, int erase = 0);
 
 // Renders a widget and stores it as PNG (for looking at a form).

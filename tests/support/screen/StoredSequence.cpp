@@ -6,7 +6,10 @@ bool storeSequence(const QString &name, const QList<unsigned char> &types,
                    const std::function<void(int, TestSequenceElement *)> &fill)
 {
     TestSequenceManager *sequences = TestSequenceManager::getInstance();
-    if (!sequences->createNewTestSequence(name) || !sequences->openTestSequence(name))
+    // Opened by the name the sequence list shows, its file's name.
+    QString listed = name;
+    TestSequenceManager::makeValidName(listed);
+    if (!sequences->createNewTestSequence(name) || !sequences->openTestSequence(listed))
         return false;
     for (int i = 0; i < types.size(); ++i) {
         sequences->insertTestElement(types[i], i - 1);
