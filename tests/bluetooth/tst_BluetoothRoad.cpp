@@ -178,7 +178,7 @@ private slots:
         QFile in(road.area.root().path(TEMP_OPP_FILENAME));
         QVERIFY(in.open(QIODevice::ReadOnly));
         QCOMPARE(in.size(), qint64(file.size()));
-        QVERIFY(TestResultManager::getInstance()->readApplianceResultsFromFile(in));
+        QVERIFY(TestResultManager::getInstance()->readApplianceResultsFromFile(in).complete());
         QCOMPARE(TestResultManager::getInstance()->getApplianceResultList().size(), 2);
         road.bt()->disconnectDevices();
     }
