@@ -21,7 +21,9 @@ int main(int argc, char **argv)
     if (!sequences->getTestSequenceList().isEmpty())
         return 0;
     const QString name = QStringLiteral("Demo run");
-    if (!sequences->createNewTestSequence(name) || !sequences->openTestSequence(name))
+    QString fileName = name; // what the sequence list shows and opens
+    TestSequenceManager::makeValidName(fileName);
+    if (!sequences->createNewTestSequence(name) || !sequences->openTestSequence(fileName))
         return 1;
     enum : unsigned char { user = 0, flow = 1, pca = 2, occlusion = 3 };
     const unsigned char steps[] = {flow, occlusion, pca, user, user};

@@ -71,7 +71,7 @@ void AutoModeAssetDetails::showScreen(bool state)
     ui->comboBox_protocol->addItems(TestSequenceManager::getInstance()->getTestSequenceList());
     ui->comboBox_protocol->setCurrentIndex(m_sequenceIndex);
     ui->assetLineEdit->setFocus();
-    BluetoothFavourites::getInstance()->connectDevice(BT_PERIPHERAL(2)); // the bar-code scanner
+    BluetoothFavourites::getInstance()->connectDevice(BT_BARCODE);
     MemoryUsage::guard(this);
 }
 
