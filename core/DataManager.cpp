@@ -114,11 +114,20 @@ void DataManager::vStoreTestData(const TestData &testData)
         return;
 
     INFUSION_PUMP_TEST_DATA &record = m_TestData[ch];
-    m_u32LastElapseTime[ch] = elapsed;
+    // A stopped controller reports either the readings of the test it ran last or
+    // readings cleared to zero. Neither is the channel's: the record keeps the finished
+    // test's time and peak, by which the test is judged, or the zeros of a reset for the
+    // next test. Taking the old time would make the next start look like a test under
+    // way (the green key then starts nothing) and drop its first seconds as going back
+    // in time. The line pressure is taken either way.
+    const bool stoppedController = m_u8TestRunningFlag[ch] != 1 && status <= kLastNonTestStatus;
+    if (!stoppedController) {
+        m_u32LastElapseTime[ch] = elapsed;
+        record.u32ElapseTime = elapsed;
+        record.s16Pressure_Peak = qint16(rawPeak / 10);
+    }
     record.s16Pressure = qint16(rawPressure / 10);
-    record.u32ElapseTime = elapsed;
     record.u8TestType = testType;
-    record.s16Pressure_Peak = qint16(rawPeak / 10);
     record.u8PIC_Status = status;
     emit checkStatus(PicStatusData(ch, status));
 

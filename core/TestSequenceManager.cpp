@@ -114,6 +114,7 @@ bool TestSequenceManager::copyTestSequence(QString &name)
     replaceList(currentElements, elements);
     currentName = newName;
     currentFileName = newName;
+    currentWhole = true;
     name = newName;
     return true;
 }
@@ -127,8 +128,8 @@ bool TestSequenceManager::renameTestSequence(const QString &oldName, const QStri
     QString storedName;
     QList<TestSequenceElement *> elements;
     // The new file is whole before the old one goes: a power cut in between leaves
-    // both, never neither.
-    if (readSequenceFile(oldName, storedName, elements) == Reading::Unreadable
+    // both, never neither. A damaged file is not renamed: that would drop its tail.
+    if (readSequenceFile(oldName, storedName, elements) != Reading::Whole
         || !writeSequenceFile(newFile, newName, elements, true)) {
         qDeleteAll(elements);
         return false;
@@ -136,6 +137,7 @@ bool TestSequenceManager::renameTestSequence(const QString &oldName, const QStri
     replaceList(currentElements, elements);
     currentName = newName;
     currentFileName = newFile;
+    currentWhole = true;
     return QFile::remove(filePath(oldName));
 }
 
@@ -143,13 +145,15 @@ bool TestSequenceManager::openTestSequence(const QString &name)
 {
     QString storedName;
     QList<TestSequenceElement *> elements;
-    if (readSequenceFile(name, storedName, elements) == Reading::Unreadable) {
+    const Reading reading = readSequenceFile(name, storedName, elements);
+    if (reading == Reading::Unreadable) {
         qDeleteAll(elements);
         return false;
     }
     replaceList(currentElements, elements);
     currentName = storedName;
     currentFileName = name;
+    currentWhole = reading == Reading::Whole;
     return true;
 }
 
@@ -177,6 +181,7 @@ bool TestSequenceManager::openTestSequence(const MedicalApplianceResult &record)
     replaceList(currentElements, elements);
     currentName = record.testSequenceName;
     currentFileName.clear();
+    currentWhole = true;
     return true;
 }
 
@@ -329,6 +334,7 @@ void TestSequenceManager::clearCurrentTestSequence()
 {
     currentName = QLatin1String("");
     currentFileName.clear();
+    currentWhole = true;
     qDeleteAll(currentElements);
     currentElements.clear();
 }
@@ -365,6 +371,7 @@ ImportReport TestSequenceManager::readTestSequencesFromFile(QIODevice &file)
     qDeleteAll(currentElements);
     currentElements.clear();
     currentFileName.clear();
+    currentWhole = true;
     // Files written by this import: a later sequence that cleans to one of them must
     // not replace it.
     QSet<QString> written;

@@ -52,6 +52,9 @@ public:
     // when the file cannot be read or is not a sequence file up to its name.
     // A channel runs only a whole sequence: a damaged file is refused there.
     bool openTestSequence(const QString &name);
+    // False after opening a file whose element list was cut or held an unknown element:
+    // only its whole elements are loaded, so it must never be saved over.
+    bool currentSequenceIsWhole() const { return currentWhole; }
     bool openTestSequence(const QString &name, unsigned short channel);
     bool openTestSequence(const MedicalApplianceResult &record);
     bool openTestSequence(const MedicalApplianceResult &record, unsigned short channel);
@@ -121,6 +124,7 @@ private:
     // The file the current sequence was opened from, copied or renamed to; empty when it
     // has none yet (saved under its cleaned name then).
     QString currentFileName;
+    bool currentWhole = true;
     QList<TestSequenceElement *> currentElements;
     QString channelNames[CHANNELS];
     QList<TestSequenceElement *> channelElements[CHANNELS];

@@ -63,6 +63,7 @@ void TestSequenceEdit::getTestListFromFile()
 {
     TestSequenceManager *store = TestSequenceManager::getInstance();
     m_loaded = store->openTestSequence(m_testSequenceName);
+    m_damaged = m_loaded && !store->currentSequenceIsWhole();
     updateTestList();
     applySoftKeys();
 }
@@ -148,22 +149,23 @@ void TestSequenceEdit::editButtonClicked()
         TestSequenceManager::getInstance()->getTestElementPtr(m_rememberedRow);
     if (!element)
         return;
-    if (!m_viewOnly)
+    const bool readOnly = m_viewOnly || m_damaged;
+    if (!readOnly)
         m_changed = true;
     switch (element->id) {
     case 0:
         openForm<AutoUserTestSettings, TestSequenceElementUserTest>(m_userForm, element,
-                                                                    m_viewOnly);
+                                                                    readOnly);
         break;
     case 1:
         openForm<AutoFlowTestSettings, TestSequenceElementFlowTest>(m_flowForm, element,
-                                                                    m_viewOnly);
+                                                                    readOnly);
         break;
     case 2:
-        openForm<AutoPCATestSettings, TestSequenceElementPCATest>(m_pcaForm, element, m_viewOnly);
+        openForm<AutoPCATestSettings, TestSequenceElementPCATest>(m_pcaForm, element, readOnly);
         break;
     case 3:
-        openForm<AutoOccTestSettings, TestSequenceElementOccTest>(m_occForm, element, m_viewOnly);
+        openForm<AutoOccTestSettings, TestSequenceElementOccTest>(m_occForm, element, readOnly);
         break;
     default:
         break;

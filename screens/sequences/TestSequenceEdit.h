@@ -38,6 +38,7 @@ public:
     bool isViewOnlyMode() const { return m_viewOnly; }
     // False after a sequence that could not be read was opened.
     bool isLoaded() const { return m_loaded; }
+    bool isDamaged() const { return m_damaged; }
 
     void updateTestList();
     void setLastOption(TEST_SEQ_OPTION option) { m_lastOption = option; }
@@ -62,7 +63,9 @@ protected:
 
 private:
     void applySoftKeys();
-    bool canChange() const { return m_loaded && !m_viewOnly; }
+    // A damaged file shows its whole elements but is never saved over: that would drop
+    // what could not be read.
+    bool canChange() const { return m_loaded && !m_viewOnly && !m_damaged; }
 
     Ui::TestSequenceEdit *ui;
     TestSequenceEditOptions *m_options;
@@ -81,4 +84,5 @@ private:
     AutoUserTestSettings *m_userForm;
     bool m_viewOnly = false;
     bool m_loaded = true;
+    bool m_damaged = false;
 };

@@ -225,6 +225,51 @@ private slots:
         QCOMPARE(send(1), quint32(1));
     }
 
+    // Whatever a stopped controller reports (in prime or idle: its last test's readings,
+    // or zeros), the finished test keeps its time and peak, a record reset for the next
+    // test stays at 0 seconds, so that test can be started, and the next test's first
+    // seconds are taken. The line pressure is taken.
+    void stoppedControllerReadingsAreNotTheChannels_data()
+    {
+        QTest::addColumn<quint32>("reportedTime");
+        QTest::addColumn<qint16>("reportedPeak");
+        QTest::newRow("last test's readings") << quint32(3) << qint16(4000);
+        QTest::newRow("cleared") << quint32(0) << qint16(0);
+    }
+    void stoppedControllerReadingsAreNotTheChannels()
+    {
+        QFETCH(quint32, reportedTime);
+        QFETCH(qint16, reportedPeak);
+        TempRoot root;
+        DataManager dm;
+        dm.vSetTestRunningFlag(PicRunningData(1, 1));
+        Reply running;
+        running.peak = 4000;
+        feed(dm, 1, {1, 2, 3}, running);
+        dm.vSetTestRunningFlag(PicRunningData(1, 0));
+        Reply stopped;
+        stopped.elapsed = reportedTime;
+        stopped.peak = reportedPeak;
+        stopped.pressure = 55;
+        for (quint8 status : {2, 0}) {
+            stopped.status = status;
+            dm.vStoreTestData(TestData(1, stopped.bytes()));
+            QCOMPARE(dm.getTestData(1).u32ElapseTime, quint32(3));
+            QCOMPARE(dm.getTestData(1).s16Pressure_Peak, qint16(400));
+        }
+        dm.resetTestData(1);
+        for (quint8 status : {2, 0}) {
+            stopped.status = status;
+            dm.vStoreTestData(TestData(1, stopped.bytes()));
+            QCOMPARE(dm.getTestData(1).u32ElapseTime, quint32(0));
+            QCOMPARE(dm.getTestData(1).s16Pressure_Peak, qint16(0));
+            QCOMPARE(dm.getTestData(1).s16Pressure, qint16(5));
+        }
+        dm.vSetTestRunningFlag(PicRunningData(1, 1));
+        feed(dm, 1, {1});
+        QCOMPARE(dm.getTestData(1).u32ElapseTime, quint32(1));
+    }
+
     void historyFillsGapsWithTheNewestSample()
     {
         TempRoot root;

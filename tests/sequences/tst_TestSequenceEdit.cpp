@@ -299,33 +299,49 @@ private slots:
         QVERIFY(softKey(editor, "pushButtonOptions")->isEnabled());
     }
 
-    void unreadableSequenceIsShownEmptyAndNeverSaved()
+    // A file that cannot be read opens as an empty list; one whose element list is cut or
+    // holds an unknown element shows what is whole. Neither is ever saved over.
+    void unreadableOrDamagedSequenceIsNeverSaved_data()
     {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("loaded");
+        QTest::addColumn<int>("rows");
+        // An element of an unknown type: nothing after it can be read.
+        QTest::newRow("unknown element") << QByteArray(header() + QByteArray::fromHex("02000000"
+                                                                                     "4200"
+                                                                                     "02000000"
+                                                                                     "0901"))
+                                         << true << 0;
+        QTest::newRow("bytes after the record")
+            << QByteArray(header() + nameA() + fourFlowElements() + QByteArray(1, '\0')) << true << 4;
+        QTest::newRow("not a sequence file") << QByteArray::fromHex("0100") << false << 0;
+    }
+    void unreadableOrDamagedSequenceIsNeverSaved()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, loaded);
+        QFETCH(int, rows);
         EditorBench bench;
         QVERIFY(bench.openEditor()); // "A" is now the store's current sequence
         key(Qt::Key_F1);
-        // An element of an unknown type: nothing after it can be read.
-        const QByteArray damaged = header() + QByteArray::fromHex("02000000"
-                                                                  "4200"
-                                                                  "02000000"
-                                                                  "0901");
-        QVERIFY(bench.writeFile("B", damaged));
+        QVERIFY(bench.writeFile("B", content));
         bench.list->showScreen(true);
         bench.choose(1);
         QCOMPARE(bench.rows().at(1), QString("B"));
         key(Qt::Key_F3);
         TestSequenceEdit *editor = bench.editor();
         QCOMPARE(bench.area.current(), editor);
-        QVERIFY(!editor->isLoaded());
-        QCOMPARE(bench.editorRows(), QStringList());
-        for (const char *name : {"pushButtonInsert", "pushButtonEdit", "pushButtonOptions"})
+        QCOMPARE(editor->isLoaded(), loaded);
+        QCOMPARE(editor->isDamaged(), loaded);
+        QCOMPARE(bench.editorRows().size(), rows);
+        for (const char *name : {"pushButtonInsert", "pushButtonOptions"})
             QVERIFY2(!softKey(editor, name)->isEnabled(), name);
         for (int k : {Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_Escape}) {
             key(k);
             QCOMPARE(bench.area.current(), editor);
         }
         QCOMPARE(dialogs(press(Qt::Key_F1), {}), QStringList());
-        QCOMPARE(bench.file("B"), damaged);
+        QCOMPARE(bench.file("B"), content);
         QCOMPARE(bench.file("A"), header() + nameA() + fourFlowElements());
     }
 };
