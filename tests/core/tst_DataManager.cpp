@@ -569,6 +569,19 @@ private slots:
         dm.vSetTestRunningFlag(PicRunningData(0, 1));
         feed(dm, 0, {5, 6});
         QCOMPARE(dm.m_vecFullTestData[0].size(), 4);
+
+        // A reply late enough to reach past the end (a missed poll) fills the history up
+        // to the test's last second and no further, on flow and PCA alike.
+        dm.vSetTestSetting_Type(1, 2);
+        dm.vSetPCATestSetting_ElapseTime(1, 6);
+        dm.vSetTestSetting_ElapseTime(1, 100);
+        dm.vSetTestRunningFlag(PicRunningData(1, 1));
+        feed(dm, 1, {1, 2, 9});
+        const auto &full = dm.m_vecFullTestData[1];
+        QCOMPARE(full.size(), 6);
+        QCOMPARE(full.last().u32ElapseTime, 6u);
+        QCOMPARE(full.last().s16Pressure, qint16(9)); // the newest record's values
+        QCOMPARE(full.at(1).s16Pressure, qint16(2));
     }
 
     void resetTestDataKeepsOnlyTheStatus()
