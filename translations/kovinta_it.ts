@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>AbortFailMenu</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Abort / Fail Menu</source>
+        <translation>Test interrotto / non superato</translation>
+    </message>
+    <message>
+        <source>Restart Test</source>
+        <translation>Ripeti test</translation>
+    </message>
+    <message>
+        <source>Restart Protocol</source>
+        <translation>Ripeti protocollo</translation>
+    </message>
+    <message>
+        <source>Next Test</source>
+        <translation>Test successivo</translation>
+    </message>
+    <message>
+        <source>End Protocol</source>
+        <translation>Termina protocollo</translation>
+    </message>
+    <message>
+        <source>Abort Protocol</source>
+        <translation>Interrompi protocollo</translation>
+    </message>
+    <message>
+        <source>Restart
+Test</source>
+        <translation>Ripeti
+test</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Next
+Test</source>
+        <translation>Test
+succ.</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>End
+Protocol</source>
+        <translation>Termina
+protocollo</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>Abort
+Protocol</source>
+        <translation>Interrompi
+protocollo</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+</context>
+<context>
     <name>AutoFlowSettings</name>
     <message>
         <source>Flow Test Setup</source>
@@ -78,6 +149,65 @@
     <message>
         <source>F4</source>
         <translation>F4</translation>
+    </message>
+</context>
+<context>
+    <name>AutoModeAssetDetails</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Asset Details</source>
+        <translation>Dati dispositivo</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Canale:</translation>
+    </message>
+    <message>
+        <source>Asset ID:</source>
+        <translation>ID dispositivo:</translation>
+    </message>
+    <message>
+        <source>Protocol:</source>
+        <translation>Protocollo:</translation>
+    </message>
+    <message>
+        <source>Make:</source>
+        <translation>Produttore:</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modello:</translation>
+    </message>
+    <message>
+        <source>Serial Number:</source>
+        <translation>N. di serie:</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>This Asset ID cannot name a result file. Please enter another one.</source>
+        <translation>Questo ID dispositivo non può essere il nome di un file di risultati. Inserirne un altro.</translation>
+    </message>
+    <message>
+        <source>No test sequence is chosen.</source>
+        <translation>Nessuna sequenza di test selezionata.</translation>
+    </message>
+    <message>
+        <source>The test sequence &quot;%1&quot; could not be opened.</source>
+        <translation>Impossibile aprire la sequenza di test &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The test sequence &quot;%1&quot; holds no tests that can be run.</source>
+        <translation>La sequenza di test &quot;%1&quot; non contiene test eseguibili.</translation>
     </message>
 </context>
 <context>
@@ -2177,6 +2307,37 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>UserTestRunning</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>User Test</source>
+        <translation>Test utente</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Canale:</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>AbortFailMenu</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Abort / Fail Menu</source>
+        <translation>Test przerwany / niezaliczony</translation>
+    </message>
+    <message>
+        <source>Restart Test</source>
+        <translation>Powtórz test</translation>
+    </message>
+    <message>
+        <source>Restart Protocol</source>
+        <translation>Powtórz protokół</translation>
+    </message>
+    <message>
+        <source>Next Test</source>
+        <translation>Następny test</translation>
+    </message>
+    <message>
+        <source>End Protocol</source>
+        <translation>Zakończ protokół</translation>
+    </message>
+    <message>
+        <source>Abort Protocol</source>
+        <translation>Przerwij protokół</translation>
+    </message>
+    <message>
+        <source>Restart
+Test</source>
+        <translation>Powtórz
+test</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Next
+Test</source>
+        <translation>Następny
+test</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>End
+Protocol</source>
+        <translation>Zakończ
+protokół</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>Abort
+Protocol</source>
+        <translation>Przerwij
+protokół</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+</context>
+<context>
     <name>AutoFlowSettings</name>
     <message>
         <source>Flow Test Setup</source>
@@ -78,6 +149,65 @@
     <message>
         <source>F4</source>
         <translation>F4</translation>
+    </message>
+</context>
+<context>
+    <name>AutoModeAssetDetails</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Asset Details</source>
+        <translation>Dane urządzenia</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Kanał:</translation>
+    </message>
+    <message>
+        <source>Asset ID:</source>
+        <translation>ID urządzenia:</translation>
+    </message>
+    <message>
+        <source>Protocol:</source>
+        <translation>Protokół:</translation>
+    </message>
+    <message>
+        <source>Make:</source>
+        <translation>Producent:</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Serial Number:</source>
+        <translation>Numer seryjny:</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>This Asset ID cannot name a result file. Please enter another one.</source>
+        <translation>Tego ID urządzenia nie można użyć jako nazwy pliku wyników. Wprowadź inne.</translation>
+    </message>
+    <message>
+        <source>No test sequence is chosen.</source>
+        <translation>Nie wybrano sekwencji testów.</translation>
+    </message>
+    <message>
+        <source>The test sequence &quot;%1&quot; could not be opened.</source>
+        <translation>Nie można otworzyć sekwencji testów „%1”.</translation>
+    </message>
+    <message>
+        <source>The test sequence &quot;%1&quot; holds no tests that can be run.</source>
+        <translation>Sekwencja testów „%1” nie zawiera testów, które można wykonać.</translation>
     </message>
 </context>
 <context>
@@ -2178,6 +2308,37 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>UserTestRunning</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>User Test</source>
+        <translation>Test użytkownika</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Kanał:</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>AbortFailMenu</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Abort / Fail Menu</source>
+        <translation>Abort / Fail Menu</translation>
+    </message>
+    <message>
+        <source>Restart Test</source>
+        <translation>Restart Test</translation>
+    </message>
+    <message>
+        <source>Restart Protocol</source>
+        <translation>Restart Protocol</translation>
+    </message>
+    <message>
+        <source>Next Test</source>
+        <translation>Next Test</translation>
+    </message>
+    <message>
+        <source>End Protocol</source>
+        <translation>End Protocol</translation>
+    </message>
+    <message>
+        <source>Abort Protocol</source>
+        <translation>Abort Protocol</translation>
+    </message>
+    <message>
+        <source>Restart
+Test</source>
+        <translation>Restart
+Test</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Next
+Test</source>
+        <translation>Next
+Test</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>End
+Protocol</source>
+        <translation>End
+Protocol</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>Abort
+Protocol</source>
+        <translation>Abort
+Protocol</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+</context>
+<context>
     <name>AutoFlowSettings</name>
     <message>
         <source>Flow Test Setup</source>
@@ -78,6 +149,65 @@
     <message>
         <source>F4</source>
         <translation>F4</translation>
+    </message>
+</context>
+<context>
+    <name>AutoModeAssetDetails</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Asset Details</source>
+        <translation>Asset Details</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Channel:</translation>
+    </message>
+    <message>
+        <source>Asset ID:</source>
+        <translation>Asset ID:</translation>
+    </message>
+    <message>
+        <source>Protocol:</source>
+        <translation>Protocol:</translation>
+    </message>
+    <message>
+        <source>Make:</source>
+        <translation>Make:</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Serial Number:</source>
+        <translation>Serial Number:</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>This Asset ID cannot name a result file. Please enter another one.</source>
+        <translation>This Asset ID cannot name a result file. Please enter another one.</translation>
+    </message>
+    <message>
+        <source>No test sequence is chosen.</source>
+        <translation>No test sequence is chosen.</translation>
+    </message>
+    <message>
+        <source>The test sequence &quot;%1&quot; could not be opened.</source>
+        <translation>The test sequence &quot;%1&quot; could not be opened.</translation>
+    </message>
+    <message>
+        <source>The test sequence &quot;%1&quot; holds no tests that can be run.</source>
+        <translation>The test sequence &quot;%1&quot; holds no tests that can be run.</translation>
     </message>
 </context>
 <context>
@@ -2177,6 +2307,37 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>UserTestRunning</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>User Test</source>
+        <translation>User Test</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Channel:</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
     </message>
 </context>
 <context>

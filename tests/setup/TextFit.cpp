@@ -82,7 +82,7 @@ void checkButton(QAbstractButton *button, QStringList &out)
         return;
     const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
     // Inside the key's border.
-    const int width = QFontMetrics(button->font()).horizontalAdvance(text) + icon + 2;
+    const int width = widest(QFontMetrics(button->font()), text) + icon + 2;
     if (width > button->width())
         out << describe(button, text, width, button->width());
 }

@@ -89,8 +89,7 @@ private slots:
         // The soft keys still answer after their texts changed.
         key(Qt::Key_F1);
         QCOMPARE(bench.area.current(), bench.menu);
-        QCOMPARE(bench.menu->findChild<QPushButton *>("pushButtonPrime")->text(),
-                 QString("ZALEJ"));
+        QCOMPARE(bench.menu->findChild<QPushButton *>("pushButtonPrime")->text(), QString("ZALEJ"));
         key(Qt::Key_Escape);
 
         choose(bench, 3);

@@ -182,6 +182,8 @@ private slots:
         summary->getPCARunningScreen();
         summary->getGraphModeScreen();
         summary->getManualAsssetScreen();
+        summary->getAutoModeAssetDetailsScreen();
+        summary->getUserTestScreen();
         new ViewResultsGraph(bench.menu, nullptr);
         ScreenKeyboard keyboard;
         QApplication::processEvents();
