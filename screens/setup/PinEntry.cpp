@@ -2,14 +2,13 @@
 #include "ui_InfusionPumpPinEntry.h"
 
 PinEntry::PinEntry(QWidget *previousScreen, ScreenBase *nextScreen, QWidget *parent)
-    : SettingsScreen(previousScreen, nullptr, parent), m_nextScreen(nextScreen),
-      ui(new Ui::InfusionPumpPinEntry)
+    : EntryScreen(previousScreen, nextScreen, parent), ui(new Ui::InfusionPumpPinEntry)
 {
     setUp();
 }
 
 PinEntry::PinEntry(QWidget *previousScreen, TestScreen *testScreen, QWidget *parent)
-    : SettingsScreen(previousScreen, testScreen, parent), ui(new Ui::InfusionPumpPinEntry)
+    : EntryScreen(previousScreen, testScreen, parent), ui(new Ui::InfusionPumpPinEntry)
 {
     setUp();
 }
@@ -43,13 +42,13 @@ void PinEntry::onConfirmClicked(bool state)
     // Emptied first: the PIN must not wait in the field while the next screen is open.
     const bool match = ui->pinEdit->text() == m_pin;
     ui->pinEdit->clear();
-    if (match && m_nextScreen)
-        m_nextScreen->showScreen(state);
+    if (match)
+        showNextScreen(state);
 }
 
 void PinEntry::changeEvent(QEvent *event)
 {
-    SettingsScreen::changeEvent(event);
+    EntryScreen::changeEvent(event);
     if (event->type() == QEvent::LanguageChange)
         ui->retranslateUi(this);
 }

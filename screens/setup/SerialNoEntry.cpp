@@ -5,14 +5,13 @@
 #include "SetupData.h"
 
 SerialNoEntry::SerialNoEntry(QWidget *previousScreen, ScreenBase *nextScreen, QWidget *parent)
-    : SettingsScreen(previousScreen, nullptr, parent), m_nextScreen(nextScreen),
-      ui(new Ui::InfusionPumpSerialNoEntry)
+    : EntryScreen(previousScreen, nextScreen, parent), ui(new Ui::InfusionPumpSerialNoEntry)
 {
     setUp();
 }
 
 SerialNoEntry::SerialNoEntry(QWidget *previousScreen, TestScreen *testScreen, QWidget *parent)
-    : SettingsScreen(previousScreen, testScreen, parent), ui(new Ui::InfusionPumpSerialNoEntry)
+    : EntryScreen(previousScreen, testScreen, parent), ui(new Ui::InfusionPumpSerialNoEntry)
 {
     setUp();
 }
@@ -43,13 +42,12 @@ void SerialNoEntry::onConfirmClicked(bool state)
         SequenceMessages::warn(tr("Serial Number"), tr("The serial number could not be saved."));
         return;
     }
-    if (m_nextScreen)
-        m_nextScreen->showScreen(state);
+    showNextScreen(state);
 }
 
 void SerialNoEntry::changeEvent(QEvent *event)
 {
-    SettingsScreen::changeEvent(event);
+    EntryScreen::changeEvent(event);
     if (event->type() == QEvent::LanguageChange)
         ui->retranslateUi(this);
 }

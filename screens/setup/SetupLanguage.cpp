@@ -2,6 +2,7 @@
 #include "ui_SetupLanguage.h"
 
 #include "DevicePath.h"
+#include "MenuKeys.h"
 #include "SequenceMessages.h"
 #include "SettingsConstants.h"
 #include "SettingsWriter.h"
@@ -80,15 +81,16 @@ void SetupLanguage::showScreen(bool state)
 
 void SetupLanguage::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() != Qt::Key_Escape) {
+    QList<std::function<void()>> rows;
+    for (const QString &file : qAsConst(m_languageFiles))
+        rows << [this, file] { chooseLanguage(file); };
+    if (!MenuKeys::selectRow(event, ui->listMainMenuList, rows))
         ScreenBase::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-    const int row = ui->listMainMenuList->selectedRow();
-    if (row < 0 || row >= m_languageFiles.size())
-        return;
-    if (!setLanguage(m_languageFiles.at(row))) {
+}
+
+void SetupLanguage::chooseLanguage(const QString &file)
+{
+    if (!setLanguage(file)) {
         SequenceMessages::warn(tr("Language"), tr("The language could not be saved. It applies "
                                                   "until the instrument is switched off."));
     }

@@ -34,6 +34,8 @@ protected:
 
 private:
     void applyLanguageNames();
+    // The select key on a row: the language, then back to the setup menu.
+    void chooseLanguage(const QString &file);
 
     Ui::SetupLanguage *ui;
     QStringList m_languageNames;

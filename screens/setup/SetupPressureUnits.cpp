@@ -1,6 +1,7 @@
 #include "SetupPressureUnits.h"
 #include "ui_SetupPressureUnits.h"
 
+#include "MenuKeys.h"
 #include "SequenceMessages.h"
 #include "SetupData.h"
 
@@ -32,15 +33,16 @@ void SetupPressureUnits::showScreen(bool state)
 
 void SetupPressureUnits::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() != Qt::Key_Escape) {
+    QList<std::function<void()>> rows;
+    for (int unit = DataManager::UNITS_MMHG; unit <= DataManager::UNITS_KPA; ++unit)
+        rows << [this, unit] { chooseUnit(DataManager::PRESSURE_UNITS(unit)); };
+    if (!MenuKeys::selectRow(event, ui->listMainMenuList, rows))
         ScreenBase::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-    const int row = ui->listMainMenuList->selectedRow();
-    if (row < DataManager::UNITS_MMHG || row > DataManager::UNITS_KPA)
-        return;
-    if (!SetupData()->setPressureUnits(DataManager::PRESSURE_UNITS(row))) {
+}
+
+void SetupPressureUnits::chooseUnit(DataManager::PRESSURE_UNITS unit)
+{
+    if (!SetupData()->setPressureUnits(unit)) {
         SequenceMessages::warn(tr("Pressure Units"),
                                tr("The pressure unit could not be saved. It applies until the "
                                   "instrument is switched off."));

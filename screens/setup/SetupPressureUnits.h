@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DataManager.h"
 #include "ScreenBase.h"
 
 namespace Ui
@@ -25,6 +26,8 @@ protected:
 
 private:
     void applyUnitNames();
+    // The select key on a row: the unit, then back to the setup menu.
+    void chooseUnit(DataManager::PRESSURE_UNITS unit);
 
     Ui::SetupPressureUnits *ui;
 };
