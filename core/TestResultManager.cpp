@@ -300,6 +300,27 @@ bool TestResultManager::openApplianceResult(const QString &fileName, bool withRe
     return true;
 }
 
+bool TestResultManager::readApplianceResultHead(const QString &fileName,
+                                                MedicalApplianceResult &head) const
+{
+    const QString path = directory() + QLatin1Char('/') + fileName;
+    if (!applianceResultExists(fileName) || QFileInfo(path).size() > MAX_RESULT_FILE_BYTES)
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // Streamed from the file, so the results (nearly all of its bytes) are never read.
+    QDataStream in(&file);
+    StreamHelper::setup(in);
+    quint16 version = 0, kind = 0;
+    in >> version >> kind;
+    MedicalApplianceResult record;
+    if (in.status() != QDataStream::Ok || !readRecordHead(in, record))
+        return false;
+    head = record;
+    return true;
+}
+
 bool TestResultManager::removeApplianceResult(const QString &fileName)
 {
     return applianceResultExists(fileName)
