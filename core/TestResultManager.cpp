@@ -152,6 +152,12 @@ QString readSetting(QSettings &settings, const QString &key)
 {
     return settings.value(key, DEFAULT_SERIAL).toString();
 }
+
+// A name that stays inside the results directory.
+bool isResultName(const QString &fileName)
+{
+    return StoredName::isUsable(fileName) && !fileName.contains(QLatin1Char('/'));
+}
 } // namespace
 
 TestResultManager *TestResultManager::getInstance()
@@ -256,8 +262,7 @@ void TestResultManager::setPressureDisplay(std::function<float(float)> value,
 
 bool TestResultManager::applianceResultExists(const QString &fileName) const
 {
-    return StoredName::isUsable(fileName) && !fileName.contains(QLatin1Char('/'))
-        && QFileInfo(directory() + QLatin1Char('/') + fileName).isFile();
+    return isResultName(fileName) && QFileInfo(directory() + QLatin1Char('/') + fileName).isFile();
 }
 
 QMap<QString, QString> TestResultManager::getApplianceResultList() const
@@ -303,8 +308,11 @@ bool TestResultManager::openApplianceResult(const QString &fileName, bool withRe
 bool TestResultManager::readApplianceResultHead(const QString &fileName,
                                                 MedicalApplianceResult &head) const
 {
+    if (!isResultName(fileName))
+        return false;
     const QString path = directory() + QLatin1Char('/') + fileName;
-    if (!applianceResultExists(fileName) || QFileInfo(path).size() > MAX_RESULT_FILE_BYTES)
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > MAX_RESULT_FILE_BYTES)
         return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -103,7 +103,12 @@ void ViewData::updateResultsList()
     }
     table->resizeColumnToContents(0);
     table->resizeColumnToContents(1);
-    table->resizeRowsToContents();
+    // Every row is one line in the table's font, so one row's fitted height fits them all;
+    // fitting thousands of rows one by one would cost more than reading their files.
+    if (table->rowCount() > 0) {
+        table->resizeRowToContents(0);
+        table->verticalHeader()->setDefaultSectionSize(table->rowHeight(0));
+    }
     table->horizontalHeader()->setStyleSheet(HEADER_STYLE);
     table->verticalHeader()->setStyleSheet(HEADER_STYLE);
     m_sortState = ASSET_DESCENDING;

@@ -10,6 +10,7 @@
 #include "ViewData.h"
 #include "ViewDataAssetDetails.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -97,6 +98,8 @@ private slots:
         QCOMPARE(bench.column(2),
                  QStringList({"", "Pass", "Info", "Pass", "Info", "Fail", "Pass"}));
         QCOMPARE(bench.chosenRow(), 0);
+        turn(-1); // the last row, scrolled into view
+        QVERIFY(bench.area.savePng(QDir::temp().filePath("ViewData.png")));
     }
 
     void highlightWrapsOneRowPerTurn()
