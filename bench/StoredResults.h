@@ -14,12 +14,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-namespace StoredResults {
+namespace StoredResults
+{
 inline constexpr int STORED_RESULTS = 10000;
 inline constexpr int SAMPLES = 120;
 
-struct Store
-{
+struct Store {
     QTemporaryDir root;
     QStringList fileNames;
 

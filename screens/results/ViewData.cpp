@@ -93,8 +93,8 @@ void ViewData::updateResultsList()
         // and no status rather than another result's.
         MedicalApplianceResult head;
         if (store->readApplianceResultHead(it.key(), head)) {
-            table->setItem(row, 1, new DateItem(head.testDate.date().toString(dateFormat),
-                                                head.testDate));
+            table->setItem(row, 1,
+                           new DateItem(head.testDate.date().toString(dateFormat), head.testDate));
             table->setItem(row, 2, new QTableWidgetItem(statusText(head.overallResult)));
         } else {
             table->setItem(row, 1, new DateItem(QString(), QDateTime()));
@@ -173,9 +173,8 @@ QString ViewData::openAsset()
 
 void ViewData::reportUnreadable()
 {
-    SequenceMessages::warn(tr("View Results"),
-                           tr("The appliance result could not be opened.\n"
-                              "The list has been updated."));
+    SequenceMessages::warn(tr("View Results"), tr("The appliance result could not be opened.\n"
+                                                  "The list has been updated."));
     m_row = 0;
     updateResultsList();
 }

@@ -21,7 +21,12 @@ class ViewData : public ScreenBase
     Q_OBJECT
 public:
     // Sort orders, in the order Sort steps through them.
-    enum SortState { DATE_ASCENDING = 0, DATE_DESCENDING = 1, ASSET_ASCENDING = 2, ASSET_DESCENDING = 3 };
+    enum SortState {
+        DATE_ASCENDING = 0,
+        DATE_DESCENDING = 1,
+        ASSET_ASCENDING = 2,
+        ASSET_DESCENDING = 3
+    };
 
     ViewData(QWidget *previousScreen, QWidget *parent);
     ~ViewData() override;

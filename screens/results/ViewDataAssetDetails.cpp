@@ -20,7 +20,8 @@ ViewDataAssetDetails::ViewDataAssetDetails(QWidget *previousScreen, QWidget *par
             &ViewDataAssetDetails::deleteButtonClicked);
     connect(ui->pushButtonResults, &QPushButton::clicked, this,
             &ViewDataAssetDetails::resultsButtonClicked);
-    connect(ui->pushButtonSeq, &QPushButton::clicked, this, &ViewDataAssetDetails::seqButtonClicked);
+    connect(ui->pushButtonSeq, &QPushButton::clicked, this,
+            &ViewDataAssetDetails::seqButtonClicked);
 }
 
 ViewDataAssetDetails::~ViewDataAssetDetails()
@@ -48,8 +49,8 @@ void ViewDataAssetDetails::showDateTime()
         dateFormat = board->m_DataManager.vLoadDateFormat();
         timeFormat = board->m_DataManager.vLoadTimeFormat();
     }
-    ui->testDate_value_label->setText(m_dateTime.toString(dateFormat + QLatin1Char('\n')
-                                                          + timeFormat));
+    ui->testDate_value_label->setText(
+        m_dateTime.toString(dateFormat + QLatin1Char('\n') + timeFormat));
 }
 
 void ViewDataAssetDetails::setTestSequence(const QString &sequenceName)

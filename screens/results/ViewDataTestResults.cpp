@@ -17,8 +17,7 @@ namespace
 {
 // Fills the result screen of the element's type and shows it; nothing when the element
 // is not of that type.
-template <class Element, class Screen>
-void open(TestResultElement *element, Screen *screen)
+template <class Element, class Screen> void open(TestResultElement *element, Screen *screen)
 {
     auto *typed = dynamic_cast<Element *>(element);
     if (!typed)

@@ -4,8 +4,9 @@
 
 class QWidget;
 
-// The message boxes of the sequence and result screens: a title bar without window buttons, the
-// warning icon and translated standard buttons, run modally. Texts come translated.
+// The message boxes of the sequence and result screens: a title bar without window
+// buttons, the warning icon and translated standard buttons, run modally. Texts come
+// translated.
 namespace SequenceMessages
 {
 

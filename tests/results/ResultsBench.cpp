@@ -83,7 +83,8 @@ QStringList ResultsBench::column(int column) const
     const auto *table = list()->findChild<QTableWidget *>(QStringLiteral("dataTable"));
     QStringList texts;
     for (int row = 0; row < table->rowCount(); ++row)
-        texts << (table->item(row, column) ? table->item(row, column)->text() : QStringLiteral("-"));
+        texts << (table->item(row, column) ? table->item(row, column)->text()
+                                           : QStringLiteral("-"));
     return texts;
 }
 

@@ -43,9 +43,9 @@ private slots:
         QVERIFY(bench.area.savePng(QDir::temp().filePath("DataMenu.png")));
 
         // The select key on a row and the soft key of that row open the same screen.
-        const QList<std::function<QWidget *()>> children{
-            [menu] { return menu->viewScreen(); }, [menu] { return menu->transferScreen(); },
-            [menu] { return menu->btScreen(); }};
+        const QList<std::function<QWidget *()>> children{[menu] { return menu->viewScreen(); },
+                                                         [menu] { return menu->transferScreen(); },
+                                                         [menu] { return menu->btScreen(); }};
         const QList<int> softKeys{Qt::Key_F2, Qt::Key_F3, Qt::Key_F4};
         for (int row = 0; row < 3; ++row) {
             rows(menu)->setCurrentRow(row);
@@ -93,8 +93,9 @@ private slots:
                              resultRecord("ICU", taken, TEST_PASS)}));
         key(Qt::Key_F3);
         // By file name, upper case before lower case.
-        QCOMPARE(menu->transferScreen()->fileList(),
-                 QStringList({"Bed_05032024_090430", "ICU_05032024_090430", "bed_05032024_090430"}));
+        QCOMPARE(
+            menu->transferScreen()->fileList(),
+            QStringList({"Bed_05032024_090430", "ICU_05032024_090430", "bed_05032024_090430"}));
         QVERIFY(QFile::remove(bench.resultPath("ICU_05032024_090430")));
         rows(menu)->setCurrentRow(1);
         key(Qt::Key_Escape);

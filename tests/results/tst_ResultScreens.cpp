@@ -13,11 +13,11 @@
 #include "ViewDataUserTestResult.h"
 #include "ViewResultsGraph.h"
 
+#include <QApplication>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QApplication>
 #include <QTableWidget>
 #include <QTest>
 
@@ -83,10 +83,12 @@ private slots:
         QTest::addColumn<QString>("meanShown");
         QTest::addColumn<QList<quint32>>("elapsed");
         QTest::addColumn<QString>("duration");
-        QTest::newRow("12.5, 3725 s") << 12.5f << "12.5" << QList<quint32>{3724, 3725} << "01:02:05";
+        QTest::newRow("12.5, 3725 s")
+            << 12.5f << "12.5" << QList<quint32>{3724, 3725} << "01:02:05";
         QTest::newRow("0, 0 s") << 0.0f << "0" << QList<quint32>{0} << "00:00:00";
         QTest::newRow("one third") << 1.0f / 3 << "0.333333" << QList<quint32>{59} << "00:00:59";
-        QTest::newRow("exponent form") << 1234567.0f << "1.23457e+06" << QList<quint32>{1} << "00:00:01";
+        QTest::newRow("exponent form")
+            << 1234567.0f << "1.23457e+06" << QList<quint32>{1} << "00:00:01";
         QTest::newRow("small") << 0.00001f << "1e-05" << QList<quint32>{1} << "00:00:01";
         // A duration is no time of day: past a day the hours go on counting.
         QTest::newRow("over a day") << 1.0f << "1" << QList<quint32>{90000} << "25:00:00";
@@ -109,8 +111,8 @@ private slots:
         flow.testData.fVolume = mean;
         flow.samples = endingAt(elapsed);
         screen->setTestData(&flow);
-        for (const char *value : {"label_Mean_FlowRate", "label_Peak_FlowRate", "label_Min_FlowRate",
-                                  "label_FlowRateTest_Volume"})
+        for (const char *value : {"label_Mean_FlowRate", "label_Peak_FlowRate",
+                                  "label_Min_FlowRate", "label_FlowRateTest_Volume"})
             QCOMPARE(text(screen, value), meanShown);
         QCOMPARE(text(screen, "label_FlowRateTest_Duration"), duration);
         QCOMPARE(text(screen, "label_Selected_Channel"), QString("4"));
@@ -125,8 +127,8 @@ private slots:
         QTest::newRow("information only") << QList<int>{2} << "none";
         QTest::newRow("not answered") << QList<int>{3} << "none";
         QTest::newRow("unknown byte") << QList<int>{200} << "none";
-        QTest::newRow("pass after information only") << QList<int>{2, 1}
-                                                     << "Pass color: rgb(0, 170, 0); tick";
+        QTest::newRow("pass after information only")
+            << QList<int>{2, 1} << "Pass color: rgb(0, 170, 0); tick";
         QTest::newRow("fail after pass") << QList<int>{1, 0} << "Fail color: rgb(255, 0, 0); cross";
     }
     void verdicts()
@@ -163,8 +165,9 @@ private slots:
                              << QStringList{"Peak Bar:", "0.33", "Back-Off Bar:", "-0.03"};
         QTest::newRow("kPa") << int(DataManager::UNITS_KPA) << 250 << 0
                              << QStringList{"Peak kPa:", "33.33", "Back-Off kPa:", "0.00"};
-        QTest::newRow("mmHg, negative") << int(DataManager::UNITS_MMHG) << -20 << -20
-                                        << QStringList{"Peak mmHg:", "-20.00", "Back-Off mmHg:", "-20.00"};
+        QTest::newRow("mmHg, negative")
+            << int(DataManager::UNITS_MMHG) << -20 << -20
+            << QStringList{"Peak mmHg:", "-20.00", "Back-Off mmHg:", "-20.00"};
     }
     void occlusionPressuresInTheOperatorsUnit()
     {
@@ -200,7 +203,8 @@ private slots:
         for (unsigned char type : {0, 1, 7}) {
             occ.pumpType = type;
             screen->setTestData(&occ);
-            QCOMPARE(text(screen, "label_pump_type"), QString(type == 0 ? "Manual" : "Auto-Reverse"));
+            QCOMPARE(text(screen, "label_pump_type"),
+                     QString(type == 0 ? "Manual" : "Auto-Reverse"));
         }
         screen->showScreen(true);
         QVERIFY(data.setPressureUnits(DataManager::UNITS_KPA));
@@ -273,7 +277,8 @@ private slots:
         QTest::newRow("no unit") << "" << 7.0f << "";
         QTest::newRow("2.5 ml") << "ml" << 2.5f << "2.50";
         QTest::newRow("beyond the box") << "ml" << 2000000.0f << "1000000.00";
-        QTest::newRow("below the box") << "ml" << -std::numeric_limits<float>::max() << "-1000000.00";
+        QTest::newRow("below the box")
+            << "ml" << -std::numeric_limits<float>::max() << "-1000000.00";
     }
     void userValueOnlyWithAUnit()
     {

@@ -5,8 +5,8 @@
 #include "GuiTest.h"
 #include "ResultsBench.h"
 #include "TestRegistry.h"
-#include "TestResultManager.h"
 #include "TestResultElementUserTest.h"
+#include "TestResultManager.h"
 #include "ViewData.h"
 #include "ViewDataAssetDetails.h"
 
@@ -131,8 +131,9 @@ private slots:
         TestResultManager::getInstance()->deleteAllTestResults();
 
         // The first row is the file that is no result: a message, nothing opened.
-        QCOMPARE(dialogs(press(Qt::Key_Escape), {button(QMessageBox::Ok)}),
-                 QStringList{"The appliance result could not be opened.\nThe list has been updated."});
+        QCOMPARE(
+            dialogs(press(Qt::Key_Escape), {button(QMessageBox::Ok)}),
+            QStringList{"The appliance result could not be opened.\nThe list has been updated."});
         QCOMPARE(bench.area.current(), bench.list());
         QVERIFY(!bench.list()->assetDetailsScreen());
 

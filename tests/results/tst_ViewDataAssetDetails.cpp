@@ -116,7 +116,8 @@ private slots:
         BoxSeen seen;
         QCOMPARE(dialogs(press(Qt::Key_F4), {button(QMessageBox::Cancel, &seen)}).size(), 1);
         QCOMPARE(seen.title, QString("Delete Appliance Result"));
-        QCOMPARE(seen.text, QString("The current appliance result will be deleted. \nPress Ok to confirm"));
+        QCOMPARE(seen.text,
+                 QString("The current appliance result will be deleted. \nPress Ok to confirm"));
         QCOMPARE(seen.icon, QMessageBox::Warning);
         QCOMPARE(bench.area.current(), details);
         QCOMPARE(bench.files().size(), 3);
