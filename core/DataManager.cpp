@@ -114,11 +114,20 @@ void DataManager::vStoreTestData(const TestData &testData)
         return;
 
     INFUSION_PUMP_TEST_DATA &record = m_TestData[ch];
-    m_u32LastElapseTime[ch] = elapsed;
+    // A stopped controller reports either the readings of the test it ran last or
+    // readings cleared to zero. Neither is the channel's: the record keeps the finished
+    // test's time and peak, by which the test is judged, or the zeros of a reset for the
+    // next test. Taking the old time would make the next start look like a test under
+    // way (the green key then starts nothing) and drop its first seconds as going back
+    // in time. The line pressure is taken either way.
+    const bool stoppedController = m_u8TestRunningFlag[ch] != 1 && status <= kLastNonTestStatus;
+    if (!stoppedController) {
+        m_u32LastElapseTime[ch] = elapsed;
+        record.u32ElapseTime = elapsed;
+        record.s16Pressure_Peak = qint16(rawPeak / 10);
+    }
     record.s16Pressure = qint16(rawPressure / 10);
-    record.u32ElapseTime = elapsed;
     record.u8TestType = testType;
-    record.s16Pressure_Peak = qint16(rawPeak / 10);
     record.u8PIC_Status = status;
     emit checkStatus(PicStatusData(ch, status));
 
@@ -170,20 +179,10 @@ void DataManager::vStoreTestData(const TestData &testData)
     if (m_u32RemoteControl != 0 && !stopCriteria[ch] && elapsed != 0)
         storeFullRecord(ch);
 
-    switch (m_TestSetting[ch].u8TestTypeSetting) {
-    case 0:
-        stopCriteria[ch] = m_vecFullTestData[ch].size() == m_TestSetting[ch].u32ElapseTimeSetting;
-        break;
-    case kTestTypeOcclusion:
+    if (m_TestSetting[ch].u8TestTypeSetting == kTestTypeOcclusion)
         stopCriteria[ch] = m_bOcclusionTestComplete[ch] != 0;
-        break;
-    case kTestTypePca:
-        stopCriteria[ch] =
-            m_vecFullTestData[ch].size() == m_PCATestSetting[ch].u32ElapseTimeSetting;
-        break;
-    default:
-        break;
-    }
+    else if (fullRecordLimit(ch) >= 0)
+        stopCriteria[ch] = m_vecFullTestData[ch].size() >= fullRecordLimit(ch);
 
     storeSample(ch);
 }
@@ -196,14 +195,37 @@ void DataManager::endTest(int ch)
     m_u32LastElapseTime[ch] = 0;
 }
 
+qint64 DataManager::fullRecordLimit(int ch) const
+{
+    switch (m_TestSetting[ch].u8TestTypeSetting) {
+    case 0:
+        return qMax(0, m_TestSetting[ch].u32ElapseTimeSetting);
+    case kTestTypePca:
+        return qMax(0, m_PCATestSetting[ch].u32ElapseTimeSetting);
+    default:
+        return -1;
+    }
+}
+
 // Entry i holds the record of second i + 1; seconds skipped by the poll are filled with
 // copies of the newest record. An elapsed time below the length (a controller restarted
-// its count) cuts the history back rather than growing it without end.
+// its count) cuts the history back rather than growing it without end. A flow or PCA
+// history ends at the test's last second even when a late reply reaches past it: the PC
+// reads the test's end from there.
 void DataManager::storeFullRecord(int ch)
 {
     QVector<INFUSION_PUMP_TEST_DATA> &history = m_vecFullTestData[ch];
     const INFUSION_PUMP_TEST_DATA &record = m_TestData[ch];
     const qint64 elapsed = record.u32ElapseTime;
+    const qint64 limit = fullRecordLimit(ch);
+    if (limit >= 0 && elapsed > limit) {
+        for (qint64 second = history.size() + 1; second <= limit; ++second) {
+            INFUSION_PUMP_TEST_DATA fill = record;
+            fill.u32ElapseTime = quint32(second);
+            history.append(fill);
+        }
+        return;
+    }
     for (qint64 gap = elapsed - history.size(); gap > 1; --gap) {
         INFUSION_PUMP_TEST_DATA fill = record;
         fill.u32ElapseTime = quint32(elapsed - gap + 1);

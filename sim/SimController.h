@@ -42,6 +42,9 @@ public:
     QByteArray testData(qint64 nowMs);
 
     Pump &pump() { return m_pump; }
+    // What a stopped controller reports until the next start: the readings and elapsed
+    // time of its last test (the default), or readings cleared to zero.
+    void setClearsAfterStop(bool clears) { m_clearsAfterStop = clears; }
     int channel() const { return m_channel; }
     Status status() const { return m_status; }
     quint8 testType() const { return m_testType; }
@@ -82,5 +85,6 @@ private:
     quint32 m_frozenElapsed = 0;
     Sample m_frozen;
     qint16 m_peak = 0;
+    bool m_clearsAfterStop = false;
     int m_faults = 0;
 };

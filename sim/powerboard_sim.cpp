@@ -42,6 +42,7 @@ int main(int argc, char **argv)
     parser.addOption({"silent-after", "Channel CH stops answering S seconds into a test, for D seconds (for good without D).",
                       "CH:S[:D]"});
     parser.addOption({"rate", "Flow rate of the pump on channel CH, ml/h (default 100).", "CH:RATE"});
+    parser.addOption({"clear-after-stop", "Stopped controllers report zero readings and time, not their last test's."});
     parser.addOption({"verbose", "Log every command and fault on standard error."});
     parser.process(app);
 
@@ -55,6 +56,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "powerboard_sim: bad value for --%s: %s\n", qPrintable(option), qPrintable(value));
         return 2;
     };
+    for (int ch = 0; ch < 4; ++ch)
+        sim.controller(ch).setClearsAfterStop(parser.isSet("clear-after-stop"));
     for (const QString &v : parser.values("absent")) {
         int ch;
         QList<double> n;

@@ -225,6 +225,51 @@ private slots:
         QCOMPARE(send(1), quint32(1));
     }
 
+    // Whatever a stopped controller reports (in prime or idle: its last test's readings,
+    // or zeros), the finished test keeps its time and peak, a record reset for the next
+    // test stays at 0 seconds, so that test can be started, and the next test's first
+    // seconds are taken. The line pressure is taken.
+    void stoppedControllerReadingsAreNotTheChannels_data()
+    {
+        QTest::addColumn<quint32>("reportedTime");
+        QTest::addColumn<qint16>("reportedPeak");
+        QTest::newRow("last test's readings") << quint32(3) << qint16(4000);
+        QTest::newRow("cleared") << quint32(0) << qint16(0);
+    }
+    void stoppedControllerReadingsAreNotTheChannels()
+    {
+        QFETCH(quint32, reportedTime);
+        QFETCH(qint16, reportedPeak);
+        TempRoot root;
+        DataManager dm;
+        dm.vSetTestRunningFlag(PicRunningData(1, 1));
+        Reply running;
+        running.peak = 4000;
+        feed(dm, 1, {1, 2, 3}, running);
+        dm.vSetTestRunningFlag(PicRunningData(1, 0));
+        Reply stopped;
+        stopped.elapsed = reportedTime;
+        stopped.peak = reportedPeak;
+        stopped.pressure = 55;
+        for (quint8 status : {2, 0}) {
+            stopped.status = status;
+            dm.vStoreTestData(TestData(1, stopped.bytes()));
+            QCOMPARE(dm.getTestData(1).u32ElapseTime, quint32(3));
+            QCOMPARE(dm.getTestData(1).s16Pressure_Peak, qint16(400));
+        }
+        dm.resetTestData(1);
+        for (quint8 status : {2, 0}) {
+            stopped.status = status;
+            dm.vStoreTestData(TestData(1, stopped.bytes()));
+            QCOMPARE(dm.getTestData(1).u32ElapseTime, quint32(0));
+            QCOMPARE(dm.getTestData(1).s16Pressure_Peak, qint16(0));
+            QCOMPARE(dm.getTestData(1).s16Pressure, qint16(5));
+        }
+        dm.vSetTestRunningFlag(PicRunningData(1, 1));
+        feed(dm, 1, {1});
+        QCOMPARE(dm.getTestData(1).u32ElapseTime, quint32(1));
+    }
+
     void historyFillsGapsWithTheNewestSample()
     {
         TempRoot root;
@@ -524,6 +569,19 @@ private slots:
         dm.vSetTestRunningFlag(PicRunningData(0, 1));
         feed(dm, 0, {5, 6});
         QCOMPARE(dm.m_vecFullTestData[0].size(), 4);
+
+        // A reply late enough to reach past the end (a missed poll) fills the history up
+        // to the test's last second and no further, on flow and PCA alike.
+        dm.vSetTestSetting_Type(1, 2);
+        dm.vSetPCATestSetting_ElapseTime(1, 6);
+        dm.vSetTestSetting_ElapseTime(1, 100);
+        dm.vSetTestRunningFlag(PicRunningData(1, 1));
+        feed(dm, 1, {1, 2, 9});
+        const auto &full = dm.m_vecFullTestData[1];
+        QCOMPARE(full.size(), 6);
+        QCOMPARE(full.last().u32ElapseTime, 6u);
+        QCOMPARE(full.last().s16Pressure, qint16(9)); // the newest record's values
+        QCOMPARE(full.at(1).s16Pressure, qint16(2));
     }
 
     void resetTestDataKeepsOnlyTheStatus()

@@ -316,6 +316,21 @@ private slots:
         QCOMPARE(parse(c.testData(600 * 1000)).elapsed, quint32(0));
     }
 
+    // The other firmware behaviour: a stop clears the readings; a reset keeps the choice.
+    void stopClearsWhenSetTo()
+    {
+        SimController c(1);
+        c.setClearsAfterStop(true);
+        c.reset();
+        c.handle("I2", 0);
+        c.handle("I3", 90 * 1000);
+        const Eps e = parse(c.testData(500 * 1000));
+        QCOMPARE(e.status, quint8(SimController::Idle));
+        QCOMPARE(e.elapsed, quint32(0));
+        QCOMPARE(e.volume, quint32(0));
+        QCOMPARE(e.peak, qint16(0));
+    }
+
     void pcaBolusOnTopOfBasalRate()
     {
         SimController c(0);
