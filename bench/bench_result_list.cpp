@@ -1,14 +1,13 @@
 // The result list over 10,000 stored results: from showing the list (which rebuilds it
 // from the files on every showing) to its rows drawn as the display shows them.
+#include "BenchDisplay.h"
 #include "ScreenBase.h"
 #include "StoredResults.h"
 #include "ViewData.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QPixmap>
-#include <QStackedWidget>
 
 namespace
 {
@@ -33,24 +32,7 @@ BENCHMARK(BM_ResultListShow)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The instrument's display: a point is a pixel.
-    if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
-        qputenv("QT_FONT_DPI", "72");
-    QApplication app(argc, argv);
-    QApplication::setFont(QFont(QStringLiteral("Arial")));
-    QStackedWidget stack;
-    stack.resize(320, 240);
-    stack.show();
     // No board: the list reads the shipped date format.
-    ScreenBase::stackedWidget = &stack;
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    ScreenBase::stackedWidget = nullptr;
-    return 0;
+    BenchDisplay display(argc, argv);
+    return BenchDisplay::run(argc, argv);
 }

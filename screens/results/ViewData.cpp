@@ -171,23 +171,25 @@ QString ViewData::openAsset()
                                                                                  : QString();
 }
 
-void ViewData::reportUnreadable()
+QString ViewData::openHighlighted()
 {
-    SequenceMessages::warn(tr("View Results"), tr("The appliance result could not be opened.\n"
-                                                  "The list has been updated."));
-    m_row = 0;
-    updateResultsList();
+    if (dataTableSize() == 0)
+        return QString();
+    const QString fileName = openAsset();
+    if (fileName.isEmpty()) {
+        SequenceMessages::warn(tr("View Results"), tr("The appliance result could not be opened.\n"
+                                                      "The list has been updated."));
+        m_row = 0;
+        updateResultsList();
+    }
+    return fileName;
 }
 
 void ViewData::viewButtonClicked()
 {
-    if (dataTableSize() == 0)
+    const QString fileName = openHighlighted();
+    if (fileName.isEmpty())
         return;
-    const QString fileName = openAsset();
-    if (fileName.isEmpty()) {
-        reportUnreadable();
-        return;
-    }
     const TestResultManager *store = TestResultManager::getInstance();
     if (!m_assetDetails)
         m_assetDetails = new ViewDataAssetDetails(this, nullptr);
@@ -200,13 +202,9 @@ void ViewData::viewButtonClicked()
 
 void ViewData::transferButtonClicked()
 {
-    if (dataTableSize() == 0)
+    const QString fileName = openHighlighted();
+    if (fileName.isEmpty())
         return;
-    const QString fileName = openAsset();
-    if (fileName.isEmpty()) {
-        reportUnreadable();
-        return;
-    }
     if (!m_transfer)
         m_transfer = new DataTransfer(this, nullptr);
     m_transfer->setFileList({fileName});

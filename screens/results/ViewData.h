@@ -58,8 +58,9 @@ protected:
 
 private:
     void selectRememberedRow();
-    // Tells the operator the highlighted result could not be opened and lists anew.
-    void reportUnreadable();
+    // openAsset; when there are rows but the highlighted result cannot be opened, tells
+    // the operator and lists the stored results anew.
+    QString openHighlighted();
 
     Ui::ViewData *ui;
     QMap<QString, QString> m_results;
