@@ -20,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QTableWidget>
 #include <QTest>
+#include <QTranslator>
 
 #include <limits>
 
@@ -42,6 +43,20 @@ QVector<INFUSION_PUMP_REAL_TIME_DATA> endingAt(const QList<quint32> &elapsed)
     }
     return out;
 }
+
+// Every text of the flow and occlusion result screens in capitals.
+class CapitalsTranslator : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        const QByteArray screen(context);
+        return screen == "ViewDataFlowTestResult" || screen == "ViewDataOccTestResult"
+                   ? QString::fromLatin1(source).toUpper()
+                   : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
 
 TestResultElementPCATest pcaWithBoluses(int count)
 {
@@ -149,6 +164,37 @@ private slots:
         }
         for (QWidget *screen : QList<QWidget *>{flow, occ, pca, user})
             QCOMPARE(statusShown(screen), shown);
+    }
+
+    // A new language gives the fixed texts anew; the values and the verdict shown stay,
+    // the verdict in the new language.
+    void languageChangeKeepsTheValues()
+    {
+        ScreenArea area;
+        area.startBoard();
+        auto *list = new ScreenBase(nullptr, nullptr);
+        auto *flow = new ViewDataFlowTestResult(list, nullptr);
+        auto *occ = new ViewDataOccTestResult(list, nullptr);
+        TestResultElementFlowTest flowTest;
+        flowTest.status = TEST_PASS;
+        flowTest.testData.fFlowRate_Ave = 12.5f;
+        flow->setTestData(&flowTest);
+        TestResultElementOccTest occTest;
+        occTest.status = TEST_INFORMATION_ONLY;
+        occTest.testData.s16Pressure_Peak = 300;
+        occ->setTestData(&occTest);
+        CapitalsTranslator capitals;
+        QCoreApplication::installTranslator(&capitals);
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(text(flow, "label_MSG_Mean"), QString("MEAN ML/H:"));
+        QCOMPARE(text(flow, "label_Mean_FlowRate"), QString("12.5"));
+        QCOMPARE(statusShown(flow), QString("PASS color: rgb(0, 170, 0); tick"));
+        QCOMPARE(text(occ, "label_MSG_peak"), QString("PEAK mmHg:"));
+        QCOMPARE(text(occ, "label_peak_pressure"), QString("300.00"));
+        QCOMPARE(text(occ, "label_pump_type"), QString("MANUAL"));
+        QCOMPARE(statusShown(occ), QString("none"));
+        QCoreApplication::removeTranslator(&capitals);
+        QCoreApplication::sendPostedEvents();
     }
 
     void occlusionPressuresInTheOperatorsUnit_data()
