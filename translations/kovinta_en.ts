@@ -398,6 +398,49 @@ Protocol</translation>
     </message>
 </context>
 <context>
+    <name>DataMenu</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Data Menu</source>
+        <translation>Data Menu</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Transfer</translation>
+    </message>
+    <message>
+        <source>BlueTooth Favourites</source>
+        <translation>BlueTooth Favourites</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>BT</source>
+        <translation>BT</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+</context>
+<context>
     <name>DrainMode</name>
     <message>
         <source>Form</source>
@@ -2338,6 +2381,413 @@ Protocol</translation>
     <message>
         <source>F4</source>
         <translation>F4</translation>
+    </message>
+</context>
+<context>
+    <name>ViewData</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>View Results</source>
+        <translation>View Results</translation>
+    </message>
+    <message>
+        <source>Asset</source>
+        <translation>Asset</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Transfer</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Sort</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Pass</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Fail</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>The appliance result could not be opened.
+The list has been updated.</source>
+        <translation>The appliance result could not be opened.
+The list has been updated.</translation>
+    </message>
+</context>
+<context>
+    <name>ViewDataAssetDetails</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Asset Details</source>
+        <translation>Asset Details</translation>
+    </message>
+    <message>
+        <source>Asset ID:</source>
+        <translation>Asset ID:</translation>
+    </message>
+    <message>
+        <source>Tested On:</source>
+        <translation>Tested On:</translation>
+    </message>
+    <message>
+        <source>Test
+Sequence:</source>
+        <translation>Test
+Sequence:</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>Seq</source>
+        <translation>Seq</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Test Sequence</source>
+        <translation>Test Sequence</translation>
+    </message>
+    <message>
+        <source>Test sequence not found: %1</source>
+        <translation>Test sequence not found: %1</translation>
+    </message>
+    <message>
+        <source>Delete Appliance Result</source>
+        <translation>Delete Appliance Result</translation>
+    </message>
+    <message>
+        <source>The current appliance result will be deleted. 
+Press Ok to confirm</source>
+        <translation>The current appliance result will be deleted. 
+Press Ok to confirm</translation>
+    </message>
+    <message>
+        <source>The appliance result could not be deleted.</source>
+        <translation>The appliance result could not be deleted.</translation>
+    </message>
+</context>
+<context>
+    <name>ViewDataFlowTestResult</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Flow Rate Result</source>
+        <translation>Flow Rate Result</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Channel:</translation>
+    </message>
+    <message>
+        <source>Mean ml/h:</source>
+        <translation>Mean ml/h:</translation>
+    </message>
+    <message>
+        <source>Peak ml/h:</source>
+        <translation>Peak ml/h:</translation>
+    </message>
+    <message>
+        <source>Min ml/h:</source>
+        <translation>Min ml/h:</translation>
+    </message>
+    <message>
+        <source>Volume ml:</source>
+        <translation>Volume ml:</translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation>Duration:</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Pass</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Fail</translation>
+    </message>
+</context>
+<context>
+    <name>ViewDataOccTestResult</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Occlusion Test Result</source>
+        <translation>Occlusion Test Result</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Channel:</translation>
+    </message>
+    <message>
+        <source>Pump Type:</source>
+        <translation>Pump Type:</translation>
+    </message>
+    <message>
+        <source>Bolus Volume ml:</source>
+        <translation>Bolus Volume ml:</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Back-Off </source>
+        <translation>Back-Off </translation>
+    </message>
+    <message>
+        <source>Peak </source>
+        <translation>Peak </translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Auto-Reverse</source>
+        <translation>Auto-Reverse</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Pass</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Fail</translation>
+    </message>
+</context>
+<context>
+    <name>ViewDataPCATest</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>PCA Test Result</source>
+        <translation>PCA Test Result</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Channel:</translation>
+    </message>
+    <message>
+        <source>Volume ml:</source>
+        <translation>Volume ml:</translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation>Duration:</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Vol.</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>Flow</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Pass</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Fail</translation>
+    </message>
+</context>
+<context>
+    <name>ViewDataTestResults</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Test Results</source>
+        <translation>Test Results</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+</context>
+<context>
+    <name>ViewDataUserTestResult</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>User Test Result</source>
+        <translation>User Test Result</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Channel:</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Pass</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Fail</translation>
     </message>
 </context>
 <context>

@@ -398,6 +398,49 @@ protocollo</translation>
     </message>
 </context>
 <context>
+    <name>DataMenu</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Data Menu</source>
+        <translation>Menu dati</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Vedi</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Trasferisci</translation>
+    </message>
+    <message>
+        <source>BlueTooth Favourites</source>
+        <translation>Preferiti Bluetooth</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>BT</source>
+        <translation>BT</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+</context>
+<context>
     <name>DrainMode</name>
     <message>
         <source>Form</source>
@@ -2338,6 +2381,413 @@ protocollo</translation>
     <message>
         <source>F4</source>
         <translation>F4</translation>
+    </message>
+</context>
+<context>
+    <name>ViewData</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>View Results</source>
+        <translation>Visualizza risultati</translation>
+    </message>
+    <message>
+        <source>Asset</source>
+        <translation>Dispositivo</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Esito</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Vedi</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Ordina</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Superato</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Non superato</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>The appliance result could not be opened.
+The list has been updated.</source>
+        <translation>Impossibile aprire il risultato del dispositivo.
+L&apos;elenco è stato aggiornato.</translation>
+    </message>
+</context>
+<context>
+    <name>ViewDataAssetDetails</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Asset Details</source>
+        <translation>Dati dispositivo</translation>
+    </message>
+    <message>
+        <source>Asset ID:</source>
+        <translation>ID dispositivo:</translation>
+    </message>
+    <message>
+        <source>Tested On:</source>
+        <translation>Testato il:</translation>
+    </message>
+    <message>
+        <source>Test
+Sequence:</source>
+        <translation>Sequenza
+di test:</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Risultati</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>Seq</source>
+        <translation>Seq</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Test Sequence</source>
+        <translation>Sequenza di test</translation>
+    </message>
+    <message>
+        <source>Test sequence not found: %1</source>
+        <translation>Sequenza di test non trovata: %1</translation>
+    </message>
+    <message>
+        <source>Delete Appliance Result</source>
+        <translation>Elimina risultato dispositivo</translation>
+    </message>
+    <message>
+        <source>The current appliance result will be deleted. 
+Press Ok to confirm</source>
+        <translation>Il risultato corrente del dispositivo verrà eliminato.
+Premere OK per confermare.</translation>
+    </message>
+    <message>
+        <source>The appliance result could not be deleted.</source>
+        <translation>Impossibile eliminare il risultato del dispositivo.</translation>
+    </message>
+</context>
+<context>
+    <name>ViewDataFlowTestResult</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Flow Rate Result</source>
+        <translation>Risultato test portata</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Canale:</translation>
+    </message>
+    <message>
+        <source>Mean ml/h:</source>
+        <translation>Media ml/h:</translation>
+    </message>
+    <message>
+        <source>Peak ml/h:</source>
+        <translation>Picco ml/h:</translation>
+    </message>
+    <message>
+        <source>Min ml/h:</source>
+        <translation>Min. ml/h:</translation>
+    </message>
+    <message>
+        <source>Volume ml:</source>
+        <translation>Volume ml:</translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation>Durata:</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Grafico</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Superato</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Non superato</translation>
+    </message>
+</context>
+<context>
+    <name>ViewDataOccTestResult</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Occlusion Test Result</source>
+        <translation>Risultato test occlusione</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Canale:</translation>
+    </message>
+    <message>
+        <source>Pump Type:</source>
+        <translation>Tipo pompa:</translation>
+    </message>
+    <message>
+        <source>Bolus Volume ml:</source>
+        <translation>Vol. bolo ml:</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Grafico</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Back-Off </source>
+        <translation>Rilascio </translation>
+    </message>
+    <message>
+        <source>Peak </source>
+        <translation>Picco </translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuale</translation>
+    </message>
+    <message>
+        <source>Auto-Reverse</source>
+        <translation>Inversione auto</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Superato</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Non superato</translation>
+    </message>
+</context>
+<context>
+    <name>ViewDataPCATest</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>PCA Test Result</source>
+        <translation>Risultato test PCA</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Canale:</translation>
+    </message>
+    <message>
+        <source>Volume ml:</source>
+        <translation>Volume ml:</translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation>Durata:</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Vol.</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>Port.</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durata</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Grafico</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Superato</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Non superato</translation>
+    </message>
+</context>
+<context>
+    <name>ViewDataTestResults</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Test Results</source>
+        <translation>Risultati dei test</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Vedi</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+</context>
+<context>
+    <name>ViewDataUserTestResult</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>User Test Result</source>
+        <translation>Risultato test utente</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Canale:</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Superato</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Non superato</translation>
     </message>
 </context>
 <context>

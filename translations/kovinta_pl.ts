@@ -398,6 +398,49 @@ protokół</translation>
     </message>
 </context>
 <context>
+    <name>DataMenu</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Data Menu</source>
+        <translation>Menu danych</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Podgląd</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Transfer</translation>
+    </message>
+    <message>
+        <source>BlueTooth Favourites</source>
+        <translation>Ulubione Bluetooth</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>BT</source>
+        <translation>BT</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+</context>
+<context>
     <name>DrainMode</name>
     <message>
         <source>Form</source>
@@ -2339,6 +2382,413 @@ protokół</translation>
     <message>
         <source>F4</source>
         <translation>F4</translation>
+    </message>
+</context>
+<context>
+    <name>ViewData</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>View Results</source>
+        <translation>Przegląd wyników</translation>
+    </message>
+    <message>
+        <source>Asset</source>
+        <translation>Urządzenie</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Podgląd</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Transfer</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Sortuj</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Pozytywny</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Negatywny</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>The appliance result could not be opened.
+The list has been updated.</source>
+        <translation>Nie można otworzyć wyniku urządzenia.
+Lista została odświeżona.</translation>
+    </message>
+</context>
+<context>
+    <name>ViewDataAssetDetails</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Asset Details</source>
+        <translation>Dane urządzenia</translation>
+    </message>
+    <message>
+        <source>Asset ID:</source>
+        <translation>ID urządzenia:</translation>
+    </message>
+    <message>
+        <source>Tested On:</source>
+        <translation>Data testu:</translation>
+    </message>
+    <message>
+        <source>Test
+Sequence:</source>
+        <translation>Sekwencja
+testów:</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Wyniki</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>Seq</source>
+        <translation>Sekw</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Test Sequence</source>
+        <translation>Sekwencja testów</translation>
+    </message>
+    <message>
+        <source>Test sequence not found: %1</source>
+        <translation>Nie znaleziono sekwencji testów: %1</translation>
+    </message>
+    <message>
+        <source>Delete Appliance Result</source>
+        <translation>Usuń wynik urządzenia</translation>
+    </message>
+    <message>
+        <source>The current appliance result will be deleted. 
+Press Ok to confirm</source>
+        <translation>Bieżący wynik urządzenia zostanie usunięty.
+Naciśnij OK, aby potwierdzić.</translation>
+    </message>
+    <message>
+        <source>The appliance result could not be deleted.</source>
+        <translation>Nie można usunąć wyniku urządzenia.</translation>
+    </message>
+</context>
+<context>
+    <name>ViewDataFlowTestResult</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Flow Rate Result</source>
+        <translation>Wynik testu przepływu</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Kanał:</translation>
+    </message>
+    <message>
+        <source>Mean ml/h:</source>
+        <translation>Średni ml/h:</translation>
+    </message>
+    <message>
+        <source>Peak ml/h:</source>
+        <translation>Maks. ml/h:</translation>
+    </message>
+    <message>
+        <source>Min ml/h:</source>
+        <translation>Min. ml/h:</translation>
+    </message>
+    <message>
+        <source>Volume ml:</source>
+        <translation>Objętość ml:</translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation>Czas trwania:</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Wykres</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Pozytywny</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Negatywny</translation>
+    </message>
+</context>
+<context>
+    <name>ViewDataOccTestResult</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Occlusion Test Result</source>
+        <translation>Wynik testu okluzji</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Kanał:</translation>
+    </message>
+    <message>
+        <source>Pump Type:</source>
+        <translation>Typ pompy:</translation>
+    </message>
+    <message>
+        <source>Bolus Volume ml:</source>
+        <translation>Obj. bolusa ml:</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Wykres</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Back-Off </source>
+        <translation>Po cofn. </translation>
+    </message>
+    <message>
+        <source>Peak </source>
+        <translation>Maks. </translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Ręczny</translation>
+    </message>
+    <message>
+        <source>Auto-Reverse</source>
+        <translation>Autocofanie</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Pozytywny</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Negatywny</translation>
+    </message>
+</context>
+<context>
+    <name>ViewDataPCATest</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>PCA Test Result</source>
+        <translation>Wynik testu PCA</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Kanał:</translation>
+    </message>
+    <message>
+        <source>Volume ml:</source>
+        <translation>Objętość ml:</translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation>Czas trwania:</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Obj.</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>Przep.</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Wykres</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Pozytywny</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Negatywny</translation>
+    </message>
+</context>
+<context>
+    <name>ViewDataTestResults</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Test Results</source>
+        <translation>Wyniki testów</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Podgląd</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+</context>
+<context>
+    <name>ViewDataUserTestResult</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>User Test Result</source>
+        <translation>Wynik testu użytkownika</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Kanał:</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Pozytywny</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Negatywny</translation>
     </message>
 </context>
 <context>

@@ -5,11 +5,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QTableWidget>
 #include <QTextDocument>
 
 namespace TextFit
@@ -99,6 +101,21 @@ void checkList(QListWidget *list, QStringList &out)
     }
 }
 
+void checkTable(QTableWidget *table, QStringList &out)
+{
+    const QFontMetrics metrics(table->horizontalHeader()->font());
+    for (int column = 0; column < table->columnCount(); ++column) {
+        const QTableWidgetItem *item = table->horizontalHeaderItem(column);
+        if (!item || table->isColumnHidden(column))
+            continue;
+        // The header's own frame and margins take a few pixels.
+        const int room = table->columnWidth(column) - 4;
+        const int width = widest(metrics, item->text());
+        if (width > room)
+            out << describe(table, item->text(), width, room);
+    }
+}
+
 void checkCombo(QComboBox *combo, QStringList &out)
 {
     QStyleOptionComboBox option;
@@ -141,6 +158,8 @@ QStringList cutOffText(QWidget *widget)
         checkCombo(combo, out);
     else if (auto *box = qobject_cast<QAbstractSpinBox *>(widget))
         checkSpinBox(box, out);
+    else if (auto *table = qobject_cast<QTableWidget *>(widget))
+        checkTable(table, out);
     return out;
 }
 

@@ -1,3 +1,4 @@
+#include "DataMenu.h"
 #include "FlowRateRunningScreen.h"
 #include "GraphModeScreen.h"
 #include "InfusionPumpMainScreen.h"
@@ -8,7 +9,9 @@
 #include "SummaryManualScreen.h"
 #include "TestRegistry.h"
 #include "TextFit.h"
-#include "ViewResultsGraph.h"
+#include "ViewData.h"
+#include "ViewDataAssetDetails.h"
+#include "ViewDataTestResults.h"
 
 #include <QApplication>
 #include <QDir>
@@ -184,7 +187,11 @@ private slots:
         summary->getManualAsssetScreen();
         summary->getAutoModeAssetDetailsScreen();
         summary->getUserTestScreen();
-        new ViewResultsGraph(bench.menu, nullptr);
+        bench.menu->getDataMenuScreen();
+        // Its table fits its columns to the results when shown.
+        auto *viewData = new ViewData(bench.menu, nullptr);
+        new ViewDataAssetDetails(bench.menu, nullptr);
+        new ViewDataTestResults(bench.menu, nullptr);
         ScreenKeyboard keyboard;
         QApplication::processEvents();
         QVERIFY(bench.area.activate());
@@ -194,7 +201,10 @@ private slots:
         QStackedWidget *stack = bench.area.stack();
         for (int i = 0; i < stack->count(); ++i) {
             QWidget *page = stack->widget(i);
-            stack->setCurrentWidget(page);
+            if (page == viewData)
+                viewData->showScreen(true);
+            else
+                stack->setCurrentWidget(page);
             QApplication::processEvents();
             faults << TextFit::cutOff(page);
             if (!pngDir.isEmpty())
