@@ -552,11 +552,13 @@ void InfusionPumpPowerBoardManager::decodeCommand(QByteArray packet)
         m_baVerifyDateReply[ch] = packet.mid(kDateReplyOffset);
         m_u16VerifyDateReady[ch] = 1;
     } else if (payload.startsWith("EPS")) {
-        emit testDataReady(TestData(ch, packet));
+        // Usable again before the data is handed on: a test that ends on this very reply
+        // must be able to stop and prime its channel.
         if (m_u16ChannelStatus[ch] == CHANNEL_COMMS_LOST) {
-            emit updateMonitor(MonitorData(ch, MONITOR_COMMS_RESTORED));
             m_u16ChannelStatus[ch] = CHANNEL_USABLE;
+            emit updateMonitor(MonitorData(ch, MONITOR_COMMS_RESTORED));
         }
+        emit testDataReady(TestData(ch, packet));
     } else if (payload.startsWith("ES")) {
         if (!m_u16PicContacted[ch]) {
             m_u16ChannelStatus[ch] = CHANNEL_USABLE;

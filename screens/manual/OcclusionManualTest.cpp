@@ -79,11 +79,14 @@ void OcclusionManualTest::onGreenKeyPressed()
     DataManager &data = ScreenBase::board->m_DataManager;
     const unsigned short c = getChannelId();
     const INFUSION_PUMP_TEST_DATA live = data.getTestData(c);
+    // A test that its controller gave up is over: nothing waits for an alarm any more.
+    if (data.m_u16OcclusionStopped[c] == 1 && !data.vGetTestRunningFlag(c))
+        m_greenKeyState[c] = 0;
     data.m_u16OcclusionStopped[c] = 0;
     // During the countdown the old test counts as over, so the key may start a new one.
     const unsigned int elapsed = m_countdownActive[c] ? 0u : live.u32ElapseTime;
 
-    if (m_greenKeyState[c] == 0 && elapsed == 0) {
+    if (m_greenKeyState[c] == 0 && (m_countdownActive[c] || mayStart(c))) {
         m_countdownActive[c] = false;
         m_countdownCompleted[c] = false;
         emit stopTest(c);

@@ -80,6 +80,14 @@ QString TestScreen::idleWord(int samples, unsigned int duration)
     return "<font color='green'>" + tr("Ready") + "</font>";
 }
 
+bool TestScreen::mayStart(unsigned short channel)
+{
+    const DataManager &data = ScreenBase::board->m_DataManager;
+    // A test under way is not started again. A stopped channel keeps its last test's
+    // elapsed time (whatever the idle controller reports), and takes a new test.
+    return !data.vGetTestRunningFlag(channel) || data.getTestData(channel).u32ElapseTime == 0;
+}
+
 SummaryManualScreen *TestScreen::summaryScreen() const
 {
     return qobject_cast<SummaryManualScreen *>(previousScreen());
@@ -91,8 +99,7 @@ void TestScreen::keyPressEvent(QKeyEvent *event)
     const unsigned short channel = m_u16Channel;
     switch (event->key()) {
     case Qt::Key_F6:
-        // A test already under way (or finished and not yet reset) is not restarted.
-        if (data.getTestData(channel).u32ElapseTime == 0) {
+        if (mayStart(channel)) {
             m_u16StartFlag = 1;
             emit stopTest(channel);
             emit startTest(channel);

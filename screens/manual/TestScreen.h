@@ -52,6 +52,8 @@ protected:
     void connectRequests();
     // Soft keys F3 and F4: empty and off while an automatic sequence drives the screen.
     static void applyAutoMode(QPushButton *setupKey, QPushButton *channelKey, bool automatic);
+    // Whether the green key may start a test on the channel now.
+    static bool mayStart(unsigned short channel);
     // The word for a test that does not run, by its samples and its duration.
     static QString idleWord(int samples, unsigned int duration);
 
