@@ -506,6 +506,9 @@ void InfusionPumpPowerBoardManager::vResetCommsErrorCounter()
 void InfusionPumpPowerBoardManager::vCommsPortFail()
 {
     const unsigned short ch = m_u16CurrentChannel;
+    // A stalled line may still hold copies of the given-up command, or the end of its
+    // answer: once the chip-select moves on, another controller would act on them.
+    getTtyHandler()->discardQueued();
     if (m_u16PicContacted[ch]) {
         if (m_u16CommsErrorCount[ch] < 0xFFFF)
             ++m_u16CommsErrorCount[ch];

@@ -28,6 +28,10 @@ public:
     // Controller states as reported in the test data.
     enum Status : quint8 { Idle = 0, MotorError = 1, Prime = 2, FlowRate = 3, Pca = 4, Occlusion = 5, Drain = 6 };
 
+    // What a controller reports once its test has stopped: firmware may keep giving the
+    // stopped test's elapsed time and figures, or start again from 0.
+    enum class AfterStop { HoldLastTest, Zero };
+
     explicit SimController(int channel);
 
     // Power-on state: idle, settings cleared, nothing measured.
@@ -42,6 +46,8 @@ public:
     QByteArray testData(qint64 nowMs);
 
     Pump &pump() { return m_pump; }
+    void setAfterStop(AfterStop afterStop) { m_afterStop = afterStop; }
+    AfterStop afterStop() const { return m_afterStop; }
     int channel() const { return m_channel; }
     Status status() const { return m_status; }
     quint8 testType() const { return m_testType; }
@@ -71,6 +77,7 @@ private:
 
     int m_channel;
     Pump m_pump;
+    AfterStop m_afterStop = AfterStop::HoldLastTest;
     Status m_status = Idle;
     quint8 m_testType = 0;
     qint16 m_backPressure = 0;

@@ -52,6 +52,10 @@ int main(int argc, char **argv)
     parser.addOption({"silent-after", "Channel CH stops answering S seconds into a test, for D seconds (for good without D).",
                       "CH:S[:D]"});
     parser.addOption({"rate", "Flow rate of the pump on channel CH, ml/h (default 100).", "CH:RATE"});
+    parser.addOption({"after-stop",
+                      "What the controllers report once a test has stopped: \"hold\" the stopped test's "
+                      "elapsed time and figures (default), or \"zero\" them.",
+                      "hold|zero"});
     parser.addOption({"verbose", "Log every command and fault on standard error."});
     parser.process(app);
 
@@ -92,6 +96,15 @@ int main(int argc, char **argv)
         if (!parseChannelSpec(v, &ch, &n) || n.size() != 1 || n.at(0) < 0)
             return bad("rate", v);
         sim.controller(ch).pump().rate = n.at(0);
+    }
+
+    if (parser.isSet("after-stop")) {
+        const QString v = parser.value("after-stop");
+        if (v != "hold" && v != "zero")
+            return bad("after-stop", v);
+        for (int ch = 0; ch < PowerBoardSim::channels; ++ch)
+            sim.controller(ch).setAfterStop(v == "zero" ? SimController::AfterStop::Zero
+                                                        : SimController::AfterStop::HoldLastTest);
     }
 
     if (::pipe(g_signalPipe) != 0)
