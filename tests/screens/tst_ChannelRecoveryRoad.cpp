@@ -1,0 +1,213 @@
+#include "FlowRateRunningScreen.h"
+#include "GuiTest.h"
+#include "ManualAssetDetails.h"
+#include "ManualBench.h"
+#include "ManualSetup.h"
+#include "OcclusionManualTest.h"
+#include "OcclusionManual_Setup.h"
+#include "SimController.h"
+#include "SummaryManualScreen.h"
+#include "TestRegistry.h"
+
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QTest>
+
+namespace {
+
+using AfterStop = SimController::AfterStop;
+
+// The manual road against a power board whose clock the test moves on (for silences and
+// steps in the controllers' counts) and whose firmware holds or zeroes a stopped test.
+struct RecoveryBench : ManualBench
+{
+    QElapsedTimer wall;
+    qint64 base = 0;
+    qint64 offsetMs = 0;
+
+    RecoveryBench(const QByteArray &channel0, AfterStop afterStop)
+        : ManualBench(ScreenArea::defaultSettings() + "[channel_0]\n" + channel0)
+    {
+        for (int ch = 0; ch < PowerBoardSim::channels; ++ch)
+            sim().controller(ch).setAfterStop(afterStop);
+        base = sim().now();
+        wall.start();
+        sim().setClock([this] { return base + wall.elapsed() + offsetMs; });
+    }
+
+    bool ready()
+    {
+        if (!area.settle())
+            return false;
+        summary->showScreen(true);
+        return area.activate();
+    }
+
+    // MANUAL and confirm on channel 1: its running screen, its set-up sent.
+    template<class Running>
+    Running *setUp()
+    {
+        GuiTest::key(Qt::Key_F4); // MANUAL
+        GuiTest::key(Qt::Key_F4); // confirm
+        auto *running = qobject_cast<Running *>(area.current());
+        QDeadlineTimer deadline(10000);
+        while (running && area.requests().filter(QStringLiteral("IF5")).isEmpty() && !deadline.hasExpired())
+            QTest::qWait(20);
+        sim().clearCommands();
+        return deadline.hasExpired() ? nullptr : running;
+    }
+
+    QString elapsedLabel(QWidget *running) const { return labelText(running, "label_FlowRate_ElapseTime"); }
+
+    // The green key, and whether it started a test: stop, then start.
+    bool greenStarts()
+    {
+        sim().clearCommands();
+        GuiTest::key(Qt::Key_F6);
+        QTest::qWait(300);
+        return area.requests().mid(0, 2) == QStringList({"0 I3", "0 I2"});
+    }
+};
+
+void addFirmwareRows()
+{
+    QTest::addColumn<AfterStop>("afterStop");
+    QTest::newRow("firmware holds the stopped test") << AfterStop::HoldLastTest;
+    QTest::newRow("firmware zeroes the stopped test") << AfterStop::Zero;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(SimController::AfterStop)
+
+class TestChannelRecoveryRoad : public QObject
+{
+    Q_OBJECT
+private slots:
+    void greenKeyAfterAStop_data() { addFirmwareRows(); }
+    // Stopped a few seconds in, the idle controller may go on reporting those seconds:
+    // the next test still starts, set up again from the summary or straight away.
+    void greenKeyAfterAStop()
+    {
+        QFETCH(AfterStop, afterStop);
+        RecoveryBench bench("elapse_time=900\n", afterStop);
+        QVERIFY(bench.ready());
+        auto *running = bench.setUp<FlowRateRunningScreen>();
+        QVERIFY(running);
+        QVERIFY(bench.greenStarts());
+        QTRY_COMPARE_WITH_TIMEOUT(bench.elapsedLabel(running), QStringLiteral("00:00:03"), 10000);
+        GuiTest::key(Qt::Key_F7);
+        QTRY_COMPARE_WITH_TIMEOUT(bench.elapsedLabel(running),
+                                  QStringLiteral("<font color='red'>Stopped</font>"), 5000);
+        QTest::qWait(2500); // the idle controller answers a few polls
+
+        GuiTest::key(Qt::Key_F1);
+        QCOMPARE(bench.area.current(), static_cast<QWidget *>(bench.summary));
+        QVERIFY(bench.setUp<FlowRateRunningScreen>() == running);
+        QTest::qWait(2500);
+        QVERIFY(bench.greenStarts());
+        QTRY_COMPARE_WITH_TIMEOUT(bench.elapsedLabel(running), QStringLiteral("00:00:02"), 10000);
+
+        GuiTest::key(Qt::Key_F7);
+        QTest::qWait(2500);
+        QVERIFY(bench.greenStarts());
+        QTRY_VERIFY_WITH_TIMEOUT(bench.data().vGetTestRunningFlag(0), 5000);
+        // Under way, the key does not start it again.
+        QTRY_COMPARE_WITH_TIMEOUT(bench.elapsedLabel(running), QStringLiteral("00:00:02"), 10000);
+        QVERIFY(!bench.greenStarts());
+    }
+
+    void idleChannelShowsItsPresentPressure_data() { addFirmwareRows(); }
+    // An occlusion test that ran past 25 s ends at the alarm pressure; once primed, the
+    // channel shows the pressure it has now, and the test's peak stays for its result.
+    void idleChannelShowsItsPresentPressure()
+    {
+        QFETCH(AfterStop, afterStop);
+        RecoveryBench bench("test_type=1\n", afterStop);
+        bench.sim().controller(0).pump().pressureRise = 250.0; // the alarm within 2 s
+        QVERIFY(bench.ready());
+        auto *running = bench.setUp<OcclusionManualTest>();
+        QVERIFY(running);
+        QVERIFY(bench.greenStarts());
+        QTRY_COMPARE_WITH_TIMEOUT(labelText(running, "label_Pressure_Peak"), QStringLiteral("500.00"), 10000);
+        bench.offsetMs += 30000;
+        QTRY_VERIFY_WITH_TIMEOUT(bench.data().getTestData(0).u32ElapseTime > 30, 10000);
+        GuiTest::key(Qt::Key_F6); // the alarm: acknowledged
+        QTRY_COMPARE_WITH_TIMEOUT(labelText(running, "label_OccTestStatus"),
+                                  QStringLiteral("<font color='blue'>Completed"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(bench.area.requests().mid(3), QStringList({"0 I3", "0 I6"}), 5000);
+
+        GuiTest::key(Qt::Key_F1);
+        QTRY_COMPARE_WITH_TIMEOUT(labelText(bench.summary, "label_Channel_1_Pressure"), QStringLiteral("0.00"),
+                                  5000);
+        QCOMPARE(labelText(running, "label_Pressure_Peak"), QStringLiteral("500.00"));
+        QVERIFY(bench.data().getTestData(0).u32ElapseTime > 30);
+    }
+
+    void frozenTestResumes_data()
+    {
+        QTest::addColumn<bool>("silent");
+        QTest::addColumn<int>("jumpSeconds");
+        QTest::addColumn<int>("duration");
+        QTest::newRow("silent for 40 s") << true << 40 << 60;
+        QTest::newRow("a step of 30 s") << false << 30 << 40;
+    }
+    // A running channel whose count jumps ahead (after a silence, or a step) goes on:
+    // the screen follows it, the test ends at its duration, and it can be saved.
+    void frozenTestResumes()
+    {
+        QFETCH(bool, silent);
+        QFETCH(int, jumpSeconds);
+        QFETCH(int, duration);
+        RecoveryBench bench(QStringLiteral("elapse_time=%1\n").arg(duration).toLatin1(), AfterStop::HoldLastTest);
+        QVERIFY(bench.ready());
+        auto *running = bench.setUp<FlowRateRunningScreen>();
+        QVERIFY(running);
+        QVERIFY(bench.greenStarts());
+        QTRY_COMPARE_WITH_TIMEOUT(bench.elapsedLabel(running), QStringLiteral("00:00:02"), 10000);
+        if (silent) {
+            bench.sim().setSilent(0, true);
+            QTRY_COMPARE_WITH_TIMEOUT(bench.area.board()->getChannelStatus(0), quint16(2), 15000);
+        }
+        bench.offsetMs += jumpSeconds * 1000;
+        bench.sim().setSilent(0, false);
+        const auto seconds = [&] { return int(bench.data().getTestData(0).u32ElapseTime); };
+        QTRY_VERIFY_WITH_TIMEOUT(seconds() > jumpSeconds + 2, 10000);
+        QCOMPARE(bench.area.board()->getChannelStatus(0), quint16(1));
+        QTRY_COMPARE_WITH_TIMEOUT(bench.elapsedLabel(running), ScreenBase::formatTimeFromPic(unsigned(seconds())),
+                                  3000);
+        QVERIFY(bench.data().vGetTestRunningFlag(0));
+
+        bench.offsetMs += (duration - seconds()) * 1000;
+        QTRY_COMPARE_WITH_TIMEOUT(bench.elapsedLabel(running),
+                                  QStringLiteral("<font color='blue'>Completed</font>"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(bench.area.requests().mid(2), QStringList({"0 I3", "0 I6"}), 5000);
+        QVERIFY(bench.data().m_vecRealTimeData[0].size() >= duration);
+
+        GuiTest::key(Qt::Key_F1);
+        GuiTest::key(Qt::Key_F2); // SAVE
+        QVERIFY(qobject_cast<ManualAssetDetails *>(bench.area.current()));
+    }
+
+    // A controller reset in the middle of a test runs no test any more: the instrument
+    // ends it as stopped, primes the channel, and keeps what was measured.
+    void controllerResetMidTestStopsTheTest()
+    {
+        RecoveryBench bench("elapse_time=900\n", AfterStop::HoldLastTest);
+        QVERIFY(bench.ready());
+        auto *running = bench.setUp<FlowRateRunningScreen>();
+        QVERIFY(running);
+        QVERIFY(bench.greenStarts());
+        QTRY_COMPARE_WITH_TIMEOUT(bench.elapsedLabel(running), QStringLiteral("00:00:02"), 10000);
+        bench.sim().controller(0).reset();
+        QTRY_COMPARE_WITH_TIMEOUT(bench.elapsedLabel(running),
+                                  QStringLiteral("<font color='red'>Stopped</font>"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(bench.area.requests().mid(2), QStringList({"0 I3", "0 I6"}), 5000);
+        QCOMPARE(bench.sim().controller(0).status(), SimController::Prime);
+        QVERIFY(!bench.data().m_vecRealTimeData[0].isEmpty());
+        QVERIFY(bench.greenStarts());
+    }
+};
+
+RONDIX_TEST(TestChannelRecoveryRoad)
+#include "tst_ChannelRecoveryRoad.moc"
