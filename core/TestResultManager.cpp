@@ -180,7 +180,7 @@ QString TestResultManager::fileNameFor(const MedicalApplianceResult &record)
     // A name that starts with a dot is a hidden file, which no listing shows.
     while (asset.startsWith(QLatin1Char('.')))
         asset.remove(0, 1);
-    if (asset.isEmpty() || !record.testDate.isValid())
+    if (!record.testDate.isValid())
         return QString();
     const QDate d = record.testDate.date();
     const QTime t = record.testDate.time();

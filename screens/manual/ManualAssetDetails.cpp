@@ -52,6 +52,8 @@ ManualAssetDetails::ManualAssetDetails(QWidget *previous, QWidget *parent)
     : ScreenBase(previous, parent), ui(new Ui::ManualAssetDetails), m_barcodeTimer(new QTimer(this))
 {
     ui->setupUi(this);
+    // Typed or scanned, the identity must always fit in a result file's name.
+    ui->assetLineEdit->setMaxLength(TestResultManager::maxAssetIdLength);
     m_barcodeTimer->setSingleShot(true);
     m_barcodeTimer->setInterval(barcodeGapMs);
     connect(m_barcodeTimer, &QTimer::timeout, this, &ManualAssetDetails::btDataTimeout);
@@ -120,7 +122,7 @@ void ManualAssetDetails::showScreen(bool check)
     BluetoothFavourites::getInstance()->connectDevice(BarCode);
 }
 
-ManualAssetDetails::SaveOutcome ManualAssetDetails::saveResult()
+QString ManualAssetDetails::saveResult()
 {
     TestResultManager *results = TestResultManager::getInstance();
     // Only the unassigned current sequence and record are cleared: the channels' own
@@ -134,7 +136,7 @@ ManualAssetDetails::SaveOutcome ManualAssetDetails::saveResult()
     results->setCurrentOverallStatus(status);
     if (channel >= DataManager::CHANNEL_COUNT || !ScreenBase::board) {
         qDebug() << Q_FUNC_INFO << ":: no channel";
-        return SaveOutcome::Failed;
+        return tr("No channel is chosen.");
     }
 
     const DataManager &data = ScreenBase::board->m_DataManager;
@@ -168,7 +170,7 @@ ManualAssetDetails::SaveOutcome ManualAssetDetails::saveResult()
     }
     default:
         qDebug() << Q_FUNC_INFO << ":: unknown asset type";
-        return SaveOutcome::Failed;
+        return tr("A user test has no measurement to save.");
     }
     results->setCurrentTestResult(element);
     results->storeCurrentTestResult();
@@ -179,23 +181,28 @@ ManualAssetDetails::SaveOutcome ManualAssetDetails::saveResult()
     // A file of the same name (same asset, same second) may be a channel's automatic run:
     // it is never replaced by a manual save.
     const QString fileName = TestResultManager::fileNameFor(results->currentApplianceResult());
-    if (fileName.isEmpty() || results->applianceResultExists(fileName))
-        return SaveOutcome::Failed;
-    return results->saveCurrentApplianceResult() ? SaveOutcome::Saved : SaveOutcome::Failed;
+    if (fileName.isEmpty())
+        return tr("The test date is not valid.");
+    if (results->applianceResultExists(fileName))
+        return tr("This asset already has a result saved in this second. Save again.");
+    if (!results->saveCurrentApplianceResult())
+        return tr("The result could not be written. The data memory may be full.");
+    return QString();
 }
 
-void ManualAssetDetails::showOutcome(SaveOutcome outcome)
+void ManualAssetDetails::showOutcome(const QString &failure)
 {
     RotaryEncoderMessageBox box(this);
     box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     box.setWindowTitle(tr("Save Asset"));
-    if (outcome == SaveOutcome::Saved) {
+    if (failure.isEmpty()) {
         box.setIcon(QMessageBox::Information);
         box.setText(tr("Asset Saved Successfully"));
         box.setStandardButtons(QMessageBox::Ok);
     } else {
         box.setIcon(QMessageBox::Warning);
         box.setText(tr("Asset Failed to Save"));
+        box.setInformativeText(failure);
         box.setStandardButtons(QMessageBox::Cancel);
     }
     box.translateStandardButtons();
