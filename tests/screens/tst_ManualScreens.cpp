@@ -8,6 +8,7 @@
 #include "TestRegistry.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStackedWidget>
@@ -238,6 +239,30 @@ private slots:
         QCOMPARE(labelText(summary, "label_Channel_1_TestType"), QStringLiteral("Flow"));
         QCOMPARE(labelText(summary, "label_Channel_3_Volume"), QStringLiteral("?"));
         QCOMPARE(labelText(summary, "label_Channel_3_Mode"), QString());
+    }
+
+    // The largest volume and flow a controller can report do not fit their columns:
+    // they show shortened, never cut to another number.
+    void summaryNumbersFitTheirColumns()
+    {
+        ManualBench bench;
+        QVERIFY(bench.area.settle());
+        bench.summary->showScreen(true);
+        QVERIFY(bench.area.activate());
+        bench.data().vSetTestRunningFlag(PicRunningData(0, 1));
+        bench.data().vStoreTestData(TestData(0, ManualBench::testDataReply(0, 3, 0, 1, 4294967295u, 0, 4294967295u)));
+        bench.data().vSetTestRunningFlag(PicRunningData(0, 0));
+        for (const char *name : {"label_Channel_1_Volume", "label_Channel_1_FlowRate"}) {
+            auto *label = bench.summary->findChild<QLabel *>(QLatin1String(name));
+            QTRY_VERIFY_WITH_TIMEOUT(!label->text().startsWith(QLatin1String("0.")), 3000);
+            const QFontMetrics metrics(label->font());
+            QVERIFY(metrics.horizontalAdvance(QStringLiteral("4294967.295")) > label->contentsRect().width());
+            QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->contentsRect().width(),
+                     qPrintable(label->text()));
+            bool number = false;
+            const double shown = label->text().toDouble(&number);
+            QVERIFY2(number && qAbs(shown - 4294967.295) < 0.005 * 4294967.295, qPrintable(label->text()));
+        }
     }
 };
 
