@@ -15,12 +15,21 @@
 #include "SettingsScreen.h"
 #include "SummaryManualScreen.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTimer>
 
 QTimer *TestScreen::screenRefreshTimer = nullptr;
+
+namespace {
+// Smallest type the emphasis panel shrinks to; still larger than the table's.
+constexpr int minEmphasisPointSize = 12;
+} // namespace
 
 TestScreen::TestScreen(QWidget *previous, QWidget *parent) : ScreenBase(previous, parent)
 {
@@ -78,6 +87,20 @@ QString TestScreen::idleWord(int samples, unsigned int duration)
         break;
     }
     return "<font color='green'>" + tr("Ready") + "</font>";
+}
+
+void TestScreen::showEmphasised(QLabel *panel, const QString &text)
+{
+    // Values come as rich text when they are coloured; only their words take room.
+    const QString words = Qt::mightBeRichText(text) ? QTextDocumentFragment::fromHtml(text).toPlainText() : text;
+    const int room = panel->contentsRect().width();
+    QFont font = panel->font();
+    int size = emphasisPointSize;
+    font.setPointSize(size);
+    while (size > minEmphasisPointSize && QFontMetrics(font).horizontalAdvance(words) > room)
+        font.setPointSize(--size);
+    panel->setFont(font);
+    panel->setText(text);
 }
 
 bool TestScreen::mayStart(unsigned short channel)

@@ -2,6 +2,7 @@
 #include "GuiTest.h"
 #include "ManualBench.h"
 #include "ManualSetup.h"
+#include "OcclusionManualTest.h"
 #include "RotaryEncoderList.h"
 #include "SummaryManualScreen.h"
 #include "TestData.h"
@@ -263,6 +264,28 @@ private slots:
             const double shown = label->text().toDouble(&number);
             QVERIFY2(number && qAbs(shown - 4294967.295) < 0.005 * 4294967.295, qPrintable(label->text()));
         }
+    }
+
+    // The emphasis panel's large type shrinks until the whole value fits, words and
+    // numbers alike, and grows back for a short one.
+    void emphasisPanelShowsTheWholeValue()
+    {
+        ManualBench bench(ScreenArea::defaultSettings() + "[channel_0]\ntest_type=1\ninfusion_pump_type=1\n");
+        QVERIFY(bench.area.settle());
+        OcclusionManualTest *running = bench.summary->getOcclusionRunningScreen();
+        running->vSetChannel(0);
+        running->showScreen(true);
+        QVERIFY(bench.area.activate());
+        auto *panel = running->findChild<QLabel *>(QStringLiteral("label_Ephasing_Item_Data"));
+        const auto fits = [panel] {
+            return QFontMetrics(panel->font()).horizontalAdvance(panel->text()) <= panel->contentsRect().width();
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(panel->text(), QStringLiteral("Auto reverse"), 3000);
+        QVERIFY(fits());
+        QVERIFY(panel->font().pointSize() < TestScreen::emphasisPointSize);
+        GuiTest::turn(1); // the current pressure, a short number
+        QVERIFY(fits());
+        QCOMPARE(panel->font().pointSize(), TestScreen::emphasisPointSize);
     }
 };
 
