@@ -11,6 +11,19 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+namespace {
+// A wheel turn as the window system delivers it: to the widget under the pointer, and
+// spontaneous, so that Qt offers it to the parents while nobody accepts it.
+void wheelOver(QWidget *widget, int delta)
+{
+    const QPointF at = QRectF(widget->rect()).center();
+    QWheelEvent event(at, widget->mapToGlobal(at.toPoint()), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&event);
+    qApp->notify(widget, &event);
+}
+} // namespace
+
 class TestWheelToFocus : public QObject
 {
     Q_OBJECT
@@ -30,20 +43,13 @@ private slots:
         qApp->installEventFilter(&filter);
         QVERIFY(GuiTest::showActive(&window));
         focused->setFocus();
-        // As the window system delivers it: to the widget under the pointer.
-        const auto scroll = [&](int delta) {
-            const QPointF at = QRectF(underPointer->rect()).center();
-            QWheelEvent event(at, underPointer->mapToGlobal(at.toPoint()), QPoint(), QPoint(0, delta), Qt::NoButton,
-                              Qt::NoModifier, Qt::NoScrollPhase, false);
-            QApplication::sendEvent(underPointer, &event);
-        };
-        scroll(120);
+        wheelOver(underPointer, 120);
         QCOMPARE(focused->currentRow(), 1);
         QCOMPARE(underPointer->currentRow(), 0);
         // A fine-grained wheel turns once a whole detent has come together.
-        scroll(-60);
+        wheelOver(underPointer, -60);
         QCOMPARE(focused->currentRow(), 1);
-        scroll(-60);
+        wheelOver(underPointer, -60);
         QCOMPARE(focused->currentRow(), 0);
         qApp->removeEventFilter(&filter);
     }
@@ -73,18 +79,11 @@ private slots:
         qApp->installEventFilter(&filter);
         QVERIFY(GuiTest::showActive(&window));
         focused->setFocus();
-        const auto click = [&](int delta) {
-            const QPointF at = QRectF(underPointer->rect()).center();
-            QWheelEvent event(at, underPointer->mapToGlobal(at.toPoint()), QPoint(), QPoint(0, delta), Qt::NoButton,
-                              Qt::NoModifier, Qt::NoScrollPhase, false);
-            QSpontaneKeyEvent::setSpontaneous(&event);
-            qApp->notify(underPointer, &event);
-        };
-        click(120);
+        wheelOver(underPointer, 120);
         QCOMPARE(focused->currentRow(), 1);
-        click(-120);
+        wheelOver(underPointer, -120);
         QCOMPARE(focused->currentRow(), 0);
-        click(240); // a fast flick: two detents
+        wheelOver(underPointer, 240); // a fast flick: two detents
         QCOMPARE(focused->currentRow(), 2);
         qApp->removeEventFilter(&filter);
     }
