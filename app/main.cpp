@@ -2,6 +2,7 @@
 #include "ScreenBase.h"
 #include "StartupLogging.h"
 #include "StartupPlaceholders.h"
+#include "StartupWiring.h"
 #include "WheelToFocus.h"
 
 #include <QApplication>
@@ -44,8 +45,10 @@ int main(int argc, char **argv)
     // The whole display; a desktop window opens at the same size.
     stackedWidget->resize(320, 240);
 
+    StartupWiring::removeLeftovers();
     InfusionPumpPowerBoardManager board(QStringLiteral("/dev/ttyAPP1"));
     ScreenBase::board = &board;
+    StartupWiring::connectCore();
 
     QWidget *mainMenu = createMainMenuScreen();
 

@@ -1,5 +1,6 @@
 #include "AtomicFile.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -56,6 +57,14 @@ bool AtomicFile::write(const QString &path, const QByteArray &data)
 {
     AtomicFile file(path);
     return file.open() && file.device().write(data) == data.size() && file.commit();
+}
+
+void AtomicFile::removeLeftovers(const QString &dir)
+{
+    const QStringList parts = QDir(dir).entryList({QStringLiteral(".*.part")},
+                                                  QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &part : parts)
+        QFile::remove(dir + QLatin1Char('/') + part);
 }
 
 void AtomicFile::syncDirectory(const QString &dir)

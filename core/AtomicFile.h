@@ -25,6 +25,8 @@ public:
 
     // The whole content of path in one call.
     static bool write(const QString &path, const QByteArray &data);
+    // Removes the temporary files that saves into dir left when they were cut off.
+    static void removeLeftovers(const QString &dir);
     // Makes a finished rename in dir survive a power cut.
     static void syncDirectory(const QString &dir);
 

@@ -3,6 +3,7 @@
 #include "ChannelTestSettings.h"
 #include "ChannelTimer.h"
 #include "SettingsConstants.h"
+#include "SettingsWriter.h"
 #include "StreamHelper.h"
 
 #include <QDataStream>
@@ -671,25 +672,25 @@ void DataManager::vRestoreTestSetting()
     }
 }
 
-void DataManager::vSaveCurrentSetting(unsigned short ch)
+bool DataManager::vSaveCurrentSetting(unsigned short ch)
 {
-    CHECK_CHANNEL(ch);
+    CHECK_CHANNEL(ch, false);
     const INFUSION_PUMP_SETTING &flow = m_TestSetting[ch];
-    QSettings settings(settingsPath(), QSettings::NativeFormat);
+    SettingsWriter settings;
     settings.setValue(ChannelTestSettings::testTypeSetting(ch), int(flow.u8TestTypeSetting));
     settings.setValue(ChannelTestSettings::flowRateSetting(ch), QVariant(flow.fFlowRateSetting));
     settings.setValue(ChannelTestSettings::backPressureSetting(ch), int(flow.s16BackPressureSetting));
     settings.setValue(ChannelTestSettings::elapseTimeSetting(ch), int(flow.u32ElapseTimeSetting));
     settings.setValue(ChannelTestSettings::windowSizeSetting(ch), int(flow.u16SamplingWindowSetting));
     settings.setValue(ChannelTestSettings::scrollingItemSetting(ch), int(flow.u8ScrollingItem));
-    settings.sync();
+    return settings.commit();
 }
 
-void DataManager::vSavePCACurrentSetting(unsigned short ch)
+bool DataManager::vSavePCACurrentSetting(unsigned short ch)
 {
-    CHECK_CHANNEL(ch);
+    CHECK_CHANNEL(ch, false);
     const INFUSION_PUMP_PCA_SETTING &pca = m_PCATestSetting[ch];
-    QSettings settings(settingsPath(), QSettings::NativeFormat);
+    SettingsWriter settings;
     settings.setValue(ChannelTestSettings::testTypeSetting(ch),
                       int(m_TestSetting[ch].u8TestTypeSetting));
     settings.setValue(ChannelTestSettings::PCABasalFlowRateSetting(ch),
@@ -700,40 +701,33 @@ void DataManager::vSavePCACurrentSetting(unsigned short ch)
                       QVariant(pca.fTotalVolumeSetting));
     settings.setValue(ChannelTestSettings::PCAElapseTimeSetting(ch), int(pca.u32ElapseTimeSetting));
     settings.setValue(ChannelTestSettings::PCALoadingDoseSetting(ch), QVariant(pca.fLoadingDose));
-    settings.sync();
+    return settings.commit();
 }
 
-void DataManager::vSaveOcclusionCurrentSetting(unsigned short ch)
+bool DataManager::vSaveOcclusionCurrentSetting(unsigned short ch)
 {
-    CHECK_CHANNEL(ch);
-    QSettings settings(settingsPath(), QSettings::NativeFormat);
+    CHECK_CHANNEL(ch, false);
+    SettingsWriter settings;
     settings.setValue(ChannelTestSettings::testTypeSetting(ch),
                       int(m_TestSetting[ch].u8TestTypeSetting));
     settings.setValue(ChannelTestSettings::occlusionInfusionPumpTypeSetting(ch),
                       int(m_OcclusionTestSetting[ch].u8InfusionPumpType));
-    settings.sync();
+    return settings.commit();
 }
 
-void DataManager::vSaveTestLimits(unsigned short ch)
+bool DataManager::vSaveTestLimits(unsigned short ch)
 {
-    CHECK_CHANNEL(ch);
+    CHECK_CHANNEL(ch, false);
     QByteArray blob;
     {
         QDataStream out(&blob, QIODevice::WriteOnly);
         StreamHelper::setup(out);
         out << m_ManualPassFailLimits[ch];
     }
-    QSettings settings(settingsPath(), QSettings::NativeFormat);
-    settings.setValue(ChannelTestSettings::manualTestLimits(ch), blob);
+    return SettingsWriter::write(ChannelTestSettings::manualTestLimits(ch), blob);
 }
 
 namespace {
-void saveString(const QString &key, const QString &value)
-{
-    QSettings settings(settingsPath(), QSettings::NativeFormat);
-    settings.setValue(key, value);
-}
-
 QString loadString(const QString &key, const QString &defaultValue)
 {
     QSettings settings(settingsPath(), QSettings::NativeFormat);
@@ -741,9 +735,9 @@ QString loadString(const QString &key, const QString &defaultValue)
 }
 } // namespace
 
-void DataManager::vSaveSerialNum(const QString &serial)
+bool DataManager::vSaveSerialNum(const QString &serial)
 {
-    saveString(SETTINGS_KEY_SERIAL_NUM, serial);
+    return SettingsWriter::write(SETTINGS_KEY_SERIAL_NUM, serial);
 }
 
 QString DataManager::vLoadSerialNum() const
@@ -751,9 +745,9 @@ QString DataManager::vLoadSerialNum() const
     return loadString(SETTINGS_KEY_SERIAL_NUM, QStringLiteral("XXX-XXXX"));
 }
 
-void DataManager::vSaveDateFormat(const QString &format)
+bool DataManager::vSaveDateFormat(const QString &format)
 {
-    saveString(SETTINGS_KEY_DATE_FORMAT, format);
+    return SettingsWriter::write(SETTINGS_KEY_DATE_FORMAT, format);
 }
 
 QString DataManager::vLoadDateFormat() const
@@ -761,9 +755,9 @@ QString DataManager::vLoadDateFormat() const
     return loadString(SETTINGS_KEY_DATE_FORMAT, QStringLiteral("dd.MM.yyyy"));
 }
 
-void DataManager::vSaveTimeFormat(const QString &format)
+bool DataManager::vSaveTimeFormat(const QString &format)
 {
-    saveString(SETTINGS_KEY_TIME_FORMAT, format);
+    return SettingsWriter::write(SETTINGS_KEY_TIME_FORMAT, format);
 }
 
 QString DataManager::vLoadTimeFormat() const
@@ -779,15 +773,14 @@ namespace {
 constexpr double kUnitFactor[] = {1.0, 0.0193367747, 0.00133322368, 0.133322368};
 } // namespace
 
-void DataManager::setPressureUnits(PRESSURE_UNITS unit)
+bool DataManager::setPressureUnits(PRESSURE_UNITS unit)
 {
     if (unit < UNITS_MMHG || unit > UNITS_KPA) {
         qWarning() << Q_FUNC_INFO << "Unknown pressure unit" << int(unit);
-        return;
+        return false;
     }
     m_currentPressureUnits = unit;
-    QSettings settings(settingsPath(), QSettings::NativeFormat);
-    settings.setValue(SETTINGS_KEY_PRESSURE_UNITS, int(unit));
+    return SettingsWriter::write(SETTINGS_KEY_PRESSURE_UNITS, int(unit));
 }
 
 QString DataManager::getPressureUnitString(PRESSURE_UNITS unit)

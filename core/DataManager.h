@@ -93,20 +93,23 @@ public:
     void clearManualPassFailLimits(unsigned short ch);
 
     // --- settings file ---
+    // Each save returns false when the settings file could not be written; the file
+    // then holds what it held before, and the values apply until the next start only.
     void vRestoreTestSetting();
-    void vSaveCurrentSetting(unsigned short ch);
-    void vSavePCACurrentSetting(unsigned short ch);
-    void vSaveOcclusionCurrentSetting(unsigned short ch);
-    void vSaveTestLimits(unsigned short ch);
-    void vSaveSerialNum(const QString &serial);
+    bool vSaveCurrentSetting(unsigned short ch);
+    bool vSavePCACurrentSetting(unsigned short ch);
+    bool vSaveOcclusionCurrentSetting(unsigned short ch);
+    bool vSaveTestLimits(unsigned short ch);
+    bool vSaveSerialNum(const QString &serial);
     QString vLoadSerialNum() const;
-    void vSaveDateFormat(const QString &format);
+    bool vSaveDateFormat(const QString &format);
     QString vLoadDateFormat() const;
-    void vSaveTimeFormat(const QString &format);
+    bool vSaveTimeFormat(const QString &format);
     QString vLoadTimeFormat() const;
 
     // --- pressure units ---
-    void setPressureUnits(PRESSURE_UNITS unit);
+    // False for an unknown unit (nothing changes) or when the file could not be written.
+    bool setPressureUnits(PRESSURE_UNITS unit);
     PRESSURE_UNITS getPressureUnits() const { return m_currentPressureUnits; }
     static QString getPressureUnitString(PRESSURE_UNITS unit);
     static QStringList getPressureUnitsList();

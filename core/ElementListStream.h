@@ -45,6 +45,33 @@ bool read(QDataStream &in, QList<Element *> &list, Create create)
     return true;
 }
 
+// Reads elements until the data ends or an element is not whole (an unknown type, or
+// cut short), appends the whole ones to list and returns the number of bytes they take:
+// the list is whole when that is data.size(). Elements carry no length, so nothing
+// after the first element that is not whole can be trusted.
+template <typename Element, typename Create>
+int readWhole(const QByteArray &data, QList<Element *> &list, Create create)
+{
+    QDataStream in(data);
+    StreamHelper::setup(in);
+    int whole = 0;
+    while (!in.atEnd()) {
+        quint8 type = 0;
+        in >> type;
+        Element *element = create(type);
+        if (!element)
+            break;
+        element->unserialize(in, false);
+        if (in.status() != QDataStream::Ok) {
+            delete element;
+            break;
+        }
+        list.append(element);
+        whole = int(in.device()->pos());
+    }
+    return whole;
+}
+
 // Null when the list is empty, as a record stores "no sequence".
 template <typename Element>
 QByteArray toByteArray(const QList<Element *> &list)
@@ -58,12 +85,17 @@ QByteArray toByteArray(const QList<Element *> &list)
     return data;
 }
 
+// The whole list or nothing (false).
 template <typename Element, typename Create>
 bool fromByteArray(const QByteArray &data, QList<Element *> &list, Create create)
 {
-    QDataStream in(data);
-    StreamHelper::setup(in);
-    return read(in, list, create);
+    QList<Element *> read;
+    if (readWhole(data, read, create) != data.size()) {
+        qDeleteAll(read);
+        return false;
+    }
+    list.append(read);
+    return true;
 }
 
 } // namespace ElementListStream

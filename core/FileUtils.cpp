@@ -53,6 +53,25 @@ bool removeDir(const QString &path)
     return QDir().rmdir(path);
 }
 
+bool readBounded(const QString &path, qint64 maxBytes, QByteArray &data)
+{
+    data.clear();
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > maxBytes)
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // Bounded again: a file that grew since, or one whose size the system cannot tell.
+    QByteArray read = file.read(qMin(info.size(), maxBytes) + 1);
+    while (read.size() <= maxBytes && !file.atEnd() && file.error() == QFileDevice::NoError)
+        read += file.read(qMin<qint64>(64 * 1024, maxBytes + 1 - read.size()));
+    if (file.error() != QFileDevice::NoError || read.size() > maxBytes)
+        return false;
+    data = read;
+    return true;
+}
+
 quint64 dirSize(const QString &path)
 {
     if (!QDir(path).exists(path))

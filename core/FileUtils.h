@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
@@ -22,6 +23,11 @@ quint64 dirSize(const QString &path);
 // Total and available bytes of the file system that holds path. Returns false and
 // leaves both untouched when the path cannot be measured.
 bool dirUsage(const QString &path, double &total, double &available);
+
+// Reads a regular file whole when it holds at most maxBytes. False, with data empty,
+// when it is not a regular file (a link to a device, say), cannot be read or is larger:
+// a stored file is never read past the size its format can reach.
+bool readBounded(const QString &path, qint64 maxBytes, QByteArray &data);
 
 // Cleans a name in place for use as a file name: drops the characters a stored name
 // may not hold and turns blanks into "_". The result is never "", "." or "..".

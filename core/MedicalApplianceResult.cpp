@@ -26,7 +26,9 @@ QDataStream &operator<<(QDataStream &out, const MedicalApplianceResult &r)
     return out;
 }
 
-QDataStream &operator>>(QDataStream &in, MedicalApplianceResult &r)
+namespace {
+// Every field but the results, the record's last.
+void readHead(QDataStream &in, MedicalApplianceResult &r)
 {
     quint8 overall = 0;
     in >> overall;
@@ -38,8 +40,24 @@ QDataStream &operator>>(QDataStream &in, MedicalApplianceResult &r)
     in >> r.applianceName >> r.clientName >> r.siteName >> r.locationName >> r.userName
         >> r.applianceDescription >> r.serialNo >> r.comments >> r.make >> r.model
         >> r.eut_serialNo >> r.testSequenceName;
-    in >> r.testSequenceData >> r.testResultsData;
+    in >> r.testSequenceData;
+}
+} // namespace
+
+QDataStream &operator>>(QDataStream &in, MedicalApplianceResult &r)
+{
+    readHead(in, r);
+    in >> r.testResultsData;
     return in;
+}
+
+bool readRecord(QDataStream &in, MedicalApplianceResult &r, bool &resultsCut)
+{
+    readHead(in, r);
+    if (in.status() != QDataStream::Ok)
+        return false;
+    resultsCut = !StreamHelper::readLastByteArray(in, r.testResultsData);
+    return true;
 }
 
 QDebug operator<<(QDebug debug, const MedicalApplianceResult &r)

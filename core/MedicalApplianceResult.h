@@ -41,4 +41,8 @@ public:
 // The reader leaves the stream status to the caller.
 QDataStream &operator<<(QDataStream &out, const MedicalApplianceResult &record);
 QDataStream &operator>>(QDataStream &in, MedicalApplianceResult &record);
+// Reads one record of a file that may be cut inside the record's results, its last field:
+// false when the data ends before the results begin; otherwise the results hold what is
+// there, and resultsCut tells whether they were cut.
+bool readRecord(QDataStream &in, MedicalApplianceResult &record, bool &resultsCut);
 QDebug operator<<(QDebug debug, const MedicalApplianceResult &record);

@@ -50,6 +50,11 @@ bool isUsable(const QString &fileName)
         && fileName != QLatin1String("..");
 }
 
+bool isFileName(const QString &name)
+{
+    return isUsable(name) && !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
+}
+
 QString sequenceFileName(const QString &name)
 {
     QString fileName = withoutForbidden(name);

@@ -12,6 +12,10 @@ QString withoutForbidden(const QString &name);
 // A cleaned name that would still name the directory itself or its parent, or nothing.
 bool isUsable(const QString &fileName);
 
+// A name that can only be a file directly in its directory, as a listing gives it: usable,
+// and without "/" or NUL. Names from a list are used as they stand, never cleaned.
+bool isFileName(const QString &name);
+
 // File name of a sequence: forbidden characters dropped, blanks as "_"; "" when unusable.
 QString sequenceFileName(const QString &name);
 

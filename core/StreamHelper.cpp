@@ -46,4 +46,22 @@ QDateTime readDateTime(QDataStream &stream)
     return QDateTime(d, t, Qt::LocalTime);
 }
 
+bool readLastByteArray(QDataStream &stream, QByteArray &data)
+{
+    data = QByteArray();
+    quint32 length = 0;
+    stream >> length;
+    if (stream.status() != QDataStream::Ok)
+        return false;
+    if (length == 0xFFFFFFFFu)
+        return true;
+    const qint64 there = qMin<qint64>(length, stream.device()->bytesAvailable());
+    data.resize(int(there));
+    if (stream.readRawData(data.data(), int(there)) != int(there)) {
+        data = QByteArray();
+        return false;
+    }
+    return there == length;
+}
+
 } // namespace StreamHelper

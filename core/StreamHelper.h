@@ -19,4 +19,9 @@ void writeDateTime(QDataStream &stream, const QDateTime &dateTime);
 // Reads what writeDateTime writes, and also the other spec bytes Qt may have written.
 QDateTime readDateTime(QDataStream &stream);
 
+// Reads a byte array that may be cut off by the end of the data (the last field of a
+// file that was cut): when its length runs past the end it takes the bytes that are there
+// and returns false, as it does when not even the length is there (data null then).
+bool readLastByteArray(QDataStream &stream, QByteArray &data);
+
 } // namespace StreamHelper

@@ -45,6 +45,11 @@ bool TestResultFactory::fromByteArray(const QByteArray &data, QList<TestResultEl
     return ElementListStream::fromByteArray(data, list, createElement);
 }
 
+int TestResultFactory::readWholeElements(const QByteArray &data, QList<TestResultElement *> &list)
+{
+    return ElementListStream::readWhole(data, list, createElement);
+}
+
 void TestResultFactory::dumpElementList(QDebug debug, const QList<TestResultElement *> &list)
 {
     QDebugStateSaver saver(debug);

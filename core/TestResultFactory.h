@@ -27,6 +27,10 @@ public:
     // The list stream as a byte array: null when the list is empty.
     static QByteArray toByteArray(const QList<TestResultElement *> &list);
     static bool fromByteArray(const QByteArray &data, QList<TestResultElement *> &list);
+    // Appends the elements of data up to the first one that is not whole (an unknown
+    // type, or cut short); returns the number of bytes they take, data.size() when the
+    // whole list was read.
+    static int readWholeElements(const QByteArray &data, QList<TestResultElement *> &list);
 
     // Debug form of a list: a label line, each element, a closing line.
     static void dumpElementList(QDebug debug, const QList<TestResultElement *> &list);

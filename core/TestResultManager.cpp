@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 #include "DevicePath.h"
 #include "ElementResultBuilder.h"
+#include "FileUtils.h"
 #include "ImportWarning.h"
 #include "SettingsConstants.h"
 #include "StoredName.h"
@@ -32,6 +33,11 @@ namespace {
 constexpr quint16 FILE_VERSION = 1;
 constexpr quint16 KIND_RESULTS = 0;
 const QString DEFAULT_SERIAL = QStringLiteral("XXX-XXXX");
+// Weeks of per-second samples: far beyond any result the instrument records. A larger
+// file is not a result, and is neither read nor written.
+constexpr qint64 MAX_RESULT_FILE_BYTES = 64 * 1024 * 1024;
+// Stands for the date and time of a record that has no valid date.
+const QString NO_DATE_STAMP = QStringLiteral("00000000_000000");
 
 struct PressureDisplay
 {
@@ -71,6 +77,8 @@ QString duration(quint32 seconds)
     return QTime(0, 0).addSecs(int(seconds % 86400)).toString(QStringLiteral("hh:mm:ss"));
 }
 
+// A test's verdict. The overall line says only "Pass" or "Fail" (information only
+// counts as a pass there), which is all the PC software reading these files knows.
 QString verdict(int status)
 {
     switch (status) {
@@ -81,6 +89,11 @@ QString verdict(int status)
     default:
         return tr("Fail");
     }
+}
+
+QString overallVerdict(int status)
+{
+    return status == TEST_FAIL ? tr("Fail") : tr("Pass");
 }
 
 // A field holding a separator, a quote or a line break is quoted, quotes doubled; any
@@ -174,27 +187,65 @@ void TestResultManager::makeValidApplianceName(QString &name)
     name = StoredName::withoutForbidden(name);
 }
 
-QString TestResultManager::fileNameFor(const MedicalApplianceResult &record)
+namespace {
+// The asset part of a file name: cleaned, and without leading dots, since a name that
+// starts with a dot is a hidden file, which no listing shows.
+QString assetPart(const QString &applianceName)
 {
-    QString asset = StoredName::withoutBlanks(record.applianceName);
-    // A name that starts with a dot is a hidden file, which no listing shows.
+    QString asset = StoredName::withoutBlanks(applianceName);
     while (asset.startsWith(QLatin1Char('.')))
         asset.remove(0, 1);
+    return asset;
+}
+
+// "DDMMYYYY_HHMMSS"
+QString dateStamp(const QDateTime &date)
+{
+    const QDate d = date.date();
+    const QTime t = date.time();
+    return QStringLiteral("%1%2%3_%4%5%6")
+        .arg(d.day(), 2, 10, QLatin1Char('0'))
+        .arg(d.month(), 2, 10, QLatin1Char('0'))
+        .arg(d.year(), 4, 10, QLatin1Char('0'))
+        .arg(t.hour(), 2, 10, QLatin1Char('0'))
+        .arg(t.minute(), 2, 10, QLatin1Char('0'))
+        .arg(t.second(), 2, 10, QLatin1Char('0'));
+}
+} // namespace
+
+QString TestResultManager::fileNameFor(const MedicalApplianceResult &record)
+{
+    const QString asset = assetPart(record.applianceName);
     if (!record.testDate.isValid())
         return QString();
-    const QDate d = record.testDate.date();
-    const QTime t = record.testDate.time();
     // The identity is joined, not put through arg(): a "%2" in it must stay text.
-    QString name = asset + QLatin1Char('_')
-        + QStringLiteral("%1%2%3_%4%5%6")
-              .arg(d.day(), 2, 10, QLatin1Char('0'))
-              .arg(d.month(), 2, 10, QLatin1Char('0'))
-              .arg(d.year(), 4, 10, QLatin1Char('0'))
-              .arg(t.hour(), 2, 10, QLatin1Char('0'))
-              .arg(t.minute(), 2, 10, QLatin1Char('0'))
-              .arg(t.second(), 2, 10, QLatin1Char('0'));
+    QString name = asset + QLatin1Char('_') + dateStamp(record.testDate);
     makeValidFileName(name);
     return name;
+}
+
+QString TestResultManager::importedFileName(const QString &fileName,
+                                            const MedicalApplianceResult &record,
+                                            const QByteArray &content, bool &renamed)
+{
+    renamed = fileName.isEmpty();
+    if (!renamed)
+        return fileName;
+    // The same form with what is there: the identity as far as it cleans to anything,
+    // a placeholder for a date that is not valid. Such a name may be shared by records
+    // that differ, so it never replaces another record, only the same one imported again.
+    QString base = assetPart(record.applianceName) + QLatin1Char('_')
+        + (record.testDate.isValid() ? dateStamp(record.testDate) : NO_DATE_STAMP);
+    makeValidFileName(base);
+    for (int n = 1;; ++n) {
+        const QString name = n == 1 ? base : base + QLatin1Char('_') + QString::number(n);
+        QByteArray stored;
+        if (!QFileInfo::exists(directory() + QLatin1Char('/') + name)
+            || (FileUtils::readBounded(directory() + QLatin1Char('/') + name,
+                                       MAX_RESULT_FILE_BYTES, stored)
+                && stored == content))
+            return name;
+    }
 }
 
 void TestResultManager::setPressureDisplay(std::function<float(float)> value,
@@ -225,23 +276,24 @@ QMap<QString, QString> TestResultManager::getApplianceResultList() const
 
 bool TestResultManager::openApplianceResult(const QString &fileName, bool withResults)
 {
-    if (!applianceResultExists(fileName))
+    QByteArray data;
+    if (!applianceResultExists(fileName)
+        || !FileUtils::readBounded(directory() + QLatin1Char('/') + fileName,
+                                   MAX_RESULT_FILE_BYTES, data))
         return false;
-    QFile file(directory() + QLatin1Char('/') + fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray data = file.readAll();
-    file.close();
     QDataStream in(data);
     StreamHelper::setup(in);
     quint16 version = 0, kind = 0;
+    in >> version >> kind;
     MedicalApplianceResult record;
-    in >> version >> kind >> record;
-    if (in.status() != QDataStream::Ok)
+    // A record whose results are cut or hold an element that is not whole still shows
+    // its asset and every whole test.
+    bool resultsCut = false;
+    if (in.status() != QDataStream::Ok || !readRecord(in, record, resultsCut))
         return false;
     QList<TestResultElement *> results;
-    if (withResults && !TestResultFactory::fromByteArray(record.testResultsData, results))
-        return false;
+    if (withResults)
+        TestResultFactory::readWholeElements(record.testResultsData, results);
     deleteAll(m_current);
     m_current.record = record;
     m_current.results = results;
@@ -472,17 +524,26 @@ void TestResultManager::deleteAllTestResults(unsigned short channel)
         deleteAll(*slot);
 }
 
-bool TestResultManager::save(const MedicalApplianceResult &record)
+QByteArray TestResultManager::fileContent(const MedicalApplianceResult &record)
 {
-    const QString fileName = fileNameFor(record);
-    if (fileName.isEmpty())
-        return false;
-    QDir().mkpath(directory());
     QByteArray data;
     QDataStream out(&data, QIODevice::WriteOnly);
     StreamHelper::setup(out);
     out << FILE_VERSION << KIND_RESULTS << record;
-    return AtomicFile::write(directory() + QLatin1Char('/') + fileName, data);
+    return data;
+}
+
+bool TestResultManager::write(const QString &fileName, const QByteArray &content)
+{
+    if (fileName.isEmpty() || content.size() > MAX_RESULT_FILE_BYTES)
+        return false;
+    QDir().mkpath(directory());
+    return AtomicFile::write(directory() + QLatin1Char('/') + fileName, content);
+}
+
+bool TestResultManager::save(const MedicalApplianceResult &record)
+{
+    return write(fileNameFor(record), fileContent(record));
 }
 
 bool TestResultManager::saveCurrentApplianceResult()
@@ -585,19 +646,24 @@ bool TestResultManager::appendCurrentApplianceResultToFile(QIODevice &file)
     return out.status() == QDataStream::Ok;
 }
 
-bool TestResultManager::recordIsWhole(const MedicalApplianceResult &record)
+bool TestResultManager::keepWholeElements(MedicalApplianceResult &record)
 {
     QList<TestSequenceElement *> steps;
     QList<TestResultElement *> results;
-    const bool whole = TestSequenceFactory::fromByteArray(record.testSequenceData, steps)
-        && TestResultFactory::fromByteArray(record.testResultsData, results);
+    const int wholeSteps = TestSequenceFactory::readWholeElements(record.testSequenceData, steps);
+    const int wholeResults = TestResultFactory::readWholeElements(record.testResultsData, results);
     qDeleteAll(steps);
     qDeleteAll(results);
-    return whole;
+    const bool damaged = wholeSteps != record.testSequenceData.size()
+        || wholeResults != record.testResultsData.size();
+    record.testSequenceData.truncate(wholeSteps);
+    record.testResultsData.truncate(wholeResults);
+    return damaged;
 }
 
-bool TestResultManager::readApplianceResultsFromFile(QIODevice &file)
+ImportReport TestResultManager::readApplianceResultsFromFile(QIODevice &file)
 {
+    ImportReport report;
     const QByteArray data = file.readAll();
     QDataStream in(data);
     StreamHelper::setup(in);
@@ -605,19 +671,36 @@ bool TestResultManager::readApplianceResultsFromFile(QIODevice &file)
     in >> version >> kind;
     if (in.status() != QDataStream::Ok || kind != KIND_RESULTS) {
         ImportWarning::showFormatWarning();
-        return false;
+        report.wrongKind = true;
+        return report;
     }
-    bool allSaved = true;
     while (!in.atEnd()) {
         MedicalApplianceResult record;
-        in >> record;
-        // A cut or corrupt record ends the import; nothing of it is stored.
-        if (in.status() != QDataStream::Ok || !recordIsWhole(record))
-            return false;
+        bool resultsCut = false;
+        // A record cut before its results have no place to go: what follows it cannot
+        // be found either.
+        if (!readRecord(in, record, resultsCut)) {
+            ++report.skipped;
+            break;
+        }
+        const bool damaged = keepWholeElements(record) || resultsCut;
+        const QByteArray content = fileContent(record);
+        bool renamed = false;
+        // A record whose identity cleans to nothing shares its name with every other such
+        // record of its second: it is stored as one that cannot name itself.
+        const QString ownName =
+            assetPart(record.applianceName).isEmpty() ? QString() : fileNameFor(record);
+        const QString fileName = importedFileName(ownName, record, content, renamed);
         m_current.record = record;
-        allSaved = saveCurrentApplianceResult() && allSaved;
+        if (write(fileName, content)) {
+            ++report.stored;
+            report.renamed += renamed ? 1 : 0;
+            report.damaged += damaged ? 1 : 0;
+        } else {
+            ++report.skipped;
+        }
     }
-    return allSaved;
+    return report;
 }
 
 void TestResultManager::sendCurrentApplianceCSVToStream(QTextStream &out, bool withResults)
@@ -626,10 +709,7 @@ void TestResultManager::sendCurrentApplianceCSVToStream(QTextStream &out, bool w
     csvLine(out, {tr("Tested on"), r.testDate.toString(Qt::TextDate)});
     csvLine(out, {tr("Asset ID"), r.applianceName});
     csvLine(out, {tr("Test Sequence"), r.testSequenceName});
-    csvLine(out, {tr("Overall Result"),
-                  verdict(r.overallResult == TEST_FAIL || r.overallResult == TEST_INFORMATION_ONLY
-                              ? r.overallResult
-                              : TEST_PASS)});
+    csvLine(out, {tr("Overall Result"), overallVerdict(r.overallResult)});
     if (withResults) {
         out << "Results:\n";
         for (const TestResultElement *element : qAsConst(m_current.results)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ImportReport.h"
 #include "MedicalApplianceResult.h"
 #include "TestResultElement.h"
 
@@ -49,8 +50,9 @@ public:
     // File name -> asset identity (the name without its "_DDMMYYYY_HHMMSS" ending),
     // from the directory listing alone.
     QMap<QString, QString> getApplianceResultList() const;
-    // Loads a result file into the current record (and its results when asked). False,
-    // with nothing changed, when the file cannot be opened or is not one whole record.
+    // Loads a result file into the current record (and its results when asked, up to the
+    // first one that is not whole). False, with nothing changed, when the file cannot be
+    // read, is larger than any result, or ends before the record's results begin.
     bool openApplianceResult(const QString &fileName, bool withResults);
     bool removeApplianceResult(const QString &fileName);
 
@@ -111,10 +113,14 @@ public:
     // Each returns false when a write fails.
     bool addFileHeader(QIODevice &file);
     bool appendCurrentApplianceResultToFile(QIODevice &file);
-    // Imports every whole record of an exchange file as a result file; another kind of
-    // file shows the format warning. False when the file is of the wrong kind, is cut or
-    // corrupt (nothing from there on is stored), or a save fails.
-    bool readApplianceResultsFromFile(QIODevice &file);
+    // Imports the records of an exchange file as result files, each replacing a stored
+    // one of the same name. A record whose test lists are not all whole is stored as far
+    // as they are; one whose identity or date cannot name a file is stored under the same
+    // form with what is there ("_DDMMYYYY_HHMMSS", "00000000_000000" for no date), never
+    // over another record. A record cut before its results ends the import. Another kind
+    // of file shows the format warning. The report counts what was stored, renamed,
+    // damaged and skipped.
+    ImportReport readApplianceResultsFromFile(QIODevice &file);
     // The CSV block of the current record, ended by an empty line.
     void sendCurrentApplianceCSVToStream(QTextStream &out, bool withResults);
     // The whole exports in one call, written atomically to path (CSV as UTF-8). Each
@@ -149,8 +155,14 @@ private:
     static void deleteAt(Slot &slot, int index);
     static void deleteAll(Slot &slot);
     static TestResultElement *at(const Slot &slot, int index);
+    static QByteArray fileContent(const MedicalApplianceResult &record);
+    static bool write(const QString &fileName, const QByteArray &content);
     static bool save(const MedicalApplianceResult &record);
-    static bool recordIsWhole(const MedicalApplianceResult &record);
+    // Cuts both test lists after their last whole element; true when that cut anything.
+    static bool keepWholeElements(MedicalApplianceResult &record);
+    // fileName, or when that is empty a name for a record that cannot name its own file.
+    static QString importedFileName(const QString &fileName, const MedicalApplianceResult &record,
+                                    const QByteArray &content, bool &renamed);
 
     Slot m_current;
     Slot m_channels[CHANNELS];

@@ -45,6 +45,12 @@ bool TestSequenceFactory::fromByteArray(const QByteArray &data, QList<TestSequen
     return ElementListStream::fromByteArray(data, list, createElement);
 }
 
+int TestSequenceFactory::readWholeElements(const QByteArray &data,
+                                           QList<TestSequenceElement *> &list)
+{
+    return ElementListStream::readWhole(data, list, createElement);
+}
+
 void TestSequenceFactory::dumpElementList(QDebug debug, const QList<TestSequenceElement *> &list)
 {
     QDebugStateSaver saver(debug);

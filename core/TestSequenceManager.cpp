@@ -21,6 +21,9 @@ const QString TestSequenceManager::testSequenceDirectory = QStringLiteral("/mnt/
 namespace {
 constexpr quint16 FILE_VERSION = 1;
 constexpr quint16 KIND_SEQUENCES = 1;
+// Far beyond any sequence the editor can build (thousands of steps); a file larger than
+// this is not a sequence, and is neither read nor written.
+constexpr qint64 MAX_SEQUENCE_FILE_BYTES = 4 * 1024 * 1024;
 } // namespace
 
 TestSequenceManager *TestSequenceManager::getInstance()
@@ -48,7 +51,9 @@ QString TestSequenceManager::directory()
 
 void TestSequenceManager::makeValidName(QString &name)
 {
-    FileUtils::makeValidName(name);
+    // No stand-in for a name that cleans to nothing, unlike the general cleaner: the
+    // screens refuse such a name rather than store a sequence under a made-up one.
+    name = StoredName::withoutForbidden(name).replace(QLatin1Char(' '), QLatin1Char('_'));
 }
 
 QString TestSequenceManager::filePath(const QString &fileName)
@@ -58,8 +63,7 @@ QString TestSequenceManager::filePath(const QString &fileName)
 
 bool TestSequenceManager::testSequenceExists(const QString &name) const
 {
-    const QString fileName = StoredName::sequenceFileName(name);
-    return !fileName.isEmpty() && QFileInfo(filePath(fileName)).isFile();
+    return StoredName::isFileName(name) && QFileInfo(filePath(name)).isFile();
 }
 
 QStringList TestSequenceManager::getTestSequenceList() const
@@ -69,7 +73,7 @@ QStringList TestSequenceManager::getTestSequenceList() const
 
 bool TestSequenceManager::createNewTestSequence(const QString &name)
 {
-    return writeSequenceFile(name, {}, false);
+    return writeSequenceFile(StoredName::sequenceFileName(name), name, {}, false);
 }
 
 bool TestSequenceManager::createNewDefaultTestSequence(const QString &)
@@ -79,61 +83,77 @@ bool TestSequenceManager::createNewDefaultTestSequence(const QString &)
 
 bool TestSequenceManager::removeTestSequence(const QString &name)
 {
-    const QString fileName = StoredName::sequenceFileName(name);
-    return !fileName.isEmpty() && QFile::remove(filePath(fileName));
+    return StoredName::isFileName(name) && QFile::remove(filePath(name));
+}
+
+QString TestSequenceManager::freeNumberedName(const QString &base, const QSet<QString> &taken)
+{
+    for (int n = 2;; ++n) {
+        const QString name = base + QLatin1Char('_') + QString::number(n);
+        if (!taken.contains(name) && !QFileInfo::exists(filePath(name)))
+            return name;
+    }
 }
 
 bool TestSequenceManager::copyTestSequence(QString &name)
 {
+    // The copy is a new file: its name is the cleaned one, inside the file too, so the
+    // name handed back is the one the list shows.
+    const QString base = StoredName::sequenceFileName(name);
     QString storedName;
     QList<TestSequenceElement *> elements;
-    if (!readSequenceFile(name, storedName, elements))
+    if (base.isEmpty() || readSequenceFile(name, storedName, elements) == Reading::Unreadable) {
+        qDeleteAll(elements);
         return false;
-    QString newName;
-    for (int n = 2;; ++n) {
-        newName = name + QLatin1Char('_') + QString::number(n);
-        if (!testSequenceExists(newName))
-            break;
     }
-    if (!writeSequenceFile(newName, elements, true)) {
+    const QString newName = freeNumberedName(base);
+    if (!writeSequenceFile(newName, newName, elements, true)) {
         qDeleteAll(elements);
         return false;
     }
     replaceList(currentElements, elements);
     currentName = newName;
+    currentFileName = newName;
+    currentWhole = true;
     name = newName;
     return true;
 }
 
 bool TestSequenceManager::renameTestSequence(const QString &oldName, const QString &newName)
 {
-    const QString oldFile = StoredName::sequenceFileName(oldName);
-    if (oldFile.isEmpty() || StoredName::sequenceFileName(newName).isEmpty()
-        || testSequenceExists(newName))
+    const QString newFile = StoredName::sequenceFileName(newName);
+    if (!StoredName::isFileName(oldName) || newFile.isEmpty()
+        || QFileInfo::exists(filePath(newFile)))
         return false;
     QString storedName;
     QList<TestSequenceElement *> elements;
-    if (!readSequenceFile(oldName, storedName, elements))
-        return false;
     // The new file is whole before the old one goes: a power cut in between leaves
-    // both, never neither.
-    if (!writeSequenceFile(newName, elements, true)) {
+    // both, never neither. A damaged file is not renamed: that would drop its tail.
+    if (readSequenceFile(oldName, storedName, elements) != Reading::Whole
+        || !writeSequenceFile(newFile, newName, elements, true)) {
         qDeleteAll(elements);
         return false;
     }
     replaceList(currentElements, elements);
     currentName = newName;
-    return QFile::remove(filePath(oldFile));
+    currentFileName = newFile;
+    currentWhole = true;
+    return QFile::remove(filePath(oldName));
 }
 
 bool TestSequenceManager::openTestSequence(const QString &name)
 {
     QString storedName;
     QList<TestSequenceElement *> elements;
-    if (!readSequenceFile(name, storedName, elements))
+    const Reading reading = readSequenceFile(name, storedName, elements);
+    if (reading == Reading::Unreadable) {
+        qDeleteAll(elements);
         return false;
+    }
     replaceList(currentElements, elements);
     currentName = storedName;
+    currentFileName = name;
+    currentWhole = reading == Reading::Whole;
     return true;
 }
 
@@ -143,8 +163,11 @@ bool TestSequenceManager::openTestSequence(const QString &name, unsigned short c
         return false;
     QString storedName;
     QList<TestSequenceElement *> elements;
-    if (!readSequenceFile(name, storedName, elements))
+    // A run of part of a sequence would judge an asset on fewer tests than it names.
+    if (readSequenceFile(name, storedName, elements) != Reading::Whole) {
+        qDeleteAll(elements);
         return false;
+    }
     replaceList(channelElements[channel], elements);
     channelNames[channel] = storedName;
     return true;
@@ -157,6 +180,8 @@ bool TestSequenceManager::openTestSequence(const MedicalApplianceResult &record)
         return false;
     replaceList(currentElements, elements);
     currentName = record.testSequenceName;
+    currentFileName.clear();
+    currentWhole = true;
     return true;
 }
 
@@ -300,12 +325,16 @@ void TestSequenceManager::copyTestDataIntoByteArray(QByteArray &data, unsigned s
 
 bool TestSequenceManager::saveCurrentTestSequence()
 {
-    return writeSequenceFile(currentName, currentElements, true);
+    const QString fileName =
+        currentFileName.isEmpty() ? StoredName::sequenceFileName(currentName) : currentFileName;
+    return writeSequenceFile(fileName, currentName, currentElements, true);
 }
 
 void TestSequenceManager::clearCurrentTestSequence()
 {
     currentName = QLatin1String("");
+    currentFileName.clear();
+    currentWhole = true;
     qDeleteAll(currentElements);
     currentElements.clear();
 }
@@ -326,8 +355,9 @@ bool TestSequenceManager::appendCurrentTestSequenceToFile(QIODevice &file)
     return out.status() == QDataStream::Ok;
 }
 
-bool TestSequenceManager::readTestSequencesFromFile(QIODevice &file)
+ImportReport TestSequenceManager::readTestSequencesFromFile(QIODevice &file)
 {
+    ImportReport report;
     const QByteArray data = file.readAll();
     QDataStream in(data);
     StreamHelper::setup(in);
@@ -335,25 +365,44 @@ bool TestSequenceManager::readTestSequencesFromFile(QIODevice &file)
     in >> version >> kind;
     if (in.status() != QDataStream::Ok || kind != KIND_SEQUENCES) {
         ImportWarning::showFormatWarning();
-        return false;
+        report.wrongKind = true;
+        return report;
     }
     qDeleteAll(currentElements);
     currentElements.clear();
-    bool allSaved = true;
+    currentFileName.clear();
+    currentWhole = true;
+    // Files written by this import: a later sequence that cleans to one of them must
+    // not replace it.
+    QSet<QString> written;
     while (!in.atEnd()) {
         QString name;
+        in >> name;
+        if (in.status() != QDataStream::Ok) {
+            ++report.skipped;
+            break;
+        }
         QByteArray elementData;
-        in >> name >> elementData;
+        const bool blockWhole = StreamHelper::readLastByteArray(in, elementData);
         QList<TestSequenceElement *> elements;
-        // A cut or corrupt entry ends the import; nothing of it is stored.
-        if (in.status() != QDataStream::Ok
-            || !TestSequenceFactory::fromByteArray(elementData, elements))
-            return false;
-        currentName = name;
-        allSaved = writeSequenceFile(name, elements, true) && allSaved;
+        const int wholeBytes = TestSequenceFactory::readWholeElements(elementData, elements);
+        const bool damaged = !blockWhole || wholeBytes != elementData.size();
+        QString fileName = StoredName::sequenceFileName(name);
+        const bool renamed = written.contains(fileName);
+        if (renamed)
+            fileName = freeNumberedName(fileName, written);
+        if (!fileName.isEmpty() && writeSequenceFile(fileName, fileName, elements, true)) {
+            written.insert(fileName);
+            currentName = fileName;
+            ++report.stored;
+            report.renamed += renamed ? 1 : 0;
+            report.damaged += damaged ? 1 : 0;
+        } else {
+            ++report.skipped;
+        }
         qDeleteAll(elements);
     }
-    return allSaved;
+    return report;
 }
 
 int TestSequenceManager::exportTestSequences(const QString &path, const QStringList &names)
@@ -372,37 +421,34 @@ int TestSequenceManager::exportTestSequences(const QString &path, const QStringL
     return file.commit() ? exported : -1;
 }
 
-bool TestSequenceManager::readSequenceFile(const QString &name, QString &storedName,
-                                           QList<TestSequenceElement *> &elements)
+TestSequenceManager::Reading TestSequenceManager::readSequenceFile(
+    const QString &fileName, QString &storedName, QList<TestSequenceElement *> &elements)
 {
-    const QString fileName = StoredName::sequenceFileName(name);
-    if (fileName.isEmpty())
-        return false;
-    QFile file(filePath(fileName));
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray data = file.readAll();
-    file.close();
+    QByteArray data;
+    if (!StoredName::isFileName(fileName)
+        || !FileUtils::readBounded(filePath(fileName), MAX_SEQUENCE_FILE_BYTES, data))
+        return Reading::Unreadable;
     QDataStream in(data);
     StreamHelper::setup(in);
     quint16 version = 0, kind = 0;
     in >> version >> kind >> storedName;
     if (in.status() != QDataStream::Ok)
-        return false;
+        return Reading::Unreadable;
     // A newly created sequence ends after its name.
     if (in.atEnd())
-        return true;
+        return Reading::Whole;
     QByteArray elementData;
-    in >> elementData;
-    return in.status() == QDataStream::Ok
-        && TestSequenceFactory::fromByteArray(elementData, elements);
+    const bool blockWhole = StreamHelper::readLastByteArray(in, elementData);
+    const int wholeBytes = TestSequenceFactory::readWholeElements(elementData, elements);
+    // Bytes after the element block make the file damaged too.
+    return blockWhole && wholeBytes == elementData.size() && in.atEnd() ? Reading::Whole
+                                                                         : Reading::Damaged;
 }
 
-bool TestSequenceManager::writeSequenceFile(const QString &name,
+bool TestSequenceManager::writeSequenceFile(const QString &fileName, const QString &name,
                                             const QList<TestSequenceElement *> &elements,
                                             bool withElements)
 {
-    const QString fileName = StoredName::sequenceFileName(name);
     if (fileName.isEmpty())
         return false;
     QDir().mkpath(directory());
@@ -412,7 +458,8 @@ bool TestSequenceManager::writeSequenceFile(const QString &name,
     out << FILE_VERSION << KIND_SEQUENCES << name;
     if (withElements)
         out << TestSequenceFactory::toByteArray(elements);
-    return AtomicFile::write(filePath(fileName), data);
+    // What could not be read back is not written.
+    return data.size() <= MAX_SEQUENCE_FILE_BYTES && AtomicFile::write(filePath(fileName), data);
 }
 
 void TestSequenceManager::replaceList(QList<TestSequenceElement *> &target,

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "ImportReport.h"
 #include "TestSequenceElement.h"
 
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -13,8 +15,9 @@ class QIODevice;
 // The one store of test sequences: one file per sequence in the sequences directory,
 // the sequence being edited (the current one) and the sequence each channel runs.
 // The lists own their elements; an element pointer is good until its list next changes.
-// A sequence's file name is its name cleaned by makeValidName; a name that cleans to
-// nothing is refused.
+// Names are cleaned (makeValidName) only where a new file is made: create, copy, rename
+// and import; a name that cleans to nothing is refused there. Every operation given a
+// name from the list works on that very file, however it is named.
 class TestSequenceManager : public QObject
 {
     Q_OBJECT
@@ -26,6 +29,7 @@ public:
 
     // The directory under the device root.
     static QString directory();
+    // Forbidden characters dropped, blanks as "_"; the name may end up empty.
     static void makeValidName(QString &name);
 
     bool testSequenceExists(const QString &name) const;
@@ -39,13 +43,18 @@ public:
     // current sequence; name receives the new name. False when the source cannot be
     // read or the copy cannot be saved.
     bool copyTestSequence(QString &name);
-    // False when newName exists or oldName cannot be read; the file's inner name becomes
-    // newName. The new file is complete before the old one goes.
+    // False when the file newName cleans to exists or oldName cannot be read; the file's
+    // inner name becomes newName. The new file is complete before the old one goes.
     bool renameTestSequence(const QString &oldName, const QString &newName);
 
-    // Reads a sequence file into the current sequence, or into a channel's. False, with
-    // nothing changed, when the file cannot be opened or is not a whole sequence.
+    // Reads a sequence file into the current sequence: its elements up to the first one
+    // that is not whole (an unknown type, or cut short). False, with nothing changed,
+    // when the file cannot be read or is not a sequence file up to its name.
+    // A channel runs only a whole sequence: a damaged file is refused there.
     bool openTestSequence(const QString &name);
+    // False after opening a file whose element list was cut or held an unknown element:
+    // only its whole elements are loaded, so it must never be saved over.
+    bool currentSequenceIsWhole() const { return currentWhole; }
     bool openTestSequence(const QString &name, unsigned short channel);
     bool openTestSequence(const MedicalApplianceResult &record);
     bool openTestSequence(const MedicalApplianceResult &record, unsigned short channel);
@@ -73,7 +82,8 @@ public:
 
     void copyTestDataIntoByteArray(QByteArray &data) const;
     void copyTestDataIntoByteArray(QByteArray &data, unsigned short channel) const;
-    // Replaces the file named by the current name whole, or leaves the old one.
+    // Replaces, whole or not at all, the file the current sequence was opened from (or
+    // copied or renamed to); otherwise the file its name cleans to.
     bool saveCurrentTestSequence();
     void clearCurrentTestSequence();
 
@@ -81,10 +91,13 @@ public:
     // element list as a byte array. Each returns false when a write fails.
     bool addFileHeader(QIODevice &file);
     bool appendCurrentTestSequenceToFile(QIODevice &file);
-    // Imports every whole sequence of an exchange file, each replacing a stored one of
-    // the same name. Another kind of file shows the format warning. False when the file
-    // is of the wrong kind, is cut or corrupt (what follows is not imported) or a save fails.
-    bool readTestSequencesFromFile(QIODevice &file);
+    // Imports the sequences of an exchange file, each under its cleaned name (inside the
+    // file too), replacing a stored one of that name; a second sequence of the file
+    // that cleans to the same name takes the next free "_N" instead. A sequence whose
+    // elements are not all whole is stored as far as they are; one without a usable name,
+    // or cut before its elements, is not stored. Another kind of file shows the format
+    // warning. The report counts what was stored, renamed, damaged and skipped.
+    ImportReport readTestSequencesFromFile(QIODevice &file);
     // The whole export in one call, written atomically to path; returns the number of
     // sequences exported (unreadable ones are left out), or -1 when the file could not
     // be written.
@@ -95,16 +108,23 @@ private:
     ~TestSequenceManager() override;
     bool validChannel(unsigned short channel) const { return channel < CHANNELS; }
     static QString filePath(const QString &fileName);
-    static bool readSequenceFile(const QString &name, QString &storedName,
-                                 QList<TestSequenceElement *> &elements);
-    static bool writeSequenceFile(const QString &name, const QList<TestSequenceElement *> &elements,
-                                  bool withElements);
+    enum class Reading { Unreadable, Damaged, Whole };
+    static Reading readSequenceFile(const QString &fileName, QString &storedName,
+                                    QList<TestSequenceElement *> &elements);
+    static bool writeSequenceFile(const QString &fileName, const QString &name,
+                                  const QList<TestSequenceElement *> &elements, bool withElements);
+    // The first "base_N" (N from 2) that names no file and is not taken.
+    static QString freeNumberedName(const QString &base, const QSet<QString> &taken = {});
     static bool isValid(const QList<TestSequenceElement *> &elements);
     static void testNames(const QList<TestSequenceElement *> &elements, QStringList &lines);
     static void replaceList(QList<TestSequenceElement *> &target,
                             QList<TestSequenceElement *> &source);
 
     QString currentName;
+    // The file the current sequence was opened from, copied or renamed to; empty when it
+    // has none yet (saved under its cleaned name then).
+    QString currentFileName;
+    bool currentWhole = true;
     QList<TestSequenceElement *> currentElements;
     QString channelNames[CHANNELS];
     QList<TestSequenceElement *> channelElements[CHANNELS];

@@ -1,7 +1,11 @@
-// Feeds arbitrary bytes, line by line, to the reading of a channel controller's HEX file:
+// Feeds arbitrary bytes to the reading of a channel controller's HEX file: line by line,
 // whatever a line holds, it is either refused or read into a record that agrees with its
-// own count, checksum and type.
+// own count, checksum and type; as a whole file, one that the check before programming
+// accepts ends with its end-of-file record and places every data record where the
+// controller can take it.
+#include "FuzzRoot.h"
 #include "IntelHexFile.h"
+#include "PicProgrammer.h"
 
 #include <QList>
 
@@ -9,9 +13,10 @@
 #include <cstdint>
 #include <cstdlib>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+namespace {
+
+void checkLines(const QByteArray &content)
 {
-    const QByteArray content = QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(size));
     for (const QByteArray &line : content.split('\n')) {
         IntelHexFile::Record record;
         QString why;
@@ -37,5 +42,46 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (!ok || sum != 0)
             abort();
     }
+}
+
+void checkFile(const uint8_t *data, size_t size)
+{
+    const QString path = fuzzRoot() + QStringLiteral("/ch.hex");
+    writeFuzzFile(path, data, size);
+    IntelHexFile hex;
+    QString error;
+    if (!PicProgrammer::loadHexFile(path, &hex, &error)) {
+        if (error.isEmpty())
+            abort();
+        return;
+    }
+    if (hex.records().isEmpty() || hex.records().last().type != IntelHexFile::EndOfFile)
+        abort();
+    // Where the controller takes data: its 64 KB of program memory, a record starting in
+    // its configuration bytes, or at and above its identification locations (not written).
+    unsigned long long upper = 0;
+    for (const IntelHexFile::Record &r : hex.records()) {
+        if (r.type == IntelHexFile::ExtendedLinearAddress) {
+            upper = (unsigned long long)(quint8(r.data.at(0)) * 256 + quint8(r.data.at(1))) * 65536;
+            continue;
+        }
+        if (r.data.isEmpty())
+            continue;
+        const unsigned long long start = upper + r.address;
+        const unsigned long long end = start + unsigned(r.data.size());
+        const bool programMemory = end <= 0x10000;
+        const bool configuration = start >= 0x300000 && start <= 0x30000D;
+        const bool notWritten = start >= 0x200000 && end <= 0x100000000ULL;
+        if (!programMemory && !configuration && !notWritten)
+            abort();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    checkLines(QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(size)));
+    checkFile(data, size);
     return 0;
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, lays out a device root in ./run-root, starts the
-# power-board simulator on it and starts Rondix against it: in a window when a display
-# is there, otherwise on Qt's VNC platform.
+# power-board and Bluetooth module simulators on it and starts Rondix against it: in a
+# window when a display is there, otherwise on Qt's VNC platform.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -25,7 +25,16 @@ if [ -x "$build/sim/powerboard_sim" ]; then
     # The simulator links its line at dev/ttyAPP1 once it is ready.
     for _ in $(seq 50); do [ -e "$root/dev/ttyAPP1" ] && break; sleep 0.1; done
 fi
-trap '[ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null || true' EXIT
+bt_pid=""
+if [ -x "$build/sim/btmodule_sim" ]; then
+    rm -f "$root/dev/ttyAPP3"
+    # BT_SIM_ARGS go to the Bluetooth module simulator (see btmodule_sim --help).
+    # shellcheck disable=SC2086
+    "$build/sim/btmodule_sim" --root "$root" --scan PUMP-0815 --inbox "$root/bt-inbox" ${BT_SIM_ARGS:-} &
+    bt_pid=$!
+    for _ in $(seq 50); do [ -e "$root/dev/ttyAPP3" ] && break; sleep 0.1; done
+fi
+trap 'for p in $sim_pid $bt_pid; do kill "$p" 2>/dev/null || true; done' EXIT
 
 platform=()
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

@@ -2,24 +2,14 @@
 // pseudo-terminal linked at <root>/dev/ttyAPP1, with their chip-select and reset lines
 // in the GPIO files under <root>/sys/class/gpio.
 #include "PowerBoardSim.h"
+#include "QuitOnSignal.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QSocketNotifier>
 
-#include <csignal>
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
-int g_signalPipe[2] = {-1, -1};
-
-void onSignal(int)
-{
-    const char c = 1;
-    [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[1], &c, 1);
-}
-
 // "CH" or "CH:A" or "CH:A:B" with CH the channel as labelled on the instrument, 1 to 4.
 bool parseChannelSpec(const QString &spec, int *channel, QList<double> *numbers)
 {
@@ -107,12 +97,8 @@ int main(int argc, char **argv)
                                                         : SimController::AfterStop::HoldLastTest);
     }
 
-    if (::pipe(g_signalPipe) != 0)
+    if (!quitOnSignal())
         return 1;
-    QSocketNotifier quitNotifier(g_signalPipe[0], QSocketNotifier::Read);
-    QObject::connect(&quitNotifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
-    std::signal(SIGTERM, onSignal);
-    std::signal(SIGINT, onSignal);
 
     if (!sim.start(parser.value("root"))) {
         std::fprintf(stderr, "powerboard_sim: cannot set up the board under %s\n", qPrintable(parser.value("root")));

@@ -124,23 +124,21 @@ void EsaDownload::end(bool success)
 void EsaDownload::ESADataReceived()
 {
     const QByteArray data = m_EsaTty->readAll();
-    if (!m_EsaFile || m_EsaDone) {
-        // The board's answer to EOT, or anything after a download: nobody is listening.
-        qDebug() << "ignored after download: " << data.toHex();
-        return;
-    }
-    if (data.contains(CRQ) && !m_EsaStarted) {
+    // The board's answer to EOT, or anything after a download: nobody is listening, and
+    // the bytes are only logged.
+    const bool listening = m_EsaFile && !m_EsaDone;
+    if (listening && data.contains(CRQ) && !m_EsaStarted) {
         m_EsaStarted = true;
         m_EsaBlockNumber = 0;
         m_EsaDone = false;
         emit ESAUpdateSendNextPacket();
-    } else if (m_EsaStarted && data.contains(ACK)) {
+    } else if (listening && m_EsaStarted && data.contains(ACK)) {
         emit ESAUpdateSendNextPacket();
-    } else if (m_EsaStarted && data.contains(NAK)) {
+    } else if (listening && m_EsaStarted && data.contains(NAK)) {
         end(false);
         qDebug() << "ESA NACK received";
     } else {
-        qDebug() << "unknown received: " << data.toHex();
+        qDebug().noquote() << "unknown received: " + QString::fromLatin1(data.toHex());
     }
 }
 

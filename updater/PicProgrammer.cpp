@@ -397,11 +397,48 @@ bool PicProgrammer::event(QEvent *e)
 
 // ---- programming ----
 
+PicProgrammer::RecordTarget PicProgrammer::recordTarget(quint64 address, quint32 length)
+{
+    if (address + length > Q_UINT64_C(0x100000000))
+        return Refused; // no address of a HEX file lies there
+    if (address + length <= ProgramMemoryEnd)
+        return ProgramMemory;
+    if (address >= ConfigFirst && address <= ConfigLast)
+        return Configuration;
+    // Program memory past what was erased and checked: writing the rest would leave a
+    // program with a hole in it.
+    if (address < IdLocations)
+        return Refused;
+    return NotProgrammed; // identification locations, data EEPROM: not part of an update
+}
+
+bool PicProgrammer::loadHexFile(const QString &path, IntelHexFile *hex, QString *error)
+{
+    if (!hex->load(path)) {
+        *error = hex->errorString();
+        return false;
+    }
+    quint64 upper = 0;
+    for (const IntelHexFile::Record &record : hex->records()) {
+        if (record.type == IntelHexFile::ExtendedLinearAddress) {
+            upper = quint64(quint8(record.data.at(0)) << 8 | quint8(record.data.at(1))) << 16;
+        } else if (!record.data.isEmpty()
+                   && recordTarget(upper + record.address, quint32(record.data.size())) == Refused) {
+            *error = QStringLiteral("record outside the controller's memory: %1")
+                         .arg(QString::fromLatin1(record.line));
+            return false;
+        }
+    }
+    return true;
+}
+
 void PicProgrammer::programPic(const QString &hexFile)
 {
+    // The file is checked whole again: it is read anew, after the erase.
     IntelHexFile hex;
-    if (!hex.load(hexFile)) {
-        qDebug() << "Failed to open hex file: " << hexFile << hex.errorString();
+    QString error;
+    if (!loadHexFile(hexFile, &hex, &error)) {
+        qDebug() << "Failed to open hex file: " << hexFile << error;
         m_Programmed = false;
         finish();
         return;
@@ -439,7 +476,8 @@ unsigned char PicProgrammer::u8PicWriteRecord()
 {
     quint32 address = m_RecordAddress;
     const quint32 length = m_RecordLength;
-    if (address + length <= ProgramMemoryEnd) {
+    const RecordTarget target = recordTarget(address, length);
+    if (target == ProgramMemory) {
         unsigned char bytes[sizeof m_RecordData + 2];
         unsigned int count = 0;
         const bool odd = (address & 1) || ((address + length) & 1);
@@ -468,18 +506,16 @@ unsigned char PicProgrammer::u8PicWriteRecord()
         }
         return u8VerifyPicRecord();
     }
-    if (address >= ConfigFirst && address <= ConfigLast) {
+    if (target == Configuration) {
         for (quint32 i = 0; i < length && address + i <= ConfigLast; ++i)
             vProgramPicConfig(address + i, m_RecordData[i]);
         return 0;
     }
-    if (address < IdLocations) {
-        // Program memory past what was erased and checked: writing the rest would leave
-        // a program with a hole in it.
+    if (target == Refused) {
         qDebug() << "u8PicWriteRecord - outside program memory" << Qt::hex << address;
         return 1;
     }
-    return 0; // identification locations, data EEPROM: not part of an update
+    return 0;
 }
 
 void PicProgrammer::vProgramPicFlash(unsigned int address, unsigned char length,

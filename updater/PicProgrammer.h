@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+class IntelHexFile;
 class MemoryMappedPinController;
 class QTimer;
 
@@ -84,6 +85,15 @@ public:
     static QByteArray deviceConfig();
     static QByteArray readPicData();
     static QByteArray eepromCopy();
+
+    // Where a data record of a HEX file goes, by its absolute address and length.
+    enum RecordTarget { ProgramMemory, Configuration, NotProgrammed, Refused };
+    static RecordTarget recordTarget(quint64 address, quint32 length);
+    // The one check of a HEX file, made before the controller is touched and again when it
+    // is programmed: false, with the reason, when the file cannot be read or holds a
+    // record that programming would refuse (program memory past what is erased, a record
+    // running past the end of the address space).
+    static bool loadHexFile(const QString &path, IntelHexFile *hex, QString *error);
 
     static bool u8ValidPicId(unsigned short id);
     static QString pGetPicIdStr(unsigned short id);

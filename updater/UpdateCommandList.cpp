@@ -62,18 +62,19 @@ bool UpdateCommandList::isPackagePath(const QString &argument)
 {
     if (!argument.startsWith(QLatin1Char('/')) || argument.contains(QChar(0)))
         return false;
-    const QStringList parts = argument.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    if (parts.isEmpty())
-        return false;
-    for (const QString &p : parts) {
+    // "/." and "//" name the package folder itself, which copied over the root of the
+    // running system would overwrite all of it.
+    bool namesSomething = false;
+    for (const QString &p : argument.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
         if (p == QLatin1String(".."))
             return false;
+        if (p != QLatin1String("."))
+            namesSomething = true;
     }
-    return true;
+    return namesSomething;
 }
 
 bool UpdateCommandList::isTopLevelName(const QString &argument)
 {
-    return isPackagePath(argument) && argument.indexOf(QLatin1Char('/'), 1) < 0
-           && argument != QLatin1String("/.");
+    return isPackagePath(argument) && argument.indexOf(QLatin1Char('/'), 1) < 0;
 }

@@ -46,8 +46,9 @@ public:
     // matched case-sensitively.
     static Entry parseLine(const QString &line);
 
-    // A path inside the unpacked package: begins with "/", names something, and has no
-    // ".." component, so it can never reach outside the package folder.
+    // A path inside the unpacked package: begins with "/", names something below the
+    // package folder (not "/", "/." or "//"), and has no ".." component, so it can never
+    // reach outside the package folder nor stand for the whole of it.
     static bool isPackagePath(const QString &argument);
 
     // A package path naming a top-level entry of the package ("/rootfs.ubi").

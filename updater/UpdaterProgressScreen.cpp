@@ -1,5 +1,6 @@
 #include "UpdaterProgressScreen.h"
 
+#include "ApplicationInstaller.h"
 #include "EsaDownload.h"
 #include "IntelHexFile.h"
 #include "PicProgrammer.h"
@@ -297,22 +298,11 @@ void UpdaterProgressScreen::performUpdate()
     }
     const QString package = MountPoint + QLatin1Char('/') + packages.first();
 
-    // No file of an older package may survive into this one's command list.
-    QDir unpacked(UpdaterPath::path(PackageFolder));
-    unpacked.removeRecursively();
+    // Read and checked by the reader that writes it: a member the check passes is the
+    // member written. No file of an older package survives into this one's folder.
     QString why;
-    if (QFileInfo::exists(unpacked.path())) {
-        qWarning().noquote() << "cannot empty" << PackageFolder;
-        fail(tr("Failed to extract update files, press F1 to return to the main screen\n"));
-        return;
-    }
-    if (!UpdatePackage::checkArchive(UpdaterPath::path(package), &why)) {
+    if (!UpdatePackage::unpack(UpdaterPath::path(package), UpdaterPath::path(PackageFolder), &why)) {
         qWarning().noquote() << "update package refused:" << why;
-        fail(tr("Failed to extract update files, press F1 to return to the main screen\n"));
-        return;
-    }
-    if (!runCommand(QStringLiteral("tar"),
-                    {QStringLiteral("jxvf"), package, QStringLiteral("-C"), QStringLiteral("/tmp")})) {
         fail(tr("Failed to extract update files, press F1 to return to the main screen\n"));
         return;
     }
@@ -407,11 +397,14 @@ bool UpdaterProgressScreen::processCommandList(QStringList lines)
                 failed(failure);
                 break;
             }
-            // A copy cut short must never leave a half-written program in place.
-            const QString temporary = Application + QStringLiteral(".new");
-            if (!runCommand(QStringLiteral("cp"), {packageFile(arg), temporary})
-                || !runCommand(QStringLiteral("mv"), {temporary, Application}))
+            // A copy cut short must never leave a half-written program in place, nor one
+            // that cannot run.
+            QString why;
+            if (!ApplicationInstaller::install(UpdaterPath::path(packageFile(arg)), UpdaterPath::path(Application),
+                                               &why)) {
+                qDebug().noquote() << "application not installed:" << why;
                 failed(failure);
+            }
             break;
         }
         case UpdateCommandList::Kernel: {
@@ -552,8 +545,9 @@ int UpdaterProgressScreen::updatePic(int pic, const QString &file)
     // The whole file is checked before the chip is touched: a bad file must not leave a
     // channel erased.
     IntelHexFile hex;
-    if (!hex.load(m_UpdateFile)) {
-        qDebug().noquote() << "Bad hex file: " + m_UpdateFile + ": " + hex.errorString();
+    QString error;
+    if (!PicProgrammer::loadHexFile(m_UpdateFile, &hex, &error)) {
+        qDebug().noquote() << "Bad hex file: " + m_UpdateFile + ": " + error;
         return -1;
     }
     if (!PicProgrammer::holdAllInReset())

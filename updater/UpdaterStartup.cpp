@@ -4,7 +4,11 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QGuiApplication>
+#include <QPalette>
+#include <QScreen>
 #include <QSettings>
+#include <QWidget>
 
 QString versionString = QStringLiteral("$Version: 2.1 $");
 
@@ -39,6 +43,25 @@ void applyArguments(const QStringList &arguments)
             qDebug().noquote() << QStringLiteral("unknown command line argument: ") + a;
     }
     settings.sync();
+}
+
+std::unique_ptr<QWidget> showBackground(QWidget *window)
+{
+    auto background = std::make_unique<QWidget>(
+        nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint | Qt::WindowDoesNotAcceptFocus);
+    background->setAttribute(Qt::WA_ShowWithoutActivating);
+    background->setFocusPolicy(Qt::NoFocus);
+    QPalette palette = background->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    background->setPalette(palette);
+    background->setAutoFillBackground(true);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        background->setGeometry(screen->geometry());
+    background->show();
+    // Window systems that stack a new window on top put this one there.
+    window->raise();
+    window->activateWindow();
+    return background;
 }
 
 } // namespace UpdaterStartup

@@ -3,6 +3,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
+class QWidget;
+
 // The version text of the program; the main screen strips its "$" signs when it is built.
 extern QString versionString;
 
@@ -16,5 +20,9 @@ void configureSettings();
 // Stores the options of the command line (arguments from index 1 on) in the settings;
 // the last of two arguments for the same key wins. Unknown arguments are only reported.
 void applyArguments(const QStringList &arguments);
+
+// What lies outside the window on the display: a black screen beneath it that takes no
+// focus. Shown at once; window stays on top and active, so the keys still reach it.
+std::unique_ptr<QWidget> showBackground(QWidget *window);
 
 } // namespace UpdaterStartup

@@ -2,6 +2,10 @@
 #include "UpdaterStartup.h"
 
 #include <QApplication>
+#include <QStackedWidget>
+#include <QWidget>
+
+#include <memory>
 
 int main(int argc, char **argv)
 {
@@ -16,8 +20,8 @@ int main(int argc, char **argv)
     // Built after the arguments are stored: the screens read the settings when built.
     MarloxScreenManager manager(nullptr, Qt::CustomizeWindowHint | Qt::FramelessWindowHint);
 
-    // No pointer on the instrument's display; outside the window the screen stays black,
-    // which is what the display shows where no window lies.
+    // No pointer on the instrument's display, and black where the window does not lie.
     QApplication::setOverrideCursor(Qt::BlankCursor);
+    const std::unique_ptr<QWidget> background = UpdaterStartup::showBackground(manager.stackedWidget());
     return app.exec();
 }

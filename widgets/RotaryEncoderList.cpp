@@ -4,6 +4,12 @@
 
 RotaryEncoderList::RotaryEncoderList(QWidget *parent) : QListWidget(parent) {}
 
+int RotaryEncoderList::selectedRow() const
+{
+    const QList<QListWidgetItem *> selected = selectedItems();
+    return selected.isEmpty() ? -1 : row(selected.first());
+}
+
 bool RotaryEncoderList::event(QEvent *event)
 {
     // The scroll area must not scroll on a turn; the turn is reported not handled.

@@ -10,6 +10,10 @@ class RotaryEncoderList : public QListWidget
 public:
     explicit RotaryEncoderList(QWidget *parent = nullptr);
 
+    // The highlighted row, the one the operator sees chosen; -1 when none is. The list's
+    // current row can differ: focus alone makes the first row current, unhighlighted.
+    int selectedRow() const;
+
 protected:
     bool event(QEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;

@@ -1,6 +1,7 @@
 #include "SettingsScreen.h"
 
 #include "InfusionPumpPowerBoardManager.h"
+#include "RotaryEncoderMessageBox.h"
 #include "TestScreen.h"
 
 #include <QListWidget>
@@ -25,14 +26,30 @@ void SettingsScreen::onConfirmClicked(bool check)
 {
     applySettings();
     DataManager &data = ScreenBase::board->m_DataManager;
-    data.vSaveCurrentSetting(m_u16Channel);
-    data.vSaveOcclusionCurrentSetting(m_u16Channel);
-    data.vSavePCACurrentSetting(m_u16Channel);
-    data.vSaveTestLimits(m_u16Channel);
+    bool saved = data.vSaveCurrentSetting(m_u16Channel);
+    saved = data.vSaveOcclusionCurrentSetting(m_u16Channel) && saved;
+    saved = data.vSavePCACurrentSetting(m_u16Channel) && saved;
+    saved = data.vSaveTestLimits(m_u16Channel) && saved;
+    if (!saved)
+        showSaveFailure();
     transferSettingsToPump();
     emit changeSettings(m_u16Channel);
     m_testScreen->vSetChannel(m_u16Channel);
     m_testScreen->showScreen(check);
+}
+
+void SettingsScreen::showSaveFailure()
+{
+    // The test still runs with the settings confirmed; only the next start loses them.
+    RotaryEncoderMessageBox box;
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    box.setWindowTitle(tr("Warning"));
+    box.setIcon(QMessageBox::Warning);
+    box.setText(
+        tr("Settings could not be saved. They apply until the instrument is switched off."));
+    box.setStandardButtons(QMessageBox::Ok);
+    box.translateStandardButtons();
+    box.exec();
 }
 
 void SettingsScreen::updateSettings()

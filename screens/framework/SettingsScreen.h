@@ -32,6 +32,8 @@ public:
     virtual void saveSettings() = 0;
 
 protected:
+    // Tells the operator that the confirmed settings did not reach the settings file.
+    void showSaveFailure();
     void setWheelNavigation(bool on) { m_bWheelNavigation = on; }
     void wheelEvent(QWheelEvent *event) override;
 

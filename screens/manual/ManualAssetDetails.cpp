@@ -119,7 +119,7 @@ void ManualAssetDetails::showScreen(bool check)
 {
     ScreenBase::showScreen(check);
     ui->assetLineEdit->setFocus();
-    BluetoothFavourites::getInstance()->connectDevice(BarCode);
+    BluetoothFavourites::getInstance()->connectDevice(BT_BARCODE);
 }
 
 QString ManualAssetDetails::saveResult()

@@ -1,3 +1,4 @@
+#include "BtModuleSim.h"
 #include "PowerBoardSim.h"
 #include "StartupLogging.h"
 #include "TempRoot.h"
@@ -22,6 +23,16 @@ QByteArray readFd(int fd)
         out.append(buf, int(n));
     return out;
 }
+
+// Starts the program off screen, on the device root the test has set.
+bool startProgram(QProcess &rondix, const QStringList &arguments)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    rondix.setProcessEnvironment(env);
+    rondix.start(RONDIX_PATH, arguments);
+    return rondix.waitForStarted();
+}
 } // namespace
 
 class TestStartup : public QObject
@@ -34,11 +45,7 @@ private slots:
         PowerBoardSim sim;
         QVERIFY(sim.start(root.root()));
         QProcess rondix;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        rondix.setProcessEnvironment(env);
-        rondix.start(RONDIX_PATH, {"alpha", "be ta"});
-        QVERIFY(rondix.waitForStarted());
+        QVERIFY(startProgram(rondix, {"alpha", "be ta"}));
 
         // The board comes up: every channel stopped and primed, then polled.
         QTRY_VERIFY_WITH_TIMEOUT(sim.commands().size() >= 12, 15000);
@@ -60,6 +67,25 @@ private slots:
         // A backtrace of at most ten frames follows.
         const int frames = err.count(QRegularExpression("\\[0x[0-9a-f]+\\]\n"));
         QVERIFY2(frames >= 1 && frames <= 10, qPrintable(err));
+    }
+
+    // The Bluetooth service comes up with the menus and configures the module once.
+    void bluetoothModuleIsConfiguredAtStartUp()
+    {
+        TempRoot root;
+        root.writeFile("/mnt/data/kovinta.ini", "[General]\nSerial_num=KV-0042\n");
+        PowerBoardSim board;
+        QVERIFY(board.start(root.root()));
+        BtModuleSim module;
+        QVERIFY(module.start(root.root()));
+        QProcess rondix;
+        QVERIFY(startProgram(rondix, {}));
+        QTRY_COMPARE_WITH_TIMEOUT(module.commands().size(), 6, 15000);
+        QCOMPARE(module.commands().last(), QStringLiteral("SET BT NAME Pexon Kovinta (KV-0042)"));
+        QTRY_VERIFY_WITH_TIMEOUT(!module.poweredOn(), 5000);
+        QCOMPARE(module.starts(), 1);
+        rondix.terminate();
+        QVERIFY(rondix.waitForFinished(10000));
     }
 
     void messagesGoToStandardError_data()

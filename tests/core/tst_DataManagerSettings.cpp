@@ -1,14 +1,84 @@
 #include "DataManager.h"
+#include "SettingsWriter.h"
+#include "SmallPartition.h"
 #include "TempRoot.h"
 #include "TestRegistry.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QRegularExpression>
 #include <QTest>
 
+#include <memory>
+
 namespace {
 const char *const kIni = "/mnt/data/kovinta.ini";
+
+// Every key of a settings file and its value (in hex, so that blobs compare exactly), as
+// the program reads them.
+QVariantMap keysOf(const QByteArray &content)
+{
+    // A fresh path each time (QSettings caches what it read), outside TMPDIR, which a
+    // test may point at a full partition.
+    QTemporaryDir dir("/tmp/rondix-keys-XXXXXX");
+    QFile file(dir.filePath("read.ini"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        return {};
+    file.close();
+    QSettings settings(file.fileName(), QSettings::IniFormat);
+    QVariantMap map;
+    for (const QString &key : settings.allKeys())
+        map.insert(key, settings.value(key).toByteArray().toHex());
+    return map;
 }
+
+// An instrument's settings file: every channel's settings and limits, the serial number
+// and formats, the controllers' details and the Bluetooth favourites.
+void writeInstrumentSettings(DataManager &dm)
+{
+    for (unsigned short ch = 0; ch < 4; ++ch) {
+        dm.vSetPCABasalFlowRate(ch, 2.5f + ch);
+        QVERIFY(dm.vSaveCurrentSetting(ch));
+        QVERIFY(dm.vSavePCACurrentSetting(ch));
+        QVERIFY(dm.vSaveOcclusionCurrentSetting(ch));
+        QVERIFY(dm.vSaveTestLimits(ch));
+    }
+    QVERIFY(dm.vSaveSerialNum("AB-1234"));
+    QVERIFY(dm.vSaveDateFormat("MM.dd.yyyy"));
+    QVERIFY(dm.setPressureUnits(DataManager::UNITS_KPA));
+    SettingsWriter settings;
+    for (int ch = 1; ch <= 4; ++ch) {
+        settings.setValue(QString("SerialNumber_ch%1").arg(ch), QString("CH-000%1").arg(ch));
+        settings.setValue(QString("CalDate_ch%1").arg(ch), "01.02.2024");
+    }
+    settings.setValue("BluetoothFavourites/Printer/Id", "00:11:22:33:44:55");
+    QVERIFY(settings.commit());
+}
+
+// Points TMPDIR somewhere else while it lives.
+class TempDirAt
+{
+public:
+    explicit TempDirAt(const QString &path)
+        : m_old(qgetenv("TMPDIR")), m_had(qEnvironmentVariableIsSet("TMPDIR"))
+    {
+        qputenv("TMPDIR", QFile::encodeName(path));
+    }
+    ~TempDirAt()
+    {
+        if (m_had)
+            qputenv("TMPDIR", m_old);
+        else
+            qunsetenv("TMPDIR");
+    }
+
+private:
+    QByteArray m_old;
+    bool m_had;
+};
+} // namespace
 
 class TestDataManagerSettings : public QObject
 {
@@ -207,6 +277,92 @@ private slots:
         QCOMPARE(DataManager::getPressureUnitString(DataManager::PRESSURE_UNITS(7)), QString());
         QCOMPARE(DataManager::getPressureUnitsList(),
                  QStringList({"mmHg", "PSI", "Bar", "kPa"}));
+    }
+
+    // With the data partition nearly full, a save either writes the whole new file or
+    // leaves the old one; it never leaves a file holding only the keys just written.
+    // The edited copy lives outside the data partition (TMPDIR); where that is full,
+    // QSettings writes it short and may still report no error.
+    void fullPartitionKeepsEveryKey_data()
+    {
+        QTest::addColumn<QString>("full");
+        QTest::addColumn<int>("freePages");
+        QTest::newRow("data partition full") << "/mnt/data" << 0;
+        // Where the lock file of a plain QSettings fits, but not the new file.
+        QTest::newRow("data partition with room for one page") << "/mnt/data" << 1;
+        QTest::newRow("data partition with room for two pages") << "/mnt/data" << 2;
+        QTest::newRow("scratch full") << "/scratch" << 0;
+        QTest::newRow("scratch with room for one page") << "/scratch" << 1;
+        QTest::newRow("scratch with room for two pages") << "/scratch" << 2;
+        QTest::newRow("scratch with room for three pages") << "/scratch" << 3;
+    }
+    void fullPartitionKeepsEveryKey()
+    {
+        QFETCH(QString, full);
+        QFETCH(int, freePages);
+        TempRoot root;
+        SmallPartition partition(root.path(full));
+        if (!partition.mounted())
+            QSKIP("mounting a tmpfs is not allowed here");
+        DataManager dm;
+        writeInstrumentSettings(dm);
+        const QByteArray before = root.readFile(kIni);
+        QVariantMap expected = keysOf(before);
+        QCOMPARE(expected.size(), 64);
+        std::unique_ptr<TempDirAt> scratch;
+        if (full == "/scratch")
+            scratch.reset(new TempDirAt(root.path(full)));
+
+        QVERIFY(partition.leaveFree(freePages));
+        dm.vSetTestSetting_ElapseTime(2, 1234);
+        const bool saved = dm.vSaveCurrentSetting(2);
+        QCOMPARE(dm.getTestSetting(2).u32ElapseTimeSetting, 1234); // in use until switched off
+        if (freePages == 0)
+            QVERIFY(!saved);
+        if (saved)
+            expected.insert("channel_2/elapse_time", QByteArray("1234").toHex());
+        else
+            QCOMPARE(root.readFile(kIni), before);
+        QCOMPARE(keysOf(root.readFile(kIni)), expected);
+        QCOMPARE(QDir(root.path("/mnt/data")).entryList(QDir::Hidden | QDir::Files).filter("kovinta"),
+                 QStringList({"kovinta.ini"}));
+
+        // With room again the save goes through, every other key kept.
+        QVERIFY(partition.fillPages(0));
+        QVERIFY(dm.vSaveCurrentSetting(2));
+        expected.insert("channel_2/elapse_time", QByteArray("1234").toHex());
+        QCOMPARE(keysOf(root.readFile(kIni)), expected);
+        DataManager restarted;
+        QCOMPARE(restarted.getTestSetting(2).u32ElapseTimeSetting, 1234);
+        QCOMPARE(restarted.getPCATestSetting(3).fBasalFlowRateSetting, 5.5f);
+        QCOMPARE(restarted.vLoadSerialNum(), QString("AB-1234"));
+    }
+
+    // Two same-sized writes within a millisecond: the second is read back, not a copy
+    // QSettings cached of the first.
+    void quickSuccessiveWritesReadBack()
+    {
+        TempRoot root;
+        DataManager dm;
+        for (int i = 0; i < 20; ++i) {
+            const auto unit = i % 2 ? DataManager::UNITS_PSI : DataManager::UNITS_BAR;
+            QVERIFY(dm.setPressureUnits(unit));
+            QCOMPARE(DataManager().getPressureUnits(), unit);
+        }
+    }
+
+    // What a factory restore does: everything goes but the serial number.
+    void clearingKeepsWhatIsWrittenBack()
+    {
+        TempRoot root;
+        DataManager dm;
+        writeInstrumentSettings(dm);
+        SettingsWriter settings;
+        const QVariant serial = settings.value("Serial_num");
+        settings.clear();
+        settings.setValue("Serial_num", serial);
+        QVERIFY(settings.commit());
+        QCOMPARE(root.readFile(kIni), QByteArray("[General]\nSerial_num=AB-1234\n"));
     }
 
     void clearedLimitsAreAllZero()

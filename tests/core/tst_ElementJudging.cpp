@@ -1,6 +1,7 @@
 #include "ElementJudging.h"
 #include "ElementResultBuilder.h"
 #include "TempRoot.h"
+#include "TestLimits.h"
 #include "TestRegistry.h"
 #include "TestResultElementFlowTest.h"
 #include "TestResultElementOccTest.h"
@@ -20,16 +21,6 @@ Q_DECLARE_METATYPE(QList<float>)
 Q_DECLARE_METATYPE(QList<int>)
 
 namespace {
-TestSequencePassFailLimits flowLimits(quint32 type, float target, quint8 up, quint8 lo)
-{
-    TestSequencePassFailLimits l;
-    l.limitType = type;
-    l.flowTarget = target;
-    l.flowUpperPct = up;
-    l.flowLowerPct = lo;
-    return l;
-}
-
 PCA_TEST_DATA bolus(float volume)
 {
     PCA_TEST_DATA b;

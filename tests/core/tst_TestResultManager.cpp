@@ -1,3 +1,4 @@
+#include "ImportSummary.h"
 #include "ImportWarning.h"
 #include "StreamHelper.h"
 #include "TempRoot.h"
@@ -261,23 +262,25 @@ private slots:
     {
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<qint64>("size"); // sparse bytes after the content; -1: none
         QList<TestResultElement *> one{userResult("X", "", 0, TEST_PASS)};
         const QByteArray whole = hex("0100 0000") + recordBytes(record("X", one));
         qDeleteAll(one);
-        QTest::newRow("missing") << "none" << QByteArray();
-        QTest::newRow("outside the directory") << "../kovinta.ini" << QByteArray();
-        QTest::newRow("cut") << "cut" << whole.left(whole.size() - 3);
-        QTest::newRow("header only") << "header" << hex("0100 0000");
-        MedicalApplianceResult corrupt = record("X", {});
-        corrupt.testResultsData = hex("00 01 0100 ffffffff"); // cut user result
-        QTest::newRow("corrupt results") << "corrupt" << hex("0100 0000") + recordBytes(corrupt);
-        QTest::newRow("huge string length") << "huge" << hex("0100 0000 01 b68a2500 00922f02 00 09 feffff7f 4100");
+        QTest::newRow("missing") << "none" << QByteArray() << qint64(-1);
+        QTest::newRow("outside the directory") << "../kovinta.ini" << QByteArray() << qint64(-1);
+        QTest::newRow("cut before the results") << "cut" << whole.left(40) << qint64(-1);
+        QTest::newRow("header only") << "header" << hex("0100 0000") << qint64(-1);
+        QTest::newRow("huge string length") << "huge" << hex("0100 0000 01 b68a2500 00922f02 00 09 feffff7f 4100")
+                                            << qint64(-1);
+        // Hundreds of megabytes after a whole record: refused without being read.
+        QTest::newRow("larger than any result") << "large" << whole << qint64(300 * 1024 * 1024);
     }
 
     void badFilesChangeNothing()
     {
         QFETCH(QString, fileName);
         QFETCH(QByteArray, content);
+        QFETCH(qint64, size);
         root->writeFile("/mnt/data/kovinta.ini", "[General]\n");
         QList<TestResultElement *> results{userResult("Good", "", 0, TEST_PASS)};
         storeFile("Good_05032024_090430", record("Good", results));
@@ -285,11 +288,57 @@ private slots:
         QVERIFY(m->openApplianceResult("Good_05032024_090430", true));
         if (!content.isNull())
             root->writeFile(DIR + fileName, content);
+        if (size > 0)
+            QVERIFY(QFile::resize(root->path(DIR + fileName), size));
         QVERIFY(!m->openApplianceResult(fileName, true));
         QCOMPARE(m->getCurrentAssetId(), QString("Good"));
         QCOMPARE(m->getCurrentTestResultSize(), 1);
         QVERIFY(!m->removeApplianceResult("../kovinta.ini"));
         QVERIFY(QFile::exists(root->path("/mnt/data/kovinta.ini")));
+    }
+
+    void aLinkToADeviceIsNoResult()
+    {
+        QVERIFY(QFile::link("/dev/zero", root->path(DIR + "Z_05032024_090430")));
+        QVERIFY(!m->openApplianceResult("Z_05032024_090430", true));
+    }
+
+    // One result that is not whole costs that result and what follows, not the record:
+    // the operator still sees the asset and every whole test.
+    void damagedFilesShowTheAssetAndEveryWholeTest_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QStringList>("tests");
+        QList<TestResultElement *> two{userResult("A", "", 0, TEST_PASS), userResult("B", "", 0, TEST_PASS)};
+        const MedicalApplianceResult r = record("Bed 4", two);
+        qDeleteAll(two);
+        const QByteArray whole = hex("0100 0000") + recordBytes(r);
+        MedicalApplianceResult cutInside = r;
+        cutInside.testResultsData.chop(1);
+        MedicalApplianceResult unknown = r;
+        unknown.testResultsData[unknown.testResultsData.size() / 2] = 9; // type of the second
+        QTest::newRow("last result cut inside the list") << hex("0100 0000") + recordBytes(cutInside)
+                                                        << QStringList{"A"};
+        QTest::newRow("file cut in the last result") << whole.left(whole.size() - 1) << QStringList{"A"};
+        QTest::newRow("unknown type of the second") << hex("0100 0000") + recordBytes(unknown)
+                                                    << QStringList{"A"};
+        QTest::newRow("file cut in the first result") << whole.left(whole.size() - 33) << QStringList();
+        QTest::newRow("file cut in the list's length") << whole.left(whole.size() - 62) << QStringList();
+        QTest::newRow("bytes after the record") << whole + hex("01") << QStringList{"A", "B"};
+    }
+
+    void damagedFilesShowTheAssetAndEveryWholeTest()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, tests);
+        QVERIFY(root->writeFile(DIR + "Bed4_05032024_090430", content));
+        QVERIFY(m->openApplianceResult("Bed4_05032024_090430", true));
+        QCOMPARE(m->getCurrentAssetId(), QString("Bed 4"));
+        QCOMPARE(m->getCurrentApplianceResultSequenceName(), QString("Ward1"));
+        QStringList texts;
+        for (int i = 0; i < m->getCurrentTestResultSize(); ++i)
+            texts << m->getTestResultPtr(i)->getCustomName();
+        QCOMPARE(texts, tests);
     }
 
     void listsIgnoreBadIndexes()
@@ -354,7 +403,7 @@ private slots:
                  QString("Tested on,Tue Mar 5 09:04:30 2024\n"
                          "Asset ID,PUMP 17\n"
                          "Test Sequence,Ward1\n"
-                         "Overall Result,Information Only\n"
+                         "Overall Result,Pass\n"
                          "Results:\n"
                          "Flow Rate Test,Status:,Pass,Flow Avg:,5.50,Flow Peak:,6.25,Flow Min:,4.00,"
                          "Volume:,12.50,Duration:,00:15:00,Limit Type:,Average Flow,Target:,100.00,"
@@ -365,7 +414,7 @@ private slots:
                          "\n"));
         QCOMPARE(csvOfCurrent(false),
                  QString("Tested on,Tue Mar 5 09:04:30 2024\nAsset ID,PUMP 17\n"
-                         "Test Sequence,Ward1\nOverall Result,Information Only\n\n"));
+                         "Test Sequence,Ward1\nOverall Result,Pass\n\n"));
     }
 
     void csvOcclusionAndPcaResults()
@@ -419,11 +468,11 @@ private slots:
         QCOMPARE(lines.at(6), QString("then wait\",Result:,2.00,\"ml, total\""));
     }
 
-    void importStoresWholeRecordsOnly_data()
+    void importStoresWhatItCan_data()
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QStringList>("stored");
-        QTest::addColumn<bool>("warned");
+        QTest::addColumn<QString>("report");
         QList<TestResultElement *> results{userResult("U", "", 0, TEST_PASS)};
         const QByteArray a = recordBytes(record("A", results));
         qDeleteAll(results);
@@ -431,28 +480,89 @@ private slots:
         MedicalApplianceResult bad = record("C", {});
         bad.testResultsData = hex("07");
         QTest::newRow("two records") << hex("0100 0000") + a + b
-                                     << QStringList{"A_05032024_090430", "B_05032024_090430"} << false;
-        QTest::newRow("sequences file") << hex("0100 0100") + a << QStringList() << true;
-        QTest::newRow("too short for a header") << hex("01") << QStringList() << true;
-        QTest::newRow("header only") << hex("0100 0000") << QStringList() << false;
-        QTest::newRow("second cut") << hex("0100 0000") + a + b.left(b.size() - 1)
-                                    << QStringList{"A_05032024_090430"} << false;
-        QTest::newRow("second corrupt inside") << hex("0100 0000") + a + recordBytes(bad) + b
-                                               << QStringList{"A_05032024_090430"} << false;
+                                     << QStringList{"A_05032024_090430", "B_05032024_090430"}
+                                     << "stored 2 renamed 0 damaged 0 skipped 0";
+        QTest::newRow("sequences file") << hex("0100 0100") + a << QStringList()
+                                        << "stored 0 renamed 0 damaged 0 skipped 0 wrong kind";
+        QTest::newRow("too short for a header") << hex("01") << QStringList()
+                                                << "stored 0 renamed 0 damaged 0 skipped 0 wrong kind";
+        QTest::newRow("header only") << hex("0100 0000") << QStringList()
+                                     << "stored 0 renamed 0 damaged 0 skipped 0";
+        QTest::newRow("second cut in its results") << hex("0100 0000") + a + b.left(b.size() - 1)
+                                                   << QStringList{"A_05032024_090430", "B_05032024_090430"}
+                                                   << "stored 2 renamed 0 damaged 1 skipped 0";
+        QTest::newRow("second cut before its results") << hex("0100 0000") + a + b.left(30)
+                                                       << QStringList{"A_05032024_090430"}
+                                                       << "stored 1 renamed 0 damaged 0 skipped 1";
+        QTest::newRow("second of unknown type") << hex("0100 0000") + a + recordBytes(bad) + b
+                                                << QStringList{"A_05032024_090430", "B_05032024_090430",
+                                                               "C_05032024_090430"}
+                                                << "stored 3 renamed 0 damaged 1 skipped 0";
     }
 
-    void importStoresWholeRecordsOnly()
+    void importStoresWhatItCan()
     {
         QFETCH(QByteArray, content);
         QFETCH(QStringList, stored);
-        QFETCH(bool, warned);
+        QFETCH(QString, report);
         QBuffer in;
         in.setData(content);
         in.open(QIODevice::ReadOnly);
-        const bool complete = m->readApplianceResultsFromFile(in);
-        QCOMPARE(complete, !warned && stored.size() == (content.size() > 4 ? 2 : 0));
+        const ImportReport result = m->readApplianceResultsFromFile(in);
+        QCOMPARE(importSummary(result), report);
         QCOMPARE(files(), stored);
-        QCOMPARE(warnings, warned ? QStringList{"Warning: Incorrect File Format"} : QStringList());
+        QCOMPARE(warnings, result.wrongKind ? QStringList{"Warning: Incorrect File Format"} : QStringList());
+        for (const QString &file : stored)
+            QVERIFY(m->openApplianceResult(file, true));
+    }
+
+    // A record is stored as far as its test list is whole: the file holds the whole
+    // results only, byte for byte.
+    void importKeepsTheWholeResultsOfADamagedRecord()
+    {
+        QList<TestResultElement *> one{userResult("A", "", 0, TEST_PASS)};
+        MedicalApplianceResult r = record("P", one);
+        qDeleteAll(one);
+        MedicalApplianceResult damaged = r;
+        damaged.testResultsData += hex("00 01"); // a second user result, cut
+        QBuffer in;
+        in.setData(hex("0100 0000") + recordBytes(damaged));
+        in.open(QIODevice::ReadOnly);
+        QCOMPARE(importSummary(m->readApplianceResultsFromFile(in)), QString("stored 1 renamed 0 damaged 1 skipped 0"));
+        QCOMPARE(root->readFile(DIR + "P_05032024_090430"), hex("0100 0000") + recordBytes(r));
+    }
+
+    // Records whose identity cleans to nothing or whose date is not valid are stored
+    // under the same form with what there is; they never replace another record, and
+    // importing them again does not add copies.
+    void importNamesRecordsThatCannotNameThemselves()
+    {
+        MedicalApplianceResult hashes = record("###", {});
+        MedicalApplianceResult percents = record("%%%", {});
+        percents.overallResult = TEST_FAIL;
+        MedicalApplianceResult noDate = record("P 1", {});
+        noDate.testDate = QDateTime();
+        MedicalApplianceResult neither = record("#", {});
+        neither.testDate = QDateTime();
+        const QByteArray exchange = hex("0100 0000") + recordBytes(hashes) + recordBytes(percents)
+            + recordBytes(noDate) + recordBytes(neither);
+        const QStringList names{"P1_00000000_000000", "_00000000_000000", "_05032024_090430",
+                                "_05032024_090430_2"};
+        for (int round = 0; round < 2; ++round) {
+            QBuffer in;
+            in.setData(exchange);
+            in.open(QIODevice::ReadOnly);
+            QCOMPARE(importSummary(m->readApplianceResultsFromFile(in)), QString("stored 4 renamed 4 damaged 0 skipped 0"));
+            QCOMPARE(files(), names);
+        }
+        QCOMPARE(root->readFile(DIR + "_05032024_090430"), hex("0100 0000") + recordBytes(hashes));
+        QCOMPARE(root->readFile(DIR + "_05032024_090430_2"), hex("0100 0000") + recordBytes(percents));
+        QCOMPARE(root->readFile(DIR + "P1_00000000_000000"), hex("0100 0000") + recordBytes(noDate));
+        const QMap<QString, QString> list = m->getApplianceResultList();
+        QCOMPARE(list.value("P1_00000000_000000"), QString("P1"));
+        QCOMPARE(list.value("_05032024_090430"), QString());
+        QVERIFY(m->openApplianceResult("_00000000_000000", true));
+        QCOMPARE(m->getCurrentAssetId(), QString("#"));
     }
 
     void exportsWriteWhatIsStored()

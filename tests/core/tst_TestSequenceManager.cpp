@@ -1,3 +1,4 @@
+#include "ImportSummary.h"
 #include "ImportWarning.h"
 #include "MedicalApplianceResult.h"
 #include "TempRoot.h"
@@ -36,6 +37,22 @@ QByteArray sequenceFile(const QByteArray &nameUtf16, int nameBytes, const QByteA
     bytes += char(elements.size() >> 8);
     bytes += QByteArray(2, 0);
     return bytes + elements;
+}
+
+// A sequences exchange file of (name, element list stream) entries.
+QByteArray exchangeFile(const QList<QPair<QString, QByteArray>> &entries)
+{
+    QByteArray bytes = hex("0100 0100");
+    for (const auto &entry : entries) {
+        bytes += char(entry.first.size() * 2);
+        bytes += QByteArray(3, 0);
+        for (const QChar c : entry.first)
+            bytes += QByteArray(1, char(c.unicode() & 0xFF)) + char(c.unicode() >> 8);
+        bytes += char(entry.second.size());
+        bytes += QByteArray(3, 0);
+        bytes += entry.second;
+    }
+    return bytes;
 }
 } // namespace
 
@@ -109,10 +126,11 @@ private slots:
         QCOMPARE(m->getCurrentTestSequenceName(), QString("Ward1_3"));
         QCOMPARE(root->readFile(QString(DIR) + "Ward1_3").toHex(' '),
                  sequenceFile(hex("5700610072006400 3100 5f003300"), 14, USER_AND_OCCLUSION).toHex(' '));
-        QVERIFY(m->createNewTestSequence("W%2"));
+        // A listed name holding "%2" (left by another system) stays text in the copy's.
+        QVERIFY(root->writeFile(QString(DIR) + "W%2", hex("0100 0100 02000000 5700")));
         QString percent = "W%2";
         QVERIFY(m->copyTestSequence(percent));
-        QCOMPARE(percent, QString("W%2_2"));
+        QCOMPARE(percent, QString("W2_2"));
     }
 
     void copyOfAnUnreadableSourceSavesNothing()
@@ -143,30 +161,128 @@ private slots:
     void badFilesChangeNothing_data()
     {
         QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<qint64>("size"); // sparse bytes after the content; -1: none
         const QByteArray whole = sequenceFile(hex("5700610072006400 3100"), 10, USER_AND_OCCLUSION);
-        QTest::newRow("no file") << QByteArray();
-        QTest::newRow("header only") << hex("0100 0100");
-        QTest::newRow("cut name") << whole.left(9);
-        QTest::newRow("cut element block") << whole.left(whole.size() - 1);
-        QByteArray unknown = whole;
-        unknown[18] = 7; // type of the first element
-        QTest::newRow("unknown element type") << unknown;
-        QTest::newRow("name longer than the file") << hex("0100 0100 fffffff0 4100");
+        QTest::newRow("no file") << QByteArray() << qint64(-1);
+        QTest::newRow("header only") << hex("0100 0100") << qint64(-1);
+        QTest::newRow("cut name") << whole.left(9) << qint64(-1);
+        QTest::newRow("name longer than the file") << hex("0100 0100 fffffff0 4100") << qint64(-1);
+        // No sequence comes near a few megabytes: refused without being read.
+        QTest::newRow("larger than any sequence") << whole << qint64(300 * 1024 * 1024);
     }
 
     void badFilesChangeNothing()
     {
         QFETCH(QByteArray, content);
+        QFETCH(qint64, size);
         makeWard1();
         QVERIFY(m->openTestSequence("Ward1"));
         QVERIFY(m->openTestSequence("Ward1", 0));
         if (!content.isNull())
             root->writeFile(QString(DIR) + "Bad", content);
+        if (size > 0)
+            QVERIFY(QFile::resize(root->path(QString(DIR) + "Bad"), size));
         QVERIFY(!m->openTestSequence("Bad"));
         QVERIFY(!m->openTestSequence("Bad", 0));
         QCOMPARE(m->getCurrentTestSequenceName(), QString("Ward1"));
         QCOMPARE(m->getCurrentTestSequenceSize(), 2);
         QCOMPARE(m->getCurrentTestSequenceSize(0), 2);
+    }
+
+    void aLinkToADeviceIsNoSequence()
+    {
+        QVERIFY(QFile::link("/dev/zero", root->path(QString(DIR) + "Zero")));
+        QVERIFY(!m->testSequenceExists("Zero"));
+        QVERIFY(!m->openTestSequence("Zero"));
+        QString name = "Zero";
+        QVERIFY(!m->copyTestSequence(name));
+    }
+
+    // One element that is not whole costs that element and what follows, not the file:
+    // the editor shows the whole ones, and a channel refuses to run part of a sequence.
+    void damagedFilesOpenAsFarAsTheyAreWhole_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QStringList>("steps");
+        const QByteArray name = hex("5700610072006400 3100");
+        const QByteArray whole = sequenceFile(name, 10, USER_AND_OCCLUSION);
+        QByteArray unknownSecond = whole;
+        unknownSecond[22 + 46] = 9; // type of the occlusion step
+        QTest::newRow("file cut in the last step") << whole.left(whole.size() - 1)
+                                                   << QStringList{"1: User Test "};
+        QTest::newRow("last step cut inside its block")
+            << sequenceFile(name, 10, USER_AND_OCCLUSION.left(USER_AND_OCCLUSION.size() - 1))
+            << QStringList{"1: User Test "};
+        QTest::newRow("unknown type of the second step") << unknownSecond
+                                                         << QStringList{"1: User Test "};
+        QTest::newRow("unknown type of the first step")
+            << sequenceFile(name, 10, hex("07") + USER_AND_OCCLUSION) << QStringList();
+        QTest::newRow("bytes after the block") << whole + hex("00")
+                                               << QStringList{"1: User Test ", "2: Occlusion Test "};
+        QTest::newRow("element block length cut") << whole.left(20) << QStringList();
+    }
+
+    void damagedFilesOpenAsFarAsTheyAreWhole()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, steps);
+        makeWard1();
+        QVERIFY(m->openTestSequence("Ward1", 1));
+        QVERIFY(root->writeFile(QString(DIR) + "Damaged", content));
+        QVERIFY(m->openTestSequence("Damaged"));
+        QCOMPARE(m->getCurrentTestSequenceName(), QString("Ward1"));
+        QStringList lines;
+        m->getCurrentTestNames(lines);
+        QCOMPARE(lines, steps);
+        QVERIFY(!m->openTestSequence("Damaged", 1));
+        QCOMPARE(m->getCurrentTestSequenceSize(1), 2);
+    }
+
+    // Files left by an earlier system or copied in keep the names they came with: every
+    // operation given a listed name finds that very file; only new files get clean names.
+    void listedNamesWorkOnThatVeryFile()
+    {
+        // "Ward 1" and "Bed#2", each holding its own name and the two steps.
+        QVERIFY(root->writeFile(QString(DIR) + "Ward 1",
+                                sequenceFile(hex("5700610072006400 2000 3100"), 12, USER_AND_OCCLUSION)));
+        QVERIFY(root->writeFile(QString(DIR) + "Bed#2",
+                                sequenceFile(hex("4200650064002300 3200"), 10, USER_AND_OCCLUSION)));
+        QCOMPARE(m->getTestSequenceList(), QStringList({"Bed#2", "Ward 1"}));
+        for (const QString &listed : m->getTestSequenceList()) {
+            QVERIFY(m->testSequenceExists(listed));
+            QVERIFY(m->openTestSequence(listed, 2));
+            QCOMPARE(m->getCurrentTestSequenceName(2), listed);
+            QVERIFY(m->openTestSequence(listed));
+            QCOMPARE(m->getCurrentTestSequenceSize(), 2);
+        }
+        QVERIFY(!m->testSequenceExists("Ward_1"));
+
+        // Edited and saved, the listed file changes; no second file appears.
+        QVERIFY(m->openTestSequence("Ward 1"));
+        m->deleteTestElement(1);
+        QVERIFY(m->saveCurrentTestSequence());
+        QCOMPARE(root->readFile(QString(DIR) + "Ward 1"),
+                 sequenceFile(hex("5700610072006400 2000 3100"), 12, USER_AND_OCCLUSION.left(46)));
+
+        QString copy = "Ward 1";
+        QVERIFY(m->copyTestSequence(copy));
+        QCOMPARE(copy, QString("Ward_1_2"));
+        QCOMPARE(root->readFile(QString(DIR) + "Ward_1_2"),
+                 sequenceFile(hex("5700610072006400 5f00 3100 5f00 3200"), 16, USER_AND_OCCLUSION.left(46)));
+
+        QVERIFY(m->renameTestSequence("Bed#2", "Bed 3"));
+        QVERIFY(m->removeTestSequence("Ward 1"));
+        QCOMPARE(m->getTestSequenceList(), QStringList({"Bed_3", "Ward_1_2"}));
+        QVERIFY(m->openTestSequence("Bed_3"));
+        QCOMPARE(m->getCurrentTestSequenceName(), QString("Bed 3"));
+        // A name that is not one file of the directory finds nothing.
+        for (const QString &bad : {QString(), QString("."), QString(".."), QString("../testSequences/Bed_3"),
+                                   QString("Bed_3") + QChar(0)}) {
+            QVERIFY(!m->testSequenceExists(bad));
+            QVERIFY(!m->openTestSequence(bad));
+            QVERIFY(!m->removeTestSequence(bad));
+        }
+        QCOMPARE(m->getTestSequenceList(), QStringList({"Bed_3", "Ward_1_2"}));
     }
 
     void namesStayInTheDirectory_data()
@@ -273,7 +389,7 @@ private slots:
         QBuffer in;
         in.setData(bytes);
         in.open(QIODevice::ReadOnly);
-        QVERIFY(m->readTestSequencesFromFile(in));
+        QCOMPARE(importSummary(m->readTestSequencesFromFile(in)), QString("stored 2 renamed 0 damaged 0 skipped 0"));
         QVERIFY(warnings.isEmpty());
         QCOMPARE(m->getTestSequenceList(), QStringList({"A", "Ward1"}));
         QCOMPARE(m->getCurrentTestSequenceName(), QString("A"));
@@ -282,34 +398,68 @@ private slots:
         QCOMPARE(m->getCurrentTestSequenceSize(), 2);
     }
 
-    void importRefusesWhatItCannotRead_data()
+    void importStoresWhatItCan_data()
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QStringList>("stored");
-        QTest::addColumn<bool>("warned");
+        QTest::addColumn<QString>("report");
         const QByteArray first = hex("02000000 4100 ffffffff");
-        QTest::newRow("results file") << hex("0100 0000") + first << QStringList() << true;
-        QTest::newRow("empty file") << QByteArray() << QStringList() << true;
-        QTest::newRow("header only") << hex("0100 0100") << QStringList() << false;
-        QTest::newRow("second cut") << hex("0100 0100") + first + hex("02000000 4200 05000000 0001")
-                                    << QStringList{"A"} << false;
-        QTest::newRow("second unknown type") << hex("0100 0100") + first + hex("02000000 4200 01000000 09")
-                                             << QStringList{"A"} << false;
-        QTest::newRow("hostile name") << hex("0100 0100 04000000 2e002e00 ffffffff") + first
-                                      << QStringList{"A"} << false;
+        QTest::newRow("results file") << hex("0100 0000") + first << QStringList()
+                                       << "stored 0 renamed 0 damaged 0 skipped 0 wrong kind";
+        QTest::newRow("empty file") << QByteArray() << QStringList()
+                                    << "stored 0 renamed 0 damaged 0 skipped 0 wrong kind";
+        QTest::newRow("header only") << hex("0100 0100") << QStringList()
+                                     << "stored 0 renamed 0 damaged 0 skipped 0";
+        QTest::newRow("second cut in its step")
+            << hex("0100 0100") + first + hex("02000000 4200 05000000 0001") << QStringList{"A", "B"}
+            << "stored 2 renamed 0 damaged 1 skipped 0";
+        QTest::newRow("second cut in its name") << hex("0100 0100") + first + hex("04000000 42")
+                                                << QStringList{"A"}
+                                                << "stored 1 renamed 0 damaged 0 skipped 1";
+        QTest::newRow("second of unknown type")
+            << hex("0100 0100") + first + hex("02000000 4200 01000000 09") << QStringList{"A", "B"}
+            << "stored 2 renamed 0 damaged 1 skipped 0";
+        QTest::newRow("name that cleans to nothing")
+            << hex("0100 0100 04000000 2e002e00 ffffffff 02000000 2300 ffffffff") + first
+            << QStringList{"A"} << "stored 1 renamed 0 damaged 0 skipped 2";
     }
 
-    void importRefusesWhatItCannotRead()
+    void importStoresWhatItCan()
     {
         QFETCH(QByteArray, content);
         QFETCH(QStringList, stored);
-        QFETCH(bool, warned);
+        QFETCH(QString, report);
         QBuffer in;
         in.setData(content);
         in.open(QIODevice::ReadOnly);
-        QVERIFY(!m->readTestSequencesFromFile(in) || content.size() == 4);
+        const ImportReport result = m->readTestSequencesFromFile(in);
+        QCOMPARE(importSummary(result), report);
         QCOMPARE(m->getTestSequenceList(), stored);
-        QCOMPARE(warnings, warned ? QStringList{"Warning: Incorrect File Format"} : QStringList());
+        QCOMPARE(warnings, result.wrongKind ? QStringList{"Warning: Incorrect File Format"} : QStringList());
+        for (const QString &name : stored)
+            QVERIFY(m->openTestSequence(name));
+    }
+
+    // Names are cleaned as the sequences come in, inside the files too; one that cleans
+    // to a file this import has written already takes the next free number instead.
+    void importedNamesAreCleanAndNeverOverwriteEachOther()
+    {
+        QVERIFY(m->createNewTestSequence("Ward_1"));   // replaced by the import's first
+        QVERIFY(m->createNewTestSequence("Ward_1_2")); // taken: the second goes to _3
+        const QByteArray user = USER_AND_OCCLUSION.left(46);
+        QBuffer in;
+        in.setData(exchangeFile({{"Ward 1", user}, {"Ward_1", QByteArray()}, {"Ward# 1", user}}));
+        in.open(QIODevice::ReadOnly);
+        QCOMPARE(importSummary(m->readTestSequencesFromFile(in)), QString("stored 3 renamed 2 damaged 0 skipped 0"));
+        QCOMPARE(m->getTestSequenceList(), QStringList({"Ward_1", "Ward_1_2", "Ward_1_3", "Ward_1_4"}));
+        QCOMPARE(root->readFile(QString(DIR) + "Ward_1"),
+                 sequenceFile(hex("5700610072006400 5f00 3100"), 12, user));
+        QCOMPARE(root->readFile(QString(DIR) + "Ward_1_3").toHex(' '),
+                 hex("0100 0100 10000000 5700610072006400 5f00 3100 5f00 3300 ffffffff").toHex(' '));
+        QCOMPARE(root->readFile(QString(DIR) + "Ward_1_4"),
+                 sequenceFile(hex("5700610072006400 5f00 3100 5f00 3400"), 16, user));
+        QCOMPARE(m->getCurrentTestSequenceName(), QString("Ward_1_4"));
+        QCOMPARE(m->getCurrentTestSequenceSize(), 0);
     }
 
     void openFromRecord()

@@ -1,8 +1,6 @@
 #include "AssetKeys.h"
 
 #include "GuiTest.h"
-#include "ScreenKeyboard.h"
-#include "VirtualKeyboard.h"
 
 using namespace GuiTest;
 
@@ -27,17 +25,7 @@ Box confirm()
 
 bool typeIntoFocusedField(const QString &text)
 {
-    ModalAnswer answer([text](QWidget *w) {
-        auto *keyboard = qobject_cast<ScreenKeyboard *>(w);
-        if (!keyboard)
-            return;
-        for (const QChar c : text) {
-            for (int turns = 0; turns < 80 && keyboard->keyGrid()->getCurrentKey() != c; ++turns)
-                turn(1);
-            key(Qt::Key_Escape);
-        }
-        key(Qt::Key_F6);
-    });
+    ModalAnswer answer([text](QWidget *w) { typeOnKeyboard(w, text); });
     key(Qt::Key_Escape);
     return answer.answered();
 }

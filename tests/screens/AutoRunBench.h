@@ -34,11 +34,19 @@ inline TestResultManager *results()
     return TestResultManager::getInstance();
 }
 
+// The name the sequence list shows for a sequence created as name: its file's name.
+inline QString listedName(QString name)
+{
+    TestSequenceManager::makeValidName(name);
+    return name;
+}
+
 // A stored sequence of the given element types; fill sets up element i.
 inline bool storeSequence(const QString &name, const QList<unsigned char> &types,
                           const std::function<void(int, TestSequenceElement *)> &fill)
 {
-    if (!sequences()->createNewTestSequence(name) || !sequences()->openTestSequence(name))
+    if (!sequences()->createNewTestSequence(name)
+        || !sequences()->openTestSequence(listedName(name)))
         return false;
     for (int i = 0; i < types.size(); ++i) {
         sequences()->insertTestElement(types[i], i - 1);
@@ -88,7 +96,7 @@ struct Bench
     // What the asset screen's confirmation leaves behind, then its signal.
     void confirmAsset(unsigned short c, const QString &sequence)
     {
-        QVERIFY(sequences()->openTestSequence(sequence, c));
+        QVERIFY(sequences()->openTestSequence(listedName(sequence), c));
         results()->deleteAllTestResults(c);
         results()->setCurrentOverallStatus(TEST_PASS, c);
         results()->setAssetId(assetOf(c), c);

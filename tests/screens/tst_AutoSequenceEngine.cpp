@@ -434,7 +434,7 @@ private slots:
         complete(b, 1, true);
         b.tick();
         QCOMPARE(int(b.board->getChannelAutoState(1)), 2);
-        QVERIFY(sequences()->openTestSequence("one step", 1));
+        QVERIFY(sequences()->openTestSequence("one_step", 1));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("setUpCurrentElement.*no step 1 .*channel 2"));
         b.tick();
         QCOMPARE(int(b.board->getChannelAutoState(1)), 0);

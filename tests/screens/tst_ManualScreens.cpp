@@ -9,6 +9,7 @@
 #include "TestRegistry.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSettings>
@@ -126,6 +127,33 @@ private slots:
         QSettings ini(bench.area.settingsPath(), QSettings::IniFormat);
         QCOMPARE(ini.value("channel_0/test_type").toInt(), type);
         QTRY_COMPARE_WITH_TIMEOUT(bench.area.requests().value(0), typeSent, 10000);
+    }
+
+    // Settings that cannot reach the settings file still run the test; the operator is
+    // told they will not survive switching off.
+    void confirmThatCannotBeSavedTellsTheOperator()
+    {
+        ManualBench bench;
+        QVERIFY(bench.area.settle());
+        // The settings file's temporary file cannot be made, so no save can go through.
+        QVERIFY(QDir().mkpath(bench.area.root().path("/mnt/data/.kovinta.ini.part")));
+        const QByteArray before = bench.area.root().readFile("/mnt/data/kovinta.ini");
+        bench.summary->showScreen(true);
+        QVERIFY(bench.area.activate());
+        GuiTest::key(Qt::Key_F4); // MANUAL: the flow set-up
+        QWidget *setup = bench.area.current();
+        GuiTest::ModalAnswer answer([](QWidget *box) {
+            if (qEnvironmentVariableIsSet("RONDIX_PNG_DIR"))
+                GuiTest::savePng(box, qEnvironmentVariable("RONDIX_PNG_DIR") + "/settings-not-saved.png");
+            GuiTest::key(Qt::Key_Escape);
+        });
+        GuiTest::key(Qt::Key_F4); // confirm
+        QVERIFY(answer.answered());
+        QCOMPARE(answer.dialogText(),
+                 QString("Settings could not be saved. They apply until the instrument is switched off."));
+        QVERIFY(bench.area.current() != setup);
+        QCOMPARE(bench.area.root().readFile("/mnt/data/kovinta.ini"), before);
+        QTRY_COMPARE_WITH_TIMEOUT(bench.area.requests().mid(0, 4), flowSetupSentTo(0), 10000);
     }
 
     // The running screen's Setup key shows a running test's set-up read-only; confirming

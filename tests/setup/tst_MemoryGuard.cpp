@@ -1,49 +1,11 @@
 #include "GuiTest.h"
 #include "MemoryGuard.h"
 #include "MemoryUsage.h"
+#include "SmallPartition.h"
 #include "TempRoot.h"
 #include "TestRegistry.h"
 
-#include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QTest>
-
-#include <sys/mount.h>
-
-namespace {
-// A tmpfs of 100 pages at <root>/mnt/data, so usage moves in whole percent steps.
-// Needs the right to mount; the caller skips without it.
-class SmallPartition
-{
-public:
-    explicit SmallPartition(const QString &path) : m_path(path)
-    {
-        QDir().mkpath(path);
-        const QByteArray size = QByteArray::number(100 * pageSize());
-        m_mounted = ::mount("tmpfs", QFile::encodeName(path).constData(), "tmpfs", 0,
-                            ("size=" + size).constData()) == 0;
-    }
-    ~SmallPartition()
-    {
-        if (m_mounted)
-            ::umount(QFile::encodeName(m_path).constData());
-    }
-    bool mounted() const { return m_mounted; }
-    static qint64 pageSize() { return 4096; }
-    // Fills the partition with the given number of pages in all.
-    bool fillPages(int pages)
-    {
-        QFile f(m_path + "/fill");
-        return f.open(QIODevice::WriteOnly | QIODevice::Truncate)
-               && f.write(QByteArray(pages * pageSize(), 'x')) == pages * pageSize();
-    }
-
-private:
-    QString m_path;
-    bool m_mounted = false;
-};
-} // namespace
 
 class TestMemoryGuard : public QObject
 {

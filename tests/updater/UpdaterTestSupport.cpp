@@ -45,24 +45,10 @@ QStringList logLines(const QTextEdit *log)
     return out;
 }
 
-void recordAndExtract(const TempRoot &root)
+void makeDeviceFolders(const TempRoot &root)
 {
-    const QString script = root.root() + QStringLiteral("/exec_extract.sh");
-    QFile f(script);
-    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    f.write("#!/bin/sh\n"
-            "\"$UPDATER_TEST_RECORDER\" \"$1\" || exit $?\n"
-            "case \"$1\" in\n"
-            "'tar jxvf '*)\n"
-            "    eval \"set -- $1\"\n"
-            "    exec tar -xjf \"$INSTRUMENT_ROOT$3\" -C \"$INSTRUMENT_ROOT$5\" ;;\n"
-            "esac\n"
-            "exit 0\n");
-    f.close();
-    f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QDir().mkpath(root.path("/tmp"));
-    qputenv("UPDATER_TEST_RECORDER", EXEC_RECORDER_PATH);
-    qputenv("INSTRUMENT_EXEC", QFile::encodeName(script));
+    QDir().mkpath(root.path("/mnt/update"));
 }
 
 bool makePackage(const QString &hostPath, const QMap<QString, QByteArray> &files)
@@ -75,8 +61,11 @@ bool makePackage(const QString &hostPath, const QMap<QString, QByteArray> &files
             continue;
         }
         QDir().mkpath(QFileInfo(p).absolutePath());
+        // Mode 0644 whatever the umask: a package made on a PC may carry no execute bits.
         QFile f(p);
-        if (!f.open(QIODevice::WriteOnly) || f.write(it.value()) != it.value().size())
+        if (!f.open(QIODevice::WriteOnly) || f.write(it.value()) != it.value().size()
+            || !f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                                 | QFileDevice::ReadOther))
             return false;
     }
     QDir().mkpath(QFileInfo(hostPath).absolutePath());
@@ -87,7 +76,25 @@ bool makePackage(const QString &hostPath, const QMap<QString, QByteArray> &files
     return tar.waitForFinished(60000) && tar.exitCode() == 0;
 }
 
-QByteArray tarMember(const QByteArray &name, char type, const QByteArray &data, const QByteArray &link)
+static QByteArray withChecksum(QByteArray h)
+{
+    h.replace(148, 8, "        ");
+    int sum = 0;
+    for (char c : qAsConst(h))
+        sum += static_cast<unsigned char>(c);
+    h.replace(148, 8, QByteArray::number(sum, 8).rightJustified(6, '0') + QByteArray("\0 ", 2));
+    return h;
+}
+
+static QByteArray padded(QByteArray data)
+{
+    if (data.size() % 512)
+        data.append(QByteArray(512 - data.size() % 512, '\0'));
+    return data;
+}
+
+QByteArray tarMember(const QByteArray &name, char type, const QByteArray &data, const QByteArray &link,
+                     const QByteArray &mode)
 {
     QByteArray h(512, '\0');
     // Each field is written in place at its fixed width, NUL padded.
@@ -96,7 +103,7 @@ QByteArray tarMember(const QByteArray &name, char type, const QByteArray &data, 
             h[offset + i] = i < value.size() ? value.at(i) : '\0';
     };
     put(0, 100, name);
-    put(100, 8, "0000644");
+    put(100, 8, mode);
     put(108, 8, "0000000");
     put(116, 8, "0000000");
     put(124, 12, QByteArray::number(data.size(), 8).rightJustified(11, '0'));
@@ -105,15 +112,29 @@ QByteArray tarMember(const QByteArray &name, char type, const QByteArray &data, 
     put(157, 100, link);
     put(257, 6, "ustar");
     put(263, 2, "00");
-    put(148, 8, "        ");
-    int sum = 0;
-    for (char c : qAsConst(h))
-        sum += static_cast<unsigned char>(c);
-    put(148, 8, QByteArray::number(sum, 8).rightJustified(6, '0') + QByteArray("\0 ", 2));
-    QByteArray padded = data;
-    if (padded.size() % 512)
-        padded.append(QByteArray(512 - padded.size() % 512, '\0'));
-    return h + padded;
+    return withChecksum(h) + padded(data);
+}
+
+QByteArray paxHeader(const QList<QPair<QByteArray, QByteArray>> &records)
+{
+    QByteArray body;
+    for (const auto &r : records) {
+        // The length counts the whole record, its own digits included.
+        const QByteArray rest = " " + r.first + "=" + r.second + "\n";
+        int length = rest.size() + 1;
+        while (QByteArray::number(length).size() + rest.size() != length)
+            ++length;
+        body += QByteArray::number(length) + rest;
+    }
+    return tarMember("PaxHeader", 'x', body);
+}
+
+QByteArray oldGnuMember(const QByteArray &name, const QByteArray &prefixField, const QByteArray &data)
+{
+    QByteArray h = tarMember(name, '0', data).left(512);
+    h.replace(257, 8, QByteArray("ustar  \0", 8));
+    h.replace(345, prefixField.size(), prefixField);
+    return withChecksum(h) + padded(data);
 }
 
 QByteArray tarEnd()

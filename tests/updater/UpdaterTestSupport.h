@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QMap>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -18,18 +20,21 @@ namespace UpdaterTestSupport {
 // "|": "red|Bad command format.   ".
 QStringList logLines(const QTextEdit *log);
 
-// Points the command runner at a wrapper around the recorder that, after logging, really
-// unpacks "tar jxvf <archive> -C <folder>" with both paths taken under the root, so a run
-// finds the package's files where the device would.
-void recordAndExtract(const TempRoot &root);
+// The folders of the device that a package run needs ("/tmp", "/mnt/update").
+void makeDeviceFolders(const TempRoot &root);
 
 // A real "tar.bz2" made by the host's tar from files (path below the archive's top ->
-// content); paths ending in "/" are folders. Written to hostPath.
+// content); paths ending in "/" are folders, files have mode 0644. Written to hostPath.
 bool makePackage(const QString &hostPath, const QMap<QString, QByteArray> &files);
 
-// One raw tar member (header and padded data), for archives tar would not make.
+// One raw tar member (ustar header and padded data), for archives tar would not make.
 QByteArray tarMember(const QByteArray &name, char type, const QByteArray &data = QByteArray(),
-                     const QByteArray &link = QByteArray());
+                     const QByteArray &link = QByteArray(), const QByteArray &mode = "0000644");
+// A pax extended header (type 'x') carrying the records key=value in order.
+QByteArray paxHeader(const QList<QPair<QByteArray, QByteArray>> &records);
+// A member with the old GNU magic "ustar  ", whose bytes from offset 345 (a ustar
+// prefix, a time in old GNU headers) hold prefixField.
+QByteArray oldGnuMember(const QByteArray &name, const QByteArray &prefixField, const QByteArray &data);
 // Two empty blocks: the end of an archive.
 QByteArray tarEnd();
 QByteArray bzip2(const QByteArray &data);

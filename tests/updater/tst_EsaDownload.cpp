@@ -6,6 +6,7 @@
 #include "TestRegistry.h"
 #include "TtyHandler.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 #include <memory>
@@ -175,7 +176,9 @@ private slots:
         const QString path = bench.file(counting(130));
         QCOMPARE(bench.esa->download(path, EsaDownload::IoBoard, EsaDownload::Application), 0);
         const QByteArray first = bench.boards->heard(EsaBootLoaderSim::Io);
-        // The board's ACK of EOT and a fresh request arrive with no download running.
+        // The board's ACK of EOT and a fresh request arrive with no download running: they
+        // are logged as unknown and answered with nothing.
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^unknown received: (06)?(43)?$"));
         QTest::qWait(200);
         QCOMPARE(bench.boards->heard(EsaBootLoaderSim::Io), first);
         QCOMPARE(bench.esa->download(path, EsaDownload::IoBoard, EsaDownload::Eeprom), 0);

@@ -94,6 +94,33 @@ private slots:
                     .contains("red|Failed - Updating PIC[3] with file /ch3.hex"));
     }
 
+    void unprogrammableHexLeavesOldFirmware_data()
+    {
+        QTest::addColumn<QByteArray>("hex");
+        const QByteArray good = ":04010000DEADBEEFC3\n";
+        QTest::newRow("upper address 0x0001, then data")
+            << good + ":020000040001F9\n:020000000102FB\n:00000001FF\n";
+        QTest::newRow("16 bytes at 0xFFF8") << good + ":10FFF800000102030405060708090A0B0C0D0E0F81\n:00000001FF\n";
+        QTest::newRow("past the end of the address space")
+            << good + ":02000004FFFFFC\n:10FFF800000102030405060708090A0B0C0D0E0F81\n:00000001FF\n";
+    }
+    void unprogrammableHexLeavesOldFirmware()
+    {
+        QFETCH(QByteArray, hex);
+        CommandBench bench;
+        bench.pic.setProgramMemory(0, QByteArray(0x10000, '\x42'));
+        bench.root.writeFile("/tmp/firmware_update/ch3.hex", hex);
+        QVERIFY(!bench.screen->processCommandList({"PIC3:/ch3.hex"}));
+        // Refused before any line moved: no erase, the old firmware runs on.
+        QCOMPARE(bench.page->writeCount(), 0);
+        QVERIFY(bench.pic.eraseKeys().isEmpty());
+        QVERIFY(bench.pic.programMemory() == QByteArray(0x10000, '\x42'));
+        QCOMPARE(bench.pic.state(), Pic18Simulator::Running);
+        QCOMPARE(logLines(bench.screen->progressMessageWindow),
+                 (QStringList{"Updating PIC 3 with file: /ch3.hex", "red|Failed - Updating PIC[3] with file /ch3.hex",
+                              "Finalising update, please wait"}));
+    }
+
     void unreachablePinsFailBeforeAnyLineMoves()
     {
         CommandBench bench;

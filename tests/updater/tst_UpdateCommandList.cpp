@@ -76,6 +76,9 @@ void UpdateCommandListTest::packagePaths_data()
     QTest::newRow("empty") << "" << false << false;
     QTest::newRow("root alone") << "/" << false << false;
     QTest::newRow("slashes alone") << "///" << false << false;
+    QTest::newRow("root as dot") << "/." << false << false;
+    QTest::newRow("root as dots and slashes") << "/././/" << false << false;
+    QTest::newRow("dot inside") << "/./etc/." << true << false;
     QTest::newRow("blank inside") << "/my file" << true << true;
 }
 

@@ -7,6 +7,7 @@
 #include "UpdaterTestSupport.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QTest>
@@ -45,20 +46,21 @@ void UpdaterCommandListTest::lines_data()
         << QStringList{"System Type set to: NAND", "System Type set to: SDCARD"} << true;
     QTest::newRow("app on nand")
         << QStringList{"APP:/Rondix"} << QStringList{"/Rondix"} << "" << false
-        << QStringList{"mount ubi0:rootfs -o remount,rw", "cp /tmp/firmware_update/Rondix " + App + ".new",
-                       "mv " + App + ".new " + App}
-        << QStringList{"Updating Application with file: /Rondix"} << true;
+        << QStringList{"mount ubi0:rootfs -o remount,rw"} << QStringList{"Updating Application with file: /Rondix"}
+        << true;
     QTest::newRow("app on sd card, remount fails: no copy")
         << QStringList{"SYSTEM:SDCARD", "APP:/Rondix"} << none << "1 ^mount / -o remount,rw$" << false
         << QStringList{"mount / -o remount,rw"}
         << QStringList{"System Type set to: SDCARD", "Updating Application with file: /Rondix",
                        "red|Failed - Updating Application with file: /Rondix"}
         << false;
-    QTest::newRow("app copy fails: old program stays")
-        << QStringList{"APP:/Rondix"} << none << "1 ^cp " << false
-        << QStringList{"mount ubi0:rootfs -o remount,rw", "cp /tmp/firmware_update/Rondix " + App + ".new"}
+    QTest::newRow("app missing or a folder: old program stays")
+        << QStringList{"APP:/Rondix", "APP:/bin/"} << QStringList{"/bin/Rondix"} << "" << false
+        << QStringList{"mount ubi0:rootfs -o remount,rw", "mount ubi0:rootfs -o remount,rw"}
         << QStringList{"Updating Application with file: /Rondix",
-                       "red|Failed - Updating Application with file: /Rondix"}
+                       "red|Failed - Updating Application with file: /Rondix",
+                       "Updating Application with file: /bin/",
+                       "red|Failed - Updating Application with file: /bin/"}
         << false;
     QTest::newRow("unknown system type: app and kernel fail, nothing runs")
         << QStringList{"SYSTEM:sdcard", "KERNEL:/uImage", "APP:/Rondix"} << QStringList{"/uImage"} << "" << false
@@ -120,12 +122,16 @@ void UpdaterCommandListTest::lines_data()
         << QStringList{"Updating root files with folder: /etc", "red|Failed - Updating root files with folder: /etc"}
         << false;
     QTest::newRow("file climbing out: refused")
-        << QStringList{"FILE:/../../etc/passwd", "FILE:etc/passwd", "FILE:/"} << none << "" << false << none
+        << QStringList{"FILE:/../../etc/passwd", "FILE:etc/passwd", "FILE:/", "FILE:/.", "FILE:/.//"} << none
+        << "" << false << none
         << QStringList{"Updating root files with folder: /../../etc/passwd",
                        "red|Failed - Updating root files with folder: /../../etc/passwd",
                        "Updating root files with folder: etc/passwd",
                        "red|Failed - Updating root files with folder: etc/passwd",
-                       "Updating root files with folder: /", "red|Failed - Updating root files with folder: /"}
+                       "Updating root files with folder: /", "red|Failed - Updating root files with folder: /",
+                       "Updating root files with folder: /.", "red|Failed - Updating root files with folder: /.",
+                       "Updating root files with folder: /.//",
+                       "red|Failed - Updating root files with folder: /.//"}
         << false;
     QTest::newRow("script")
         << QStringList{"SCRIPT:/post.sh"} << none << "" << false << QStringList{"/tmp/firmware_update/post.sh"}
@@ -186,6 +192,7 @@ void UpdaterCommandListTest::lines()
     writeSettings(enabled, enabled);
     for (const QString &f : packageFiles)
         QVERIFY(root.writeFile("/tmp/firmware_update" + f, "content"));
+    QVERIFY(root.writeFile(App, "old program"));
     root.setCommandScript(script);
     const auto screenOwner = progressScreen();
     UpdaterProgressScreen &screen = *screenOwner;
@@ -194,6 +201,10 @@ void UpdaterCommandListTest::lines()
     QCOMPARE(logLines(screen.progressMessageWindow), log + QStringList{"Finalising update, please wait"});
     QCOMPARE(root.commands(), commands + QStringList{"sync"});
     QTEST(result, "result");
+    // The program is replaced whole or not at all.
+    const bool installed = list.contains("APP:/Rondix") && packageFiles.contains("/Rondix") && result;
+    QCOMPARE(root.readFile(App), QByteArray(installed ? "content" : "old program"));
+    QVERIFY(!QFile::exists(root.path(App + ".new")));
 }
 
 void UpdaterCommandListTest::systemTypeOutlivesTheList()

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
@@ -175,49 +176,41 @@ void UpdaterSourcesTest::packageRun_data()
     QTest::addColumn<QByteArray>("config");
     QTest::addColumn<bool>("extracted");
     QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("tarLine");
 
     const QByteArray config("SYSTEM:NAND\n");
     const QString extractFailed = "red|Failed to extract update files, press F1 to return to the main screen";
     QTest::newRow("one package") << QStringList{"a_firmware_update_1.tar.bz2"} << QByteArray() << config << true
                                  << "green|Update complete, restart the system or press F1 to return to the main "
-                                    "screen"
-                                 << "tar jxvf /mnt/update/a_firmware_update_1.tar.bz2 -C /tmp";
+                                    "screen";
     QTest::newRow("upper case name") << QStringList{"FIRMWARE_UPDATE.TAR.BZ2"} << QByteArray() << config << true
                                      << "green|Update complete, restart the system or press F1 to return to the "
-                                        "main screen"
-                                     << "tar jxvf /mnt/update/FIRMWARE_UPDATE.TAR.BZ2 -C /tmp";
+                                        "main screen";
     QTest::newRow("a failing line turns the end red")
         << QStringList{"firmware_update.tar.bz2"} << QByteArray() << QByteArray("SYSTEM:NAND\n\n") << true
-        << "red|Some of the updates failed, press F1 to return to the main screen"
-        << "tar jxvf /mnt/update/firmware_update.tar.bz2 -C /tmp";
-    QTest::newRow("name with blanks and quote stays one argument")
+        << "red|Some of the updates failed, press F1 to return to the main screen";
+    QTest::newRow("name with blanks and a quote")
         << QStringList{"it's my firmware_update -C x.tar.bz2"} << QByteArray() << config << true
-        << "green|Update complete, restart the system or press F1 to return to the main screen"
-        << "tar jxvf '/mnt/update/it'\\''s my firmware_update -C x.tar.bz2' -C /tmp";
+        << "green|Update complete, restart the system or press F1 to return to the main screen";
     QTest::newRow("two packages") << QStringList{"a_firmware_update.tar.bz2", "b_firmware_update.tar.bz2"}
-                                  << QByteArray() << config << false << NoPackage << "";
-    QTest::newRow("none") << QStringList{} << QByteArray() << config << false << NoPackage << "";
+                                  << QByteArray() << config << false << NoPackage;
+    QTest::newRow("none") << QStringList{} << QByteArray() << config << false << NoPackage;
     QTest::newRow("corrupt archive") << QStringList{"firmware_update.tar.bz2"} << QByteArray("BZh91AY&SY garbage")
-                                     << config << false << extractFailed << "";
+                                     << config << false << extractFailed;
     QTest::newRow("member climbing out")
         << QStringList{"firmware_update.tar.bz2"}
         << bzip2(tarMember("firmware_update/update_config", '0', "SYSTEM:NAND\n")
                  + tarMember("firmware_update/../../etc/profile", '0', "x") + tarEnd())
-        << config << false << extractFailed << "";
+        << config << false << extractFailed;
     QTest::newRow("no command list") << QStringList{"firmware_update.tar.bz2"}
                                      << bzip2(tarMember("firmware_update/other", '0', "x") + tarEnd()) << config
                                      << true
-                                     << "red|Failed to open update file, press F1 to return to the main screen"
-                                     << "tar jxvf /mnt/update/firmware_update.tar.bz2 -C /tmp";
+                                     << "red|Failed to open update file, press F1 to return to the main screen";
     QTest::newRow("huge command list")
         << QStringList{"firmware_update.tar.bz2"} << QByteArray() << QByteArray(100 * 1024, '\n') << true
-        << "red|Update file too large, press F1 to return to the main screen"
-        << "tar jxvf /mnt/update/firmware_update.tar.bz2 -C /tmp";
+        << "red|Update file too large, press F1 to return to the main screen";
     QTest::newRow("too many lines")
         << QStringList{"firmware_update.tar.bz2"} << QByteArray() << QByteArray("SYSTEM:NAND\n").repeated(1001)
-        << true << "red|Update file too large, press F1 to return to the main screen"
-        << "tar jxvf /mnt/update/firmware_update.tar.bz2 -C /tmp";
+        << true << "red|Update file too large, press F1 to return to the main screen";
 }
 
 void UpdaterSourcesTest::packageRun()
@@ -226,11 +219,9 @@ void UpdaterSourcesTest::packageRun()
     QFETCH(QByteArray, archive);
     QFETCH(QByteArray, config);
     QFETCH(bool, extracted);
-    QFETCH(QString, tarLine);
     TempRoot root;
     UpdaterStartup::configureSettings();
-    recordAndExtract(root);
-    QDir().mkpath(root.path("/mnt/update"));
+    makeDeviceFolders(root);
     for (const QString &n : names) {
         if (archive.isEmpty()) {
             QVERIFY(makePackage(root.path("/mnt/update/" + n), {{"firmware_update/update_config", config}}));
@@ -246,11 +237,10 @@ void UpdaterSourcesTest::packageRun()
     QTEST(lastLine(logLines(screen.progressMessageWindow)), "message");
     QCOMPARE(screen.state(), int(UpdaterProgressScreen::Finished));
     QVERIFY(screen.F1Button->isEnabled());
-    const bool tarRan = !root.commands().filter(QRegularExpression("^tar ")).isEmpty();
-    QCOMPARE(tarRan, extracted);
-    if (extracted)
-        QCOMPARE(root.commands().filter(QRegularExpression("^tar ")), QStringList{tarLine});
-    else
+    // The package is read in the program: no archiver runs.
+    QVERIFY(root.commands().filter(QRegularExpression("^tar ")).isEmpty());
+    QCOMPARE(QFileInfo::exists(root.path("/tmp/firmware_update")), extracted);
+    if (!extracted)
         QVERIFY(!QFile::exists(root.path("/etc/profile")));
 }
 
@@ -260,7 +250,7 @@ void UpdaterSourcesTest::oldPackageFilesNeverUsed()
     // package below has no command list, so the old one must not be found.
     TempRoot root;
     UpdaterStartup::configureSettings();
-    recordAndExtract(root);
+    makeDeviceFolders(root);
     QVERIFY(root.writeFile("/tmp/firmware_update/update_config", "SCRIPT:/old.sh\n"));
     QVERIFY(root.writeFile("/tmp/firmware_update/old.sh", "#!/bin/sh\n"));
     QVERIFY(makePackage(root.path("/mnt/update/firmware_update.tar.bz2"), {{"firmware_update/readme", "new"}}));
@@ -279,7 +269,7 @@ void UpdaterSourcesTest::pcRunLeavesDriveEmpty()
 {
     TempRoot root;
     UpdaterStartup::configureSettings();
-    recordAndExtract(root);
+    makeDeviceFolders(root);
     QVERIFY(makePackage(root.path("/mnt/update/firmware_update.tar.bz2"),
                         {{"firmware_update/update_config", "VALVE:/x\n"}}));
     QVERIFY(root.writeFile("/mnt/update/results.csv", "kept? no"));
@@ -300,7 +290,7 @@ void UpdaterSourcesTest::pcRunLeavesDriveEmpty()
     QCOMPARE(root.commands(),
              (QStringList{"umount /mnt/update", "rmmod g_mass_storage", "rmmod fsl_usb2_udc",
                           "losetup -o 4096 /dev/loop0 /mnt/ubiData/backfile", "mount -t vfat /dev/loop0 /mnt/update",
-                          "tar jxvf /mnt/update/firmware_update.tar.bz2 -C /tmp", "sync", "sync",
+                          "sync", "sync",
                           "umount /mnt/update", "losetup -d /dev/loop0"}));
 }
 

@@ -5,8 +5,15 @@
 #include "UpdaterProgressScreen.h"
 #include "UpdaterStartup.h"
 
+#include <QApplication>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTest>
+
+#include <memory>
 
 class UpdaterStartupTest : public QObject
 {
@@ -16,6 +23,7 @@ private slots:
     void argumentsStored();
     void valuesPersistAcrossRuns();
     void screenManagerPages();
+    void blackOutsideTheWindow();
 };
 
 static const QString SettingsFile = QStringLiteral("/mnt/data/settings/Wexholm/Updater.conf");
@@ -95,6 +103,37 @@ void UpdaterStartupTest::screenManagerPages()
     QCOMPARE(stack->widget(0), static_cast<QWidget *>(manager.mainScreen()));
     QCOMPARE(stack->widget(1), static_cast<QWidget *>(manager.progressScreen()));
     QCOMPARE(stack->currentIndex(), 0);
+}
+
+void UpdaterStartupTest::blackOutsideTheWindow()
+{
+    TempRoot root;
+    UpdaterStartup::configureSettings();
+    MarloxScreenManager manager(nullptr, Qt::CustomizeWindowHint | Qt::FramelessWindowHint);
+    QStackedWidget *stack = manager.stackedWidget();
+    const std::unique_ptr<QWidget> background = UpdaterStartup::showBackground(stack);
+    QVERIFY(QTest::qWaitForWindowExposed(background.get()));
+    QVERIFY(QTest::qWaitForWindowActive(stack));
+
+    // The whole screen, black, beneath the window and never holding the keys.
+    QCOMPARE(background->geometry(), QGuiApplication::primaryScreen()->geometry());
+    const QImage image = background->grab().toImage();
+    QCOMPARE(image.pixelColor(0, 0), QColor(Qt::black));
+    QCOMPARE(image.pixelColor(300, 20), QColor(Qt::black));
+    QVERIFY(background->windowFlags() & Qt::WindowDoesNotAcceptFocus);
+    QVERIFY(background->windowFlags() & Qt::WindowStaysOnBottomHint);
+    QCOMPARE(QApplication::activeWindow(), static_cast<QWidget *>(stack));
+
+    // The instrument's F1 still reaches the main page.
+    QTest::keyClick(stack, Qt::Key_F1);
+    QTRY_COMPARE_WITH_TIMEOUT(stack->currentIndex(), 1, 10000);
+    QCOMPARE(QApplication::activeWindow(), static_cast<QWidget *>(stack));
+    if (!qEnvironmentVariableIsEmpty("RONDIX_SCREENSHOTS")) {
+        // The display as the operator sees it: the window at its place on the black screen.
+        QImage display = image.copy(0, 0, 320, 240);
+        QPainter(&display).drawPixmap(stack->pos(), stack->grab());
+        display.save(qEnvironmentVariable("RONDIX_SCREENSHOTS") + "/updater_display.png");
+    }
 }
 
 RONDIX_TEST(UpdaterStartupTest)

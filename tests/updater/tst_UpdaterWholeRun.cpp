@@ -7,6 +7,9 @@
 #include "UpdaterTestSupport.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QStackedWidget>
@@ -41,7 +44,13 @@ void UpdaterWholeRunTest::updateFromPcWithKeys()
     TempRoot root;
     UpdaterStartup::configureSettings();
     UpdaterStartup::applyArguments({"updater", "Kovinta", "--pic-disable", "--avr-disable"});
-    recordAndExtract(root);
+    makeDeviceFolders(root);
+    const QString app = "/usr/local/Trolltech/Qt-Target-version-optimised/Rondix";
+    QVERIFY(root.writeFile(app, "#!/bin/sh\necho old program\n"));
+    QVERIFY(QFile::setPermissions(root.path(app), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                      | QFileDevice::ExeOwner | QFileDevice::ReadGroup
+                                                      | QFileDevice::ExeGroup | QFileDevice::ReadOther
+                                                      | QFileDevice::ExeOther));
 
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("TtyHandler: cannot open"));
     MarloxScreenManager manager(nullptr, Qt::CustomizeWindowHint | Qt::FramelessWindowHint);
@@ -58,7 +67,8 @@ void UpdaterWholeRunTest::updateFromPcWithKeys()
     QTest::keyClick(stack, Qt::Key_F1);
     QTRY_COMPARE_WITH_TIMEOUT(progress->state(), int(UpdaterProgressScreen::PcInstall), 10000);
 
-    // The PC copies the package onto the exported drive.
+    // The PC copies the package onto the exported drive; its files carry mode 0644, as an
+    // archive made on a PC may.
     const QByteArray config = "SYSTEM:NAND\n"
                               "APP:/Rondix\n"
                               "KERNEL:/uImage\n"
@@ -67,7 +77,7 @@ void UpdaterWholeRunTest::updateFromPcWithKeys()
                               "SCRIPT:/post.sh\n";
     QVERIFY(makePackage(root.path("/mnt/update/instrument_firmware_update_2.1.tar.bz2"),
                         {{"firmware_update/update_config", config},
-                         {"firmware_update/Rondix", "program"},
+                         {"firmware_update/Rondix", "#!/bin/sh\necho new program\n"},
                          {"firmware_update/uImage", QByteArray(5000, 'k')},
                          {"firmware_update/rootfs.ubi", QByteArray(20000, 'r')},
                          {"firmware_update/etc/init.d/S99app", "#!/bin/sh\n"},
@@ -90,15 +100,11 @@ void UpdaterWholeRunTest::updateFromPcWithKeys()
     QVERIFY(pressedDuringPause);
     QVERIFY(!f1EnabledDuringPause);
     disconnect(log, nullptr, this, nullptr);
-    const QString app = "/usr/local/Trolltech/Qt-Target-version-optimised/Rondix";
     QCOMPARE(root.commands(),
              (QStringList{"umount /mnt/update", "rmmod g_mass_storage", "rmmod fsl_usb2_udc",
                           "losetup -o 4096 /dev/loop0 /mnt/ubiData/backfile",
                           "mount -t vfat /dev/loop0 /mnt/update",
-                          "tar jxvf /mnt/update/instrument_firmware_update_2.1.tar.bz2 -C /tmp",
                           "mount ubi0:rootfs -o remount,rw",
-                          "cp /tmp/firmware_update/Rondix " + app + ".new",
-                          "mv " + app + ".new " + app,
                           "flash_eraseall /dev/mtd0",
                           "nandwrite /dev/mtd0 /tmp/firmware_update/uImage -p",
                           "cp /usr/bin/ubiformat /tmp",
@@ -125,8 +131,14 @@ void UpdaterWholeRunTest::updateFromPcWithKeys()
                           "Removing temporary files", "",
                           "green|Update complete, restart the system or press F1 to return to the main screen",
                           "green|"}));
-    // The package unpacked for real, and the drive is empty again for the operator.
-    QCOMPARE(root.readFile("/tmp/firmware_update/Rondix"), QByteArray("program"));
+    // The package unpacked, the new program runs, and the drive is empty again for the
+    // operator.
+    QCOMPARE(QFileInfo(root.path("/tmp/firmware_update/Rondix")).permissions() & QFileDevice::ExeOwner, 0);
+    QProcess program;
+    program.start(root.path(app), QStringList());
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitCode(), 0);
+    QCOMPARE(program.readAllStandardOutput(), QByteArray("new program\n"));
     QVERIFY(QDir(root.path("/mnt/update")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
     snapshot(stack, "updater_progress");
 

@@ -1,5 +1,7 @@
 #include "GuiTest.h"
 
+#include "ScreenKeyboard.h"
+#include "VirtualKeyboard.h"
 #include "WheelDelivery.h"
 
 #include <algorithm>
@@ -82,6 +84,41 @@ void turn(int detents, Qt::KeyboardModifiers modifiers)
     const int step = detents >= 0 ? 120 : -120;
     for (int i = 0; i < qAbs(detents); ++i)
         wheel(step, modifiers);
+}
+
+bool typeOnKeyboard(QWidget *keyboard, const QString &text)
+{
+    auto *board = qobject_cast<ScreenKeyboard *>(keyboard);
+    if (!board)
+        return false;
+    // A whole turn round the largest layout visits every key once.
+    constexpr int keysPerLayout = 45;
+    const auto walkTo = [board](QChar c) {
+        for (int turns = 0; turns < keysPerLayout; ++turns) {
+            if (board->keyGrid()->getCurrentKey() == c)
+                return true;
+            turn(1);
+        }
+        return false;
+    };
+    for (const QChar c : text) {
+        // Layouts in turn: as shown, other case, other layout, its other case.
+        const int switches[] = {0, Qt::Key_F3, Qt::Key_F4, Qt::Key_F3};
+        bool found = false;
+        for (int k : switches) {
+            if (k)
+                key(k);
+            if ((found = walkTo(c)))
+                break;
+        }
+        if (!found) {
+            key(Qt::Key_F7); // never leave the caller stuck in the keyboard's exec()
+            return false;
+        }
+        key(Qt::Key_Escape);
+    }
+    key(Qt::Key_F6);
+    return true;
 }
 
 bool savePng(QWidget *widget, const QString &path)

@@ -32,6 +32,12 @@ void turn(int detents, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // One wheel event with a raw vertical delta (a detent is 120).
 void wheel(int delta, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
+// Types text on an open on-screen keyboard as the operator does: the encoder walks to
+// each character (F3 and F4 switch case and layout when it is not on the one shown) and
+// select types it; then the green key takes the line. False when a character is on no
+// layout (the red key then closes the keyboard).
+bool typeOnKeyboard(QWidget *keyboard, const QString &text);
+
 // Renders a widget and stores it as PNG (for looking at a form).
 bool savePng(QWidget *widget, const QString &path);
 

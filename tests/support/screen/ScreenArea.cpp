@@ -1,5 +1,6 @@
 #include "ScreenArea.h"
 
+#include "BluetoothFavourites.h"
 #include "InfusionPumpPowerBoardManager.h"
 #include "PowerBoardSim.h"
 #include "ScreenBase.h"
@@ -31,6 +32,10 @@ ScreenArea::~ScreenArea()
     ScreenBase::board = nullptr;
     m_board.reset();
     m_sim.reset();
+    // The Bluetooth service that a screen brought up must not outlive this root: its
+    // timers would reach for the power line and the port wherever the root then points.
+    if (BluetoothFavourites::hasInstance())
+        delete BluetoothFavourites::getInstance();
 }
 
 InfusionPumpPowerBoardManager *ScreenArea::startBoard(const std::function<void(PowerBoardSim &)> &configure)

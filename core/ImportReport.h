@@ -1,0 +1,24 @@
+#pragma once
+
+// What an exchange-file import did, for the transfer screen to tell the operator.
+struct ImportReport
+{
+    // Records or sequences stored, damaged and renamed ones included.
+    int stored = 0;
+    // Stored under a name other than their own: a sequence whose name cleans to a file
+    // this import has already written, or a result whose asset identity or date cannot
+    // name a file.
+    int renamed = 0;
+    // Stored only as far as they were whole: their test list held an element of an
+    // unknown type or one cut short.
+    int damaged = 0;
+    // Not stored: cut short or unreadable, too large, without a usable name, or the
+    // save failed.
+    int skipped = 0;
+    // The file is of the other kind (or no exchange file at all); the format warning
+    // was shown and nothing was imported.
+    bool wrongKind = false;
+
+    // Everything in the file was stored whole.
+    bool complete() const { return !wrongKind && damaged == 0 && skipped == 0; }
+};

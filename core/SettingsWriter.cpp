@@ -1,0 +1,117 @@
+#include "SettingsWriter.h"
+
+#include "AtomicFile.h"
+#include "FileUtils.h"
+#include "SettingsConstants.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+// The settings file holds a few kilobytes; anything near this is not one.
+constexpr qint64 MAX_SETTINGS_BYTES = 1024 * 1024;
+
+bool writeWhole(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const bool written = file.write(content) == content.size() && file.flush();
+    file.close();
+    return written && file.error() == QFileDevice::NoError;
+}
+
+QVariantMap contentOf(const QSettings &settings)
+{
+    QVariantMap map;
+    for (const QString &key : settings.allKeys())
+        map.insert(key, settings.value(key));
+    return map;
+}
+} // namespace
+
+SettingsWriter::SettingsWriter()
+{
+    const QString path = settingsPath();
+    QByteArray old;
+    if (QFileInfo::exists(path) && !FileUtils::readBounded(path, MAX_SETTINGS_BYTES, old))
+        return;
+    const QString copy = m_scratch.filePath(QStringLiteral("edit.ini"));
+    if (!m_scratch.isValid() || !writeWhole(copy, old))
+        return;
+    m_settings.reset(new QSettings(copy, QSettings::NativeFormat));
+}
+
+SettingsWriter::~SettingsWriter() = default;
+
+void SettingsWriter::setValue(const QString &key, const QVariant &value)
+{
+    if (m_settings)
+        m_settings->setValue(key, value);
+}
+
+QVariant SettingsWriter::value(const QString &key, const QVariant &defaultValue) const
+{
+    return m_settings ? m_settings->value(key, defaultValue) : defaultValue;
+}
+
+void SettingsWriter::clear()
+{
+    if (m_settings)
+        m_settings->clear();
+}
+
+bool SettingsWriter::isWhole(const QByteArray &content, const QVariantMap &expected) const
+{
+    // A path no QSettings has seen yet, so the check parses the bytes on disk rather
+    // than a copy QSettings keeps cached.
+    const QString checkPath = m_scratch.filePath(QStringLiteral("check.ini"));
+    if (!writeWhole(checkPath, content))
+        return false;
+    QSettings check(checkPath, QSettings::NativeFormat);
+    return check.status() == QSettings::NoError && contentOf(check) == expected;
+}
+
+bool SettingsWriter::commit()
+{
+    if (!m_settings)
+        return false;
+    const QVariantMap expected = contentOf(*m_settings);
+    const QString copy = m_settings->fileName();
+    m_settings->sync();
+    const bool synced = m_settings->status() != QSettings::AccessError;
+    m_settings.reset();
+    QByteArray content;
+    if (!synced || !FileUtils::readBounded(copy, MAX_SETTINGS_BYTES, content)
+        || !isWhole(content, expected))
+        return false;
+
+    const QString path = settingsPath();
+    const QFileInfo before(path);
+    const bool existed = before.exists();
+    const QDateTime oldTime = before.lastModified();
+    QDir().mkpath(before.absolutePath());
+    if (!AtomicFile::write(path, content))
+        return false;
+    // QSettings takes a file of the size and time (to the millisecond) of one it has
+    // read before for that file, so writes within a millisecond of one another must not
+    // look alike: each is dated at least a millisecond after the one it replaces (unless
+    // the clock was set back, which dates it apart anyway).
+    const QDateTime newTime = QFileInfo(path).lastModified();
+    if (existed && newTime <= oldTime && newTime.msecsTo(oldTime) < 1000) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            file.setFileTime(oldTime.addMSecs(1), QFileDevice::FileModificationTime);
+    }
+    return true;
+}
+
+bool SettingsWriter::write(const QString &key, const QVariant &value)
+{
+    SettingsWriter settings;
+    settings.setValue(key, value);
+    return settings.commit();
+}

@@ -1,0 +1,48 @@
+#include "StartupWiring.h"
+
+#include "AtomicFile.h"
+#include "ImportWarning.h"
+#include "InfusionPumpPowerBoardManager.h"
+#include "RotaryEncoderMessageBox.h"
+#include "ScreenBase.h"
+#include "SettingsConstants.h"
+#include "TestResultManager.h"
+#include "TestSequenceManager.h"
+
+#include <QFileInfo>
+
+namespace StartupWiring {
+
+void removeLeftovers()
+{
+    AtomicFile::removeLeftovers(QFileInfo(settingsPath()).absolutePath());
+    AtomicFile::removeLeftovers(TestSequenceManager::directory());
+    AtomicFile::removeLeftovers(TestResultManager::directory());
+}
+
+void connectCore()
+{
+    ImportWarning::setHandler([](const QString &title, const QString &text) {
+        RotaryEncoderMessageBox box;
+        box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+        box.setWindowTitle(title);
+        box.setIcon(QMessageBox::Warning);
+        box.setText(text);
+        box.setStandardButtons(QMessageBox::Ok);
+        box.translateStandardButtons();
+        box.exec();
+    });
+    // Read at each use: the board is the one of the moment, if there is one.
+    TestResultManager::setPressureDisplay(
+        [](float mmHg) {
+            return ScreenBase::board ? ScreenBase::board->m_DataManager.getPressureValue(mmHg)
+                                     : mmHg;
+        },
+        [] {
+            return DataManager::getPressureUnitString(
+                ScreenBase::board ? ScreenBase::board->m_DataManager.getPressureUnits()
+                                  : DataManager::UNITS_MMHG);
+        });
+}
+
+} // namespace StartupWiring

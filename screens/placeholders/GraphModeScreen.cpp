@@ -1,3 +1,0 @@
-#include "GraphModeScreen.h"
-
-GraphModeScreen::GraphModeScreen(QWidget *previousScreen, QWidget *parent) : ScreenBase(previousScreen, parent) {}

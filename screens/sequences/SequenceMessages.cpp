@@ -1,0 +1,36 @@
+#include "SequenceMessages.h"
+
+#include "RotaryEncoderMessageBox.h"
+
+namespace SequenceMessages
+{
+
+namespace
+{
+int run(QWidget *parent, const QString &title, const QString &text, const QString &informative,
+        QMessageBox::StandardButtons buttons)
+{
+    RotaryEncoderMessageBox box(parent);
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    box.setWindowTitle(title);
+    box.setIcon(QMessageBox::Warning);
+    box.setText(text);
+    box.setInformativeText(informative);
+    box.setStandardButtons(buttons);
+    box.translateStandardButtons();
+    return box.exec();
+}
+} // namespace
+
+void warn(const QString &title, const QString &text)
+{
+    run(nullptr, title, text, QString(), QMessageBox::Ok);
+}
+
+bool ask(QWidget *parent, const QString &title, const QString &text, const QString &informative)
+{
+    return run(parent, title, text, informative, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+} // namespace SequenceMessages

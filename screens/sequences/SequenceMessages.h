@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The message boxes of the sequence screens: a title bar without window buttons, the
+// warning icon and translated standard buttons, run modally. Texts come translated.
+namespace SequenceMessages
+{
+
+// A warning with one OK key and no parent.
+void warn(const QString &title, const QString &text);
+
+// A warning asking Yes or No; true when the operator answers Yes.
+bool ask(QWidget *parent, const QString &title, const QString &text, const QString &informative);
+
+} // namespace SequenceMessages

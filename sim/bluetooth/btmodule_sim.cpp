@@ -1,0 +1,127 @@
+// The Bluetooth module for a desktop run: the module and the devices around it on a
+// pseudo-terminal linked at <root>/dev/ttyAPP3, switched by the power line in
+// <root>/sys/class/gpio/gpio22.
+#include "BtModuleSim.h"
+#include "QuitOnSignal.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+BtModuleSim::Device *deviceOf(BtModuleSim &sim, const QString &address)
+{
+    for (BtModuleSim::Device &d : sim.devices()) {
+        if (QString::fromLatin1(d.address).compare(address, Qt::CaseInsensitive) == 0)
+            return &d;
+    }
+    return nullptr;
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Simulated Bluetooth module on <root>/dev/ttyAPP3, with a scanner, a phone and a PC in "
+        "range:\n" +
+        [] {
+            QString s;
+            for (const BtModuleSim::Device &d : BtModuleSim::defaultDevices())
+                s += "  " + QString::fromLatin1(d.address) + "  " + QString::fromLatin1(d.name) +
+                     "\n";
+            return s;
+        }());
+    parser.addHelpOption();
+    parser.addOption({"root", "Device root to work under.", "dir"});
+    parser.addOption(
+        {"framing",
+         "How the module starts: framed (multiplexing stored), unframed-until-mux (ships "
+         "unframed, keeps multiplexing once switched), unframed-every-start (forgets it "
+         "when its power goes).",
+         "mode", "framed"});
+    parser.addOption(
+        {"no-ready-after-mux", "Do not report ready again after being switched to multiplexing."});
+    parser.addOption({"line-ends", "Reply lines in frames carry their CR LF."});
+    parser.addOption(
+        {"scan", "Code the scanner sends (with a CR) each time it connects (repeatable).", "code"});
+    parser.addOption(
+        {"scan-gap", "Milliseconds between the scanner's codes (default 1500).", "ms", "1500"});
+    parser.addOption({"inbox", "Folder where files pushed to the phone or PC are kept.", "dir"});
+    parser.addOption(
+        {"push", "File the phone pushes to the instrument once it waits for one.", "file"});
+    parser.addOption(
+        {"truncate-push", "The phone's link drops after this many bytes of its push.", "bytes"});
+    parser.addOption({"fail", "Calls to this device fail with error 311 (repeatable).", "address"});
+    parser.addOption(
+        {"no-answer", "Calls to this device end in NO CARRIER (repeatable).", "address"});
+    parser.addOption({"no-name", "This device answers no name request (repeatable).", "address"});
+    parser.addOption({"verbose", "Log the line and the power on standard error."});
+    parser.process(app);
+
+    if (!parser.isSet("root")) {
+        std::fprintf(stderr, "btmodule_sim: --root is required\n");
+        return 2;
+    }
+    auto bad = [](const char *option, const QString &value) {
+        std::fprintf(stderr, "btmodule_sim: bad value for --%s: %s\n", option, qPrintable(value));
+        return 2;
+    };
+    BtModuleSim sim;
+    sim.setVerbose(parser.isSet("verbose"));
+    BtModuleSim::Options &o = sim.options();
+    const QString framing = parser.value("framing");
+    if (framing == "framed")
+        o.framing = BtModuleSim::Framing::Framed;
+    else if (framing == "unframed-until-mux")
+        o.framing = BtModuleSim::Framing::UnframedUntilMux;
+    else if (framing == "unframed-every-start")
+        o.framing = BtModuleSim::Framing::UnframedEveryStart;
+    else
+        return bad("framing", framing);
+    o.readyAfterMux = !parser.isSet("no-ready-after-mux");
+    o.lineEndsInFrames = parser.isSet("line-ends");
+    for (const QString &code : parser.values("scan"))
+        o.scans << code.toLatin1() + "\r";
+    bool ok = false;
+    o.scanGapMs = parser.value("scan-gap").toInt(&ok);
+    if (!ok || o.scanGapMs < 0)
+        return bad("scan-gap", parser.value("scan-gap"));
+    o.inbox = parser.value("inbox");
+    o.pushFile = parser.value("push");
+    if (parser.isSet("truncate-push")) {
+        o.truncatePushAt = parser.value("truncate-push").toInt(&ok);
+        if (!ok || o.truncatePushAt < 0)
+            return bad("truncate-push", parser.value("truncate-push"));
+    }
+    const struct {
+        const char *option;
+        void (*apply)(BtModuleSim::Device &);
+    } perDevice[] = {
+        {"fail", [](BtModuleSim::Device &d) { d.outcome = BtModuleSim::CallOutcome::Fails311; }},
+        {"no-answer",
+         [](BtModuleSim::Device &d) { d.outcome = BtModuleSim::CallOutcome::NoCarrier; }},
+        {"no-name", [](BtModuleSim::Device &d) { d.answersName = false; }},
+    };
+    for (const auto &p : perDevice) {
+        for (const QString &address : parser.values(p.option)) {
+            BtModuleSim::Device *d = deviceOf(sim, address);
+            if (!d)
+                return bad(p.option, address);
+            p.apply(*d);
+        }
+    }
+
+    if (!quitOnSignal())
+        return 1;
+
+    if (!sim.start(parser.value("root"))) {
+        std::fprintf(stderr, "btmodule_sim: cannot set up the module under %s\n",
+                     qPrintable(parser.value("root")));
+        return 1;
+    }
+    std::fprintf(stderr, "btmodule_sim: line at %s\n", qPrintable(sim.linePath()));
+    return app.exec();
+}

@@ -1,0 +1,192 @@
+#include "SequenceBench.h"
+
+#include "GuiTest.h"
+#include "InfusionPumpPowerBoardManager.h"
+#include "RotaryEncoderDoubleSpinBox.h"
+#include "RotaryEncoderList.h"
+#include "RotaryEncoderSpinBox.h"
+#include "ScreenBase.h"
+#include "TestSequenceEdit.h"
+#include "TestSequenceManager.h"
+#include "TestSequenceScreen.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QStackedWidget>
+
+#include <memory>
+#include <vector>
+
+using namespace GuiTest;
+
+namespace
+{
+// Far above any speed a test turns at: every detent is one step.
+constexpr float noAcceleration = 1e9f;
+
+template <class Box> void stepOncePerDetent(QWidget *screen)
+{
+    for (Box *box : screen->findChildren<Box *>())
+        box->setAccelerationParameters(noAcceleration, 1.0f);
+}
+} // namespace
+
+SequenceBench::SequenceBench()
+{
+    if (!area.startBoard())
+        return;
+    setupMenu = new ScreenBase(nullptr, nullptr);
+    list = new TestSequenceScreen(setupMenu, nullptr);
+    for (int i = 0; i < area.stack()->count(); ++i) {
+        stepOncePerDetent<RotaryEncoderSpinBox>(area.stack()->widget(i));
+        stepOncePerDetent<RotaryEncoderDoubleSpinBox>(area.stack()->widget(i));
+    }
+}
+
+DataManager &SequenceBench::data()
+{
+    return area.board()->m_DataManager;
+}
+
+TestSequenceEdit *SequenceBench::editor() const
+{
+    return list->editScreen();
+}
+
+bool SequenceBench::open()
+{
+    if (!list)
+        return false;
+    list->showScreen(true);
+    return area.activate();
+}
+
+QStringList SequenceBench::files() const
+{
+    return QDir(TestSequenceManager::directory())
+        .entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+QByteArray SequenceBench::file(const QString &name) const
+{
+    QFile f(TestSequenceManager::directory() + QLatin1Char('/') + name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+bool SequenceBench::writeFile(const QString &name, const QByteArray &content)
+{
+    return area.root().writeFile(
+        TestSequenceManager::testSequenceDirectory + QLatin1Char('/') + name, content);
+}
+
+namespace
+{
+QStringList rowsOf(const QWidget *screen, const char *list)
+{
+    QStringList texts;
+    const auto *view = screen->findChild<RotaryEncoderList *>(QLatin1String(list));
+    for (int i = 0; view && i < view->count(); ++i)
+        texts << view->item(i)->text();
+    return texts;
+}
+
+int chosenRowOf(const QWidget *screen, const char *list)
+{
+    const auto *view = screen->findChild<RotaryEncoderList *>(QLatin1String(list));
+    return view ? view->selectedRow() : -2;
+}
+} // namespace
+
+QStringList SequenceBench::rows() const
+{
+    return rowsOf(list, "testSeqList");
+}
+
+int SequenceBench::chosenRow() const
+{
+    return chosenRowOf(list, "testSeqList");
+}
+
+QStringList SequenceBench::editorRows() const
+{
+    return rowsOf(editor(), "testList");
+}
+
+int SequenceBench::editorChosenRow() const
+{
+    return chosenRowOf(editor(), "testList");
+}
+
+Answer button(QMessageBox::StandardButton pressed, BoxSeen *seen)
+{
+    return [pressed, seen](QWidget *w) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        if (!box)
+            return;
+        if (seen)
+            *seen = {box->windowTitle(), box->text(), box->informativeText(), box->icon()};
+        QAbstractButton *target = box->button(pressed);
+        for (int turns = 0; target && turns < 4 && QApplication::focusWidget() != target; ++turns)
+            turn(1);
+        key(Qt::Key_Escape);
+    };
+}
+
+Answer type(const QString &text)
+{
+    return [text](QWidget *w) { typeOnKeyboard(w, text); };
+}
+
+Answer cancel()
+{
+    return [](QWidget *) { key(Qt::Key_F7); };
+}
+
+QStringList dialogs(const std::function<void()> &trigger, const QList<Answer> &answers)
+{
+    // A dialog nobody expected is closed (red key, then select on a box's button) and
+    // reported like the others, so a test fails instead of waiting in it for ever.
+    QList<Answer> all = answers;
+    all << [](QWidget *w) {
+        QPointer<QWidget> dialog = w;
+        key(Qt::Key_F7);
+        if (dialog && dialog->isVisible())
+            key(Qt::Key_Escape);
+    };
+    // Each answer arms the next before it closes its own dialog, so the next one waits
+    // for the dialog that opens after it.
+    QStringList shown;
+    std::vector<std::unique_ptr<ModalAnswer>> armed;
+    std::function<void(int)> arm = [&](int i) {
+        armed.emplace_back(new ModalAnswer([&, i](QWidget *w) {
+            if (auto *box = qobject_cast<QMessageBox *>(w))
+                shown << box->text();
+            else if (auto *title = w->findChild<QLabel *>(QStringLiteral("label_MSG_Prime")))
+                shown << title->text();
+            else
+                shown << w->windowTitle();
+            if (i + 1 < all.size())
+                arm(i + 1);
+            all.at(i)(w);
+        }));
+    };
+    // The offscreen platform hands activation back to nobody once a chain of dialogs has
+    // closed; the device's window system gives it back to the screen area.
+    QPointer<QWidget> window = QApplication::activeWindow();
+    arm(0);
+    trigger();
+    if (window && window->isVisible() && !QApplication::activeModalWidget()) {
+        window->activateWindow();
+        QApplication::setActiveWindow(window);
+    }
+    return shown;
+}
+
+std::function<void()> press(int pressedKey)
+{
+    return [pressedKey] { key(pressedKey); };
+}
