@@ -12,6 +12,7 @@
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QTest>
+#include <QTime>
 
 namespace {
 
@@ -59,12 +60,36 @@ struct RecoveryBench : ManualBench
 
     QString elapsedLabel(QWidget *running) const { return labelText(running, "label_FlowRate_ElapseTime"); }
 
+    // The elapsed time on a running screen, in seconds; -1 when it shows a word.
+    int shownSeconds(QWidget *running) const
+    {
+        const QTime shown = QTime::fromString(elapsedLabel(running), QStringLiteral("hh:mm:ss"));
+        return shown.isValid() ? QTime(0, 0).secsTo(shown) : -1;
+    }
+
+    // Until channel 1's test (its samples: a start clears them) has run at least the
+    // seconds, and the screen, refreshed on its own beat, has followed to the second
+    // before. A loaded machine may skip a displayed second, never the count.
+    bool runFor(QWidget *running, int seconds)
+    {
+        QDeadlineTimer deadline(15000);
+        while (!(data().vGetTestRunningFlag(0) && data().m_vecRealTimeData[0].size() >= seconds
+                 && shownSeconds(running) >= seconds - 1)) {
+            if (deadline.hasExpired())
+                return false;
+            QTest::qWait(20);
+        }
+        return true;
+    }
+
     // The green key, and whether it started a test: stop, then start.
     bool greenStarts()
     {
         sim().clearCommands();
         GuiTest::key(Qt::Key_F6);
-        QTest::qWait(300);
+        QDeadlineTimer deadline(3000);
+        while (area.requests().size() < 2 && !deadline.hasExpired())
+            QTest::qWait(20);
         return area.requests().mid(0, 2) == QStringList({"0 I3", "0 I2"});
     }
 };
@@ -95,7 +120,7 @@ private slots:
         auto *running = bench.setUp<FlowRateRunningScreen>();
         QVERIFY(running);
         QVERIFY(bench.greenStarts());
-        QTRY_COMPARE_WITH_TIMEOUT(bench.elapsedLabel(running), QStringLiteral("00:00:03"), 10000);
+        QVERIFY(bench.runFor(running, 3));
         GuiTest::key(Qt::Key_F7);
         QTRY_COMPARE_WITH_TIMEOUT(bench.elapsedLabel(running),
                                   QStringLiteral("<font color='red'>Stopped</font>"), 5000);
@@ -106,14 +131,14 @@ private slots:
         QVERIFY(bench.setUp<FlowRateRunningScreen>() == running);
         QTest::qWait(2500);
         QVERIFY(bench.greenStarts());
-        QTRY_COMPARE_WITH_TIMEOUT(bench.elapsedLabel(running), QStringLiteral("00:00:02"), 10000);
+        QVERIFY(bench.runFor(running, 2));
 
         GuiTest::key(Qt::Key_F7);
         QTest::qWait(2500);
         QVERIFY(bench.greenStarts());
         QTRY_VERIFY_WITH_TIMEOUT(bench.data().vGetTestRunningFlag(0), 5000);
         // Under way, the key does not start it again.
-        QTRY_COMPARE_WITH_TIMEOUT(bench.elapsedLabel(running), QStringLiteral("00:00:02"), 10000);
+        QVERIFY(bench.runFor(running, 2));
         QVERIFY(!bench.greenStarts());
     }
 
@@ -164,7 +189,7 @@ private slots:
         auto *running = bench.setUp<FlowRateRunningScreen>();
         QVERIFY(running);
         QVERIFY(bench.greenStarts());
-        QTRY_COMPARE_WITH_TIMEOUT(bench.elapsedLabel(running), QStringLiteral("00:00:02"), 10000);
+        QVERIFY(bench.runFor(running, 2));
         if (silent) {
             bench.sim().setSilent(0, true);
             QTRY_COMPARE_WITH_TIMEOUT(bench.area.board()->getChannelStatus(0), quint16(2), 15000);
@@ -174,11 +199,12 @@ private slots:
         const auto seconds = [&] { return int(bench.data().getTestData(0).u32ElapseTime); };
         QTRY_VERIFY_WITH_TIMEOUT(seconds() > jumpSeconds + 2, 10000);
         QCOMPARE(bench.area.board()->getChannelStatus(0), quint16(1));
-        QTRY_COMPARE_WITH_TIMEOUT(bench.elapsedLabel(running), ScreenBase::formatTimeFromPic(unsigned(seconds())),
-                                  3000);
-        QVERIFY(bench.data().vGetTestRunningFlag(0));
+        // Still running, the screen follows the count (a stalled machine may have reached
+        // the end meanwhile).
+        QTRY_VERIFY_WITH_TIMEOUT(!bench.data().vGetTestRunningFlag(0) || bench.shownSeconds(running) > jumpSeconds + 1,
+                                 5000);
 
-        bench.offsetMs += (duration - seconds()) * 1000;
+        bench.offsetMs += qMax(0, duration - seconds()) * 1000;
         QTRY_COMPARE_WITH_TIMEOUT(bench.elapsedLabel(running),
                                   QStringLiteral("<font color='blue'>Completed</font>"), 10000);
         QTRY_COMPARE_WITH_TIMEOUT(bench.area.requests().mid(2), QStringList({"0 I3", "0 I6"}), 5000);
@@ -198,7 +224,7 @@ private slots:
         auto *running = bench.setUp<FlowRateRunningScreen>();
         QVERIFY(running);
         QVERIFY(bench.greenStarts());
-        QTRY_COMPARE_WITH_TIMEOUT(bench.elapsedLabel(running), QStringLiteral("00:00:02"), 10000);
+        QVERIFY(bench.runFor(running, 2));
         bench.sim().controller(0).reset();
         QTRY_COMPARE_WITH_TIMEOUT(bench.elapsedLabel(running),
                                   QStringLiteral("<font color='red'>Stopped</font>"), 10000);
