@@ -1,11 +1,17 @@
 // A 24-hour test on all four channels: one test-data reply per channel per second
 // through DataManager, with the remote-control full-record history on as well. Reports
-// the time per reply and the bytes each history spends per stored record; a second
-// benchmark shows that a reply late in a long test costs what an early one does.
+// the time per reply and the bytes each history spends per stored record, in all; a
+// second benchmark shows that a reply late in a long test costs what an early one does,
+// and a third that the PC link answers a poll at the end of a day's history as fast as
+// at its start.
 #include "DataManager.h"
+#include "DorvalenPacket.h"
+#include "InfusionPumpPowerBoardManager.h"
+#include "PcRequestDispatcher.h"
 
 #include <benchmark/benchmark.h>
 
+#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <QVector>
 
@@ -67,7 +73,7 @@ template <class T> double bytesPerRecord(const QVector<T> &history)
 void BM_DayOfRepliesOnFourChannels(benchmark::State &state)
 {
     const QVector<QByteArray> &replies = dayOfReplies();
-    double sampleBytes = 0, fullBytes = 0;
+    double sampleBytes = 0, fullBytes = 0, fullTotalBytes = 0;
     for (auto _ : state) {
         {
             DataManager dm;
@@ -79,6 +85,9 @@ void BM_DayOfRepliesOnFourChannels(benchmark::State &state)
             benchmark::DoNotOptimize(dm.m_vecRealTimeData[0].size());
             sampleBytes = bytesPerRecord(dm.m_vecRealTimeData[0]);
             fullBytes = bytesPerRecord(dm.m_vecFullTestData[0]);
+            fullTotalBytes = 0;
+            for (const auto &history : dm.m_vecFullTestData)
+                fullTotalBytes += double(history.capacity()) * sizeof(INFUSION_PUMP_TEST_DATA);
             state.PauseTiming(); // releasing the histories is not part of the day
         }
         state.ResumeTiming();
@@ -89,6 +98,8 @@ void BM_DayOfRepliesOnFourChannels(benchmark::State &state)
         repliesPerIteration, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
     state.counters["sample_bytes_per_record"] = sampleBytes;
     state.counters["full_record_bytes_per_record"] = fullBytes;
+    state.counters["full_record_MB_four_channels"] = fullTotalBytes / 1e6;
+    state.counters["record_size_bytes"] = double(sizeof(INFUSION_PUMP_TEST_DATA));
 }
 BENCHMARK(BM_DayOfRepliesOnFourChannels)->Unit(benchmark::kMillisecond)->Iterations(1);
 
@@ -112,10 +123,34 @@ void BM_ReplyAfterLongHistory(benchmark::State &state)
 }
 BENCHMARK(BM_ReplyAfterLongHistory)->Arg(0)->Arg(43200)->Arg(86000)->Iterations(300);
 
+// The PC link answering one Poll for the newest of state.range(0) records: the frame
+// goes through reassembly, CRC check and dispatch, and the Data reply is built (no port is
+// open, so it is not written out).
+void BM_PollAtEndOfHistory(benchmark::State &state)
+{
+    const QVector<QByteArray> &replies = dayOfReplies();
+    const int stored = int(state.range(0));
+    InfusionPumpPowerBoardManager board(QStringLiteral("/dev/ttyAPP1"));
+    DataManager &dm = board.m_DataManager;
+    startDayLongTests(dm);
+    for (int s = 0; s < stored; ++s)
+        dm.vStoreTestData(TestData(0, replies.at(s)));
+    PcRequestDispatcher dispatcher(board);
+    DorvalenPacket poll;
+    poll.poll(0, quint32(qMax(1, stored - 1)));
+    const QByteArray frame = poll.getFrame();
+    for (auto _ : state)
+        dispatcher.receiveBytes(frame.constData(), frame.size());
+    state.counters["records"] = double(dm.m_vecFullTestData[0].size());
+}
+BENCHMARK(BM_PollAtEndOfHistory)->Arg(2)->Arg(43200)->Arg(86400)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    // The board manager's timers want an application object; none of them fires here.
+    QCoreApplication app(argc, argv);
     // Keep the settings file of the data manager away from the host's /mnt/data.
     QTemporaryDir root;
     qputenv("INSTRUMENT_ROOT", root.path().toLocal8Bit());

@@ -182,20 +182,10 @@ void DataManager::vStoreTestData(const TestData &testData)
     if (m_u32RemoteControl != 0 && !stopCriteria[ch] && elapsed != 0)
         storeFullRecord(ch);
 
-    switch (m_TestSetting[ch].u8TestTypeSetting) {
-    case 0:
-        stopCriteria[ch] = m_vecFullTestData[ch].size() == m_TestSetting[ch].u32ElapseTimeSetting;
-        break;
-    case kTestTypeOcclusion:
+    if (m_TestSetting[ch].u8TestTypeSetting == kTestTypeOcclusion)
         stopCriteria[ch] = m_bOcclusionTestComplete[ch] != 0;
-        break;
-    case kTestTypePca:
-        stopCriteria[ch] =
-            m_vecFullTestData[ch].size() == m_PCATestSetting[ch].u32ElapseTimeSetting;
-        break;
-    default:
-        break;
-    }
+    else if (fullRecordLimit(ch) >= 0)
+        stopCriteria[ch] = m_vecFullTestData[ch].size() >= fullRecordLimit(ch);
 
     storeSample(ch);
 }
@@ -248,14 +238,37 @@ void DataManager::clearReplyWatch(int ch)
     m_u8IdleRepliesWhileRunning[ch] = 0;
 }
 
+qint64 DataManager::fullRecordLimit(int ch) const
+{
+    switch (m_TestSetting[ch].u8TestTypeSetting) {
+    case 0:
+        return qMax(0, m_TestSetting[ch].u32ElapseTimeSetting);
+    case kTestTypePca:
+        return qMax(0, m_PCATestSetting[ch].u32ElapseTimeSetting);
+    default:
+        return -1;
+    }
+}
+
 // Entry i holds the record of second i + 1; seconds skipped by the poll are filled with
 // copies of the newest record. An elapsed time below the length (a controller restarted
-// its count) cuts the history back rather than growing it without end.
+// its count) cuts the history back rather than growing it without end. A flow or PCA
+// history ends at the test's last second even when a late reply reaches past it: the PC
+// reads the test's end from there.
 void DataManager::storeFullRecord(int ch)
 {
     QVector<INFUSION_PUMP_TEST_DATA> &history = m_vecFullTestData[ch];
     const INFUSION_PUMP_TEST_DATA &record = m_TestData[ch];
     const qint64 elapsed = record.u32ElapseTime;
+    const qint64 limit = fullRecordLimit(ch);
+    if (limit >= 0 && elapsed > limit) {
+        for (qint64 second = history.size() + 1; second <= limit; ++second) {
+            INFUSION_PUMP_TEST_DATA fill = record;
+            fill.u32ElapseTime = quint32(second);
+            history.append(fill);
+        }
+        return;
+    }
     for (qint64 gap = elapsed - history.size(); gap > 1; --gap) {
         INFUSION_PUMP_TEST_DATA fill = record;
         fill.u32ElapseTime = quint32(elapsed - gap + 1);

@@ -150,6 +150,8 @@ private:
     void runBolusDetector(int ch, float instantFlow, float volume);
     void recordBolus(int ch, float volume);
     void storeFullRecord(int ch);
+    // Seconds a flow or PCA test keeps in its full-record history; -1 for no limit.
+    qint64 fullRecordLimit(int ch) const;
     void storeSample(int ch);
     void resetBolusDetector(int ch);
     void endTest(int ch);

@@ -37,3 +37,9 @@ inline const QString SETTINGS_KEY_LANGUAGE_FILE = QStringLiteral("LanguageFile")
 // The settings file as the program opens it: SETTINGS_FILE_NAME under the device root.
 // Evaluated on each call so that a desktop run or a test can place the root at run time.
 QString settingsPath();
+
+// Per-channel identity keys at the top level of the file, the channel's number (1 to 4)
+// appended: "SerialNumber_ch1" .. "CalDate_ch4".
+inline const QString SETTINGS_KEY_CHANNEL_SERIAL_NUMBER = QStringLiteral("SerialNumber_ch");
+inline const QString SETTINGS_KEY_CHANNEL_FIRMWARE_VERSION = QStringLiteral("FirmwareVersion_ch");
+inline const QString SETTINGS_KEY_CHANNEL_CAL_DATE = QStringLiteral("CalDate_ch");

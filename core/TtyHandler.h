@@ -47,6 +47,8 @@ public slots:
     void notify(int socket);
 
 protected:
+    // The line's descriptor, -1 when it did not open.
+    int descriptor() const { return m_fd; }
     qint64 readData(char *data, qint64 maxSize) override;
     qint64 writeData(const char *data, qint64 maxSize) override;
 

@@ -15,6 +15,9 @@ export INSTRUMENT_ROOT="$root"
 export INSTRUMENT_EXEC="$PWD/$build/sim/exec_recorder"
 export INSTRUMENT_EXEC_LOG="$root/exec.log"
 
+# A sequence to run automatically, when the root holds none yet.
+"$build/sim/seed_sequences"
+
 sim_pid=""
 if [ -x "$build/sim/powerboard_sim" ]; then
     # A link left by a run that was killed would pass the wait below at once.

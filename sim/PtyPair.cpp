@@ -90,6 +90,14 @@ bool PtyPair::write(const QByteArray &bytes)
     return true;
 }
 
+void PtyPair::setReading(bool reading)
+{
+    if (m_notifier)
+        m_notifier->setEnabled(reading);
+    if (reading)
+        onReadable();
+}
+
 QByteArray PtyPair::takeReceived()
 {
     QByteArray r = m_received;

@@ -26,6 +26,10 @@ public:
     QString slaveName() const { return m_slaveName; }
     QString linkPath() const { return m_linkPath; }
 
+    // A far end that stops reading leaves what the system writes in the line, until the
+    // line is full and the system's writes cannot go on.
+    void setReading(bool reading);
+
     // Writes bytes to the line as the far end.
     bool write(const QByteArray &bytes);
 

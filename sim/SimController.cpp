@@ -43,11 +43,11 @@ void SimController::reset()
     const Pump pump = m_pump; // the pump on the channel is not part of the controller
     const int channel = m_channel;
     const int faults = m_faults;
-    const AfterStop afterStop = m_afterStop; // nor is the firmware
+    const bool clears = m_clearsAfterStop; // firmware behaviour, not state
     *this = SimController(channel);
     m_pump = pump;
     m_faults = faults;
-    m_afterStop = afterStop;
+    m_clearsAfterStop = clears;
 }
 
 quint32 SimController::elapsed(qint64 nowMs) const
@@ -146,15 +146,14 @@ void SimController::freeze(qint64 nowMs)
 {
     if (!testing())
         return;
-    if (m_afterStop == AfterStop::Zero) {
-        m_frozen = Sample();
-        m_frozenElapsed = 0;
-        m_peak = 0;
-        return;
-    }
     const double t = std::max<qint64>(0, nowMs - m_startMs) / 1000.0;
     m_frozen = measure(t);
     m_frozenElapsed = elapsed(nowMs);
+    if (m_clearsAfterStop) {
+        m_frozen = Sample();
+        m_frozenElapsed = 0;
+        m_peak = 0;
+    }
 }
 
 QByteArray SimController::testData(qint64 nowMs)

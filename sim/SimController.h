@@ -28,10 +28,6 @@ public:
     // Controller states as reported in the test data.
     enum Status : quint8 { Idle = 0, MotorError = 1, Prime = 2, FlowRate = 3, Pca = 4, Occlusion = 5, Drain = 6 };
 
-    // What a controller reports once its test has stopped: firmware may keep giving the
-    // stopped test's elapsed time and figures, or start again from 0.
-    enum class AfterStop { HoldLastTest, Zero };
-
     explicit SimController(int channel);
 
     // Power-on state: idle, settings cleared, nothing measured.
@@ -46,8 +42,9 @@ public:
     QByteArray testData(qint64 nowMs);
 
     Pump &pump() { return m_pump; }
-    void setAfterStop(AfterStop afterStop) { m_afterStop = afterStop; }
-    AfterStop afterStop() const { return m_afterStop; }
+    // What a stopped controller reports until the next start: the readings and elapsed
+    // time of its last test (the default), or readings cleared to zero.
+    void setClearsAfterStop(bool clears) { m_clearsAfterStop = clears; }
     int channel() const { return m_channel; }
     Status status() const { return m_status; }
     quint8 testType() const { return m_testType; }
@@ -77,7 +74,6 @@ private:
 
     int m_channel;
     Pump m_pump;
-    AfterStop m_afterStop = AfterStop::HoldLastTest;
     Status m_status = Idle;
     quint8 m_testType = 0;
     qint16 m_backPressure = 0;
@@ -89,5 +85,6 @@ private:
     quint32 m_frozenElapsed = 0;
     Sample m_frozen;
     qint16 m_peak = 0;
+    bool m_clearsAfterStop = false;
     int m_faults = 0;
 };

@@ -42,10 +42,7 @@ int main(int argc, char **argv)
     parser.addOption({"silent-after", "Channel CH stops answering S seconds into a test, for D seconds (for good without D).",
                       "CH:S[:D]"});
     parser.addOption({"rate", "Flow rate of the pump on channel CH, ml/h (default 100).", "CH:RATE"});
-    parser.addOption({"after-stop",
-                      "What the controllers report once a test has stopped: \"hold\" the stopped test's "
-                      "elapsed time and figures (default), or \"zero\" them.",
-                      "hold|zero"});
+    parser.addOption({"clear-after-stop", "Stopped controllers report zero readings and time, not their last test's."});
     parser.addOption({"verbose", "Log every command and fault on standard error."});
     parser.process(app);
 
@@ -59,6 +56,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "powerboard_sim: bad value for --%s: %s\n", qPrintable(option), qPrintable(value));
         return 2;
     };
+    for (int ch = 0; ch < 4; ++ch)
+        sim.controller(ch).setClearsAfterStop(parser.isSet("clear-after-stop"));
     for (const QString &v : parser.values("absent")) {
         int ch;
         QList<double> n;
@@ -86,15 +85,6 @@ int main(int argc, char **argv)
         if (!parseChannelSpec(v, &ch, &n) || n.size() != 1 || n.at(0) < 0)
             return bad("rate", v);
         sim.controller(ch).pump().rate = n.at(0);
-    }
-
-    if (parser.isSet("after-stop")) {
-        const QString v = parser.value("after-stop");
-        if (v != "hold" && v != "zero")
-            return bad("after-stop", v);
-        for (int ch = 0; ch < PowerBoardSim::channels; ++ch)
-            sim.controller(ch).setAfterStop(v == "zero" ? SimController::AfterStop::Zero
-                                                        : SimController::AfterStop::HoldLastTest);
     }
 
     if (!quitOnSignal())

@@ -2,18 +2,33 @@
 
 #include "AboutScreen.h"
 #include "DataMenu.h"
+#include "DataSeries.h"
+#include "DorvalenPacketHandler.h"
 #include "DrainModeScreen.h"
+#include "FlowRateRunningScreen.h"
 #include "InfusionPumpPowerBoardManager.h"
+#include "OcclusionManualTest.h"
+#include "PCARunningScreen.h"
+#include "PcRequestDispatcher.h"
 #include "PrimingScreen.h"
 #include "RemoteControlScreen.h"
 #include "SetClockScreen.h"
 #include "SetupScreen.h"
 #include "SummaryManualScreen.h"
+#include "UsbDriveController.h"
 #include "ui_InfusionPumpMainMenu.h"
 
 #include <QDateTime>
 #include <QKeyEvent>
 #include <QStackedWidget>
+
+namespace {
+
+// The PC link's port: the USB serial gadget at 9600 baud, no flow control, no byte delay.
+const QString kPcLinkDevice = QStringLiteral("/dev/ttyGS0");
+constexpr TTY_BAUDRATE kPcLinkBaudRate = 4;
+
+} // namespace
 
 InfusionPumpMainScreen::InfusionPumpMainScreen(QWidget *previousScreen, QWidget *parent)
     : ScreenBase(previousScreen, parent), ui(new Ui::InfusionPumpMainMenu)
@@ -37,11 +52,21 @@ InfusionPumpMainScreen::InfusionPumpMainScreen(QWidget *previousScreen, QWidget 
     connect(ui->pushButtonAbout, &QPushButton::clicked, m_aboutScreen, &AboutScreen::showScreen);
     connect(&m_clockTimer, &QTimer::timeout, this, &InfusionPumpMainScreen::clockTick);
     m_clockTimer.start(500);
-    m_u32ReceivedCount = 0;
+
+    if (board) {
+        m_pcDispatcher = new PcRequestDispatcher(*board, this);
+        connect(m_pcDispatcher, &PcRequestDispatcher::startRequested, this,
+                &InfusionPumpMainScreen::onRemoteStart);
+        connect(m_pcDispatcher, &PcRequestDispatcher::stopRequested, this,
+                &InfusionPumpMainScreen::onRemoteStop);
+        connect(m_pcDispatcher, &PcRequestDispatcher::alarmRequested, this,
+                &InfusionPumpMainScreen::onRemoteAlarm);
+    }
 }
 
 InfusionPumpMainScreen::~InfusionPumpMainScreen()
 {
+    removeSerialPort();
     delete ui;
 }
 
@@ -115,6 +140,83 @@ void InfusionPumpMainScreen::keyPressEvent(QKeyEvent *event)
         break;
     }
     event->accept();
+}
+
+void InfusionPumpMainScreen::initialiseSerialPort()
+{
+    removeSerialPort();
+    if (!board)
+        return;
+    // The USB port must carry the serial gadget before its line can be opened.
+    if (UsbDriveController::getInstance()->setMode(0) != 0)
+        return;
+    auto *port = new DorvalenPacketHandler(kPcLinkDevice, kPcLinkBaudRate, false, 0, nullptr);
+    board->m_DataManager.m_pPacketHandler = port;
+    m_pcDispatcher->clearReceiveBuffer();
+    connect(port, &DorvalenPacketHandler::readyRead, this, &InfusionPumpMainScreen::usbDataReceived);
+}
+
+void InfusionPumpMainScreen::removeSerialPort()
+{
+    if (!board)
+        return;
+    DataManager &data = board->m_DataManager;
+    if (DorvalenPacketHandler *port = data.m_pPacketHandler) {
+        disconnect(port, &DorvalenPacketHandler::readyRead, this,
+                   &InfusionPumpMainScreen::usbDataReceived);
+        data.m_pPacketHandler = nullptr;
+        delete port;
+    }
+    m_pcDispatcher->clearReceiveBuffer();
+}
+
+void InfusionPumpMainScreen::usbDataReceived()
+{
+    if (board && board->m_DataManager.m_pPacketHandler)
+        m_pcDispatcher->readFrom(*board->m_DataManager.m_pPacketHandler);
+}
+
+void InfusionPumpMainScreen::onRemoteStart(unsigned short channel, unsigned int testType)
+{
+    SummaryManualScreen *summary = getSummaryManualScreen();
+    TestScreen *screen = nullptr;
+    switch (testType) {
+    case 0:
+        screen = summary->getFlowRateRunningScreen();
+        break;
+    case 1: {
+        OcclusionManualTest *occlusion = summary->getOcclusionRunningScreen();
+        occlusion->setRemoteRun(channel, true);
+        DataSeries::setScaleMode(0);
+        screen = occlusion;
+        break;
+    }
+    case 2:
+        screen = summary->getPCARunningScreen();
+        break;
+    default:
+        return;
+    }
+    screen->vSetChannel(channel);
+    emit screen->stopTest(channel);
+    emit screen->startTest(channel);
+}
+
+void InfusionPumpMainScreen::onRemoteStop(unsigned short channel)
+{
+    OcclusionManualTest *occlusion = getSummaryManualScreen()->getOcclusionRunningScreen();
+    occlusion->setRemoteRun(channel, false);
+    emit occlusion->stopTest(channel);
+}
+
+void InfusionPumpMainScreen::onRemoteAlarm(unsigned short channel)
+{
+    // Queued, as a key press would be: the Alarm reply is out before the screen answers
+    // with its own. The key acts on the PC's channel whichever one the screen shows.
+    OcclusionManualTest *occlusion = getSummaryManualScreen()->getOcclusionRunningScreen();
+    QMetaObject::invokeMethod(
+        occlusion, [occlusion, channel] { occlusion->onGreenKeyPressed(channel); },
+        Qt::QueuedConnection);
 }
 
 void InfusionPumpMainScreen::changeEvent(QEvent *event)

@@ -2,7 +2,6 @@
 
 #include "ScreenBase.h"
 
-#include <QByteArray>
 #include <QTimer>
 
 namespace Ui {
@@ -11,6 +10,7 @@ class InfusionPumpMainMenu;
 class AboutScreen;
 class DataMenu;
 class DrainModeScreen;
+class PcRequestDispatcher;
 class PrimingScreen;
 class RemoteControlScreen;
 class RotaryEncoderList;
@@ -35,9 +35,12 @@ public:
     RemoteControlScreen *getRemoteScreen();
     DataMenu *getDataMenuScreen();
 
-    // The PC packet port of remote control.
+    // The PC packet port of remote control on the USB serial gadget, kept in the data
+    // manager for every sender of replies. Opening closes any open port first; closing
+    // leaves the gadget as it is. Both empty the receive buffer.
     void initialiseSerialPort();
     void removeSerialPort();
+    PcRequestDispatcher *getPcRequestDispatcher() const { return m_pcDispatcher; }
 
 signals:
     void screenChanged(unsigned short newScreenID);
@@ -53,6 +56,11 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // What a PC's requests do on the running screens.
+    void onRemoteStart(unsigned short channel, unsigned int testType);
+    void onRemoteStop(unsigned short channel);
+    void onRemoteAlarm(unsigned short channel);
+
     AboutScreen *m_aboutScreen = nullptr;
     DrainModeScreen *m_drainScreen = nullptr;
     PrimingScreen *m_primingScreen = nullptr;
@@ -62,8 +70,7 @@ private:
     RemoteControlScreen *m_remoteScreen = nullptr;
     SetClockScreen *m_clockScreen = nullptr;
     QTimer m_clockTimer;
-    QByteArray m_receiveBuffer = QByteArray(1024, '\0');
-    unsigned int m_u32ReceivedCount = 0;
+    PcRequestDispatcher *m_pcDispatcher = nullptr;
     Ui::InfusionPumpMainMenu *ui;
     RotaryEncoderList *m_mainList = nullptr;
 };

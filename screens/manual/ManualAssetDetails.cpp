@@ -1,6 +1,7 @@
 #include "ManualAssetDetails.h"
 #include "ui_ManualAssetDetails.h"
 
+#include "BarcodeCollector.h"
 #include "BluetoothFavourites.h"
 #include "DataManager.h"
 #include "ElementResultBuilder.h"
@@ -15,7 +16,6 @@
 
 #include <QDebug>
 #include <QEvent>
-#include <QTimer>
 
 namespace {
 // Channel test types (settings numbering) and the result elements they save as.
@@ -49,21 +49,20 @@ Element *createElement(ResultType type, const CommonFields &common)
 } // namespace
 
 ManualAssetDetails::ManualAssetDetails(QWidget *previous, QWidget *parent)
-    : ScreenBase(previous, parent), ui(new Ui::ManualAssetDetails), m_barcodeTimer(new QTimer(this))
+    : ScreenBase(previous, parent), ui(new Ui::ManualAssetDetails),
+      m_barcode(new BarcodeCollector(this))
 {
     ui->setupUi(this);
     // Typed or scanned, the identity must always fit in a result file's name.
     ui->assetLineEdit->setMaxLength(TestResultManager::maxAssetIdLength);
-    m_barcodeTimer->setSingleShot(true);
-    m_barcodeTimer->setInterval(barcodeGapMs);
-    connect(m_barcodeTimer, &QTimer::timeout, this, &ManualAssetDetails::btDataTimeout);
+    connect(m_barcode, &BarcodeCollector::codeRead, this,
+            [this](const QString &code) { setAssetId(cleanAssetId(code)); });
     connect(ui->pushButtonBack, &QPushButton::clicked, this, &ManualAssetDetails::onBackArrowClicked);
     connect(ui->pushButtonConfirm, &QPushButton::clicked, this,
             &ManualAssetDetails::confirmButtonClicked);
     connect(this, &ManualAssetDetails::closeScreen, this, &ManualAssetDetails::onBackArrowClicked);
     connect(BluetoothFavourites::getInstance(), &BluetoothFavourites::btBarcodeDataReceived, this,
             &ManualAssetDetails::btDataReceived);
-    m_barcodeData.clear();
 }
 
 ManualAssetDetails::~ManualAssetDetails()
@@ -218,17 +217,12 @@ void ManualAssetDetails::confirmButtonClicked()
 
 void ManualAssetDetails::btDataReceived(QByteArray data)
 {
-    m_barcodeData.append(data);
-    m_barcodeTimer->start();
+    m_barcode->addChunk(data);
 }
 
 void ManualAssetDetails::btDataTimeout()
 {
-    // The scanner's bytes are 8-bit characters; a zero byte ends the code.
-    const QString code = QString::fromLatin1(m_barcodeData.constData(),
-                                             int(qstrnlen(m_barcodeData.constData(), uint(m_barcodeData.size()))));
-    m_barcodeData.clear();
-    setAssetId(cleanAssetId(code));
+    m_barcode->finish();
 }
 
 void ManualAssetDetails::changeEvent(QEvent *event)

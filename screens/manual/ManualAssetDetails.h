@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
-class QTimer;
+class BarcodeCollector;
 namespace Ui {
 class ManualAssetDetails;
 }
@@ -18,9 +18,6 @@ class ManualAssetDetails : public ScreenBase
 {
     Q_OBJECT
 public:
-    // Quiet time after the scanner's last piece that ends one bar code.
-    static constexpr int barcodeGapMs = 200;
-
     ManualAssetDetails(QWidget *previous, QWidget *parent);
     ~ManualAssetDetails() override;
 
@@ -54,6 +51,5 @@ private:
     void showOutcome(const QString &failure);
 
     Ui::ManualAssetDetails *ui;
-    QTimer *m_barcodeTimer;
-    QByteArray m_barcodeData;
+    BarcodeCollector *m_barcode;
 };

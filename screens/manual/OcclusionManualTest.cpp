@@ -3,7 +3,9 @@
 
 #include "DataManager.h"
 #include "DataSeries.h"
+#include "DorvalenPacketHandler.h"
 #include "InfusionPumpPowerBoardManager.h"
+#include "KovintaPacket.h"
 #include "ManualTestArithmetic.h"
 #include "OcclusionManual_Setup.h"
 #include "SummaryManualScreen.h"
@@ -76,8 +78,25 @@ void OcclusionManualTest::endTest(unsigned short channel, unsigned int stopTime)
 
 void OcclusionManualTest::onGreenKeyPressed()
 {
+    onGreenKeyPressed(getChannelId());
+}
+
+void OcclusionManualTest::setRemoteRun(unsigned short c, bool running)
+{
+    if (c >= 4)
+        return;
+    m_greenKeyState[c] = running ? 1 : 0;
+    // A countdown of an earlier run must neither end this one nor end it at once.
+    m_countdownActive[c] = false;
+    if (running)
+        m_countdownCompleted[c] = false;
+}
+
+void OcclusionManualTest::onGreenKeyPressed(unsigned short c)
+{
+    if (c >= 4)
+        return;
     DataManager &data = ScreenBase::board->m_DataManager;
-    const unsigned short c = getChannelId();
     const INFUSION_PUMP_TEST_DATA live = data.getTestData(c);
     // A test that its controller gave up is over: nothing waits for an alarm any more.
     if (data.m_u16OcclusionStopped[c] == 1 && !data.vGetTestRunningFlag(c))
@@ -99,7 +118,11 @@ void OcclusionManualTest::onGreenKeyPressed()
         m_greenKeyState[c] = 0;
         m_countdownActive[c] = true;
         m_countdown[c] = countdownRefreshes;
-        // The alarm packet to a PC under remote control is sent once the PC link stands.
+        if (data.getRemoteControl() == 1) {
+            KovintaPacket alarm;
+            alarm.alarm(static_cast<unsigned char>(c));
+            DorvalenPacketHandler::sendReply(data.m_pPacketHandler, alarm);
+        }
     }
     if (m_countdownCompleted[c])
         endTest(c, elapsed);

@@ -18,7 +18,14 @@ public:
     OcclusionManualTest(QWidget *previous, QWidget *parent);
     ~OcclusionManualTest() override;
 
+    // The green key for the channel shown, or for the given one (the PC link's Alarm,
+    // whatever the screen shows). Acknowledging an alarm under remote control also tells
+    // the PC, with an Alarm packet.
     void onGreenKeyPressed();
+    void onGreenKeyPressed(unsigned short channel);
+    // The PC link starts (true) or stops a run on the channel: a started run waits for the
+    // pump's alarm, as after the green key.
+    void setRemoteRun(unsigned short channel, bool running);
     void setAutoMode(bool automatic);
 
     // Per channel: 1 while a test started from the green key waits for the alarm.

@@ -606,13 +606,9 @@ void SummaryManualScreen::startTest(TestSequenceElement *element, unsigned short
 
     if (user) {
         data.vSetTestSetting_Type(channel, 3);
-        UserTestRunning *prompt = getUserTestScreen();
-        // Loading the question must not move a prompt that shows another channel.
-        const unsigned short promptChannel = prompt->getChannelId();
-        prompt->vSetChannel(channel);
-        prompt->setTestData(user);
-        if (!shown)
-            prompt->vSetChannel(promptChannel);
+        // Loading the question neither moves a prompt that shows another channel nor
+        // puts this question, or that channel's value, under its channel number.
+        getUserTestScreen()->setTestData(channel, user);
     } else if (flow) {
         data.vSetTestSetting_ElapseTime(channel, flow->setting.u32ElapseTimeSetting);
         data.vSetTestSetting_Type(channel, 0);

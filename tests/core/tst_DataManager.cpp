@@ -261,62 +261,6 @@ private slots:
         QCOMPARE(h.size(), 91);
     }
 
-    // What an idle controller reports of its last test depends on its firmware: either
-    // way a stopped channel shows its present pressure and keeps its test's figures.
-    void idleRepliesGiveOnlyThePresentState_data()
-    {
-        QTest::addColumn<quint32>("idleElapsed");
-        QTest::addColumn<qint16>("idlePeak");
-        QTest::newRow("held after the stop, under 25 s") << quint32(6) << qint16(5000);
-        QTest::newRow("held after the stop, over 25 s") << quint32(40) << qint16(5000);
-        QTest::newRow("zeroed after the stop") << quint32(0) << qint16(0);
-    }
-    void idleRepliesGiveOnlyThePresentState()
-    {
-        QFETCH(quint32, idleElapsed);
-        QFETCH(qint16, idlePeak);
-        TempRoot root;
-        DataManager dm;
-        dm.vSetTestRunningFlag(PicRunningData(0, 1));
-        Reply r;
-        r.volume = 2500;
-        r.average = 99000;
-        r.peak = 5000;
-        r.pressure = 5000;
-        feed(dm, 0, {1, 2, 3, 4, 5, 6}, r);
-        dm.vSetTestRunningFlag(PicRunningData(0, 0));
-
-        QSignalSpy status(&dm, &DataManager::checkStatus);
-        Reply idle;
-        idle.status = 2; // primed
-        idle.pressure = 15;
-        idle.elapsed = idleElapsed;
-        idle.peak = idlePeak;
-        idle.volume = idleElapsed == 0 ? 0 : 2500;
-        for (int i = 0; i < 3; ++i)
-            dm.vStoreTestData(TestData(0, idle.bytes()));
-        QCOMPARE(status.count(), 3);
-        INFUSION_PUMP_TEST_DATA d = dm.getTestData(0);
-        QCOMPARE(d.s16Pressure, qint16(1));
-        QCOMPARE(d.u8PIC_Status, quint8(2));
-        QCOMPARE(d.u32ElapseTime, quint32(6));
-        QCOMPARE(d.s16Pressure_Peak, qint16(500));
-        QCOMPARE(d.fVolume, 0.6f);
-        QCOMPARE(d.fFlowRate_Ave, 99.0f);
-        QCOMPARE(dm.m_vecRealTimeData[0].size(), 6);
-
-        // Set up again: the new test starts from 0 whatever the controller reports.
-        dm.resetTestData(0);
-        dm.vStoreTestData(TestData(0, idle.bytes()));
-        d = dm.getTestData(0);
-        QCOMPARE(d.u32ElapseTime, quint32(0));
-        QCOMPARE(d.s16Pressure, qint16(1));
-        QCOMPARE(d.s16Pressure_Peak, qint16(0));
-        dm.vSetTestRunningFlag(PicRunningData(0, 1));
-        feed(dm, 0, {1});
-        QCOMPARE(dm.getTestData(0).u32ElapseTime, quint32(1));
-    }
-
     // A running channel whose controller reports no test three times in a row (it was
     // reset, or never took the start) is ended as stopped; fewer are waited out.
     void controllerThatRunsNoTestEndsTheTest_data()
@@ -355,6 +299,61 @@ private slots:
         QVERIFY(!dm.getOcclusionTestComplete(3));
         feed(dm, 3, {0, 0, 0}, idle);
         QCOMPARE(log.events.size(), 2);
+    }
+
+    // Whatever a stopped controller reports (in prime or idle: its last test's readings,
+    // or zeros), the finished test keeps its time and peak, a record reset for the next
+    // test stays at 0 seconds, so that test can be started, and the next test's first
+    // seconds are taken. The line pressure is taken.
+    void stoppedControllerReadingsAreNotTheChannels_data()
+    {
+        QTest::addColumn<quint32>("reportedTime");
+        QTest::addColumn<qint16>("reportedPeak");
+        QTest::newRow("last test's readings") << quint32(3) << qint16(4000);
+        QTest::newRow("readings of a test past 25 s") << quint32(40) << qint16(4000);
+        QTest::newRow("cleared") << quint32(0) << qint16(0);
+    }
+    void stoppedControllerReadingsAreNotTheChannels()
+    {
+        QFETCH(quint32, reportedTime);
+        QFETCH(qint16, reportedPeak);
+        TempRoot root;
+        DataManager dm;
+        dm.vSetTestRunningFlag(PicRunningData(1, 1));
+        Reply running;
+        running.peak = 4000;
+        running.average = 99000;
+        feed(dm, 1, {1, 2, 3}, running);
+        dm.vSetTestRunningFlag(PicRunningData(1, 0));
+        Reply stopped;
+        stopped.elapsed = reportedTime;
+        stopped.peak = reportedPeak;
+        stopped.pressure = 55;
+        stopped.volume = reportedTime * 1000;
+        QSignalSpy statusSignals(&dm, &DataManager::checkStatus);
+        for (quint8 status : {2, 0}) {
+            stopped.status = status;
+            dm.vStoreTestData(TestData(1, stopped.bytes()));
+            QCOMPARE(dm.getTestData(1).u32ElapseTime, quint32(3));
+            QCOMPARE(dm.getTestData(1).s16Pressure_Peak, qint16(400));
+            QCOMPARE(dm.getTestData(1).s16Pressure, qint16(5));
+            QCOMPARE(dm.getTestData(1).u8PIC_Status, status);
+            QCOMPARE(dm.getTestData(1).fVolume, 0.3f);
+            QCOMPARE(dm.getTestData(1).fFlowRate_Ave, 99.0f);
+        }
+        QCOMPARE(statusSignals.count(), 2);
+        QCOMPARE(dm.m_vecRealTimeData[1].size(), 3);
+        dm.resetTestData(1);
+        for (quint8 status : {2, 0}) {
+            stopped.status = status;
+            dm.vStoreTestData(TestData(1, stopped.bytes()));
+            QCOMPARE(dm.getTestData(1).u32ElapseTime, quint32(0));
+            QCOMPARE(dm.getTestData(1).s16Pressure_Peak, qint16(0));
+            QCOMPARE(dm.getTestData(1).s16Pressure, qint16(5));
+        }
+        dm.vSetTestRunningFlag(PicRunningData(1, 1));
+        feed(dm, 1, {1});
+        QCOMPARE(dm.getTestData(1).u32ElapseTime, quint32(1));
     }
 
     void historyFillsGapsWithTheNewestSample()
@@ -656,6 +655,19 @@ private slots:
         dm.vSetTestRunningFlag(PicRunningData(0, 1));
         feed(dm, 0, {5, 6});
         QCOMPARE(dm.m_vecFullTestData[0].size(), 4);
+
+        // A reply late enough to reach past the end (a missed poll) fills the history up
+        // to the test's last second and no further, on flow and PCA alike.
+        dm.vSetTestSetting_Type(1, 2);
+        dm.vSetPCATestSetting_ElapseTime(1, 6);
+        dm.vSetTestSetting_ElapseTime(1, 100);
+        dm.vSetTestRunningFlag(PicRunningData(1, 1));
+        feed(dm, 1, {1, 2, 9});
+        const auto &full = dm.m_vecFullTestData[1];
+        QCOMPARE(full.size(), 6);
+        QCOMPARE(full.last().u32ElapseTime, 6u);
+        QCOMPARE(full.last().s16Pressure, qint16(9)); // the newest record's values
+        QCOMPARE(full.at(1).s16Pressure, qint16(2));
     }
 
     void resetTestDataKeepsOnlyTheStatus()

@@ -23,13 +23,6 @@ Box confirm()
     return seen;
 }
 
-bool typeIntoFocusedField(const QString &text)
-{
-    ModalAnswer answer([text](QWidget *w) { typeOnKeyboard(w, text); });
-    key(Qt::Key_Escape);
-    return answer.answered();
-}
-
 void chooseVerdict(int row, int fromRow, int turnsToBox)
 {
     turn(turnsToBox);

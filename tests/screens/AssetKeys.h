@@ -19,10 +19,6 @@ struct Box
 // F4, then the select key on the box that answers it (its one button).
 Box confirm();
 
-// Types text on the on-screen keyboard that the select key opens on the focused, empty
-// field: the encoder walks to each character, select types it, green takes the line.
-bool typeIntoFocusedField(const QString &text);
-
 // Chooses a verdict row with the encoder, from a field turnsToBox detents before the
 // status box that shows fromRow.
 void chooseVerdict(int row, int fromRow, int turnsToBox = 4);

@@ -5,12 +5,14 @@
 #include "InfusionPumpPowerBoardManager.h"
 #include "RotaryEncoderList.h"
 #include "ScreenArea.h"
+#include "StoredSequence.h"
 #include "SummaryManualScreen.h"
 #include "TestResultManager.h"
 #include "TestSequenceManager.h"
 #include "UserTestRunning.h"
 
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -39,20 +41,6 @@ inline QString listedName(QString name)
 {
     TestSequenceManager::makeValidName(name);
     return name;
-}
-
-// A stored sequence of the given element types; fill sets up element i.
-inline bool storeSequence(const QString &name, const QList<unsigned char> &types,
-                          const std::function<void(int, TestSequenceElement *)> &fill)
-{
-    if (!sequences()->createNewTestSequence(name)
-        || !sequences()->openTestSequence(listedName(name)))
-        return false;
-    for (int i = 0; i < types.size(); ++i) {
-        sequences()->insertTestElement(types[i], i - 1);
-        fill(i, sequences()->getTestElementPtr(i));
-    }
-    return sequences()->saveCurrentTestSequence();
 }
 
 inline QString assetOf(int channel)
@@ -103,6 +91,23 @@ struct Bench
         results()->setApplianceData("Make", "Model", "SN", c);
         board->setChannelAutoState(c, Board::AUTO_ASSET_ENTRY);
         emit summary->getAutoModeAssetDetailsScreen()->assetConfirmed(c);
+    }
+
+    // The operator's choice on the abort/fail menu: its row, then the select key.
+    void choose(int option)
+    {
+        menu()->list()->setCurrentRow(option);
+        QTest::keyClick(menu(), Qt::Key_Escape);
+    }
+
+    // The value in the prompt's box, then F4 (pass) or F3 (fail).
+    void answerPrompt(TEST_RESULT_STATUS status, double value)
+    {
+        prompt()->findChild<QDoubleSpinBox *>(QStringLiteral("resultBox"))->setValue(value);
+        if (status == TEST_PASS)
+            prompt()->passButtonClicked();
+        else
+            prompt()->failButtonClicked();
     }
 
     // AUTO on the summary with the channel's row selected.

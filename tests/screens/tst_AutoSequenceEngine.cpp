@@ -5,6 +5,8 @@
 #include "TestSequenceElementFlowTest.h"
 #include "TestSequenceElementUserTest.h"
 
+#include <QPlainTextEdit>
+
 #include <memory>
 
 namespace {
@@ -188,7 +190,7 @@ private slots:
             case CHOOSE:
                 b.menu()->vSetChannel(c);
                 b.menu()->showScreen(true);
-                b.menu()->chooseOption(choice);
+                b.choose(choice);
                 QCOMPARE(b.area.current(), b.summary);
                 break;
             default:
@@ -253,12 +255,16 @@ private slots:
         }
     }
 
-    // Until the asset screen stands, AUTO on an idle channel opens nothing and leaves
-    // the channel idle, as the asset screen's back key would.
-    void autoOnIdleChannelLeavesItIdle()
+    // AUTO on an idle channel opens the asset screen at asset entry; its back key
+    // leaves the channel idle again.
+    void autoOnIdleChannelOpensTheAssetScreen()
     {
         Bench &b = *m_bench;
         b.pressAuto(2);
+        AutoModeAssetDetails *asset = b.summary->getAutoModeAssetDetailsScreen();
+        QCOMPARE(b.area.current(), static_cast<QWidget *>(asset));
+        QCOMPARE(int(b.board->getChannelAutoState(2)), 1);
+        asset->backButtonClicked(true);
         QCOMPARE(b.area.current(), b.summary);
         QCOMPARE(int(b.board->getChannelAutoState(2)), 0);
         QVERIFY(!b.board->getChannelIsAutoMode(2));
@@ -280,7 +286,7 @@ private slots:
         b.tick();
         b.menu()->vSetChannel(2);
         b.menu()->showScreen(true);
-        b.menu()->chooseOption(AbortFailMenu::ABORT_PROTOCOL);
+        b.choose(AbortFailMenu::ABORT_PROTOCOL);
         b.tick();
         b.tick(); // auto mode ends
         QVERIFY(!b.board->getChannelIsAutoMode(2));
@@ -304,7 +310,7 @@ private slots:
         b.pressAuto(1);
         QCOMPARE(b.area.current(), static_cast<QWidget *>(b.menu()));
         b.tick(); // the menu stays open over the tick
-        b.menu()->chooseOption(AbortFailMenu::ABORT_PROTOCOL);
+        b.choose(AbortFailMenu::ABORT_PROTOCOL);
         QCOMPARE(b.area.current(), b.summary);
         b.tick();
         QCOMPARE(int(b.board->getChannelAutoState(1)), 0);
@@ -314,7 +320,7 @@ private slots:
 
         b.pressAuto(3);
         b.tick();
-        b.menu()->chooseOption(AbortFailMenu::NEXT_TEST);
+        b.choose(AbortFailMenu::NEXT_TEST);
         b.tick();
         QCOMPARE(int(b.board->getChannelAutoState(3)), 2);
         QCOMPARE(int(b.board->getChannelAutoState(1)), 0);
@@ -353,13 +359,19 @@ private slots:
         b.tick();
         QCOMPARE(int(b.board->getChannelAutoState(1)), 3);
         QCOMPARE(b.prompt()->getChannelId(), (unsigned short)0);
-        QCOMPARE(b.prompt()->getTestText(0), QStringLiteral("Door latch"));
-        QCOMPARE(b.prompt()->getTestText(1), QStringLiteral("Label legible"));
-        QCOMPARE(b.prompt()->getTestText(2), QStringLiteral("Alarm audible"));
+        const auto shown = [&b]() {
+            return b.prompt()->findChild<QLabel *>("label_Channel")->text() + QLatin1Char(' ')
+                + b.prompt()->findChild<QPlainTextEdit *>("testNameTextEdit")->toPlainText();
+        };
+        QCOMPARE(shown(), QStringLiteral("1 Door latch"));
+        b.answerPrompt(TEST_PASS, 12.5);
 
-        b.prompt()->answer(TEST_PASS, 12.5);
-        b.prompt()->vSetChannel(2);
-        b.prompt()->answer(TEST_FAIL, 99.0);
+        // AUTO on the other two channels shows each its own question.
+        b.pressAuto(1);
+        QCOMPARE(shown(), QStringLiteral("2 Label legible"));
+        b.pressAuto(2);
+        QCOMPARE(shown(), QStringLiteral("3 Alarm audible"));
+        b.answerPrompt(TEST_FAIL, 99.0);
         b.prompt()->vSetChannel(0);
         b.tick();
         QCOMPARE(b.prompt()->getChannelId(), (unsigned short)0);
@@ -459,7 +471,7 @@ private slots:
         sequences()->getTestElementPtr(1, 3)->id = 7;
         b.menu()->vSetChannel(3);
         b.menu()->showScreen(true);
-        b.menu()->chooseOption(AbortFailMenu::END_PROTOCOL);
+        b.choose(AbortFailMenu::END_PROTOCOL);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("createCurrentTestResult.*:: unknown asset type"));
         b.tick();
         QCOMPARE(int(b.board->getChannelAutoState(3)), 4);

@@ -7,6 +7,8 @@
 #include "TestSequenceElementPCATest.h"
 #include "TestSequenceElementUserTest.h"
 
+#include <QPlainTextEdit>
+
 class TestAutoSequenceRoad : public QObject
 {
     Q_OBJECT
@@ -107,9 +109,10 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(results()->getCurrentTestResultSize(0), 2, 20000);
         QTRY_COMPARE_WITH_TIMEOUT(b.data().getTestSetting(0).u8TestTypeSetting, quint8(3), 5000);
         QTRY_COMPARE_WITH_TIMEOUT(int(b.board->getChannelAutoState(0)), 3, 5000);
-        QCOMPARE(b.prompt()->getTestText(0), QStringLiteral("Door latch"));
-        b.prompt()->vSetChannel(0);
-        b.prompt()->answer(TEST_PASS, 0.0);
+        QCOMPARE(b.prompt()->findChild<QPlainTextEdit *>("testNameTextEdit")->toPlainText(),
+                 QStringLiteral("Door latch"));
+        QCOMPARE(b.prompt()->getChannelId(), (unsigned short)0);
+        b.answerPrompt(TEST_PASS, 0.0);
 
         // The choices of the stopped channels.
         const int choices[] = {-1, AbortFailMenu::END_PROTOCOL, AbortFailMenu::ABORT_PROTOCOL,
@@ -117,7 +120,7 @@ private slots:
         for (unsigned short c = 1; c < 4; ++c) {
             b.menu()->vSetChannel(c);
             b.menu()->showScreen(true);
-            b.menu()->chooseOption(choices[c]);
+            b.choose(choices[c]);
         }
         for (unsigned short c = 0; c < 4; ++c)
             QTRY_VERIFY_WITH_TIMEOUT(!b.board->getChannelIsAutoMode(c), 10000);

@@ -16,8 +16,6 @@
 
 namespace {
 
-using AfterStop = SimController::AfterStop;
-
 // The manual road against a power board whose clock the test moves on (for silences and
 // steps in the controllers' counts) and whose firmware holds or zeroes a stopped test.
 struct RecoveryBench : ManualBench
@@ -26,11 +24,11 @@ struct RecoveryBench : ManualBench
     qint64 base = 0;
     qint64 offsetMs = 0;
 
-    RecoveryBench(const QByteArray &channel0, AfterStop afterStop)
+    RecoveryBench(const QByteArray &channel0, bool clearsAfterStop)
         : ManualBench(ScreenArea::defaultSettings() + "[channel_0]\n" + channel0)
     {
         for (int ch = 0; ch < PowerBoardSim::channels; ++ch)
-            sim().controller(ch).setAfterStop(afterStop);
+            sim().controller(ch).setClearsAfterStop(clearsAfterStop);
         base = sim().now();
         wall.start();
         sim().setClock([this] { return base + wall.elapsed() + offsetMs; });
@@ -96,14 +94,12 @@ struct RecoveryBench : ManualBench
 
 void addFirmwareRows()
 {
-    QTest::addColumn<AfterStop>("afterStop");
-    QTest::newRow("firmware holds the stopped test") << AfterStop::HoldLastTest;
-    QTest::newRow("firmware zeroes the stopped test") << AfterStop::Zero;
+    QTest::addColumn<bool>("clearsAfterStop");
+    QTest::newRow("firmware holds the stopped test") << false;
+    QTest::newRow("firmware zeroes the stopped test") << true;
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(SimController::AfterStop)
 
 class TestChannelRecoveryRoad : public QObject
 {
@@ -114,8 +110,8 @@ private slots:
     // the next test still starts, set up again from the summary or straight away.
     void greenKeyAfterAStop()
     {
-        QFETCH(AfterStop, afterStop);
-        RecoveryBench bench("elapse_time=900\n", afterStop);
+        QFETCH(bool, clearsAfterStop);
+        RecoveryBench bench("elapse_time=900\n", clearsAfterStop);
         QVERIFY(bench.ready());
         auto *running = bench.setUp<FlowRateRunningScreen>();
         QVERIFY(running);
@@ -147,8 +143,8 @@ private slots:
     // channel shows the pressure it has now, and the test's peak stays for its result.
     void idleChannelShowsItsPresentPressure()
     {
-        QFETCH(AfterStop, afterStop);
-        RecoveryBench bench("test_type=1\n", afterStop);
+        QFETCH(bool, clearsAfterStop);
+        RecoveryBench bench("test_type=1\n", clearsAfterStop);
         bench.sim().controller(0).pump().pressureRise = 250.0; // the alarm within 2 s
         QVERIFY(bench.ready());
         auto *running = bench.setUp<OcclusionManualTest>();
@@ -184,7 +180,7 @@ private slots:
         QFETCH(bool, silent);
         QFETCH(int, jumpSeconds);
         QFETCH(int, duration);
-        RecoveryBench bench(QStringLiteral("elapse_time=%1\n").arg(duration).toLatin1(), AfterStop::HoldLastTest);
+        RecoveryBench bench(QStringLiteral("elapse_time=%1\n").arg(duration).toLatin1(), false);
         QVERIFY(bench.ready());
         auto *running = bench.setUp<FlowRateRunningScreen>();
         QVERIFY(running);
@@ -219,7 +215,7 @@ private slots:
     // ends it as stopped, primes the channel, and keeps what was measured.
     void controllerResetMidTestStopsTheTest()
     {
-        RecoveryBench bench("elapse_time=900\n", AfterStop::HoldLastTest);
+        RecoveryBench bench("elapse_time=900\n", false);
         QVERIFY(bench.ready());
         auto *running = bench.setUp<FlowRateRunningScreen>();
         QVERIFY(running);

@@ -302,31 +302,33 @@ private slots:
         QVERIFY(e.pressure >= 100 && e.pressure <= 130);
     }
 
-    void stopFreezesOrZeroesTheLastTest_data()
+    void stopFreezesTheLastTest()
     {
-        QTest::addColumn<bool>("zero");
-        QTest::newRow("held") << false;
-        QTest::newRow("zeroed") << true;
-    }
-    void stopFreezesOrZeroesTheLastTest()
-    {
-        QFETCH(bool, zero);
         SimController c(1);
-        if (zero)
-            c.setAfterStop(SimController::AfterStop::Zero);
         c.handle("I2", 0);
-        c.testData(45 * 1000); // polled once
         c.handle("I3", 90 * 1000);
         c.handle("I6", 91 * 1000);
         const Eps e = parse(c.testData(500 * 1000));
         QCOMPARE(e.status, quint8(SimController::Prime));
-        QCOMPARE(e.elapsed, quint32(zero ? 0 : 90));
-        QCOMPARE(e.volume, quint32(zero ? 0 : 2500));
-        QCOMPARE(e.peak == 0, zero);
+        QCOMPARE(e.elapsed, quint32(90));
+        QCOMPARE(e.volume, quint32(2500));
         c.handle("I2", 600 * 1000);
         QCOMPARE(parse(c.testData(600 * 1000)).elapsed, quint32(0));
-        c.reset(); // the firmware stays what it is
-        QCOMPARE(c.afterStop() == SimController::AfterStop::Zero, zero);
+    }
+
+    // The other firmware behaviour: a stop clears the readings; a reset keeps the choice.
+    void stopClearsWhenSetTo()
+    {
+        SimController c(1);
+        c.setClearsAfterStop(true);
+        c.reset();
+        c.handle("I2", 0);
+        c.handle("I3", 90 * 1000);
+        const Eps e = parse(c.testData(500 * 1000));
+        QCOMPARE(e.status, quint8(SimController::Idle));
+        QCOMPARE(e.elapsed, quint32(0));
+        QCOMPARE(e.volume, quint32(0));
+        QCOMPARE(e.peak, qint16(0));
     }
 
     void pcaBolusOnTopOfBasalRate()

@@ -65,6 +65,19 @@ void key(int key, Qt::KeyboardModifiers modifiers)
         QTest::qWait(10);
 }
 
+bool typeIntoFocusedField(const QString &text, int erase)
+{
+    ModalAnswer answer([text, erase](QWidget *w) {
+        if (!qobject_cast<ScreenKeyboard *>(w))
+            return;
+        for (int i = 0; i < erase; ++i)
+            key(Qt::Key_F2);
+        typeOnKeyboard(w, text);
+    });
+    key(Qt::Key_Escape);
+    return answer.answered();
+}
+
 void keys(const QList<int> &keyList)
 {
     for (int k : keyList)

@@ -38,6 +38,10 @@ void wheel(int delta, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // layout (the red key then closes the keyboard).
 bool typeOnKeyboard(QWidget *keyboard, const QString &text);
 
+// Opens the on-screen keyboard on the focused field with the select key, erases the
+// given number of characters with F2, then types text as typeOnKeyboard does.
+bool typeIntoFocusedField(const QString &text, int erase = 0);
+
 // Renders a widget and stores it as PNG (for looking at a form).
 bool savePng(QWidget *widget, const QString &path);
 

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+class QTimer;
+
+// Joins the pieces in which a bar-code scanner delivers one code: the code is complete
+// when no further piece has come for the gap time.
+class BarcodeCollector : public QObject
+{
+    Q_OBJECT
+public:
+    // Quiet time after the scanner's last piece that ends one code.
+    static constexpr int gapMs = 200;
+
+    explicit BarcodeCollector(QObject *parent = nullptr);
+
+    // One piece: kept, and the end of the code pushed a whole gap further.
+    void addChunk(const QByteArray &chunk);
+    // Ends the code now, as the gap running out does: emits it and starts afresh.
+    void finish();
+
+    // The scanner's bytes as text: each byte one 8-bit character, up to a zero byte.
+    static QString decode(const QByteArray &bytes);
+
+signals:
+    void codeRead(const QString &code);
+
+private:
+    QTimer *m_barcodeTimer;
+    QByteArray m_barcodeData;
+};

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "PcFrameHeader.h"
+
+#include <QObject>
+
+class DataManager;
+class DorvalenPacket;
+class DorvalenPacketHandler;
+class InfusionPumpPowerBoardManager;
+class KovintaPacket;
+
+// The instrument's end of the PC link: cuts the bytes from the PC into request frames,
+// checks each frame's CRC and carries out the request, answering on the data manager's
+// PC link port (nothing is sent while it is null).
+//
+// A request is checked whole before anything changes: its body (and a Start's
+// configuration) complete, its channel in range, a Start's test type and settings within
+// what the manual set-up screens accept. A request that fails is dropped without a reply.
+// What a request does to the running screens is left to whoever handles the three
+// signals; they come synchronously, after the settings reached the board manager.
+class PcRequestDispatcher : public QObject
+{
+    Q_OBJECT
+public:
+    // The manual set-up screens' ranges.
+    static constexpr unsigned int maxTestTime = 23 * 3600 + 59 * 60 + 59; // s
+    static constexpr short minBackPressure = -200;                        // mmHg
+    static constexpr short maxBackPressure = 600;                         // mmHg
+    static constexpr unsigned short minWindowSize = 1;                    // s
+    static constexpr unsigned short maxWindowSize = 600;                  // s
+    static constexpr float minBasalFlowRate = 1.0f;                       // ml/h
+    static constexpr float maxBasalFlowRate = 30.0f;                      // ml/h
+    static constexpr float maxBolusVolume = 99999.0f;                     // ml
+    static constexpr unsigned char maxPumpType = 1;                       // auto reverse
+    // Window size staged for a PCA test.
+    static constexpr unsigned short pcaWindowSize = 30;
+
+    explicit PcRequestDispatcher(InfusionPumpPowerBoardManager &board, QObject *parent = nullptr);
+
+    // Reads what the port holds, at most the receive buffer's free room, and handles every
+    // frame that is then complete.
+    void readFrom(DorvalenPacketHandler &port);
+    // Handles bytes as they came from the PC, however they are cut.
+    void receiveBytes(const char *data, int size);
+    void clearReceiveBuffer() { m_u32ReceivedCount = 0; }
+    unsigned int receivedCount() const { return m_u32ReceivedCount; }
+
+    // Carries out one request whose CRC has been checked. Never throws.
+    void displayPacket(DorvalenPacket &packet);
+
+signals:
+    // The running screen of the test type (0 flow, 1 occlusion, 2 PCA) is to show the
+    // channel and request a stop, then a start, of its test.
+    void startRequested(unsigned short channel, unsigned int testType);
+    // The occlusion running screen's run of the channel is over; it requests the stop.
+    void stopRequested(unsigned short channel);
+    // The green key for the channel on the occlusion running screen, once the Alarm
+    // reply is out.
+    void alarmRequested(unsigned short channel);
+
+private:
+    void processFrames();
+    void handlePoll(const DorvalenPacket &packet);
+    void handleStart(const DorvalenPacket &packet);
+    void handleStop(const DorvalenPacket &packet);
+    void handleAlarm(const DorvalenPacket &packet);
+    void handleRequestInfo(const DorvalenPacket &packet);
+    bool startIsValid(const DorvalenPacket &packet) const;
+    bool testFinished(unsigned short channel, unsigned int index) const;
+    // Stages the channel's test type, back pressure and window size as the settings hold
+    // them (or the given window size).
+    void stageSettings(unsigned short channel, int windowSize = -1);
+    void send(const KovintaPacket &reply);
+
+    InfusionPumpPowerBoardManager &m_board;
+    DataManager &m_data;
+    unsigned char m_receiveBuffer[PcFrameHeader::frameBufferSize] = {};
+    unsigned int m_u32ReceivedCount = 0;
+};

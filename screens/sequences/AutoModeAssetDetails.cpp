@@ -1,0 +1,155 @@
+#include "AutoModeAssetDetails.h"
+#include "ui_AutoModeAssetDetails.h"
+
+#include "BarcodeCollector.h"
+#include "BluetoothFavourites.h"
+#include "InfusionPumpPowerBoardManager.h"
+#include "ManualAssetDetails.h"
+#include "MedicalApplianceResult.h"
+#include "MemoryUsage.h"
+#include "RotaryEncoderMessageBox.h"
+#include "TestResultManager.h"
+#include "TestSequenceManager.h"
+
+#include <QDebug>
+#include <QEvent>
+
+namespace
+{
+// Whether an identity can name a result file, decided by the rule that names the file.
+bool namesResultFile(const QString &assetId)
+{
+    MedicalApplianceResult record;
+    record.applianceName = assetId;
+    record.testDate = QDateTime::currentDateTime();
+    return !TestResultManager::fileNameFor(record).isEmpty();
+}
+} // namespace
+
+AutoModeAssetDetails::AutoModeAssetDetails(QWidget *previous, QWidget *parent)
+    : ScreenBase(previous, parent), ui(new Ui::AutoModeAssetDetails),
+      m_barcode(new BarcodeCollector(this))
+{
+    ui->setupUi(this);
+    ui->comboBox_protocol->clear();
+    ui->comboBox_protocol->addItems(TestSequenceManager::getInstance()->getTestSequenceList());
+    ui->comboBox_protocol->setCurrentIndex(m_sequenceIndex);
+
+    connect(m_barcode, &BarcodeCollector::codeRead, this, [this](const QString &code) {
+        ui->assetLineEdit->setText(ManualAssetDetails::cleanAssetId(code));
+    });
+    connect(ui->pushButtonBack, &QPushButton::clicked, this,
+            &AutoModeAssetDetails::backButtonClicked);
+    connect(ui->pushButtonConfirm, &QPushButton::clicked, this,
+            &AutoModeAssetDetails::confirmButtonClicked);
+    // For the screen's whole life: a scan taken while another screen is shown still
+    // fills the Asset ID.
+    connect(BluetoothFavourites::getInstance(), &BluetoothFavourites::btBarcodeDataReceived, this,
+            &AutoModeAssetDetails::btDataReceived);
+}
+
+AutoModeAssetDetails::~AutoModeAssetDetails()
+{
+    delete ui;
+}
+
+void AutoModeAssetDetails::setChannel(unsigned short ch)
+{
+    ui->selectedChannel->setText(QString::number(ch + 1));
+}
+
+unsigned short AutoModeAssetDetails::channel() const
+{
+    // An empty or unreadable label gives 0xFFFF, which no channel has.
+    return static_cast<unsigned short>(ui->selectedChannel->text().toShort() - 1);
+}
+
+void AutoModeAssetDetails::showScreen(bool state)
+{
+    ScreenBase::showScreen(state);
+    ui->comboBox_protocol->clear();
+    ui->comboBox_protocol->addItems(TestSequenceManager::getInstance()->getTestSequenceList());
+    ui->comboBox_protocol->setCurrentIndex(m_sequenceIndex);
+    ui->assetLineEdit->setFocus();
+    BluetoothFavourites::getInstance()->connectDevice(BT_BARCODE);
+    MemoryUsage::guard(this);
+}
+
+void AutoModeAssetDetails::backButtonClicked(bool check)
+{
+    const unsigned short ch = channel();
+    if (ScreenBase::board && ch < 4)
+        ScreenBase::board->setChannelAutoState(ch, InfusionPumpPowerBoardManager::AUTO_COMPLETED);
+    m_sequenceIndex = ui->comboBox_protocol->currentIndex();
+    onBackArrowClicked(check);
+}
+
+void AutoModeAssetDetails::confirmButtonClicked()
+{
+    if (ui->assetLineEdit->text().isEmpty())
+        return;
+    m_sequenceIndex = ui->comboBox_protocol->currentIndex();
+    const unsigned short ch = channel();
+    if (ch >= 4) {
+        qWarning() << Q_FUNC_INFO << "no channel";
+        return;
+    }
+    // The identity names the result file: scanner line ends, control characters and
+    // characters a file name may not hold are not part of it.
+    const QString assetId = ManualAssetDetails::cleanAssetId(ui->assetLineEdit->text());
+    if (!namesResultFile(assetId)) {
+        refuse(tr("This Asset ID cannot name a result file. Please enter another one."));
+        return;
+    }
+
+    TestResultManager *results = TestResultManager::getInstance();
+    TestSequenceManager *sequences = TestSequenceManager::getInstance();
+    results->deleteAllTestResults(ch);
+    const QString sequence = ui->comboBox_protocol->currentText();
+    if (!sequences->openTestSequence(sequence, ch)) {
+        refuse(sequence.isEmpty()
+                   ? tr("No test sequence is chosen.")
+                   : tr("The test sequence \"%1\" could not be opened.").arg(sequence));
+        return;
+    }
+    if (!sequences->isValidCurrentTestSequence(ch)) {
+        refuse(tr("The test sequence \"%1\" holds no tests that can be run.").arg(sequence));
+        return;
+    }
+    results->setCurrentOverallStatus(TEST_PASS, ch);
+    results->setAssetId(assetId, ch);
+    results->setApplianceData(ui->makeLineEdit->text(), ui->modelLineEdit->text(),
+                              ui->serialLineEdit->text(), ch);
+    onBackArrowClicked(false);
+    BluetoothFavourites::getInstance()->disconnectDevices();
+    emit assetConfirmed(ch);
+}
+
+void AutoModeAssetDetails::refuse(const QString &text)
+{
+    RotaryEncoderMessageBox box(this);
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    box.setWindowTitle(tr("Asset Details"));
+    box.setIcon(QMessageBox::Warning);
+    box.setText(text);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.translateStandardButtons();
+    box.exec();
+}
+
+void AutoModeAssetDetails::btDataReceived(QByteArray ba)
+{
+    m_barcode->addChunk(ba);
+}
+
+void AutoModeAssetDetails::btDataTimeout()
+{
+    m_barcode->finish();
+}
+
+void AutoModeAssetDetails::changeEvent(QEvent *event)
+{
+    ScreenBase::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+}
