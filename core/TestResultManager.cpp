@@ -224,6 +224,11 @@ QString TestResultManager::fileNameFor(const MedicalApplianceResult &record)
     return name;
 }
 
+bool TestResultManager::identityNamesFile(const QString &applianceName)
+{
+    return !assetPart(applianceName).isEmpty();
+}
+
 QString TestResultManager::importedFileName(const QString &fileName,
                                             const MedicalApplianceResult &record,
                                             const QByteArray &content, bool &renamed)
@@ -689,7 +694,7 @@ ImportReport TestResultManager::readApplianceResultsFromFile(QIODevice &file)
         // A record whose identity cleans to nothing shares its name with every other such
         // record of its second: it is stored as one that cannot name itself.
         const QString ownName =
-            assetPart(record.applianceName).isEmpty() ? QString() : fileNameFor(record);
+            identityNamesFile(record.applianceName) ? fileNameFor(record) : QString();
         const QString fileName = importedFileName(ownName, record, content, renamed);
         m_current.record = record;
         if (write(fileName, content)) {
