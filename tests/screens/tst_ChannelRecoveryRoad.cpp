@@ -80,6 +80,15 @@ struct RecoveryBench : ManualBench
         return true;
     }
 
+    // From the summary, a flow test on channel 1 set up, started and run for the seconds.
+    FlowRateRunningScreen *startFlowTest(int seconds)
+    {
+        if (!ready())
+            return nullptr;
+        auto *running = setUp<FlowRateRunningScreen>();
+        return running && greenStarts() && runFor(running, seconds) ? running : nullptr;
+    }
+
     // The green key, and whether it started a test: stop, then start.
     bool greenStarts()
     {
@@ -112,11 +121,8 @@ private slots:
     {
         QFETCH(bool, clearsAfterStop);
         RecoveryBench bench("elapse_time=900\n", clearsAfterStop);
-        QVERIFY(bench.ready());
-        auto *running = bench.setUp<FlowRateRunningScreen>();
+        auto *running = bench.startFlowTest(3);
         QVERIFY(running);
-        QVERIFY(bench.greenStarts());
-        QVERIFY(bench.runFor(running, 3));
         GuiTest::key(Qt::Key_F7);
         QTRY_COMPARE_WITH_TIMEOUT(bench.elapsedLabel(running),
                                   QStringLiteral("<font color='red'>Stopped</font>"), 5000);
@@ -181,11 +187,8 @@ private slots:
         QFETCH(int, jumpSeconds);
         QFETCH(int, duration);
         RecoveryBench bench(QStringLiteral("elapse_time=%1\n").arg(duration).toLatin1(), false);
-        QVERIFY(bench.ready());
-        auto *running = bench.setUp<FlowRateRunningScreen>();
+        auto *running = bench.startFlowTest(2);
         QVERIFY(running);
-        QVERIFY(bench.greenStarts());
-        QVERIFY(bench.runFor(running, 2));
         if (silent) {
             bench.sim().setSilent(0, true);
             QTRY_COMPARE_WITH_TIMEOUT(bench.area.board()->getChannelStatus(0), quint16(2), 15000);
@@ -216,11 +219,8 @@ private slots:
     void controllerResetMidTestStopsTheTest()
     {
         RecoveryBench bench("elapse_time=900\n", false);
-        QVERIFY(bench.ready());
-        auto *running = bench.setUp<FlowRateRunningScreen>();
+        auto *running = bench.startFlowTest(2);
         QVERIFY(running);
-        QVERIFY(bench.greenStarts());
-        QVERIFY(bench.runFor(running, 2));
         bench.sim().controller(0).reset();
         QTRY_COMPARE_WITH_TIMEOUT(bench.elapsedLabel(running),
                                   QStringLiteral("<font color='red'>Stopped</font>"), 10000);
