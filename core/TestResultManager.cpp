@@ -152,6 +152,12 @@ QString readSetting(QSettings &settings, const QString &key)
 {
     return settings.value(key, DEFAULT_SERIAL).toString();
 }
+
+// A name that stays inside the results directory.
+bool isResultName(const QString &fileName)
+{
+    return StoredName::isUsable(fileName) && !fileName.contains(QLatin1Char('/'));
+}
 } // namespace
 
 TestResultManager *TestResultManager::getInstance()
@@ -261,8 +267,7 @@ void TestResultManager::setPressureDisplay(std::function<float(float)> value,
 
 bool TestResultManager::applianceResultExists(const QString &fileName) const
 {
-    return StoredName::isUsable(fileName) && !fileName.contains(QLatin1Char('/'))
-        && QFileInfo(directory() + QLatin1Char('/') + fileName).isFile();
+    return isResultName(fileName) && QFileInfo(directory() + QLatin1Char('/') + fileName).isFile();
 }
 
 QMap<QString, QString> TestResultManager::getApplianceResultList() const
@@ -302,6 +307,30 @@ bool TestResultManager::openApplianceResult(const QString &fileName, bool withRe
     deleteAll(m_current);
     m_current.record = record;
     m_current.results = results;
+    return true;
+}
+
+bool TestResultManager::readApplianceResultHead(const QString &fileName,
+                                                MedicalApplianceResult &head) const
+{
+    if (!isResultName(fileName))
+        return false;
+    const QString path = directory() + QLatin1Char('/') + fileName;
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > MAX_RESULT_FILE_BYTES)
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // Streamed from the file, so the results (nearly all of its bytes) are never read.
+    QDataStream in(&file);
+    StreamHelper::setup(in);
+    quint16 version = 0, kind = 0;
+    in >> version >> kind;
+    MedicalApplianceResult record;
+    if (in.status() != QDataStream::Ok || !readRecordHead(in, record))
+        return false;
+    head = record;
     return true;
 }
 

@@ -57,6 +57,10 @@ public:
     // first one that is not whole). False, with nothing changed, when the file cannot be
     // read, is larger than any result, or ends before the record's results begin.
     bool openApplianceResult(const QString &fileName, bool withResults);
+    // Reads a result file's record without its results, leaving the current record as it
+    // is: what a list of the stored results shows, read from the file's head alone. False
+    // for every file that openApplianceResult refuses.
+    bool readApplianceResultHead(const QString &fileName, MedicalApplianceResult &head) const;
     bool removeApplianceResult(const QString &fileName);
 
     void setAssetId(const QString &id);
