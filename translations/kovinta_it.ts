@@ -940,6 +940,26 @@ protocollo</translation>
         <source>Asset Failed to Save</source>
         <translation>Salvataggio del dispositivo non riuscito</translation>
     </message>
+    <message>
+        <source>No channel is chosen.</source>
+        <translation>Nessun canale selezionato.</translation>
+    </message>
+    <message>
+        <source>A user test has no measurement to save.</source>
+        <translation>Il test utente non ha misure da salvare.</translation>
+    </message>
+    <message>
+        <source>The test date is not valid.</source>
+        <translation>La data del test non è valida.</translation>
+    </message>
+    <message>
+        <source>This asset already has a result saved in this second. Save again.</source>
+        <translation>Questo dispositivo ha già un risultato salvato in questo secondo. Salvare di nuovo.</translation>
+    </message>
+    <message>
+        <source>The result could not be written. The data memory may be full.</source>
+        <translation>Impossibile scrivere il risultato. La memoria dati potrebbe essere piena.</translation>
+    </message>
 </context>
 <context>
     <name>MemoryUsage</name>

@@ -940,6 +940,26 @@ protokół</translation>
         <source>Asset Failed to Save</source>
         <translation>Nie udało się zapisać urządzenia</translation>
     </message>
+    <message>
+        <source>No channel is chosen.</source>
+        <translation>Nie wybrano kanału.</translation>
+    </message>
+    <message>
+        <source>A user test has no measurement to save.</source>
+        <translation>Test użytkownika nie ma pomiaru do zapisania.</translation>
+    </message>
+    <message>
+        <source>The test date is not valid.</source>
+        <translation>Data testu jest nieprawidłowa.</translation>
+    </message>
+    <message>
+        <source>This asset already has a result saved in this second. Save again.</source>
+        <translation>To urządzenie ma już wynik zapisany w tej sekundzie. Zapisz ponownie.</translation>
+    </message>
+    <message>
+        <source>The result could not be written. The data memory may be full.</source>
+        <translation>Nie można zapisać wyniku. Pamięć danych może być pełna.</translation>
+    </message>
 </context>
 <context>
     <name>MemoryUsage</name>
@@ -1753,11 +1773,11 @@ protokół</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation>Objętość</translation>
+        <translation>Obj.</translation>
     </message>
     <message>
         <source>Pressure</source>
-        <translation>Ciśnienie</translation>
+        <translation>Ciśn.</translation>
     </message>
     <message>
         <source>Flow</source>

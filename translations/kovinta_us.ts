@@ -940,6 +940,26 @@ Protocol</translation>
         <source>Asset Failed to Save</source>
         <translation>Asset Failed to Save</translation>
     </message>
+    <message>
+        <source>No channel is chosen.</source>
+        <translation>No channel is chosen.</translation>
+    </message>
+    <message>
+        <source>A user test has no measurement to save.</source>
+        <translation>A user test has no measurement to save.</translation>
+    </message>
+    <message>
+        <source>The test date is not valid.</source>
+        <translation>The test date is not valid.</translation>
+    </message>
+    <message>
+        <source>This asset already has a result saved in this second. Save again.</source>
+        <translation>This asset already has a result saved in this second. Save again.</translation>
+    </message>
+    <message>
+        <source>The result could not be written. The data memory may be full.</source>
+        <translation>The result could not be written. The data memory may be full.</translation>
+    </message>
 </context>
 <context>
     <name>MemoryUsage</name>
