@@ -12,7 +12,8 @@ const QString UsbDriveController::loopDevice = QStringLiteral("/dev/loop0");
 const QString UsbDriveController::fallbackDrive = QStringLiteral("/dev/mmcblk0p6");
 const QString UsbDriveController::stickDevice = QStringLiteral("/dev/sda");
 
-namespace {
+namespace
+{
 
 // A command text is split at blanks into program and arguments and run without a shell;
 // 0 is success, anything else (a command that could not start or crashed too) failure.

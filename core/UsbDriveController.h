@@ -16,11 +16,11 @@ class UsbDriveController : public QObject
 {
     Q_OBJECT
 public:
-    static const QString mountPoint;   // "/mnt/update"
-    static const QString driveImage;   // "/mnt/ubiData/backfile"
-    static const QString loopDevice;   // "/dev/loop0"
+    static const QString mountPoint;    // "/mnt/update"
+    static const QString driveImage;    // "/mnt/ubiData/backfile"
+    static const QString loopDevice;    // "/dev/loop0"
     static const QString fallbackDrive; // "/dev/mmcblk0p6"
-    static const QString stickDevice;  // "/dev/sda"
+    static const QString stickDevice;   // "/dev/sda"
 
     // The program's one controller; the first call exports the transfer drive (mode 1).
     static UsbDriveController *getInstance();

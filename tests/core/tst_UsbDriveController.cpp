@@ -52,74 +52,64 @@ private slots:
         QTest::addColumn<int>("mode");
 
         const QList<int> fresh, exported{1}, serial{1, 0};
-        QTest::newRow("2 to 1, the start-up export")
-            << fresh << "" << "" << 1 << "sync" + unloadAll + exportImage << 1;
-        QTest::newRow("2 to 0 before any export mounts the image")
-            << fresh << "" << "" << 0 << "sync" + unloadAll + mountImage + loadSerial << 0;
-        QTest::newRow("1 to 0") << exported << "" << "" << 0
-                                << "sync" + closeStorage + mountImage + loadSerial << 0;
-        QTest::newRow("0 to 1") << serial << "" << "" << 1 << "sync" + closeSerial + exportImage
-                                << 1;
-        QTest::newRow("0 to 0 only syncs") << serial << "" << "" << 0 << QStringList{"sync"} << 0;
-        QTest::newRow("1 to 1 only syncs") << exported << "" << "" << 1 << QStringList{"sync"}
-                                           << 1;
-        QTest::newRow("an unknown mode") << serial << "" << "" << 5 << QStringList{"sync"} << 2;
-        QTest::newRow("an unknown mode from 2 unloads first")
-            << fresh << "" << "" << 3 << "sync" + unloadAll << 2;
-
-        QTest::newRow("image not exportable: the partition is")
-            << serial << "" << "1 file=/mnt/ubiData/backfile" << 1
-            << "sync" + closeSerial + exportImage
-                   + QStringList{"modprobe g_mass_storage file=/dev/mmcblk0p6"}
-            << 1;
-        QTest::newRow("the exported partition is mounted whole")
-            << exported << "1 file=/mnt/ubiData/backfile" << "" << 0
-            << "sync" + closeStorage
-                   + QStringList{"umount /mnt/update", "umount /mnt/update",
-                                 "mount /dev/mmcblk0p6 /mnt/update"}
-                   + loadSerial
-            << 0;
-        QTest::newRow("neither drive exportable")
-            << serial << "" << "1 ^modprobe g_mass_storage" << 1
-            << "sync" + closeSerial + exportImage
-                   + QStringList{"modprobe g_mass_storage file=/dev/mmcblk0p6"}
-            << 2;
-        QTest::newRow("a failed serial unload is overridden by the loads")
-            << serial << "" << "1 ^rmmod g_serial" << 1 << "sync" + closeSerial + exportImage << 1;
-        QTest::newRow("a drive still mounted here is never exported")
-            << serial << "" << "1 ^umount" << 1 << QStringList{"sync", "umount /mnt/update"} << 2;
-        QTest::newRow("controller refused on the way to 1")
-            << serial << "" << "1 ^modprobe fsl" << 1
-            << "sync" + closeSerial + QStringList{"modprobe fsl_usb2_udc"} << 2;
-
-        QTest::newRow("mass storage will not unload: nothing else runs")
-            << exported << "" << "1 ^rmmod g_mass_storage" << 0
-            << QStringList{"sync", "rmmod g_mass_storage"} << 2;
-        QTest::newRow("controller will not unload")
-            << exported << "" << "1 ^rmmod fsl" << 0 << "sync" + closeStorage << 2;
-        QTest::newRow("loop device refused")
-            << exported << "" << "1 ^losetup" << 0 << "sync" + closeStorage + mountImage.mid(0, 2)
-            << 2;
-        QTest::newRow("mount refused") << exported << "" << "1 ^mount -t" << 0
-                                       << "sync" + closeStorage + mountImage << 2;
-        QTest::newRow("controller refused on the way to 0")
-            << exported << "" << "1 ^modprobe fsl" << 0
-            << "sync" + closeStorage + mountImage + QStringList{"modprobe fsl_usb2_udc"} << 2;
-        QTest::newRow("serial gadget refused") << exported << "" << "1 ^modprobe g_serial" << 0
-                                               << "sync" + closeStorage + mountImage + loadSerial
-                                               << 2;
-
-        QTest::newRow("after a failed mount the attached loop device is used again")
-            << serial << "1 ^mount -t" << "" << 0
-            << "sync" + unloadAll
-                   + QStringList{"umount /mnt/update", "mount -t vfat /dev/loop0 /mnt/update"}
-                   + loadSerial
-            << 0;
-        QTest::newRow("a drive left mounted in mode 2 is unmounted before its export")
-            << serial << "1 ^modprobe g_serial" << "" << 1
-            << "sync" + unloadAll + QStringList{"umount /mnt/update", "losetup -d /dev/loop0"}
-                   + exportImage
-            << 1;
+        const auto add = [](const char *name, const QList<int> &path, const char *pathScript,
+                            const char *script, int request, const QStringList &commands,
+                            int mode) {
+            QTest::newRow(name) << path << QString(pathScript) << QString(script) << request
+                                << commands << mode;
+        };
+        add("2 to 1, the start-up export", fresh, "", "", 1, "sync" + unloadAll + exportImage, 1);
+        add("2 to 0 before any export mounts the image", fresh, "", "", 0,
+            "sync" + unloadAll + mountImage + loadSerial, 0);
+        add("1 to 0", exported, "", "", 0, "sync" + closeStorage + mountImage + loadSerial, 0);
+        add("0 to 1", serial, "", "", 1, "sync" + closeSerial + exportImage, 1);
+        add("0 to 0 only syncs", serial, "", "", 0, QStringList{"sync"}, 0);
+        add("1 to 1 only syncs", exported, "", "", 1, QStringList{"sync"}, 1);
+        add("an unknown mode", serial, "", "", 5, QStringList{"sync"}, 2);
+        add("an unknown mode from 2 unloads first", fresh, "", "", 3, "sync" + unloadAll, 2);
+        add("image not exportable: the partition is", serial, "", "1 file=/mnt/ubiData/backfile", 1,
+            "sync" + closeSerial + exportImage +
+                QStringList{"modprobe g_mass_storage file=/dev/mmcblk0p6"},
+            1);
+        add("the exported partition is mounted whole", exported, "1 file=/mnt/ubiData/backfile", "",
+            0,
+            "sync" + closeStorage +
+                QStringList{"umount /mnt/update", "umount /mnt/update",
+                            "mount /dev/mmcblk0p6 /mnt/update"} +
+                loadSerial,
+            0);
+        add("neither drive exportable", serial, "", "1 ^modprobe g_mass_storage", 1,
+            "sync" + closeSerial + exportImage +
+                QStringList{"modprobe g_mass_storage file=/dev/mmcblk0p6"},
+            2);
+        add("a failed serial unload is overridden by the loads", serial, "", "1 ^rmmod g_serial", 1,
+            "sync" + closeSerial + exportImage, 1);
+        add("a drive still mounted here is never exported", serial, "", "1 ^umount", 1,
+            QStringList{"sync", "umount /mnt/update"}, 2);
+        add("controller refused on the way to 1", serial, "", "1 ^modprobe fsl", 1,
+            "sync" + closeSerial + QStringList{"modprobe fsl_usb2_udc"}, 2);
+        add("mass storage will not unload: nothing else runs", exported, "",
+            "1 ^rmmod g_mass_storage", 0, QStringList{"sync", "rmmod g_mass_storage"}, 2);
+        add("controller will not unload", exported, "", "1 ^rmmod fsl", 0, "sync" + closeStorage,
+            2);
+        add("loop device refused", exported, "", "1 ^losetup", 0,
+            "sync" + closeStorage + mountImage.mid(0, 2), 2);
+        add("mount refused", exported, "", "1 ^mount -t", 0, "sync" + closeStorage + mountImage, 2);
+        add("controller refused on the way to 0", exported, "", "1 ^modprobe fsl", 0,
+            "sync" + closeStorage + mountImage + QStringList{"modprobe fsl_usb2_udc"}, 2);
+        add("serial gadget refused", exported, "", "1 ^modprobe g_serial", 0,
+            "sync" + closeStorage + mountImage + loadSerial, 2);
+        add("after a failed mount the attached loop device is used again", serial, "1 ^mount -t",
+            "", 0,
+            "sync" + unloadAll +
+                QStringList{"umount /mnt/update", "mount -t vfat /dev/loop0 /mnt/update"} +
+                loadSerial,
+            0);
+        add("a drive left mounted in mode 2 is unmounted before its export", serial,
+            "1 ^modprobe g_serial", "", 1,
+            "sync" + unloadAll + QStringList{"umount /mnt/update", "losetup -d /dev/loop0"} +
+                exportImage,
+            1);
     }
     void switches()
     {
@@ -158,11 +148,10 @@ private slots:
             << QStringList{"umount /mnt/update", "mount /dev/sda /mnt/update",
                            "mount /dev/sda1 /mnt/update"}
             << "" << remount << 0;
-        QTest::newRow("no stick")
-            << "1 ^mount /dev/sda" << false
-            << QStringList{"umount /mnt/update", "mount /dev/sda /mnt/update",
-                           "mount /dev/sda1 /mnt/update"}
-            << "1 ^umount" << remount << 0;
+        QTest::newRow("no stick") << "1 ^mount /dev/sda" << false
+                                  << QStringList{"umount /mnt/update", "mount /dev/sda /mnt/update",
+                                                 "mount /dev/sda1 /mnt/update"}
+                                  << "1 ^umount" << remount << 0;
         QTest::newRow("a stick that stays mounted")
             << "" << true << QStringList{"umount /mnt/update", "mount /dev/sda /mnt/update"}
             << "1 ^umount" << QStringList{"umount /mnt/update"} << 2;
@@ -203,9 +192,9 @@ private slots:
     {
         TempRoot root;
         const auto fill = [&root] {
-            return root.writeFile("/mnt/update/Results_1.vexd", "r")
-                   && root.writeFile("/mnt/update/.hidden", "h")
-                   && root.writeFile("/mnt/update/folder/inner.csv", "c");
+            return root.writeFile("/mnt/update/Results_1.vexd", "r") &&
+                   root.writeFile("/mnt/update/.hidden", "h") &&
+                   root.writeFile("/mnt/update/folder/inner.csv", "c");
         };
         const QDir drive(root.path("/mnt/update"));
         const auto entries = [&drive] {
