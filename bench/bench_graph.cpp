@@ -2,6 +2,7 @@
 // drawn as the display shows it) over a flow test's history of 1 h, 8 h, just under a day and a
 // day, one new record per refresh as on the instrument. The thinning keeps every curve below 3600
 // points, so the cost is bounded however long the test runs.
+#include "BenchDisplay.h"
 #include "DataManager.h"
 #include "GraphModeScreen.h"
 #include "InfusionPumpPowerBoardManager.h"
@@ -9,10 +10,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QFile>
 #include <QPixmap>
-#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
@@ -82,33 +81,17 @@ BENCHMARK(BM_LiveGraphRefresh)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The instrument's display: a point is a pixel.
-    if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
-        qputenv("QT_FONT_DPI", "72");
     // The board manager's settings and lines stay under a scratch root, not the host's.
     QTemporaryDir root;
     qputenv("INSTRUMENT_ROOT", QFile::encodeName(root.path()));
-    QApplication app(argc, argv);
-    QApplication::setFont(QFont(QStringLiteral("Arial")));
-    QStackedWidget stack;
-    stack.resize(320, 240);
+    BenchDisplay display(argc, argv);
     // A page in front, as the running screen is when the graph is first built.
-    stack.addWidget(new QWidget);
-    stack.show();
-    ScreenBase::stackedWidget = &stack;
+    display.stack.addWidget(new QWidget);
     // No power board on the line: the benchmark never runs the event loop, so the board
     // manager only holds the data the graph reads.
     auto board = std::make_unique<InfusionPumpPowerBoardManager>(QStringLiteral("/dev/ttyAPP1"));
     ScreenBase::board = board.get();
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    ScreenBase::stackedWidget = nullptr;
+    const int result = BenchDisplay::run(argc, argv);
     ScreenBase::board = nullptr;
-    return 0;
+    return result;
 }

@@ -26,9 +26,7 @@ QDataStream &operator<<(QDataStream &out, const MedicalApplianceResult &r)
     return out;
 }
 
-namespace {
-// Every field but the results, the record's last.
-void readHead(QDataStream &in, MedicalApplianceResult &r)
+bool readRecordHead(QDataStream &in, MedicalApplianceResult &r)
 {
     quint8 overall = 0;
     in >> overall;
@@ -41,20 +39,19 @@ void readHead(QDataStream &in, MedicalApplianceResult &r)
         >> r.applianceDescription >> r.serialNo >> r.comments >> r.make >> r.model
         >> r.eut_serialNo >> r.testSequenceName;
     in >> r.testSequenceData;
+    return in.status() == QDataStream::Ok;
 }
-} // namespace
 
 QDataStream &operator>>(QDataStream &in, MedicalApplianceResult &r)
 {
-    readHead(in, r);
+    readRecordHead(in, r);
     in >> r.testResultsData;
     return in;
 }
 
 bool readRecord(QDataStream &in, MedicalApplianceResult &r, bool &resultsCut)
 {
-    readHead(in, r);
-    if (in.status() != QDataStream::Ok)
+    if (!readRecordHead(in, r))
         return false;
     resultsCut = !StreamHelper::readLastByteArray(in, r.testResultsData);
     return true;

@@ -45,4 +45,6 @@ QDataStream &operator>>(QDataStream &in, MedicalApplianceResult &record);
 // false when the data ends before the results begin; otherwise the results hold what is
 // there, and resultsCut tells whether they were cut.
 bool readRecord(QDataStream &in, MedicalApplianceResult &record, bool &resultsCut);
+// Every field but the results, the record's last; false when the stream ran out first.
+bool readRecordHead(QDataStream &in, MedicalApplianceResult &record);
 QDebug operator<<(QDebug debug, const MedicalApplianceResult &record);

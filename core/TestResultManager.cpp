@@ -152,6 +152,12 @@ QString readSetting(QSettings &settings, const QString &key)
 {
     return settings.value(key, DEFAULT_SERIAL).toString();
 }
+
+// A name that stays inside the results directory.
+bool isResultName(const QString &fileName)
+{
+    return StoredName::isUsable(fileName) && !fileName.contains(QLatin1Char('/'));
+}
 } // namespace
 
 TestResultManager *TestResultManager::getInstance()
@@ -216,12 +222,17 @@ QString dateStamp(const QDateTime &date)
 QString TestResultManager::fileNameFor(const MedicalApplianceResult &record)
 {
     const QString asset = assetPart(record.applianceName);
-    if (asset.isEmpty() || !record.testDate.isValid())
+    if (!record.testDate.isValid())
         return QString();
     // The identity is joined, not put through arg(): a "%2" in it must stay text.
     QString name = asset + QLatin1Char('_') + dateStamp(record.testDate);
     makeValidFileName(name);
     return name;
+}
+
+bool TestResultManager::identityNamesFile(const QString &applianceName)
+{
+    return !assetPart(applianceName).isEmpty();
 }
 
 QString TestResultManager::importedFileName(const QString &fileName,
@@ -256,8 +267,7 @@ void TestResultManager::setPressureDisplay(std::function<float(float)> value,
 
 bool TestResultManager::applianceResultExists(const QString &fileName) const
 {
-    return StoredName::isUsable(fileName) && !fileName.contains(QLatin1Char('/'))
-        && QFileInfo(directory() + QLatin1Char('/') + fileName).isFile();
+    return isResultName(fileName) && QFileInfo(directory() + QLatin1Char('/') + fileName).isFile();
 }
 
 QMap<QString, QString> TestResultManager::getApplianceResultList() const
@@ -297,6 +307,30 @@ bool TestResultManager::openApplianceResult(const QString &fileName, bool withRe
     deleteAll(m_current);
     m_current.record = record;
     m_current.results = results;
+    return true;
+}
+
+bool TestResultManager::readApplianceResultHead(const QString &fileName,
+                                                MedicalApplianceResult &head) const
+{
+    if (!isResultName(fileName))
+        return false;
+    const QString path = directory() + QLatin1Char('/') + fileName;
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > MAX_RESULT_FILE_BYTES)
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // Streamed from the file, so the results (nearly all of its bytes) are never read.
+    QDataStream in(&file);
+    StreamHelper::setup(in);
+    quint16 version = 0, kind = 0;
+    in >> version >> kind;
+    MedicalApplianceResult record;
+    if (in.status() != QDataStream::Ok || !readRecordHead(in, record))
+        return false;
+    head = record;
     return true;
 }
 
@@ -686,7 +720,11 @@ ImportReport TestResultManager::readApplianceResultsFromFile(QIODevice &file)
         const bool damaged = keepWholeElements(record) || resultsCut;
         const QByteArray content = fileContent(record);
         bool renamed = false;
-        const QString fileName = importedFileName(fileNameFor(record), record, content, renamed);
+        // A record whose identity cleans to nothing shares its name with every other such
+        // record of its second: it is stored as one that cannot name itself.
+        const QString ownName =
+            identityNamesFile(record.applianceName) ? fileNameFor(record) : QString();
+        const QString fileName = importedFileName(ownName, record, content, renamed);
         m_current.record = record;
         if (write(fileName, content)) {
             ++report.stored;

@@ -33,4 +33,10 @@ bool ask(QWidget *parent, const QString &title, const QString &text, const QStri
            QMessageBox::Yes;
 }
 
+bool confirm(QWidget *parent, const QString &title, const QString &text)
+{
+    return run(parent, title, text, QString(), QMessageBox::Ok | QMessageBox::Cancel) ==
+           QMessageBox::Ok;
+}
+
 } // namespace SequenceMessages

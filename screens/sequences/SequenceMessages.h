@@ -4,8 +4,9 @@
 
 class QWidget;
 
-// The message boxes of the sequence screens: a title bar without window buttons, the
-// warning icon and translated standard buttons, run modally. Texts come translated.
+// The message boxes of the sequence and result screens: a title bar without window
+// buttons, the warning icon and translated standard buttons, run modally. Texts come
+// translated.
 namespace SequenceMessages
 {
 
@@ -14,5 +15,8 @@ void warn(const QString &title, const QString &text);
 
 // A warning asking Yes or No; true when the operator answers Yes.
 bool ask(QWidget *parent, const QString &title, const QString &text, const QString &informative);
+
+// A warning asking OK or Cancel; true when the operator answers OK.
+bool confirm(QWidget *parent, const QString &title, const QString &text);
 
 } // namespace SequenceMessages

@@ -120,8 +120,10 @@ private slots:
         QTest::newRow("percent signs stay text") << "A%2%1" << date << "A21_05032024_090430";
         QTest::newRow("control characters dropped")
             << QString("P\t1") + QChar(0) + "\x7f" << date << "P1_05032024_090430";
-        QTest::newRow("nothing left") << "#?/ " << date << "";
-        QTest::newRow("dot dot") << ".." << date << "";
+        // An identity that cleans to nothing is saved all the same, named by its date.
+        QTest::newRow("empty") << "" << date << "_05032024_090430";
+        QTest::newRow("nothing left") << "#?/ " << date << "_05032024_090430";
+        QTest::newRow("dot dot") << ".." << date << "_05032024_090430";
         QTest::newRow("no date") << "P" << QDateTime() << "";
     }
 
@@ -254,6 +256,17 @@ private slots:
         QStringList names;
         QCOMPARE(m->getCurrentTestResultNames(names), 2);
         QCOMPARE(names, QStringList({"User Test", "User Test"}));
+
+        // The head alone: every field but the results, and the current record untouched.
+        storeFile("Q_06032024_101500", record("Q", {}));
+        MedicalApplianceResult head;
+        QVERIFY(m->readApplianceResultHead("P_05032024_090430", head));
+        MedicalApplianceResult expected = record("P", {});
+        QCOMPARE(head, expected);
+        QVERIFY(m->readApplianceResultHead("Q_06032024_101500", head));
+        QCOMPARE(head.applianceName, QString("Q"));
+        QCOMPARE(m->getCurrentAssetId(), QString("P"));
+        QCOMPARE(m->getCurrentTestResultSize(), 2);
     }
 
     void badFilesChangeNothing_data()
@@ -289,6 +302,10 @@ private slots:
         if (size > 0)
             QVERIFY(QFile::resize(root->path(DIR + fileName), size));
         QVERIFY(!m->openApplianceResult(fileName, true));
+        MedicalApplianceResult head;
+        head.applianceName = "untouched";
+        QVERIFY(!m->readApplianceResultHead(fileName, head));
+        QCOMPARE(head.applianceName, QString("untouched"));
         QCOMPARE(m->getCurrentAssetId(), QString("Good"));
         QCOMPARE(m->getCurrentTestResultSize(), 1);
         QVERIFY(!m->removeApplianceResult("../kovinta.ini"));
@@ -299,6 +316,8 @@ private slots:
     {
         QVERIFY(QFile::link("/dev/zero", root->path(DIR + "Z_05032024_090430")));
         QVERIFY(!m->openApplianceResult("Z_05032024_090430", true));
+        MedicalApplianceResult head;
+        QVERIFY(!m->readApplianceResultHead("Z_05032024_090430", head));
     }
 
     // One result that is not whole costs that result and what follows, not the record:
@@ -330,6 +349,9 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(QStringList, tests);
         QVERIFY(root->writeFile(DIR + "Bed4_05032024_090430", content));
+        MedicalApplianceResult head;
+        QVERIFY(m->readApplianceResultHead("Bed4_05032024_090430", head));
+        QCOMPARE(head.applianceName, QString("Bed 4"));
         QVERIFY(m->openApplianceResult("Bed4_05032024_090430", true));
         QCOMPARE(m->getCurrentAssetId(), QString("Bed 4"));
         QCOMPARE(m->getCurrentApplianceResultSequenceName(), QString("Ward1"));
@@ -373,9 +395,10 @@ private slots:
         QCOMPARE(root->readFile(DIR + "P_05032024_090430").at(4), char(0));
         QCOMPARE(files(), QStringList{"P_05032024_090430"});
 
+        // An identity with nothing left for a file name is stored under its date alone.
         m->setAssetId("?*");
-        QVERIFY(!m->saveCurrentApplianceResult());
-        QCOMPARE(files(), QStringList{"P_05032024_090430"});
+        QVERIFY(m->saveCurrentApplianceResult());
+        QCOMPARE(files(), QStringList({"P_05032024_090430", "_05032024_090430"}));
     }
 
     void csvFlowAndUserResults()

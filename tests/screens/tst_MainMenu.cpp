@@ -128,8 +128,10 @@ private slots:
         turn(1);
         key(Qt::Key_Escape); // "Data"
         QCOMPARE(countOf<DataMenu>(area), 1);
-        QVERIFY(menu->getDataMenuScreen());
+        QCOMPARE(area.current(), menu->getDataMenuScreen());
         QCOMPARE(countOf<DataMenu>(area), 1);
+        key(Qt::Key_F1);
+        QCOMPARE(area.current(), menu);
 
         // The wheel wraps both ways.
         turn(2);

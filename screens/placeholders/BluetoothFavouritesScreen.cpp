@@ -1,0 +1,6 @@
+#include "BluetoothFavouritesScreen.h"
+
+BluetoothFavouritesScreen::BluetoothFavouritesScreen(QWidget *previousScreen, QWidget *parent)
+    : ScreenBase(previousScreen, parent)
+{
+}

@@ -1,3 +1,0 @@
-#include "DataMenu.h"
-
-DataMenu::DataMenu(QWidget *previousScreen, QWidget *parent) : ScreenBase(previousScreen, parent) {}

@@ -1,0 +1,6 @@
+#include "DataTransfer.h"
+
+DataTransfer::DataTransfer(QWidget *previousScreen, QWidget *parent)
+    : ScreenBase(previousScreen, parent)
+{
+}
