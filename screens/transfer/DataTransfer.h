@@ -39,6 +39,7 @@ public:
     ~DataTransfer() override;
 
     void setFileList(const QStringList &fileList);
+    QStringList fileList() const { return m_fileList; }
     int getCurrentPort() const { return m_currentPort; }
     int getCurrentOperation() const { return m_currentOperation; }
 
