@@ -441,6 +441,197 @@ Protocol</translation>
     </message>
 </context>
 <context>
+    <name>DataTransfer</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Data Transfer</source>
+        <translation>Data Transfer</translation>
+    </message>
+    <message>
+        <source>Number of Assets:</source>
+        <translation>Number of Assets:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Status:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Operation:</source>
+        <translation>Operation:</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operation</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>USB PC Connection</source>
+        <translation>USB PC Connection</translation>
+    </message>
+    <message>
+        <source>USB Memory Stick</source>
+        <translation>USB Memory Stick</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Export Results</source>
+        <translation>Export Results</translation>
+    </message>
+    <message>
+        <source>Export CSV Summary</source>
+        <translation>Export CSV Summary</translation>
+    </message>
+    <message>
+        <source>Export Test Sequences</source>
+        <translation>Export Test Sequences</translation>
+    </message>
+    <message>
+        <source>Import Results</source>
+        <translation>Import Results</translation>
+    </message>
+    <message>
+        <source>Import Test Sequences</source>
+        <translation>Import Test Sequences</translation>
+    </message>
+    <message>
+        <source>Error opening Internal Drive</source>
+        <translation>Error opening Internal Drive</translation>
+    </message>
+    <message>
+        <source>Error copying files</source>
+        <translation>Error copying files</translation>
+    </message>
+    <message>
+        <source>Error opening External Drive</source>
+        <translation>Error opening External Drive</translation>
+    </message>
+    <message>
+        <source>Import Data</source>
+        <translation>Import Data</translation>
+    </message>
+    <message>
+        <source>Attach the unit to a PC via a USB cable and copy the data file to the removable drive that appears.  
+ Then press Ok</source>
+        <translation>Attach the unit to a PC via a USB cable and copy the data file to the removable drive that appears.  
+ Then press Ok</translation>
+    </message>
+    <message>
+        <source>Transfer Ready</source>
+        <translation>Transfer Ready</translation>
+    </message>
+    <message>
+        <source>Error opening USB Memory Drive</source>
+        <translation>Error opening USB Memory Drive</translation>
+    </message>
+    <message>
+        <source>Transfer Complete</source>
+        <translation>Transfer Complete</translation>
+    </message>
+    <message>
+        <source>Results ready for copying.
+Attach the unit to a Pc via a USB cable and copy the results file from the removable drive that appears</source>
+        <translation>Results ready for copying.
+Attach the unit to a Pc via a USB cable and copy the results file from the removable drive that appears</translation>
+    </message>
+    <message>
+        <source>Results ready for copying.
+Attach the unit to a Pc via a USB cable and copy the results file from the removable drive that appears.</source>
+        <translation>Results ready for copying.
+Attach the unit to a Pc via a USB cable and copy the results file from the removable drive that appears.</translation>
+    </message>
+    <message>
+        <source>Sequences ready for copying.
+Attach the unit to a Pc via a USB cable and copy the sequences file from the removable drive that appears.</source>
+        <translation>Sequences ready for copying.
+Attach the unit to a Pc via a USB cable and copy the sequences file from the removable drive that appears.</translation>
+    </message>
+    <message>
+        <source>The sequences have been successfully copied to the USB memory device</source>
+        <translation>The sequences have been successfully copied to the USB memory device</translation>
+    </message>
+    <message>
+        <source>The results have been successfully copied to the USB memory device</source>
+        <translation>The results have been successfully copied to the USB memory device</translation>
+    </message>
+    <message>
+        <source>Left out, could not be read: %1</source>
+        <translation>Left out, could not be read: %1</translation>
+    </message>
+    <message>
+        <source>Error reading file</source>
+        <translation>Error reading file</translation>
+    </message>
+    <message>
+        <source>Results import completed</source>
+        <translation>Results import completed</translation>
+    </message>
+    <message>
+        <source>Sequences import completed</source>
+        <translation>Sequences import completed</translation>
+    </message>
+    <message>
+        <source>Stored under a new name: %1</source>
+        <translation>Stored under a new name: %1</translation>
+    </message>
+    <message>
+        <source>Stored in part, damaged: %1</source>
+        <translation>Stored in part, damaged: %1</translation>
+    </message>
+    <message>
+        <source>Not imported: %1</source>
+        <translation>Not imported: %1</translation>
+    </message>
+    <message>
+        <source>Files of another kind: %1</source>
+        <translation>Files of another kind: %1</translation>
+    </message>
+    <message>
+        <source>Files too large: %1</source>
+        <translation>Files too large: %1</translation>
+    </message>
+    <message>
+        <source>Import Complete</source>
+        <translation>Import Complete</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+</context>
+<context>
     <name>DrainMode</name>
     <message>
         <source>Form</source>
@@ -704,6 +895,13 @@ Protocol</translation>
     <message>
         <source>Main menu</source>
         <translation>Main menu</translation>
+    </message>
+</context>
+<context>
+    <name>InfusionPumpMainScreen</name>
+    <message>
+        <source>Error opening the PC connection</source>
+        <translation>Error opening the PC connection</translation>
     </message>
 </context>
 <context>
@@ -1409,6 +1607,89 @@ Protocol</translation>
     <message>
         <source>Channel</source>
         <translation>Channel</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControlScreen</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Remote Control</source>
+        <translation>Remote Control</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>CH</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Pressure</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>Flow</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>N/A</translation>
+    </message>
+    <message>
+        <source>---</source>
+        <translation>---</translation>
+    </message>
+    <message>
+        <source>Occ</source>
+        <translation>Occ</translation>
+    </message>
+    <message>
+        <source>PCA</source>
+        <translation>PCA</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
     </message>
 </context>
 <context>

@@ -441,6 +441,197 @@ protocollo</translation>
     </message>
 </context>
 <context>
+    <name>DataTransfer</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Data Transfer</source>
+        <translation>Trasferimento dati</translation>
+    </message>
+    <message>
+        <source>Number of Assets:</source>
+        <translation>Numero di dispositivi:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Stato:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Porta:</translation>
+    </message>
+    <message>
+        <source>Operation:</source>
+        <translation>Operazione:</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operaz.</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Avvia</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>USB PC Connection</source>
+        <translation>Collegamento USB al PC</translation>
+    </message>
+    <message>
+        <source>USB Memory Stick</source>
+        <translation>Chiavetta USB</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Export Results</source>
+        <translation>Esporta risultati</translation>
+    </message>
+    <message>
+        <source>Export CSV Summary</source>
+        <translation>Esporta riepilogo CSV</translation>
+    </message>
+    <message>
+        <source>Export Test Sequences</source>
+        <translation>Esporta sequenze di test</translation>
+    </message>
+    <message>
+        <source>Import Results</source>
+        <translation>Importa risultati</translation>
+    </message>
+    <message>
+        <source>Import Test Sequences</source>
+        <translation>Importa sequenze di test</translation>
+    </message>
+    <message>
+        <source>Error opening Internal Drive</source>
+        <translation>Errore di apertura dell&apos;unità interna</translation>
+    </message>
+    <message>
+        <source>Error copying files</source>
+        <translation>Errore durante la copia dei file</translation>
+    </message>
+    <message>
+        <source>Error opening External Drive</source>
+        <translation>Errore di apertura dell&apos;unità esterna</translation>
+    </message>
+    <message>
+        <source>Import Data</source>
+        <translation>Importa dati</translation>
+    </message>
+    <message>
+        <source>Attach the unit to a PC via a USB cable and copy the data file to the removable drive that appears.  
+ Then press Ok</source>
+        <translation>Collegare lo strumento a un PC con un cavo USB e copiare il file dei dati sull&apos;unità rimovibile che compare.
+Poi premere OK.</translation>
+    </message>
+    <message>
+        <source>Transfer Ready</source>
+        <translation>Pronto per il trasferimento</translation>
+    </message>
+    <message>
+        <source>Error opening USB Memory Drive</source>
+        <translation>Errore di apertura della chiavetta USB</translation>
+    </message>
+    <message>
+        <source>Transfer Complete</source>
+        <translation>Trasferimento completato</translation>
+    </message>
+    <message>
+        <source>Results ready for copying.
+Attach the unit to a Pc via a USB cable and copy the results file from the removable drive that appears</source>
+        <translation>Risultati pronti per la copia.
+Collegare lo strumento a un PC con un cavo USB e copiare il file dei risultati dall&apos;unità rimovibile che compare</translation>
+    </message>
+    <message>
+        <source>Results ready for copying.
+Attach the unit to a Pc via a USB cable and copy the results file from the removable drive that appears.</source>
+        <translation>Risultati pronti per la copia.
+Collegare lo strumento a un PC con un cavo USB e copiare il file dei risultati dall&apos;unità rimovibile che compare.</translation>
+    </message>
+    <message>
+        <source>Sequences ready for copying.
+Attach the unit to a Pc via a USB cable and copy the sequences file from the removable drive that appears.</source>
+        <translation>Sequenze pronte per la copia.
+Collegare lo strumento a un PC con un cavo USB e copiare il file delle sequenze dall&apos;unità rimovibile che compare.</translation>
+    </message>
+    <message>
+        <source>The sequences have been successfully copied to the USB memory device</source>
+        <translation>Le sequenze sono state copiate sulla chiavetta USB</translation>
+    </message>
+    <message>
+        <source>The results have been successfully copied to the USB memory device</source>
+        <translation>I risultati sono stati copiati sulla chiavetta USB</translation>
+    </message>
+    <message>
+        <source>Left out, could not be read: %1</source>
+        <translation>Esclusi, illeggibili: %1</translation>
+    </message>
+    <message>
+        <source>Error reading file</source>
+        <translation>Errore di lettura del file</translation>
+    </message>
+    <message>
+        <source>Results import completed</source>
+        <translation>Importazione dei risultati completata</translation>
+    </message>
+    <message>
+        <source>Sequences import completed</source>
+        <translation>Importazione delle sequenze completata</translation>
+    </message>
+    <message>
+        <source>Stored under a new name: %1</source>
+        <translation>Salvati con un nuovo nome: %1</translation>
+    </message>
+    <message>
+        <source>Stored in part, damaged: %1</source>
+        <translation>Salvati in parte, danneggiati: %1</translation>
+    </message>
+    <message>
+        <source>Not imported: %1</source>
+        <translation>Non importati: %1</translation>
+    </message>
+    <message>
+        <source>Files of another kind: %1</source>
+        <translation>File di altro tipo: %1</translation>
+    </message>
+    <message>
+        <source>Files too large: %1</source>
+        <translation>File troppo grandi: %1</translation>
+    </message>
+    <message>
+        <source>Import Complete</source>
+        <translation>Importazione completata</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avviso</translation>
+    </message>
+</context>
+<context>
     <name>DrainMode</name>
     <message>
         <source>Form</source>
@@ -704,6 +895,13 @@ protocollo</translation>
     <message>
         <source>Main menu</source>
         <translation>Menu principale</translation>
+    </message>
+</context>
+<context>
+    <name>InfusionPumpMainScreen</name>
+    <message>
+        <source>Error opening the PC connection</source>
+        <translation>Errore di apertura del collegamento al PC</translation>
     </message>
 </context>
 <context>
@@ -1409,6 +1607,89 @@ protocollo</translation>
     <message>
         <source>Channel</source>
         <translation>Canale</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControlScreen</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Remote Control</source>
+        <translation>Controllo remoto</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>Can</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Pressione</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>Portata</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durata</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>n.d.</translation>
+    </message>
+    <message>
+        <source>---</source>
+        <translation>---</translation>
+    </message>
+    <message>
+        <source>Occ</source>
+        <translation>Occ</translation>
+    </message>
+    <message>
+        <source>PCA</source>
+        <translation>PCA</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Utente</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
     </message>
 </context>
 <context>

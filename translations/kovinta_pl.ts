@@ -441,6 +441,197 @@ protokół</translation>
     </message>
 </context>
 <context>
+    <name>DataTransfer</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Data Transfer</source>
+        <translation>Transfer danych</translation>
+    </message>
+    <message>
+        <source>Number of Assets:</source>
+        <translation>Liczba urządzeń:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Stan:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Operation:</source>
+        <translation>Operacja:</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operacja</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>USB PC Connection</source>
+        <translation>Połączenie USB z PC</translation>
+    </message>
+    <message>
+        <source>USB Memory Stick</source>
+        <translation>Pamięć USB</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Export Results</source>
+        <translation>Eksport wyników</translation>
+    </message>
+    <message>
+        <source>Export CSV Summary</source>
+        <translation>Eksport tabeli CSV</translation>
+    </message>
+    <message>
+        <source>Export Test Sequences</source>
+        <translation>Eksport sekwencji</translation>
+    </message>
+    <message>
+        <source>Import Results</source>
+        <translation>Import wyników</translation>
+    </message>
+    <message>
+        <source>Import Test Sequences</source>
+        <translation>Import sekwencji</translation>
+    </message>
+    <message>
+        <source>Error opening Internal Drive</source>
+        <translation>Błąd otwarcia dysku wewnętrznego</translation>
+    </message>
+    <message>
+        <source>Error copying files</source>
+        <translation>Błąd kopiowania plików</translation>
+    </message>
+    <message>
+        <source>Error opening External Drive</source>
+        <translation>Błąd otwarcia dysku zewnętrznego</translation>
+    </message>
+    <message>
+        <source>Import Data</source>
+        <translation>Import danych</translation>
+    </message>
+    <message>
+        <source>Attach the unit to a PC via a USB cable and copy the data file to the removable drive that appears.  
+ Then press Ok</source>
+        <translation>Podłącz przyrząd do komputera kablem USB i skopiuj plik danych na dysk wymienny, który się pojawi.
+Następnie naciśnij OK.</translation>
+    </message>
+    <message>
+        <source>Transfer Ready</source>
+        <translation>Gotowe do przesłania</translation>
+    </message>
+    <message>
+        <source>Error opening USB Memory Drive</source>
+        <translation>Błąd otwarcia pamięci USB</translation>
+    </message>
+    <message>
+        <source>Transfer Complete</source>
+        <translation>Przesyłanie zakończone</translation>
+    </message>
+    <message>
+        <source>Results ready for copying.
+Attach the unit to a Pc via a USB cable and copy the results file from the removable drive that appears</source>
+        <translation>Wyniki gotowe do skopiowania.
+Podłącz przyrząd do komputera kablem USB i skopiuj plik wyników z dysku wymiennego, który się pojawi</translation>
+    </message>
+    <message>
+        <source>Results ready for copying.
+Attach the unit to a Pc via a USB cable and copy the results file from the removable drive that appears.</source>
+        <translation>Wyniki gotowe do skopiowania.
+Podłącz przyrząd do komputera kablem USB i skopiuj plik wyników z dysku wymiennego, który się pojawi.</translation>
+    </message>
+    <message>
+        <source>Sequences ready for copying.
+Attach the unit to a Pc via a USB cable and copy the sequences file from the removable drive that appears.</source>
+        <translation>Sekwencje gotowe do skopiowania.
+Podłącz przyrząd do komputera kablem USB i skopiuj plik sekwencji z dysku wymiennego, który się pojawi.</translation>
+    </message>
+    <message>
+        <source>The sequences have been successfully copied to the USB memory device</source>
+        <translation>Sekwencje zostały skopiowane do pamięci USB</translation>
+    </message>
+    <message>
+        <source>The results have been successfully copied to the USB memory device</source>
+        <translation>Wyniki zostały skopiowane do pamięci USB</translation>
+    </message>
+    <message>
+        <source>Left out, could not be read: %1</source>
+        <translation>Pominięte, nieczytelne: %1</translation>
+    </message>
+    <message>
+        <source>Error reading file</source>
+        <translation>Błąd odczytu pliku</translation>
+    </message>
+    <message>
+        <source>Results import completed</source>
+        <translation>Import wyników zakończony</translation>
+    </message>
+    <message>
+        <source>Sequences import completed</source>
+        <translation>Import sekwencji zakończony</translation>
+    </message>
+    <message>
+        <source>Stored under a new name: %1</source>
+        <translation>Zapisane pod nową nazwą: %1</translation>
+    </message>
+    <message>
+        <source>Stored in part, damaged: %1</source>
+        <translation>Zapisane częściowo, uszkodzone: %1</translation>
+    </message>
+    <message>
+        <source>Not imported: %1</source>
+        <translation>Niezaimportowane: %1</translation>
+    </message>
+    <message>
+        <source>Files of another kind: %1</source>
+        <translation>Pliki innego rodzaju: %1</translation>
+    </message>
+    <message>
+        <source>Files too large: %1</source>
+        <translation>Pliki zbyt duże: %1</translation>
+    </message>
+    <message>
+        <source>Import Complete</source>
+        <translation>Import zakończony</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Ostrzeżenie</translation>
+    </message>
+</context>
+<context>
     <name>DrainMode</name>
     <message>
         <source>Form</source>
@@ -704,6 +895,13 @@ protokół</translation>
     <message>
         <source>Main menu</source>
         <translation>Menu główne</translation>
+    </message>
+</context>
+<context>
+    <name>InfusionPumpMainScreen</name>
+    <message>
+        <source>Error opening the PC connection</source>
+        <translation>Błąd otwarcia połączenia z komputerem</translation>
     </message>
 </context>
 <context>
@@ -1409,6 +1607,89 @@ protokół</translation>
     <message>
         <source>Channel</source>
         <translation>Kanał</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControlScreen</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Remote Control</source>
+        <translation>Zdalne sterowanie</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>Kan</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Obj.</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Ciśn.</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>Przepływ</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>b.d.</translation>
+    </message>
+    <message>
+        <source>---</source>
+        <translation>---</translation>
+    </message>
+    <message>
+        <source>Occ</source>
+        <translation>Okl</translation>
+    </message>
+    <message>
+        <source>PCA</source>
+        <translation>PCA</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Użytk.</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Gotowy</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
     </message>
 </context>
 <context>

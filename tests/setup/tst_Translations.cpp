@@ -1,4 +1,5 @@
 #include "DataMenu.h"
+#include "DataTransfer.h"
 #include "FlowRateRunningScreen.h"
 #include "GraphModeScreen.h"
 #include "InfusionPumpMainScreen.h"
@@ -192,6 +193,8 @@ private slots:
         auto *viewData = new ViewData(bench.menu, nullptr);
         new ViewDataAssetDetails(bench.menu, nullptr);
         new ViewDataTestResults(bench.menu, nullptr);
+        auto *transfer = new DataTransfer(bench.menu, nullptr);
+        bench.menu->getRemoteScreen();
         ScreenKeyboard keyboard;
         QApplication::processEvents();
         QVERIFY(bench.area.activate());
@@ -257,6 +260,15 @@ private slots:
              "label_AxisTitle",
              "GraphModeScreen",
              {"Flow Rate", "Volume"}},
+            {transfer,
+             "label_Port",
+             "DataTransfer",
+             {"USB PC Connection", "USB Memory Stick", "Bluetooth"}},
+            {transfer,
+             "label_Operation",
+             "DataTransfer",
+             {"Export Results", "Export CSV Summary", "Export Test Sequences", "Import Results",
+              "Import Test Sequences"}},
         };
         for (const RunTimeText &t : texts) {
             auto *field = t.screen->findChild<QLabel *>(t.field);
