@@ -13,8 +13,17 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+
 namespace {
 const char *const kIni = "/mnt/data/kovinta.ini";
+
+// A file replaced (as every settings write does) has a new inode.
+ino_t inodeOf(const QString &path)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
+}
 
 // Every key of a settings file and its value (in hex, so that blobs compare exactly), as
 // the program reads them.
@@ -363,6 +372,32 @@ private slots:
         settings.setValue("Serial_num", serial);
         QVERIFY(settings.commit());
         QCOMPARE(root.readFile(kIni), QByteArray("[General]\nSerial_num=AB-1234\n"));
+    }
+
+    // Values refreshed every second cost the flash nothing while they stay the same, and
+    // a full partition refuses only a real change.
+    void refreshedValuesAreWrittenOnlyWhenTheyChange()
+    {
+        TempRoot root;
+        SmallPartition partition(root.path("/mnt/data"));
+        QVERIFY(root.writeFile(kIni, "[General]\nSerial_num=AB-1234\n"));
+        const QVariantMap values{{"CalDate_ch1", "7 Mar 2019"}, {"SerialNumber_ch1", ""}};
+        QVERIFY(SettingsWriter::writeChanged(values));
+        const QByteArray written(
+            "[General]\nCalDate_ch1=7 Mar 2019\nSerialNumber_ch1=\nSerial_num=AB-1234\n");
+        QCOMPARE(root.readFile(kIni), written);
+        const QString path = root.path(kIni);
+        const ino_t before = inodeOf(path);
+
+        QVERIFY(SettingsWriter::writeChanged(values));
+        QCOMPARE(inodeOf(path), before);
+
+        if (!partition.mounted())
+            QSKIP("mounting a tmpfs is not allowed here");
+        QVERIFY(partition.fillUp());
+        QVERIFY(SettingsWriter::writeChanged(values));
+        QVERIFY(!SettingsWriter::writeChanged({{"CalDate_ch1", "8 Mar 2019"}}));
+        QCOMPARE(root.readFile(kIni), written);
     }
 
     void clearedLimitsAreAllZero()
