@@ -2,7 +2,11 @@
 // when "Remote Control" is chosen on its main menu), then reads commands from standard
 // input, one a line, and prints every reply. Started tests are followed: their records
 // are polled once a second until the instrument reports the test stopped.
+// With --terminal it is instead the calibration software's terminal on the same line:
+// each line typed goes to the instrument's calibration terminal ended by CR, and what
+// comes back is printed as it is.
 #include "PcLinkClient.h"
+#include "PtyPair.h"
 #include "QuitOnSignal.h"
 
 #include <QCommandLineParser>
@@ -129,6 +133,34 @@ bool command(PcLinkClient &pc, const QString &line)
     return true;
 }
 
+// Bridges standard input and output to the line, for the calibration terminal.
+int runTerminal(const QString &root)
+{
+    PtyPair line;
+    if (!line.open(root + QStringLiteral("/dev/ttyGS0"))) {
+        std::fprintf(stderr, "pc_client: cannot open the line under %s\n", qPrintable(root));
+        return 1;
+    }
+    QObject::connect(&line, &PtyPair::bytesReceived, [](const QByteArray &bytes) {
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+        std::fflush(stdout);
+    });
+    print(QStringLiteral("pc_client: terminal at %1/dev/ttyGS0; open the calibration terminal "
+                         "on the instrument (About, Calibration, F3, PIN), then type lines")
+              .arg(root));
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, [&] {
+        char chunk[512];
+        const ssize_t n = ::read(STDIN_FILENO, chunk, sizeof chunk);
+        if (n <= 0) {
+            input.setEnabled(false);
+            return;
+        }
+        line.write(QByteArray(chunk, int(n)).replace('\n', '\r'));
+    });
+    return QCoreApplication::exec();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -141,10 +173,16 @@ int main(int argc, char **argv)
     parser.addHelpOption();
     parser.addOption({"root", "Device root of the desktop run.", "dir"});
     parser.addOption({"verbose", "Also print every record polled."});
+    parser.addOption({"terminal", "Be the calibration software's terminal instead: lines typed go to the "
+                                  "instrument's calibration terminal, its output is printed."});
     parser.process(app);
     if (!parser.isSet("root")) {
         std::fprintf(stderr, "pc_client: --root is required\n");
         return 2;
+    }
+    if (parser.isSet("terminal")) {
+        quitOnSignal();
+        return runTerminal(parser.value("root"));
     }
 
     // Ctrl-C ends the event loop, so the line's link under the root is removed.
