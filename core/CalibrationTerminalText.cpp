@@ -1,6 +1,7 @@
 #include "CalibrationTerminalText.h"
 
-namespace {
+namespace
+{
 constexpr char kEsc = 27;
 // How far past the cut a line start may lie and still be where the kept text begins.
 constexpr int kLineStartReach = 256;

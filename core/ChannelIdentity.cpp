@@ -5,7 +5,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-namespace {
+namespace
+{
 // Sequence number and the two length bytes before the payload, two checksum bytes after.
 constexpr int kFrameHead = 3;
 constexpr int kFrameTail = 2;
@@ -14,7 +15,8 @@ constexpr int kReplyLetters = 2;
 constexpr int kSerialTail = 3;
 } // namespace
 
-namespace ChannelIdentity {
+namespace ChannelIdentity
+{
 
 Versions versions(const QByteArray &frame)
 {

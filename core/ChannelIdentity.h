@@ -6,7 +6,8 @@
 // The texts the about pages make of a channel controller's identity replies as the board
 // manager keeps them, and of the program's own build version. Replies are the
 // controller's to shape, so each is checked for length before it is cut.
-namespace ChannelIdentity {
+namespace ChannelIdentity
+{
 
 struct Versions {
     QString firmware;

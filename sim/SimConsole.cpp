@@ -20,7 +20,8 @@ QByteArray SimConsole::answer(const QByteArray &bytes)
         }
         m_afterCr = c == '\r';
         if (c == '\r' || lf) {
-            out += "\r\n" + command(m_line.trimmed()) + "CH" + QByteArray::number(m_channel + 1) + "> ";
+            out += "\r\n" + command(m_line.trimmed()) + "CH" + QByteArray::number(m_channel + 1) +
+                   "> ";
             m_line.clear();
         } else {
             out += c;

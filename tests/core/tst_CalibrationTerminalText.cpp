@@ -21,8 +21,7 @@ private slots:
         QTest::newRow("CR LF split between reads") << Reads{"abc\r", "\nde"} << "abc\nde";
         QTest::newRow("a lone CR waits for the next byte") << Reads{"abc\ndef\r"} << "abc\ndef";
         QTest::newRow("then replaces the line") << Reads{"abc\ndef\r", "x"} << "abc\nx";
-        QTest::newRow("every lone CR of a read")
-            << Reads{"P=0\rP=51\rP=102\r\nok"} << "P=102\nok";
+        QTest::newRow("every lone CR of a read") << Reads{"P=0\rP=51\rP=102\r\nok"} << "P=102\nok";
         QTest::newRow("a lone CR on the first line") << Reads{"10%\r20%\r30%"} << "30%";
         QTest::newRow("lines finished before stay")
             << Reads{"one\ntwo\rTWO\n", "three\n", "four\rFOUR"} << "one\nTWO\nthree\nFOUR";
@@ -36,7 +35,7 @@ private slots:
         QTest::newRow("clear drops a waiting CR") << Reads{"abc\r\x1b[2J", "\nx"} << "\nx";
         QTest::newRow("NUL bytes are dropped, the rest shown")
             << Reads{QByteArray("zero\0point\r\n", 12)} << "zeropoint\n";
-        QTest::newRow("bytes as Latin-1") << Reads{"\xb0" "C"} << QString::fromLatin1("\xb0" "C");
+        QTest::newRow("bytes as Latin-1") << Reads{"\xb0\x43"} << QString::fromLatin1("\xb0\x43");
     }
     void controlsOfTheConsole()
     {
