@@ -195,6 +195,10 @@ bool BluetoothFavourites::connectDevice(BT_PERIPHERAL kind)
 void BluetoothFavourites::disconnectDevices()
 {
     m_pSearchTimer->stop();
+    // A dial tick left running would call the next favourite before the module, once
+    // switched on again, is ready to take the call.
+    m_pActivityTimer->stop();
+    m_priority = 0;
     m_sBarcodeConnection.reset();
     m_sPrinterConnection.reset();
     m_sComputerConnection.reset();

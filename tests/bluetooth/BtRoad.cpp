@@ -41,10 +41,10 @@ bool BtRoad::configured()
            sim.commands().mid(sim.commands().size() - configuration.size()) == configuration;
 }
 
-QByteArray BtRoad::resultsExchangeFile(const QString &devicePath)
+QByteArray BtRoad::resultsExchangeFile(const QString &devicePath, int samples)
 {
     TestResultManager *results = TestResultManager::getInstance();
-    results->createTestData(2, 5, 0);
+    results->createTestData(2, samples, 0);
     const QStringList names = results->getApplianceResultList().keys();
     const QString path = area.root().path(devicePath);
     QDir().mkpath(QFileInfo(path).absolutePath());

@@ -24,9 +24,11 @@ struct BtRoad {
     BluetoothFavourites *bt() const;
     // The start-up configuration has gone out and the module is off again.
     bool configured();
-    // A results exchange file of two demonstration results at the device path; the
-    // stored results are removed. Empty when it could not be made.
-    QByteArray resultsExchangeFile(const QString &devicePath = QStringLiteral("/tmp/export.dat"));
+    // A results exchange file of two demonstration results of the given number of
+    // samples at the device path; the stored results are removed. Empty when it could
+    // not be made.
+    QByteArray resultsExchangeFile(const QString &devicePath = QStringLiteral("/tmp/export.dat"),
+                                   int samples = 5);
     // The start-up configuration the service sends.
     static const QStringList configuration;
 };
