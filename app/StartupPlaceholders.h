@@ -8,6 +8,3 @@ class QWidget;
 // The main menu screen, placed in the screen area; null while there is none, and the
 // screen area stays empty.
 QWidget *createMainMenuScreen();
-
-// Exports the transfer drive, then switches the USB port to the PC serial gadget.
-void startUsbController();

@@ -3,6 +3,7 @@
 #include "StartupLogging.h"
 #include "StartupPlaceholders.h"
 #include "StartupWiring.h"
+#include "UsbDriveController.h"
 #include "WheelToFocus.h"
 
 #include <QApplication>
@@ -58,7 +59,10 @@ int main(int argc, char **argv)
     for (int i = 1; i < argc; ++i)
         qDebug("%d: %s", i, argv[i]);
 
-    startUsbController();
+    // Creating the controller exports the transfer drive; the switch back brings the PC
+    // serial gadget with the drive mounted locally. Start-up goes on whatever mode the
+    // port reached.
+    UsbDriveController::getInstance()->setMode(0);
 
     // The main menu is a page of the screen area; the splash waits for that window.
     splash.finish(mainMenu ? mainMenu->window() : stackedWidget);

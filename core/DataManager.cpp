@@ -19,6 +19,9 @@ namespace {
 constexpr int kReplyHeaderSize = 6;
 // A reply further than this from the last accepted one is taken as stale or garbled.
 constexpr qint32 kMaxElapsedJump = 25;
+// Replies in a row from an idle controller that end the test the instrument runs on it;
+// a controller may take a moment to report its test after the start.
+constexpr quint8 kIdleRepliesEndingTest = 3;
 // Controller status above which a running channel is measuring (flow, PCA, occlusion...).
 constexpr quint8 kLastNonTestStatus = 2;
 constexpr quint8 kTestTypeOcclusion = 1;
@@ -109,37 +112,37 @@ void DataManager::vStoreTestData(const TestData &testData)
     in >> testType >> status >> rawPressure >> elapsed >> rawVolume >> revolution >> rawInstant
         >> rawAverage >> rawPeak >> autoOccStatus >> rawBackOff;
 
-    const qint32 jump = qint32(elapsed - m_u32LastElapseTime[ch]);
-    if (jump < 0 || jump > kMaxElapsedJump)
+    INFUSION_PUMP_TEST_DATA &record = m_TestData[ch];
+    if (m_u8TestRunningFlag[ch] != 1 || status <= kLastNonTestStatus) {
+        // A controller that runs no test has no test figures to give: what it reports as
+        // elapsed time, peak or volume is either 0 or still the last test's, depending on
+        // its firmware. Only its present state is taken, so an idle channel shows its
+        // present pressure, and the last test's figures stay for saving and judging.
+        record.s16Pressure = qint16(rawPressure / 10);
+        record.u8TestType = testType;
+        record.u8PIC_Status = status;
+        emit checkStatus(PicStatusData(ch, status));
+        if (testType == kTestTypePca)
+            Pca_State[ch] = BOLUS_IDLE;
+        stopCriteria[ch] = false;
+        if (m_u8TestRunningFlag[ch] == 1)
+            noticeIdleController(ch);
+        return;
+    }
+    m_u8IdleRepliesWhileRunning[ch] = 0;
+    if (!acceptElapsed(ch, elapsed))
         return;
 
-    INFUSION_PUMP_TEST_DATA &record = m_TestData[ch];
-    // A stopped controller reports either the readings of the test it ran last or
-    // readings cleared to zero. Neither is the channel's: the record keeps the finished
-    // test's time and peak, by which the test is judged, or the zeros of a reset for the
-    // next test. Taking the old time would make the next start look like a test under
-    // way (the green key then starts nothing) and drop its first seconds as going back
-    // in time. The line pressure is taken either way.
-    const bool stoppedController = m_u8TestRunningFlag[ch] != 1 && status <= kLastNonTestStatus;
-    if (!stoppedController) {
-        m_u32LastElapseTime[ch] = elapsed;
-        record.u32ElapseTime = elapsed;
-        record.s16Pressure_Peak = qint16(rawPeak / 10);
-    }
+    m_u32LastElapseTime[ch] = elapsed;
     record.s16Pressure = qint16(rawPressure / 10);
+    record.u32ElapseTime = elapsed;
     record.u8TestType = testType;
+    record.s16Pressure_Peak = qint16(rawPeak / 10);
     record.u8PIC_Status = status;
     emit checkStatus(PicStatusData(ch, status));
 
     const qint32 endTime = testType == kTestTypePca ? m_PCATestSetting[ch].u32ElapseTimeSetting
                                                     : m_TestSetting[ch].u32ElapseTimeSetting;
-
-    if (m_u8TestRunningFlag[ch] != 1 || status <= kLastNonTestStatus) {
-        if (testType == kTestTypePca)
-            Pca_State[ch] = BOLUS_IDLE;
-        stopCriteria[ch] = false;
-        return;
-    }
 
     if (testType == kTestTypeOcclusion) {
         // Only an auto-reversing pump ends the test by itself: it reports status 5 and
@@ -193,6 +196,46 @@ void DataManager::endTest(int ch)
     emit prime(ch);
     m_u8TestRunningFlag[ch] = 0;
     m_u32LastElapseTime[ch] = 0;
+    clearReplyWatch(ch);
+}
+
+// A reply far from the last accepted one is stale or garbled, and is dropped alone. When
+// the next reply carries on from it, though, the controller's count really moved on (a
+// channel silent for a while, a step in its count): the test follows it, and the
+// per-second history fills the gap.
+bool DataManager::acceptElapsed(int ch, quint32 elapsed)
+{
+    const auto near = [](quint32 from, quint32 to) {
+        const qint32 jump = qint32(to - from);
+        return jump >= 0 && jump <= kMaxElapsedJump;
+    };
+    const bool taken = near(m_u32LastElapseTime[ch], elapsed)
+        || (m_bJumpPending[ch] && near(m_u32JumpElapseTime[ch], elapsed));
+    m_bJumpPending[ch] = !taken;
+    m_u32JumpElapseTime[ch] = elapsed;
+    return taken;
+}
+
+// A channel the instrument runs whose controller keeps reporting no test (it was reset,
+// never took the start, or stopped by itself) would otherwise stay running for ever: the
+// test is ended as stopped, as the red key would, and the controller is primed.
+void DataManager::noticeIdleController(int ch)
+{
+    if (++m_u8IdleRepliesWhileRunning[ch] < kIdleRepliesEndingTest)
+        return;
+    qWarning() << Q_FUNC_INFO << "the controller of channel" << ch << "runs no test: stopped";
+    if (m_TestSetting[ch].u8TestTypeSetting == kTestTypeOcclusion) {
+        m_u16OcclusionStopped[ch] = 1;
+        m_u32OcclusionStopTime[ch] = m_TestData[ch].u32ElapseTime;
+    }
+    m_u8StopKeyPressed[ch] = 1;
+    endTest(ch);
+}
+
+void DataManager::clearReplyWatch(int ch)
+{
+    m_bJumpPending[ch] = false;
+    m_u8IdleRepliesWhileRunning[ch] = 0;
 }
 
 qint64 DataManager::fullRecordLimit(int ch) const
@@ -348,6 +391,7 @@ void DataManager::resetTestData(unsigned short ch)
     m_u8StopKeyPressed[ch] = 0;
     m_bOcclusionTestComplete[ch] = 0;
     m_u32LastElapseTime[ch] = 0;
+    clearReplyWatch(ch);
 }
 
 void DataManager::clearAccumulators(unsigned short ch)
@@ -372,6 +416,7 @@ void DataManager::vSetTestRunningFlag(const PicRunningData &running)
         return;
     }
     m_u8TestRunningFlag[ch] = running.m_u8Running;
+    clearReplyWatch(ch);
     if (running.m_u8Running == 0)
         m_u32LastElapseTime[ch] = 0;
     else

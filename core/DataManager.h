@@ -155,10 +155,18 @@ private:
     void storeSample(int ch);
     void resetBolusDetector(int ch);
     void endTest(int ch);
+    bool acceptElapsed(int ch, quint32 elapsed);
+    void noticeIdleController(int ch);
+    void clearReplyWatch(int ch);
 
     INFUSION_PUMP_TEST_DATA m_TestData[CHANNEL_COUNT];
     quint8 m_u8TestRunningFlag[CHANNEL_COUNT] = {};
     quint32 m_u32LastElapseTime[CHANNEL_COUNT] = {};
+    // A reply that jumped away from the last accepted one, held until the next confirms it.
+    bool m_bJumpPending[CHANNEL_COUNT] = {};
+    quint32 m_u32JumpElapseTime[CHANNEL_COUNT] = {};
+    // Replies in a row in which the controller of a running channel reported no test.
+    quint8 m_u8IdleRepliesWhileRunning[CHANNEL_COUNT] = {};
     // Bolus stopwatch: start time in msecsNow(), or -1 while not started.
     qint64 m_bolusStartMs[CHANNEL_COUNT] = {-1, -1, -1, -1};
     float m_fBolusVolumeSum[CHANNEL_COUNT] = {};

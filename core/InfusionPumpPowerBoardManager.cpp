@@ -506,6 +506,9 @@ void InfusionPumpPowerBoardManager::vResetCommsErrorCounter()
 void InfusionPumpPowerBoardManager::vCommsPortFail()
 {
     const unsigned short ch = m_u16CurrentChannel;
+    // A stalled line may still hold copies of the given-up command, or the end of its
+    // answer: once the chip-select moves on, another controller would act on them.
+    getTtyHandler()->discardQueued();
     if (m_u16PicContacted[ch]) {
         if (m_u16CommsErrorCount[ch] < 0xFFFF)
             ++m_u16CommsErrorCount[ch];
@@ -552,11 +555,13 @@ void InfusionPumpPowerBoardManager::decodeCommand(QByteArray packet)
         m_baVerifyDateReply[ch] = packet.mid(kDateReplyOffset);
         m_u16VerifyDateReady[ch] = 1;
     } else if (payload.startsWith("EPS")) {
-        emit testDataReady(TestData(ch, packet));
+        // Usable again before the data is handed on: a test that ends on this very reply
+        // must be able to stop and prime its channel.
         if (m_u16ChannelStatus[ch] == CHANNEL_COMMS_LOST) {
-            emit updateMonitor(MonitorData(ch, MONITOR_COMMS_RESTORED));
             m_u16ChannelStatus[ch] = CHANNEL_USABLE;
+            emit updateMonitor(MonitorData(ch, MONITOR_COMMS_RESTORED));
         }
+        emit testDataReady(TestData(ch, packet));
     } else if (payload.startsWith("ES")) {
         if (!m_u16PicContacted[ch]) {
             m_u16ChannelStatus[ch] = CHANNEL_USABLE;

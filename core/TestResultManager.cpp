@@ -222,12 +222,17 @@ QString dateStamp(const QDateTime &date)
 QString TestResultManager::fileNameFor(const MedicalApplianceResult &record)
 {
     const QString asset = assetPart(record.applianceName);
-    if (asset.isEmpty() || !record.testDate.isValid())
+    if (!record.testDate.isValid())
         return QString();
     // The identity is joined, not put through arg(): a "%2" in it must stay text.
     QString name = asset + QLatin1Char('_') + dateStamp(record.testDate);
     makeValidFileName(name);
     return name;
+}
+
+bool TestResultManager::identityNamesFile(const QString &applianceName)
+{
+    return !assetPart(applianceName).isEmpty();
 }
 
 QString TestResultManager::importedFileName(const QString &fileName,
@@ -715,7 +720,11 @@ ImportReport TestResultManager::readApplianceResultsFromFile(QIODevice &file)
         const bool damaged = keepWholeElements(record) || resultsCut;
         const QByteArray content = fileContent(record);
         bool renamed = false;
-        const QString fileName = importedFileName(fileNameFor(record), record, content, renamed);
+        // A record whose identity cleans to nothing shares its name with every other such
+        // record of its second: it is stored as one that cannot name itself.
+        const QString ownName =
+            identityNamesFile(record.applianceName) ? fileNameFor(record) : QString();
+        const QString fileName = importedFileName(ownName, record, content, renamed);
         m_current.record = record;
         if (write(fileName, content)) {
             ++report.stored;

@@ -34,9 +34,15 @@ public:
     static void makeValidFileName(QString &name);
     // Drops the same characters, keeps blanks.
     static void makeValidApplianceName(QString &name);
-    // "<asset>_DDMMYYYY_HHMMSS", cleaned; empty when the record cannot name a file (an
-    // asset identity that cleans to nothing, or no valid date).
+    // "<asset>_DDMMYYYY_HHMMSS", cleaned (an identity that cleans to nothing leaves
+    // "_DDMMYYYY_HHMMSS"); empty when the record has no valid date.
     static QString fileNameFor(const MedicalApplianceResult &record);
+    // Whether an identity keeps something of its own in its file name once cleaned; one
+    // that does not is named by its date alone, like every other such record of its second.
+    static bool identityNamesFile(const QString &applianceName);
+    // Longest asset identity whose file name always fits: 255 bytes less the date and
+    // the atomic writer's temporary ".<name>.part", at up to 3 UTF-8 bytes a character.
+    static constexpr int maxAssetIdLength = (255 - 16 - 6) / 3;
 
     // Pressures in the CSV are shown in the operator's unit. The screen layer installs
     // the conversion; until then pressures stay in mmHg.

@@ -111,6 +111,11 @@ void TtyHandler::sendByteArray(QByteArray data)
     }
 }
 
+bool TtyHandler::discardQueued()
+{
+    return m_fd >= 0 && ::tcflush(m_fd, TCIOFLUSH) == 0;
+}
+
 bool TtyHandler::writeAll(const char *data, qint64 size)
 {
     qint64 done = 0;

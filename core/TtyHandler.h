@@ -34,6 +34,10 @@ public:
     // Writes the bytes in one write, or one at a time with the per-byte delay.
     void sendByteArray(QByteArray data);
 
+    // Drops what was written but has not left the port yet and what arrived but was not
+    // read; false when the line is not open or the port refuses.
+    bool discardQueued();
+
     bool isSequential() const override { return true; }
     qint64 bytesAvailable() const override;
     // Also releases the descriptor, so a closed handler no longer notifies.

@@ -14,6 +14,9 @@ bool WheelToFocus::eventFilter(QObject *watched, QEvent *event)
     if (event->type() != QEvent::Wheel || WheelDelivery::isDelivering() || !watched->isWidgetType())
         return QObject::eventFilter(watched, event);
     auto *wheel = static_cast<QWheelEvent *>(event);
+    // Taken here: an event left unaccepted is offered to every parent in turn, and each
+    // offer would turn the focus widget again.
+    wheel->accept();
     QWidget *target = QApplication::focusWidget();
     if (!target)
         return true;

@@ -83,6 +83,16 @@ void PowerBoardSim::setSilentDuringTest(int channel, int fromSeconds, int forSec
     m_channel[channel].silentFor = forSeconds;
 }
 
+void PowerBoardSim::setLineStalled(bool stalled)
+{
+    m_line->setStalled(stalled);
+}
+
+int PowerBoardSim::lineOutputFlushes() const
+{
+    return m_line->outputFlushes();
+}
+
 void PowerBoardSim::setDropAcks(int channel, int count)
 {
     m_channel[channel].dropAcks = count;

@@ -52,6 +52,10 @@ public:
     void setSilent(int channel, bool silent);
     // Falls silent once its test has run fromSeconds, for forSeconds (< 0: for good).
     void setSilentDuringTest(int channel, int fromSeconds, int forSeconds = -1);
+    // A stalled line: the board hears nothing until the stall ends, and then hears what
+    // the instrument's port still held, for whichever controller is selected then.
+    void setLineStalled(bool stalled);
+    int lineOutputFlushes() const;
     // Drops the acknowledgements of the next count commands (< 0: all of them); the
     // commands themselves are still carried out and answered.
     void setDropAcks(int channel, int count);

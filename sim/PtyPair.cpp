@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -112,15 +113,52 @@ bool PtyPair::waitForBytes(int count, int timeoutMs)
     return m_received.size() >= count;
 }
 
+void PtyPair::setStalled(bool stalled)
+{
+    if (m_master < 0)
+        return;
+    if (!m_packetMode) {
+        onReadable(); // what came before is not part of the stall
+        int on = 1;
+        m_packetMode = ::ioctl(m_master, TIOCPKT, &on) == 0;
+    }
+    m_stalled = stalled;
+    if (!stalled && !m_held.isEmpty()) {
+        const QByteArray held = m_held;
+        m_held.clear();
+        deliver(held);
+    }
+}
+
+void PtyPair::deliver(const QByteArray &bytes)
+{
+    m_received += bytes;
+    emit bytesReceived(bytes);
+}
+
 void PtyPair::onReadable()
 {
     char buf[4096];
     for (;;) {
         const ssize_t n = ::read(m_master, buf, sizeof buf);
         if (n > 0) {
-            const QByteArray chunk(buf, int(n));
-            m_received += chunk;
-            emit bytesReceived(chunk);
+            QByteArray chunk(buf, int(n));
+            if (m_packetMode) {
+                // Each read is one packet: a status byte, then data when it is 0.
+                const char status = chunk.at(0);
+                chunk.remove(0, 1);
+                if (status != TIOCPKT_DATA) {
+                    if ((status & TIOCPKT_FLUSHWRITE) && m_stalled) {
+                        m_held.clear();
+                        ++m_outputFlushes;
+                    }
+                    continue;
+                }
+            }
+            if (m_stalled)
+                m_held += chunk;
+            else
+                deliver(chunk);
             continue;
         }
         if (n < 0 && (errno == EAGAIN || errno == EINTR))

@@ -37,6 +37,13 @@ public:
     QByteArray received() const { return m_received; }
     QByteArray takeReceived();
 
+    // A stalled line: what the system writes stays in its port's transmit queue, as
+    // far as this end is concerned, until the stall ends; the system dropping its
+    // output (tcflush) meanwhile drops it. Bytes from before the first stall pass.
+    void setStalled(bool stalled);
+    // How often the system dropped its output while a stall was being watched.
+    int outputFlushes() const { return m_outputFlushes; }
+
     // Processes events until at least count bytes have been received or the time is up.
     bool waitForBytes(int count, int timeoutMs);
 
@@ -45,6 +52,7 @@ signals:
 
 private:
     void onReadable();
+    void deliver(const QByteArray &bytes);
 
     int m_master = -1;
     int m_slaveKeeper = -1;
@@ -52,4 +60,9 @@ private:
     QString m_linkPath;
     QSocketNotifier *m_notifier = nullptr;
     QByteArray m_received;
+    // Packet mode tells this end when the system flushes its output.
+    bool m_packetMode = false;
+    bool m_stalled = false;
+    QByteArray m_held;
+    int m_outputFlushes = 0;
 };

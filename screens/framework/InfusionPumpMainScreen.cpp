@@ -15,10 +15,12 @@
 #include "SetClockScreen.h"
 #include "SetupScreen.h"
 #include "SummaryManualScreen.h"
+#include "TransferMessages.h"
 #include "UsbDriveController.h"
 #include "ui_InfusionPumpMainMenu.h"
 
 #include <QDateTime>
+#include <QDebug>
 #include <QKeyEvent>
 #include <QStackedWidget>
 
@@ -121,10 +123,13 @@ void InfusionPumpMainScreen::keyPressEvent(QKeyEvent *event)
         getSummaryManualScreen()->showScreen(true);
         break;
     case 1:
-        initialiseSerialPort();
+        // Without its port the remote screen would show a link that is not there.
+        if (!initialiseSerialPort()) {
+            TransferMessages::warn(tr("Error opening the PC connection"));
+            break;
+        }
         // Keep every per-second record for the PC.
-        if (board)
-            board->m_DataManager.setRemoteControl(1);
+        board->m_DataManager.setRemoteControl(1);
         getRemoteScreen()->showScreen(true);
         break;
     case 2:
@@ -142,18 +147,24 @@ void InfusionPumpMainScreen::keyPressEvent(QKeyEvent *event)
     event->accept();
 }
 
-void InfusionPumpMainScreen::initialiseSerialPort()
+bool InfusionPumpMainScreen::initialiseSerialPort()
 {
     removeSerialPort();
     if (!board)
-        return;
+        return false;
     // The USB port must carry the serial gadget before its line can be opened.
     if (UsbDriveController::getInstance()->setMode(0) != 0)
-        return;
+        return false;
     auto *port = new DorvalenPacketHandler(kPcLinkDevice, kPcLinkBaudRate, false, 0, nullptr);
+    if (!port->isOpen()) {
+        qDebug() << "PC link port not opened:" << port->errorString();
+        delete port;
+        return false;
+    }
     board->m_DataManager.m_pPacketHandler = port;
     m_pcDispatcher->clearReceiveBuffer();
     connect(port, &DorvalenPacketHandler::readyRead, this, &InfusionPumpMainScreen::usbDataReceived);
+    return true;
 }
 
 void InfusionPumpMainScreen::removeSerialPort()

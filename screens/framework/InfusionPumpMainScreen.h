@@ -36,9 +36,10 @@ public:
     DataMenu *getDataMenuScreen();
 
     // The PC packet port of remote control on the USB serial gadget, kept in the data
-    // manager for every sender of replies. Opening closes any open port first; closing
-    // leaves the gadget as it is. Both empty the receive buffer.
-    void initialiseSerialPort();
+    // manager for every sender of replies. Opening closes any open port first and is
+    // false, with no port kept, when the gadget or its line cannot be had; closing leaves
+    // the gadget as it is. Both empty the receive buffer.
+    bool initialiseSerialPort();
     void removeSerialPort();
     PcRequestDispatcher *getPcRequestDispatcher() const { return m_pcDispatcher; }
 

@@ -114,7 +114,7 @@ void FlowRateRunningScreen::fetchData()
 
 void FlowRateRunningScreen::fillEmphasis()
 {
-    ui->label_Ephasing_Item_Data->setText(m_valueLabels.at(m_emphasisIndex)->text());
+    showEmphasised(ui->label_Ephasing_Item_Data, m_valueLabels.at(m_emphasisIndex)->text());
     ui->labe_Ephasing_Item_Name->setText(m_nameLabels.at(m_emphasisIndex)->text());
 }
 

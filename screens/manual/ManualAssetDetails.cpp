@@ -53,6 +53,8 @@ ManualAssetDetails::ManualAssetDetails(QWidget *previous, QWidget *parent)
       m_barcode(new BarcodeCollector(this))
 {
     ui->setupUi(this);
+    // Typed or scanned, the identity must always fit in a result file's name.
+    ui->assetLineEdit->setMaxLength(TestResultManager::maxAssetIdLength);
     connect(m_barcode, &BarcodeCollector::codeRead, this,
             [this](const QString &code) { setAssetId(cleanAssetId(code)); });
     connect(ui->pushButtonBack, &QPushButton::clicked, this, &ManualAssetDetails::onBackArrowClicked);
@@ -119,7 +121,7 @@ void ManualAssetDetails::showScreen(bool check)
     BluetoothFavourites::getInstance()->connectDevice(BT_BARCODE);
 }
 
-ManualAssetDetails::SaveOutcome ManualAssetDetails::saveResult()
+QString ManualAssetDetails::saveResult()
 {
     TestResultManager *results = TestResultManager::getInstance();
     // Only the unassigned current sequence and record are cleared: the channels' own
@@ -133,7 +135,7 @@ ManualAssetDetails::SaveOutcome ManualAssetDetails::saveResult()
     results->setCurrentOverallStatus(status);
     if (channel >= DataManager::CHANNEL_COUNT || !ScreenBase::board) {
         qDebug() << Q_FUNC_INFO << ":: no channel";
-        return SaveOutcome::Failed;
+        return tr("No channel is chosen.");
     }
 
     const DataManager &data = ScreenBase::board->m_DataManager;
@@ -167,7 +169,7 @@ ManualAssetDetails::SaveOutcome ManualAssetDetails::saveResult()
     }
     default:
         qDebug() << Q_FUNC_INFO << ":: unknown asset type";
-        return SaveOutcome::Failed;
+        return tr("A user test has no measurement to save.");
     }
     results->setCurrentTestResult(element);
     results->storeCurrentTestResult();
@@ -178,23 +180,28 @@ ManualAssetDetails::SaveOutcome ManualAssetDetails::saveResult()
     // A file of the same name (same asset, same second) may be a channel's automatic run:
     // it is never replaced by a manual save.
     const QString fileName = TestResultManager::fileNameFor(results->currentApplianceResult());
-    if (fileName.isEmpty() || results->applianceResultExists(fileName))
-        return SaveOutcome::Failed;
-    return results->saveCurrentApplianceResult() ? SaveOutcome::Saved : SaveOutcome::Failed;
+    if (fileName.isEmpty())
+        return tr("The test date is not valid.");
+    if (results->applianceResultExists(fileName))
+        return tr("This asset already has a result saved in this second. Save again.");
+    if (!results->saveCurrentApplianceResult())
+        return tr("The result could not be written. The data memory may be full.");
+    return QString();
 }
 
-void ManualAssetDetails::showOutcome(SaveOutcome outcome)
+void ManualAssetDetails::showOutcome(const QString &failure)
 {
     RotaryEncoderMessageBox box(this);
     box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     box.setWindowTitle(tr("Save Asset"));
-    if (outcome == SaveOutcome::Saved) {
+    if (failure.isEmpty()) {
         box.setIcon(QMessageBox::Information);
         box.setText(tr("Asset Saved Successfully"));
         box.setStandardButtons(QMessageBox::Ok);
     } else {
         box.setIcon(QMessageBox::Warning);
         box.setText(tr("Asset Failed to Save"));
+        box.setInformativeText(failure);
         box.setStandardButtons(QMessageBox::Cancel);
     }
     box.translateStandardButtons();

@@ -46,9 +46,9 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    enum class SaveOutcome { Saved, Failed };
-    SaveOutcome saveResult();
-    void showOutcome(SaveOutcome outcome);
+    // Why the result was not saved; empty when it was.
+    QString saveResult();
+    void showOutcome(const QString &failure);
 
     Ui::ManualAssetDetails *ui;
     BarcodeCollector *m_barcode;

@@ -83,6 +83,30 @@ QString ManualTestArithmetic::formatVolume(float volume)
     return QString::asprintf("%#.3g", static_cast<double>(volume));
 }
 
+QString ManualTestArithmetic::fitNumber(double value, int decimals,
+                                       const std::function<bool(const QString &)> &fits)
+{
+    for (int d = decimals; d >= 0; --d) {
+        const QString text = QString::number(value, 'f', d);
+        if (fits(text))
+            return text;
+    }
+    for (int digits = 2; digits >= 0; --digits) {
+        // "4.29e+06" as "4.29e6": the room is short.
+        QString text = QString::number(value, 'e', digits);
+        const int e = text.indexOf(QLatin1Char('e'));
+        QString exponent = text.mid(e + 1);
+        const bool negative = exponent.startsWith(QLatin1Char('-'));
+        exponent.remove(0, 1);
+        while (exponent.size() > 1 && exponent.startsWith(QLatin1Char('0')))
+            exponent.remove(0, 1);
+        text = text.left(e + 1) + (negative ? QStringLiteral("-") : QString()) + exponent;
+        if (fits(text))
+            return text;
+    }
+    return QStringLiteral("#");
+}
+
 int ManualTestArithmetic::stepIndex(int index, int count, int delta)
 {
     if (count <= 0)

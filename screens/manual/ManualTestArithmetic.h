@@ -77,6 +77,11 @@ public:
     // back otherwise, wrapping at both ends.
     static int stepIndex(int index, int count, int delta);
 
+    // A number with the given decimals, or, when that does not fit its room, with fewer
+    // decimals, then as a power of ten with fewer digits ("4.29e6"); never a number
+    // cut short, which would read as another. "#" when not even that fits.
+    static QString fitNumber(double value, int decimals, const std::function<bool(const QString &)> &fits);
+
     // A volume with three significant digits, trailing zeros and point kept
     // ("0.00", "12.3", "1.23e+03").
     static QString formatVolume(float volume);

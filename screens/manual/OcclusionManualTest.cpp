@@ -98,11 +98,14 @@ void OcclusionManualTest::onGreenKeyPressed(unsigned short c)
         return;
     DataManager &data = ScreenBase::board->m_DataManager;
     const INFUSION_PUMP_TEST_DATA live = data.getTestData(c);
+    // A test that its controller gave up is over: nothing waits for an alarm any more.
+    if (data.m_u16OcclusionStopped[c] == 1 && !data.vGetTestRunningFlag(c))
+        m_greenKeyState[c] = 0;
     data.m_u16OcclusionStopped[c] = 0;
     // During the countdown the old test counts as over, so the key may start a new one.
     const unsigned int elapsed = m_countdownActive[c] ? 0u : live.u32ElapseTime;
 
-    if (m_greenKeyState[c] == 0 && elapsed == 0) {
+    if (m_greenKeyState[c] == 0 && (m_countdownActive[c] || mayStart(c))) {
         m_countdownActive[c] = false;
         m_countdownCompleted[c] = false;
         emit stopTest(c);
@@ -244,7 +247,7 @@ void OcclusionManualTest::fetchData()
 
 void OcclusionManualTest::fillEmphasis()
 {
-    ui->label_Ephasing_Item_Data->setText(m_valueLabels.at(m_emphasisIndex)->text());
+    showEmphasised(ui->label_Ephasing_Item_Data, m_valueLabels.at(m_emphasisIndex)->text());
     ui->labe_Ephasing_Item_Name->setText(m_nameLabels.at(m_emphasisIndex)->text());
 }
 

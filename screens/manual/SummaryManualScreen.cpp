@@ -27,7 +27,9 @@
 #include "TestSequenceManager.h"
 #include "UserTestRunning.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QTimer>
 
 namespace {
@@ -41,12 +43,24 @@ QString coloured(const char *colour, const QString &word)
     return QStringLiteral("<font color='%1'>").arg(QLatin1String(colour)) + word +
            QStringLiteral("</font>");
 }
+
+// A value in its column: a label cuts a text too wide for it on both sides, which
+// would show another number.
+void showNumber(QLabel *label, double value, int decimals)
+{
+    const QFontMetrics metrics(label->font());
+    const int room = label->contentsRect().width();
+    label->setText(ManualTestArithmetic::fitNumber(value, decimals, [&](const QString &text) {
+        return room <= 0 || metrics.horizontalAdvance(text) <= room;
+    }));
+}
 } // namespace
 
 SummaryManualScreen::SummaryManualScreen(QWidget *previous, QWidget *parent)
     : ScreenBase(previous, parent), ui(new Ui::SummaryManualScreen)
 {
     ui->setupUi(this);
+    keepHeadingsClear();
     ui->listWidgetChannels->setCurrentRow(0);
 
     m_abortFailMenu = new AbortFailMenu(this, nullptr);
@@ -247,9 +261,9 @@ void SummaryManualScreen::writeRow(unsigned short channel)
                                             QT_TR_NOOP("PCA"), QT_TR_NOOP("User")};
         if (testType >= 0 && testType <= 3)
             type->setText(tr(types[testType]));
-        volume->setText(QString::number(live.fVolume, 'f', 3));
-        pressure->setText(QString::number(data.getPressureValue(live.s16Pressure), 'f', 2));
-        flow->setText(QString::number(live.fFlowRate_Ave, 'f', 2));
+        showNumber(volume, live.fVolume, 3);
+        showNumber(pressure, data.getPressureValue(live.s16Pressure), 2);
+        showNumber(flow, live.fFlowRate_Ave, 2);
         const bool automatic = manager->getChannelIsAutoMode(channel);
         if (data.vGetTestRunningFlag(channel))
             duration->setText(formatTimeFromPic(live.u32ElapseTime));
@@ -437,8 +451,20 @@ void SummaryManualScreen::onSetUpClicked(bool)
 void SummaryManualScreen::changeEvent(QEvent *event)
 {
     ScreenBase::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        keepHeadingsClear();
+    }
+}
+
+void SummaryManualScreen::keepHeadingsClear()
+{
+    // The table is tight: without a floor, a column is squeezed until its heading's
+    // word touches the box around it.
+    for (QLabel *heading : {ui->label_MSG_Test_Type_6, ui->label_MSG_Test_Type, ui->label_MSG_Volume,
+                            ui->label_MSG_mmhg, ui->label_MSG_Test_Type_7, ui->label_MSG_hhmm})
+        heading->setMinimumWidth(heading->fontMetrics().horizontalAdvance(heading->text())
+                                 + 2 * heading->frameWidth() + 4);
 }
 
 // ---------------------------------------------------------------------------------

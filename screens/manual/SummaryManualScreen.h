@@ -90,6 +90,7 @@ private:
     void createGraphScreens();
     void applySoftKeyRule(unsigned short channel);
     void writeRow(unsigned short channel);
+    void keepHeadingsClear();
 
     // Automatic sequence engine, one step per channel and tick.
     void runAutoStep(unsigned short channel);

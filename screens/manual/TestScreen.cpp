@@ -15,12 +15,21 @@
 #include "SettingsScreen.h"
 #include "SummaryManualScreen.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTimer>
 
 QTimer *TestScreen::screenRefreshTimer = nullptr;
+
+namespace {
+// Smallest type the emphasis panel shrinks to; still larger than the table's.
+constexpr int minEmphasisPointSize = 12;
+} // namespace
 
 TestScreen::TestScreen(QWidget *previous, QWidget *parent) : ScreenBase(previous, parent)
 {
@@ -80,6 +89,28 @@ QString TestScreen::idleWord(int samples, unsigned int duration)
     return "<font color='green'>" + tr("Ready") + "</font>";
 }
 
+void TestScreen::showEmphasised(QLabel *panel, const QString &text)
+{
+    // Values come as rich text when they are coloured; only their words take room.
+    const QString words = Qt::mightBeRichText(text) ? QTextDocumentFragment::fromHtml(text).toPlainText() : text;
+    const int room = panel->contentsRect().width();
+    QFont font = panel->font();
+    int size = emphasisPointSize;
+    font.setPointSize(size);
+    while (size > minEmphasisPointSize && QFontMetrics(font).horizontalAdvance(words) > room)
+        font.setPointSize(--size);
+    panel->setFont(font);
+    panel->setText(text);
+}
+
+bool TestScreen::mayStart(unsigned short channel)
+{
+    const DataManager &data = ScreenBase::board->m_DataManager;
+    // A test under way is not started again. A stopped channel keeps its last test's
+    // elapsed time (whatever the idle controller reports), and takes a new test.
+    return !data.vGetTestRunningFlag(channel) || data.getTestData(channel).u32ElapseTime == 0;
+}
+
 SummaryManualScreen *TestScreen::summaryScreen() const
 {
     return qobject_cast<SummaryManualScreen *>(previousScreen());
@@ -91,8 +122,7 @@ void TestScreen::keyPressEvent(QKeyEvent *event)
     const unsigned short channel = m_u16Channel;
     switch (event->key()) {
     case Qt::Key_F6:
-        // A test already under way (or finished and not yet reset) is not restarted.
-        if (data.getTestData(channel).u32ElapseTime == 0) {
+        if (mayStart(channel)) {
             m_u16StartFlag = 1;
             emit stopTest(channel);
             emit startTest(channel);

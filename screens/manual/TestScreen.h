@@ -2,6 +2,7 @@
 
 #include "ScreenBase.h"
 
+class QLabel;
 class QPushButton;
 class QTimer;
 class SummaryManualScreen;
@@ -21,6 +22,9 @@ public:
     // One timer for every running screen; it runs from the first construction to the
     // end of the program, so hidden running screens keep refreshing.
     static QTimer *screenRefreshTimer;
+
+    // The type of the running screens' emphasis panel.
+    static constexpr int emphasisPointSize = 28;
 
     // 1 at construction and after a green-key start, 0 after a red-key stop.
     unsigned short m_u16StartFlag = 1;
@@ -52,6 +56,11 @@ protected:
     void connectRequests();
     // Soft keys F3 and F4: empty and off while an automatic sequence drives the screen.
     static void applyAutoMode(QPushButton *setupKey, QPushButton *channelKey, bool automatic);
+    // The emphasised value in the highlighted panel, in the forms' large type or as
+    // much smaller as it takes to fit the panel whole.
+    static void showEmphasised(QLabel *panel, const QString &text);
+    // Whether the green key may start a test on the channel now.
+    static bool mayStart(unsigned short channel);
     // The word for a test that does not run, by its samples and its duration.
     static QString idleWord(int samples, unsigned int duration);
 

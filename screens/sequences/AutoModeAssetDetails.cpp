@@ -5,7 +5,6 @@
 #include "BluetoothFavourites.h"
 #include "InfusionPumpPowerBoardManager.h"
 #include "ManualAssetDetails.h"
-#include "MedicalApplianceResult.h"
 #include "MemoryUsage.h"
 #include "RotaryEncoderMessageBox.h"
 #include "TestResultManager.h"
@@ -13,18 +12,6 @@
 
 #include <QDebug>
 #include <QEvent>
-
-namespace
-{
-// Whether an identity can name a result file, decided by the rule that names the file.
-bool namesResultFile(const QString &assetId)
-{
-    MedicalApplianceResult record;
-    record.applianceName = assetId;
-    record.testDate = QDateTime::currentDateTime();
-    return !TestResultManager::fileNameFor(record).isEmpty();
-}
-} // namespace
 
 AutoModeAssetDetails::AutoModeAssetDetails(QWidget *previous, QWidget *parent)
     : ScreenBase(previous, parent), ui(new Ui::AutoModeAssetDetails),
@@ -97,7 +84,8 @@ void AutoModeAssetDetails::confirmButtonClicked()
     // The identity names the result file: scanner line ends, control characters and
     // characters a file name may not hold are not part of it.
     const QString assetId = ManualAssetDetails::cleanAssetId(ui->assetLineEdit->text());
-    if (!namesResultFile(assetId)) {
+    // Channels may finish in the same second: each run's file needs a name of its own.
+    if (!TestResultManager::identityNamesFile(assetId)) {
         refuse(tr("This Asset ID cannot name a result file. Please enter another one."));
         return;
     }

@@ -88,6 +88,39 @@ private slots:
         QVERIFY(rondix.waitForFinished(10000));
     }
 
+    // The USB controller is made once the menus stand: it exports the transfer drive, then
+    // switches the port to the PC serial gadget with the drive mounted locally.
+    void usbPortComesUpOnTheSerialGadget()
+    {
+        TempRoot root;
+        PowerBoardSim board;
+        QVERIFY(board.start(root.root()));
+        QProcess rondix;
+        QVERIFY(startProgram(rondix, {}));
+        const QStringList expected = {
+            "sync",
+            "rmmod g_mass_storage",
+            "rmmod g_serial",
+            "rmmod fsl_usb2_udc",
+            "modprobe fsl_usb2_udc",
+            "modprobe g_mass_storage file=/mnt/ubiData/backfile",
+            "sync",
+            "rmmod g_mass_storage",
+            "rmmod fsl_usb2_udc",
+            "umount /mnt/update",
+            "losetup -o 4096 /dev/loop0 /mnt/ubiData/backfile",
+            "mount -t vfat /dev/loop0 /mnt/update",
+            "modprobe fsl_usb2_udc",
+            "modprobe g_serial",
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(root.commands().size() >= expected.size(), 15000);
+        // Nothing more follows once the program is up and polling.
+        QTRY_VERIFY_WITH_TIMEOUT(board.commands().size() >= 12, 15000);
+        QCOMPARE(root.commands(), expected);
+        rondix.terminate();
+        QVERIFY(rondix.waitForFinished(10000));
+    }
+
     void messagesGoToStandardError_data()
     {
         QTest::addColumn<int>("type");

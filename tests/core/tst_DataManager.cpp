@@ -156,6 +156,7 @@ private slots:
         QFETCH(int, mmHg);
         TempRoot root;
         DataManager dm;
+        dm.vSetTestRunningFlag(PicRunningData(0, 1));
         Reply r;
         r.elapsed = 1;
         r.pressure = qint16(raw);
@@ -201,28 +202,103 @@ private slots:
         QCOMPARE(d.s16Pressure_BackOff, qint16(0));
     }
 
+    void elapsedJumpFilter_data()
+    {
+        QTest::addColumn<QList<quint32>>("sent");     // elapsed times of a running flow test
+        QTest::addColumn<QList<quint32>>("recorded"); // the record's elapsed time after each
+        QTest::newRow("first reply of a test: at most 25 s")
+            << QList<quint32>{26, 25} << QList<quint32>{0, 25};
+        QTest::newRow("the same second again is taken") << QList<quint32>{10, 10} << QList<quint32>{10, 10};
+        QTest::newRow("one garbled reply is dropped")
+            << QList<quint32>{10, 11, 5000, 12} << QList<quint32>{10, 11, 11, 12};
+        QTest::newRow("two garbled replies that do not agree")
+            << QList<quint32>{10, 5000, 9000, 11} << QList<quint32>{10, 10, 10, 11};
+        QTest::newRow("one second back is dropped")
+            << QList<quint32>{10, 9, 11} << QList<quint32>{10, 10, 11};
+        QTest::newRow("after 40 s of silence the second reply is followed")
+            << QList<quint32>{20, 60, 61, 62} << QList<quint32>{20, 20, 61, 62};
+        QTest::newRow("a step of 30 s that the next reply confirms")
+            << QList<quint32>{10, 41, 42} << QList<quint32>{10, 10, 42};
+        QTest::newRow("a count that started again")
+            << QList<quint32>{20, 3, 4} << QList<quint32>{20, 20, 4};
+    }
     void elapsedJumpFilter()
+    {
+        QFETCH(QList<quint32>, sent);
+        QFETCH(QList<quint32>, recorded);
+        TempRoot root;
+        DataManager dm;
+        dm.vSetTestRunningFlag(PicRunningData(2, 1));
+        QList<quint32> seen;
+        for (quint32 s : sent) {
+            feed(dm, 2, {s});
+            seen << dm.getTestData(2).u32ElapseTime;
+        }
+        QCOMPARE(seen, recorded);
+    }
+
+    // A channel that was silent resumes ahead of its history: the history fills the gap
+    // with copies of the first reply taken, and a duration passed meanwhile ends the test.
+    void silenceIsBridged()
     {
         TempRoot root;
         DataManager dm;
-        QSignalSpy status(&dm, &DataManager::checkStatus);
-        Reply r;
-        const auto send = [&](quint32 s) {
-            r.elapsed = s;
-            dm.vStoreTestData(TestData(2, r.bytes()));
-            return dm.getTestData(2).u32ElapseTime;
-        };
-        QCOMPARE(send(26), quint32(0)); // first reply after a reset: at most 25
-        QCOMPARE(send(25), quint32(25));
-        QCOMPARE(send(65), quint32(25)); // 40 s on
-        QCOMPARE(send(24), quint32(25)); // 1 s back
-        QCOMPARE(send(25), quint32(25)); // the same second again is taken
-        QCOMPARE(send(50), quint32(50));
-        QCOMPARE(status.count(), 3);
-        // A stop clears the last time: only the first 25 s of the next test pass.
-        dm.vSetTestRunningFlag(PicRunningData(2, 0));
-        QCOMPARE(send(51), quint32(50));
-        QCOMPARE(send(1), quint32(1));
+        EndLog log(dm);
+        dm.vSetTestSetting_ElapseTime(1, 60);
+        dm.vSetTestRunningFlag(PicRunningData(1, 1));
+        feed(dm, 1, {1, 2, 3});
+        feed(dm, 1, {44, 45});
+        const auto &h = dm.m_vecRealTimeData[1];
+        QCOMPARE(h.size(), 45);
+        QCOMPARE(h.at(2).s16Pressure, qint16(3));
+        QCOMPARE(h.at(3).u32ElapseTime, quint32(4));
+        QCOMPARE(h.at(3).s16Pressure, qint16(45));
+        QCOMPARE(h.at(44).u32ElapseTime, quint32(45));
+        QVERIFY(log.events.isEmpty());
+        feed(dm, 1, {50, 90, 91});
+        QCOMPARE(log.events, QStringList({"stop 1", "prime 1"}));
+        QCOMPARE(int(dm.vGetTestRunningFlag(1)), 0);
+        QCOMPARE(h.size(), 91);
+    }
+
+    // A running channel whose controller reports no test three times in a row (it was
+    // reset, or never took the start) is ended as stopped; fewer are waited out.
+    void controllerThatRunsNoTestEndsTheTest_data()
+    {
+        QTest::addColumn<int>("testType");
+        QTest::newRow("flow") << 0;
+        QTest::newRow("occlusion") << 1;
+    }
+    void controllerThatRunsNoTestEndsTheTest()
+    {
+        QFETCH(int, testType);
+        TempRoot root;
+        DataManager dm;
+        EndLog log(dm);
+        dm.vSetTestSetting_Type(3, quint16(testType));
+        dm.vSetTestRunningFlag(PicRunningData(3, 1));
+        Reply running;
+        running.type = quint8(testType);
+        running.status = testType == 1 ? 5 : 3;
+        Reply idle;
+        idle.status = 0;
+        feed(dm, 3, {1, 2, 3}, running);
+        feed(dm, 3, {0, 1}, idle);
+        feed(dm, 3, {4}, running);
+        feed(dm, 3, {0, 0}, idle);
+        QVERIFY(log.events.isEmpty());
+        QCOMPARE(int(dm.vGetTestRunningFlag(3)), 1);
+        feed(dm, 3, {0}, idle);
+        QCOMPARE(log.events, QStringList({"stop 3", "prime 3"}));
+        QCOMPARE(int(dm.vGetTestRunningFlag(3)), 0);
+        QCOMPARE(int(dm.m_u8StopKeyPressed[3]), 1);
+        QCOMPARE(dm.getTestData(3).u32ElapseTime, quint32(4));
+        QCOMPARE(dm.m_vecRealTimeData[3].size(), 4);
+        QCOMPARE(int(dm.m_u16OcclusionStopped[3]), testType == 1 ? 1 : 0);
+        QCOMPARE(dm.m_u32OcclusionStopTime[3], quint32(testType == 1 ? 4 : 0));
+        QVERIFY(!dm.getOcclusionTestComplete(3));
+        feed(dm, 3, {0, 0, 0}, idle);
+        QCOMPARE(log.events.size(), 2);
     }
 
     // Whatever a stopped controller reports (in prime or idle: its last test's readings,
@@ -234,6 +310,7 @@ private slots:
         QTest::addColumn<quint32>("reportedTime");
         QTest::addColumn<qint16>("reportedPeak");
         QTest::newRow("last test's readings") << quint32(3) << qint16(4000);
+        QTest::newRow("readings of a test past 25 s") << quint32(40) << qint16(4000);
         QTest::newRow("cleared") << quint32(0) << qint16(0);
     }
     void stoppedControllerReadingsAreNotTheChannels()
@@ -245,18 +322,27 @@ private slots:
         dm.vSetTestRunningFlag(PicRunningData(1, 1));
         Reply running;
         running.peak = 4000;
+        running.average = 99000;
         feed(dm, 1, {1, 2, 3}, running);
         dm.vSetTestRunningFlag(PicRunningData(1, 0));
         Reply stopped;
         stopped.elapsed = reportedTime;
         stopped.peak = reportedPeak;
         stopped.pressure = 55;
+        stopped.volume = reportedTime * 1000;
+        QSignalSpy statusSignals(&dm, &DataManager::checkStatus);
         for (quint8 status : {2, 0}) {
             stopped.status = status;
             dm.vStoreTestData(TestData(1, stopped.bytes()));
             QCOMPARE(dm.getTestData(1).u32ElapseTime, quint32(3));
             QCOMPARE(dm.getTestData(1).s16Pressure_Peak, qint16(400));
+            QCOMPARE(dm.getTestData(1).s16Pressure, qint16(5));
+            QCOMPARE(dm.getTestData(1).u8PIC_Status, status);
+            QCOMPARE(dm.getTestData(1).fVolume, 0.3f);
+            QCOMPARE(dm.getTestData(1).fFlowRate_Ave, 99.0f);
         }
+        QCOMPARE(statusSignals.count(), 2);
+        QCOMPARE(dm.m_vecRealTimeData[1].size(), 3);
         dm.resetTestData(1);
         for (quint8 status : {2, 0}) {
             stopped.status = status;

@@ -214,6 +214,28 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(b.board->getChannelStatus(0), ushort(1), 10000);
     }
 
+    // Copies of a command the link gave up on, still queued on a stalled line, must not
+    // reach the controller selected next.
+    void givenUpCommandLeavesTheLine()
+    {
+        Bench b;
+        b.start();
+        QVERIFY(b.settle());
+        QSignalSpy failed(b.board.get(), &PowerBoardManager::txFailed);
+        const int before = b.sim.commands().size();
+        b.sim.setLineStalled(true);
+        b.board->vSetStopRsq(1);
+        QTRY_COMPARE_WITH_TIMEOUT(failed.size(), 1, 5000);
+        QTest::qWait(100); // the next exchange has begun on another channel
+        b.sim.setLineStalled(false);
+        QTRY_VERIFY_WITH_TIMEOUT(b.lines().mid(before).count("3 I4") >= 1, 5000);
+        const QStringList heard = b.lines().mid(before);
+        QVERIFY2(heard.filter("I3").isEmpty(), qPrintable(heard.join(", ")));
+        for (int ch = 0; ch < 4; ++ch)
+            QCOMPARE(b.sim.controller(ch).status(), SimController::Prime);
+        QCOMPARE(b.sim.lineOutputFlushes(), 1);
+    }
+
     void lostAcknowledgementsAreRetransmitted_data()
     {
         QTest::addColumn<int>("dropped");

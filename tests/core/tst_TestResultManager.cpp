@@ -120,8 +120,10 @@ private slots:
         QTest::newRow("percent signs stay text") << "A%2%1" << date << "A21_05032024_090430";
         QTest::newRow("control characters dropped")
             << QString("P\t1") + QChar(0) + "\x7f" << date << "P1_05032024_090430";
-        QTest::newRow("nothing left") << "#?/ " << date << "";
-        QTest::newRow("dot dot") << ".." << date << "";
+        // An identity that cleans to nothing is saved all the same, named by its date.
+        QTest::newRow("empty") << "" << date << "_05032024_090430";
+        QTest::newRow("nothing left") << "#?/ " << date << "_05032024_090430";
+        QTest::newRow("dot dot") << ".." << date << "_05032024_090430";
         QTest::newRow("no date") << "P" << QDateTime() << "";
     }
 
@@ -393,9 +395,10 @@ private slots:
         QCOMPARE(root->readFile(DIR + "P_05032024_090430").at(4), char(0));
         QCOMPARE(files(), QStringList{"P_05032024_090430"});
 
+        // An identity with nothing left for a file name is stored under its date alone.
         m->setAssetId("?*");
-        QVERIFY(!m->saveCurrentApplianceResult());
-        QCOMPARE(files(), QStringList{"P_05032024_090430"});
+        QVERIFY(m->saveCurrentApplianceResult());
+        QCOMPARE(files(), QStringList({"P_05032024_090430", "_05032024_090430"}));
     }
 
     void csvFlowAndUserResults()

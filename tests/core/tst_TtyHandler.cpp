@@ -101,6 +101,30 @@ private slots:
                  QByteArray("02 04 7f f2 00 49 34 84 00 03 41 54 0d 11 13"));
     }
 
+    // What the far end has not taken yet, and what it sent that was not read, is gone;
+    // the line carries on with what is written afterwards.
+    void discardQueuedDropsBothDirections()
+    {
+        TempRoot root;
+        PtyPair far;
+        QVERIFY(far.open(root.path("/dev/ttyAPP1")));
+        TtyHandler tty("/dev/ttyAPP1", 1);
+        far.setStalled(true);
+        tty.sendByteArray("stale command");
+        QVERIFY(far.write("stale answer"));
+        QTRY_VERIFY_WITH_TIMEOUT(tty.bytesAvailable() > 0, 5000);
+        QVERIFY(tty.discardQueued());
+        QCOMPARE(tty.bytesAvailable(), qint64(0));
+        QTRY_COMPARE_WITH_TIMEOUT(far.outputFlushes(), 1, 5000);
+        tty.sendByteArray("next");
+        QTest::qWait(20);
+        far.setStalled(false);
+        QCOMPARE(far.received(), QByteArray("next"));
+
+        tty.close();
+        QVERIFY(!tty.discardQueued());
+    }
+
     void perByteDelayWritesEachByteAlone_data()
     {
         QTest::addColumn<int>("delayUs");

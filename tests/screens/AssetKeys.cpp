@@ -13,6 +13,7 @@ Box confirm()
         if (auto *box = qobject_cast<QMessageBox *>(w)) {
             seen.title = box->windowTitle();
             seen.text = box->text();
+            seen.reason = box->informativeText();
             seen.icon = box->icon();
         }
         key(Qt::Key_Escape);

@@ -11,6 +11,7 @@ struct Box
 {
     QString title;
     QString text;
+    QString reason; // the informative text under it
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     bool shown = false;
 };

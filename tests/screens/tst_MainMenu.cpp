@@ -111,13 +111,19 @@ private slots:
         QCOMPARE(menu->getSummaryManualScreen(), summary);
         QCOMPARE(countOf<SummaryManualScreen>(area), 1);
 
-        // "Remote Control": remote mode is set whether or not the PC port opened.
+        // "Remote Control" with no line to a PC: the operator is told, and neither remote
+        // mode nor the remote screen comes up.
         turn(1);
         QCOMPARE(list->currentRow(), 1);
+        {
+            ModalAnswer refusal({Qt::Key_Escape});
+            key(Qt::Key_Escape);
+            QVERIFY(refusal.answered());
+            QCOMPARE(refusal.dialogText(), QString("Error opening the PC connection"));
+        }
         QCOMPARE(area.board()->m_DataManager.getRemoteControl(), 0u);
-        key(Qt::Key_Escape);
-        QCOMPARE(area.board()->m_DataManager.getRemoteControl(), 1u);
-        QCOMPARE(countOf<RemoteControlScreen>(area), 1);
+        QCOMPARE(countOf<RemoteControlScreen>(area), 0);
+        QCOMPARE(area.current(), menu);
 
         turn(1);
         key(Qt::Key_Escape); // "Data"

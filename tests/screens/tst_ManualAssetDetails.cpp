@@ -270,6 +270,7 @@ private slots:
         QVERIFY(box.shown);
         QCOMPARE(box.title, QStringLiteral("Save Asset"));
         QCOMPARE(box.text, QStringLiteral("Asset Failed to Save"));
+        QCOMPARE(box.reason, QStringLiteral("A user test has no measurement to save."));
         QCOMPARE(box.icon, QMessageBox::Warning);
         QCOMPARE(bench.area.current(), bench.summary);
         QVERIFY(resultFiles().isEmpty());
@@ -289,6 +290,7 @@ private slots:
         QVERIFY(bench.area.activate());
         const Box box = confirm();
         QCOMPARE(box.text, QStringLiteral("Asset Failed to Save"));
+        QCOMPARE(box.reason, QStringLiteral("The result could not be written. The data memory may be full."));
         QCOMPARE(box.icon, QMessageBox::Warning);
         QCOMPARE(bench.area.current(), bench.summary);
         // The element stays in the current record.
@@ -298,16 +300,19 @@ private slots:
     void assetIdentityIsCleaned_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("stored"); // empty: nothing can be saved
+        QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("filePrefix");
         QTest::newRow("scanner line end") << "PUMP 17\r\n" << "PUMP 17" << "PUMP17_";
         QTest::newRow("blanks and a tab around") << "  \tICU_12 " << "ICU_12" << "ICU_12_";
         QTest::newRow("path") << "../../etc/x" << "../../etc/x" << "etcx_";
         QTest::newRow("leading dot") << ".P1" << ".P1" << "P1_";
         QTest::newRow("control character inside") << QString("A\x01" "B") << "AB" << "AB_";
-        QTest::newRow("parent directory") << ".." << "" << "";
-        QTest::newRow("only a line end") << "\r\n" << "" << "";
-        QTest::newRow("empty") << "" << "" << "";
+        QTest::newRow("parent directory") << ".." << ".." << "_";
+        QTest::newRow("only a line end") << "\r\n" << "" << "_";
+        QTest::newRow("empty") << "" << "" << "_";
+        // The field holds no more than a file name can: three bytes a character here.
+        const QString euros(TestResultManager::maxAssetIdLength, QChar(0x20AC));
+        QTest::newRow("too long") << euros + "XYZ" << euros << euros + "_";
     }
     void assetIdentityIsCleaned()
     {
@@ -320,11 +325,6 @@ private slots:
         QVERIFY(bench.area.activate());
         const Box box = confirm();
         const QStringList files = resultFiles();
-        if (stored.isEmpty()) {
-            QCOMPARE(box.text, QStringLiteral("Asset Failed to Save"));
-            QVERIFY(files.isEmpty());
-            return;
-        }
         QCOMPARE(box.text, QStringLiteral("Asset Saved Successfully"));
         QCOMPARE(files.size(), 1);
         QVERIFY2(files.first().startsWith(filePrefix), qPrintable(files.first()));
@@ -368,7 +368,9 @@ private slots:
 
         bench.open(0)->setAssetId(QStringLiteral("AUTO1"));
         QVERIFY(bench.area.activate());
-        QCOMPARE(confirm().text, QStringLiteral("Asset Failed to Save"));
+        const Box refused = confirm();
+        QCOMPARE(refused.text, QStringLiteral("Asset Failed to Save"));
+        QCOMPARE(refused.reason, QStringLiteral("This asset already has a result saved in this second. Save again."));
         QCOMPARE(resultFiles(), autoFiles);
         for (const QString &name : autoFiles) {
             QFile file(TestResultManager::directory() + QLatin1Char('/') + name);

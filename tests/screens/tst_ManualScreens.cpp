@@ -2,6 +2,7 @@
 #include "GuiTest.h"
 #include "ManualBench.h"
 #include "ManualSetup.h"
+#include "OcclusionManualTest.h"
 #include "RotaryEncoderList.h"
 #include "SummaryManualScreen.h"
 #include "TestData.h"
@@ -9,6 +10,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStackedWidget>
@@ -266,6 +268,52 @@ private slots:
         QCOMPARE(labelText(summary, "label_Channel_1_TestType"), QStringLiteral("Flow"));
         QCOMPARE(labelText(summary, "label_Channel_3_Volume"), QStringLiteral("?"));
         QCOMPARE(labelText(summary, "label_Channel_3_Mode"), QString());
+    }
+
+    // The largest volume and flow a controller can report do not fit their columns:
+    // they show shortened, never cut to another number.
+    void summaryNumbersFitTheirColumns()
+    {
+        ManualBench bench;
+        QVERIFY(bench.area.settle());
+        bench.summary->showScreen(true);
+        QVERIFY(bench.area.activate());
+        bench.data().vSetTestRunningFlag(PicRunningData(0, 1));
+        bench.data().vStoreTestData(TestData(0, ManualBench::testDataReply(0, 3, 0, 1, 4294967295u, 0, 4294967295u)));
+        bench.data().vSetTestRunningFlag(PicRunningData(0, 0));
+        for (const char *name : {"label_Channel_1_Volume", "label_Channel_1_FlowRate"}) {
+            auto *label = bench.summary->findChild<QLabel *>(QLatin1String(name));
+            QTRY_VERIFY_WITH_TIMEOUT(!label->text().startsWith(QLatin1String("0.")), 3000);
+            const QFontMetrics metrics(label->font());
+            QVERIFY(metrics.horizontalAdvance(QStringLiteral("4294967.295")) > label->contentsRect().width());
+            QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->contentsRect().width(),
+                     qPrintable(label->text()));
+            bool number = false;
+            const double shown = label->text().toDouble(&number);
+            QVERIFY2(number && qAbs(shown - 4294967.295) < 0.005 * 4294967.295, qPrintable(label->text()));
+        }
+    }
+
+    // The emphasis panel's large type shrinks until the whole value fits, words and
+    // numbers alike, and grows back for a short one.
+    void emphasisPanelShowsTheWholeValue()
+    {
+        ManualBench bench(ScreenArea::defaultSettings() + "[channel_0]\ntest_type=1\ninfusion_pump_type=1\n");
+        QVERIFY(bench.area.settle());
+        OcclusionManualTest *running = bench.summary->getOcclusionRunningScreen();
+        running->vSetChannel(0);
+        running->showScreen(true);
+        QVERIFY(bench.area.activate());
+        auto *panel = running->findChild<QLabel *>(QStringLiteral("label_Ephasing_Item_Data"));
+        const auto fits = [panel] {
+            return QFontMetrics(panel->font()).horizontalAdvance(panel->text()) <= panel->contentsRect().width();
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(panel->text(), QStringLiteral("Auto reverse"), 3000);
+        QVERIFY(fits());
+        QVERIFY(panel->font().pointSize() < TestScreen::emphasisPointSize);
+        GuiTest::turn(1); // the current pressure, a short number
+        QVERIFY(fits());
+        QCOMPARE(panel->font().pointSize(), TestScreen::emphasisPointSize);
     }
 };
 

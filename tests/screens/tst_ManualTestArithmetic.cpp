@@ -178,6 +178,33 @@ private slots:
         QFETCH(QString, text);
         QCOMPARE(ManualTestArithmetic::formatVolume(volume), text);
     }
+    void fitNumber_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<int>("room"); // characters
+        QTest::addColumn<QString>("text");
+        QTest::newRow("fits as it is") << 12.3456 << 3 << 9 << "12.346";
+        QTest::newRow("fewer decimals") << 4294967.295 << 3 << 9 << "4294967.3";
+        QTest::newRow("no decimals") << 4294967.295 << 3 << 7 << "4294967";
+        QTest::newRow("power of ten") << 4294967.295 << 3 << 6 << "4.29e6";
+        QTest::newRow("fewer digits") << 4294967.295 << 2 << 4 << "4e6";
+        QTest::newRow("negative") << -3276.8 << 2 << 6 << "-3277";
+        QTest::newRow("negative power of ten") << -32768000.0 << 2 << 6 << "-3.3e7";
+        QTest::newRow("small") << 0.000123 << 2 << 8 << "0.00";
+        QTest::newRow("nothing fits") << 4294967.295 << 3 << 2 << "#";
+    }
+    void fitNumber()
+    {
+        QFETCH(double, value);
+        QFETCH(int, decimals);
+        QFETCH(int, room);
+        QFETCH(QString, text);
+        QCOMPARE(ManualTestArithmetic::fitNumber(value, decimals,
+                                                 [room](const QString &t) { return t.size() <= room; }),
+                 text);
+    }
+
     void stepIndex_data()
     {
         QTest::addColumn<int>("index");

@@ -37,15 +37,20 @@ DataManager &LinkBench::data()
 
 QList<PcLinkClient::Reply> LinkBench::answersTo(const std::function<void()> &send)
 {
+    // The marker asks for a channel no request of a test uses, so its answer is never
+    // taken for an answer to the request itself.
+    constexpr quint8 markerChannel = 0xEE;
+    const auto isMarker = [](const PcLinkClient::Reply &r) {
+        return r.opcode == PcLinkClient::InfoReply && r.info.channel == markerChannel;
+    };
     pc.takeReplies();
     send();
-    pc.requestInfo(1);
+    pc.requestInfo(markerChannel);
     QDeadlineTimer deadline(15000);
-    while (!deadline.hasExpired() &&
-           (pc.replies().isEmpty() || pc.replies().last().opcode != PcLinkClient::InfoReply))
+    while (!deadline.hasExpired() && (pc.replies().isEmpty() || !isMarker(pc.replies().last())))
         QTest::qWait(5);
     QList<PcLinkClient::Reply> replies = pc.takeReplies();
-    if (!replies.isEmpty() && replies.last().opcode == PcLinkClient::InfoReply)
+    if (!replies.isEmpty() && isMarker(replies.last()))
         replies.removeLast();
     else
         qWarning("LinkBench: the instrument did not answer the marker request");

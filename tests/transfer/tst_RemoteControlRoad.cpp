@@ -7,73 +7,16 @@
 #include "PcLinkClient.h"
 #include "PcRequestDispatcher.h"
 #include "PowerBoardSim.h"
-#include "ScreenArea.h"
+#include "RemoteBench.h"
 #include "SummaryManualScreen.h"
 #include "TestRegistry.h"
 
-#include <QElapsedTimer>
 #include <QTest>
-
-#include <memory>
 
 namespace
 {
 
 using Reply = PcLinkClient::Reply;
-
-// The simulated controllers run this many times faster than the wall clock: a minute's
-// test takes six seconds, and each once-a-second poll still sees the time move on by
-// less than the live data's 25 s limit.
-constexpr int kClockFactor = 10;
-
-// The instrument as the desktop run has it, with a PC on its PC link: the main menu on
-// the screen area, the power board behind it, and the operator choosing "Remote Control".
-struct RemoteBench {
-    ScreenArea area;
-    PcLinkClient pc;
-    InfusionPumpMainScreen *menu = nullptr;
-
-    explicit RemoteBench(const std::function<void(PowerBoardSim &)> &configure = {})
-    {
-        auto clock = std::make_shared<QElapsedTimer>();
-        clock->start();
-        area.startBoard([&](PowerBoardSim &sim) {
-            sim.setClock([clock] { return clock->elapsed() * kClockFactor; });
-            if (configure)
-                configure(sim);
-        });
-        menu = new InfusionPumpMainScreen(nullptr, nullptr);
-        if (!area.settle() || !pc.open(area.root().root()) || !area.activate())
-            return;
-        menu->showScreen(true);
-        GuiTest::turn(1); // "Remote Control"
-        GuiTest::key(Qt::Key_Escape);
-    }
-    DataManager &data() { return area.board()->m_DataManager; }
-    bool ready() const { return menu && menu->getPcRequestDispatcher(); }
-
-    QList<Reply> repliesOf(quint32 opcode) const
-    {
-        QList<Reply> kept;
-        for (const Reply &r : pc.replies())
-            if (r.opcode == opcode)
-                kept.append(r);
-        return kept;
-    }
-    // Waits for the first record of the channel at or above the pressure.
-    bool pressureReaches(quint8 channel, int mmHg)
-    {
-        QElapsedTimer waited;
-        waited.start();
-        while (waited.elapsed() < 60000) {
-            for (const PcLinkClient::Record &r : pc.records(channel))
-                if (r.pressure >= mmHg)
-                    return true;
-            QTest::qWait(20);
-        }
-        return false;
-    }
-};
 
 // Seconds 1..n, one record each, in order.
 bool everySecond(const QList<PcLinkClient::Record> &records, int n)

@@ -6,6 +6,7 @@
 #include "TurnAcceleration.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -155,6 +156,23 @@ private slots:
         advance(0.01);
         wheel(120); // 0.02 s after the last edit-mode turn
         QCOMPARE(form.spin->value(), 1001 + 18);
+    }
+
+    // An encoder spin box is its value on the form's background: no stray pixel at a
+    // corner; only the focused one is outlined.
+    void onlyTheFocusedBoxIsOutlined()
+    {
+        Form form;
+        form.setStyleSheet(QStringLiteral("background-color: rgb(231, 231, 231);"));
+        QVERIFY(showActive(&form));
+        form.spin->setFocus();
+        const QColor background(231, 231, 231);
+        const QImage unfocused = form.dspin->grab().toImage();
+        const QImage focused = form.spin->grab().toImage();
+        const int w = unfocused.width() - 1, h = unfocused.height() - 1;
+        for (const QPoint corner : {QPoint(0, 0), QPoint(w, 0), QPoint(0, h), QPoint(w, h)})
+            QCOMPARE(QColor(unfocused.pixel(corner)), background);
+        QCOMPARE(QColor(focused.pixel(0, 0)), QColor(Qt::red));
     }
 
     void elapsedIsWholeSecondsAndDoesNotRestart()

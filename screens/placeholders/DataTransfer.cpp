@@ -1,6 +1,0 @@
-#include "DataTransfer.h"
-
-DataTransfer::DataTransfer(QWidget *previousScreen, QWidget *parent)
-    : ScreenBase(previousScreen, parent)
-{
-}

@@ -1,3 +1,0 @@
-#include "RemoteControlScreen.h"
-
-RemoteControlScreen::RemoteControlScreen(QWidget *previousScreen, QWidget *parent) : ScreenBase(previousScreen, parent) {}

@@ -1,7 +1,0 @@
-#include "UsbDriveController.h"
-
-UsbDriveController *UsbDriveController::getInstance()
-{
-    static UsbDriveController *instance = new UsbDriveController;
-    return instance;
-}
