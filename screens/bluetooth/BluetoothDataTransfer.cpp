@@ -31,12 +31,12 @@ QString BluetoothDataTransfer::exportDirectory()
     return DevicePath::path(QStringLiteral("/mnt/data/bluetoothOut"));
 }
 
-QString BluetoothDataTransfer::newExportPath(const QString &fileName)
+QString BluetoothDataTransfer::prepareExportDirectory()
 {
     const QString dir = exportDirectory();
     QDir().mkpath(dir);
     FileUtils::removeDirContents(dir);
-    return dir + QLatin1Char('/') + fileName;
+    return dir;
 }
 
 BluetoothDataTransfer::BluetoothDataTransfer(QWidget *previousScreen, QWidget *parent)

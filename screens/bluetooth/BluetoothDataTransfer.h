@@ -39,8 +39,9 @@ public:
 
     // Where the files to push are written (under the device root).
     static QString exportDirectory();
-    // The path for a new file to push; clears what a push cut off by a power cut left.
-    static QString newExportPath(const QString &fileName);
+    // Makes the directory ready for a new file to push, clearing what a push cut off by a
+    // power cut left; returns it.
+    static QString prepareExportDirectory();
 
     BluetoothDataTransfer(QWidget *previousScreen, QWidget *parent);
     ~BluetoothDataTransfer() override;

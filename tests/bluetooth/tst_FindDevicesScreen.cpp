@@ -163,6 +163,8 @@ private slots:
         emit road.bt()->deviceSearchProgress(1, 3);
         QCOMPARE(bar(road.screen)->value(), 33);
         QCOMPARE(message(road.screen), QStringLiteral("Devices found..."));
+        road.screen->setMenuItems({"Scanner BT-200"});
+        QVERIFY(road.area.savePng(QDir::temp().filePath("FindDevicesScreen-searching.png")));
     }
 
     // The list is for reading: the wheel moves the highlight round and round, and a
