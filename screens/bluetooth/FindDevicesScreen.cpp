@@ -39,9 +39,7 @@ void FindDevicesScreen::showScreen(bool check)
 
 void FindDevicesScreen::vStartNewSearch()
 {
-    setMessageText(
-        tr("Searching for devices...", "Title shown when searching for bluetooth devices"));
-    setMessageVisible(true);
+    showMessage(MessageSearching);
     m_bSearchFinished = false;
     m_pNoAnswerTimer->start();
     m_service->searchDevices();
@@ -75,23 +73,18 @@ void FindDevicesScreen::updateProgess(int iDeviceCounter, int iDeviceTotal)
             vSetProgressValue(value);
         return;
     }
-    setMessageText(
-        tr("Devices found...", "Title shown when bluetooth search has found some devices"));
+    showMessage(MessageFound);
     vSetProgressValue(iDeviceCounter * 100 / iDeviceTotal);
 }
 
 void FindDevicesScreen::searchFinished(int iTotal)
 {
     m_pNoAnswerTimer->stop();
-    setMessageText(tr("Search complete", "Title shown when bluetooth search is complete"));
     m_bSearchFinished = true;
     showSearchKey();
     vSetProgressVisible(false);
     vSetProgressValue(100);
-    if (iTotal == 0)
-        setMessageText(tr("Search complete - no devices found",
-                          "Title shown when bluetooth search is complete"));
-    setMessageVisible(true);
+    showMessage(iTotal == 0 ? MessageNothingFound : MessageComplete);
 }
 
 // The module went silent: the search is over, and the module is switched off so that a
@@ -102,8 +95,46 @@ void FindDevicesScreen::noAnswer()
     m_bSearchFinished = true;
     showSearchKey();
     vSetProgressVisible(false);
-    setMessageText(tr("Search stopped - no answer from the Bluetooth module"));
+    showMessage(MessageNoAnswer);
+}
+
+void FindDevicesScreen::showMessage(Message message)
+{
+    m_eMessage = message;
+    switch (message) {
+    case MessageSearching:
+        setMessageText(
+            tr("Searching for devices...", "Title shown when searching for bluetooth devices"));
+        break;
+    case MessageFound:
+        setMessageText(
+            tr("Devices found...", "Title shown when bluetooth search has found some devices"));
+        break;
+    case MessageComplete:
+        setMessageText(tr("Search complete", "Title shown when bluetooth search is complete"));
+        break;
+    case MessageNothingFound:
+        setMessageText(tr("Search complete - no devices found",
+                          "Title shown when bluetooth search is complete"));
+        break;
+    case MessageNoAnswer:
+        setMessageText(tr("Search stopped - no answer from the Bluetooth module"));
+        break;
+    case MessageNone:
+        return;
+    }
     setMessageVisible(true);
+}
+
+void FindDevicesScreen::changeEvent(QEvent *event)
+{
+    BluetoothSearch::changeEvent(event);
+    // The message and F2 say again in the new language what they said.
+    if (event->type() == QEvent::LanguageChange) {
+        showMessage(m_eMessage);
+        if (m_bSearchFinished)
+            showSearchKey();
+    }
 }
 
 void FindDevicesScreen::showSearchKey()

@@ -31,11 +31,24 @@ private slots:
     void updateProgess(int iDeviceCounter, int iDeviceTotal);
     void searchFinished(int iTotal);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    enum Message {
+        MessageNone,
+        MessageSearching,
+        MessageFound,
+        MessageComplete,
+        MessageNothingFound,
+        MessageNoAnswer
+    };
+    void showMessage(Message message);
     void noAnswer();
     void showSearchKey();
 
     BluetoothFavourites *m_service;
     bool m_bSearchFinished = false;
+    Message m_eMessage = MessageNone;
     QTimer *m_pNoAnswerTimer;
 };

@@ -21,11 +21,31 @@
 #include "TestResultManager.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTranslator>
 
 using namespace GuiTest;
+
+namespace
+{
+// Every text of the Bluetooth screens in capitals.
+class CapitalsTranslator : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        static const QList<QByteArray> screens{"BluetoothFavourites", "BluetoothFavouritesScreen",
+                                               "BluetoothSearch", "FindDevicesScreen",
+                                               "BluetoothDataTransfer"};
+        return screens.contains(context) ? QString::fromLatin1(source).toUpper() : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+} // namespace
 
 class TestBluetoothScreensRoad : public QObject
 {
@@ -156,6 +176,44 @@ private slots:
         QCOMPARE(seen.title + ": " + seen.text, QStringLiteral("Warning: Error copying files"));
         QCOMPARE(road.area.current(), transfer);
         QVERIFY(QDir(BluetoothDataTransfer::exportDirectory()).isEmpty());
+    }
+
+    // Every text of the Bluetooth screens in the new language, also those the screens
+    // set themselves; the soft keys keep working.
+    void aNewLanguageReachesTheScreens()
+    {
+        BtRoad road({}, ScreenArea::defaultSettings() + "Serial_num=KV-0007\n");
+        QVERIFY(road.configured());
+        auto *menu = new ScreenBase(nullptr, nullptr);
+        auto *favourites = new BluetoothFavouritesScreen(menu, nullptr);
+        auto *send = new BluetoothDataTransfer(menu, nullptr);
+        QVERIFY(road.area.activate());
+        QCOMPARE(dialogs([&] { send->showScreen(true); }, {button(QMessageBox::Ok)}).size(), 1);
+        favourites->showScreen(true);
+        key(Qt::Key_F2);
+        FindDevicesScreen *search = favourites->searchScreen();
+        QTRY_VERIFY_WITH_TIMEOUT(search->isSearchFinished(), 10000);
+
+        CapitalsTranslator capitals;
+        QCoreApplication::installTranslator(&capitals);
+        QCoreApplication::processEvents(); // the change reaches the screens as posted events
+        const auto text = [](QWidget *screen, const char *name) {
+            auto *label = screen->findChild<QLabel *>(name);
+            return label ? label->text() : screen->findChild<QPushButton *>(name)->text();
+        };
+        QCOMPARE(text(search, "label_MSG_Prime"), QStringLiteral("BLUETOOTH SEARCH"));
+        QCOMPARE(text(search, "messageLabel"), QStringLiteral("SEARCH COMPLETE"));
+        QCOMPARE(text(search, "pushButtonSearch"), QStringLiteral("SEARCH"));
+        QCOMPARE(text(favourites, "labelBarCode"), QStringLiteral("BAR CODE:"));
+        QCOMPARE(text(favourites, "labelMobile"), QStringLiteral("DATA TRANSFER:"));
+        QCOMPARE(text(send, "label"), QStringLiteral("BLUETOOTH DOWNLOAD"));
+        QCOMPARE(text(send, "labelBtInfo"), QStringLiteral("DOWNLOAD STOPPED"));
+        QCOMPARE(text(send, "pushButtonSend"), QString());
+        key(Qt::Key_F1);
+        QCOMPARE(road.area.current(), favourites);
+        key(Qt::Key_F1);
+        QCOMPARE(road.area.current(), menu);
+        QCoreApplication::removeTranslator(&capitals);
     }
 };
 

@@ -6,6 +6,7 @@
 #include "GuiTest.h"
 #include "TestRegistry.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -20,7 +21,7 @@ namespace
 QString message(FindDevicesScreen *s)
 {
     auto *label = s->findChild<QLabel *>("messageLabel");
-    return label->isVisible() ? label->text() : QString();
+    return label->isHidden() ? QString() : label->text();
 }
 QStringList rows(FindDevicesScreen *s)
 {
@@ -139,6 +140,11 @@ private slots:
         QTRY_COMPARE(inquiries(), 3);
         QTRY_VERIFY_WITH_TIMEOUT(road.screen->isSearchFinished(), 10000);
         QCOMPARE(rows(road.screen).size(), 3);
+        // A new language says the same again.
+        QEvent change(QEvent::LanguageChange);
+        QApplication::sendEvent(road.screen, &change);
+        QCOMPARE(message(road.screen), QStringLiteral("Search complete"));
+        QCOMPARE(searchKey(road.screen), QStringLiteral("Search"));
         // Back leaves the list as it is and the module as the search left it.
         auto *before = new ScreenBase(nullptr, nullptr);
         road.screen->setPreviousScreen(before);
