@@ -61,11 +61,6 @@ QString pressureUnit()
     return pressureDisplay().unit ? pressureDisplay().unit() : QStringLiteral("mmHg");
 }
 
-QString tr(const char *text)
-{
-    return TestResultManager::tr(text);
-}
-
 QString number(double value)
 {
     return QString::number(value, 'f', 2);
@@ -83,17 +78,17 @@ QString verdict(int status)
 {
     switch (status) {
     case TEST_PASS:
-        return tr("Pass");
+        return TestResultManager::tr("Pass");
     case TEST_INFORMATION_ONLY:
-        return tr("Information Only");
+        return TestResultManager::tr("Information Only");
     default:
-        return tr("Fail");
+        return TestResultManager::tr("Fail");
     }
 }
 
 QString overallVerdict(int status)
 {
-    return status == TEST_FAIL ? tr("Fail") : tr("Pass");
+    return status == TEST_FAIL ? TestResultManager::tr("Fail") : TestResultManager::tr("Pass");
 }
 
 // A field holding a separator, a quote or a line break is quoted, quotes doubled; any
@@ -121,11 +116,11 @@ QString limitTypeText(quint32 limitType)
 {
     switch (limitType) {
     case 0:
-        return tr("Instantaneous flow");
+        return TestResultManager::tr("Instantaneous flow");
     case 1:
-        return tr("Average Flow");
+        return TestResultManager::tr("Average Flow");
     case 2:
-        return tr("Expected Volume");
+        return TestResultManager::tr("Expected Volume");
     default:
         return QString();
     }

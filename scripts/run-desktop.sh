@@ -10,7 +10,9 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug
 cmake --build "$build" -j"$(nproc)"
 
 root="$PWD/run-root"
-mkdir -p "$root/mnt/data" "$root/mnt/update" "$root/dev/input" "$root/tmp"
+mkdir -p "$root/mnt/data" "$root/mnt/update" "$root/dev/input" "$root/tmp" "$root/home/translations"
+# Where the language screen looks for the translations.
+cp "$build"/translations/*.qm "$root/home/translations/"
 export INSTRUMENT_ROOT="$root"
 export INSTRUMENT_EXEC="$PWD/$build/sim/exec_recorder"
 export INSTRUMENT_EXEC_LOG="$root/exec.log"

@@ -19,8 +19,8 @@
 
 namespace {
 // Channel test types (settings numbering) and the result elements they save as.
-enum ChannelTestType : unsigned char { flowTest = 0, occlusionTest = 1, pcaTest = 2 };
-enum ResultType : unsigned char { flowResult = 1, pcaResult = 2, occlusionResult = 3 };
+enum ChannelTestType { flowTest = 0, occlusionTest = 1, pcaTest = 2 };
+enum ResultType { flowResult = 1, pcaResult = 2, occlusionResult = 3 };
 
 // What every saved element carries, whatever its test.
 struct CommonFields

@@ -1,10 +1,55 @@
 #include "MemoryUsage.h"
+#include "ui_MemoryUsage.h"
 
+#include "DevicePath.h"
 #include "MemoryGuard.h"
+#include "RestoreSettings.h"
 #include "RotaryEncoderMessageBox.h"
+#include "TestResultManager.h"
+#include "TestSequenceManager.h"
 
 static_assert(MemoryUsage::memoryWarningLevelPercent == MemoryGuard::warningLevelPercent,
               "one warning level");
+
+QString MemoryUsage::dataDirPath = QStringLiteral("/mnt/data");
+
+MemoryUsage::MemoryUsage(QWidget *previousScreen, QWidget *parent)
+    : ScreenBase(previousScreen, parent), m_restoreScreen(new RestoreSettings(this, nullptr)),
+      ui(new Ui::MemoryUsage)
+{
+    ui->setupUi(this);
+    updateFigures();
+    connect(ui->pushButtonBack, &QPushButton::clicked, this, &MemoryUsage::onBackArrowClicked);
+    connect(ui->pushButtonRestore, &QPushButton::clicked, this, &MemoryUsage::onRestoreClicked);
+}
+
+MemoryUsage::~MemoryUsage()
+{
+    delete ui;
+}
+
+void MemoryUsage::showScreen(bool state)
+{
+    ScreenBase::showScreen(state);
+    updateFigures();
+}
+
+void MemoryUsage::updateFigures()
+{
+    ui->numAssetsLabel->setText(
+        QString::number(TestResultManager::getInstance()->getApplianceResultList().size()));
+    ui->numSequencesLabel->setText(
+        QString::number(TestSequenceManager::getInstance()->getTestSequenceList().size()));
+    double percent = 0;
+    ui->totalMemoryLabel->setText(MemoryGuard::usagePercent(DevicePath::path(dataDirPath), percent)
+                                      ? QString::number(percent, 'f', 1) + tr(" %")
+                                      : QStringLiteral("---"));
+}
+
+void MemoryUsage::onRestoreClicked()
+{
+    m_restoreScreen->showScreen(true);
+}
 
 double MemoryUsage::checkMemoryUsage()
 {
@@ -29,4 +74,14 @@ void MemoryUsage::guard(QWidget *caller)
 {
     if (MemoryGuard::exceedsWarningLevel(checkMemoryUsage()))
         showMemoryWarning(memoryWarningLevelPercent, caller);
+}
+
+void MemoryUsage::changeEvent(QEvent *event)
+{
+    ScreenBase::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        // The percentage carries a translated unit; the counts are redrawn with it.
+        updateFigures();
+    }
 }

@@ -63,8 +63,9 @@ private slots:
         });
         MemoryUsage::guard(nullptr);
         QVERIFY(answer.answered());
-        QCOMPARE(answer.dialogText(),
-                 QString("Warning - Memory Usage greater than 95%, data may not be saved correctly"));
+        QCOMPARE(
+            answer.dialogText(),
+            QString("Warning - Memory Usage greater than 95%, data may not be saved correctly"));
         QCOMPARE(title, QString("Memory Usage Warning"));
     }
 };

@@ -52,6 +52,21 @@ bool TempRoot::writeFile(const QString &devicePath, const QByteArray &content) c
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(content) == content.size();
 }
 
+bool TempRoot::installTranslations() const
+{
+    const QDir built(QStringLiteral(TRANSLATIONS_BUILD_DIR));
+    const QStringList files = built.entryList({QStringLiteral("*.qm")}, QDir::Files);
+    if (files.isEmpty() || !QDir().mkpath(path("/home/translations")))
+        return false;
+    for (const QString &file : files) {
+        const QString target = path("/home/translations/") + file;
+        QFile::remove(target);
+        if (!QFile::copy(built.filePath(file), target))
+            return false;
+    }
+    return true;
+}
+
 QByteArray TempRoot::readFile(const QString &devicePath) const
 {
     QFile f(path(devicePath));

@@ -21,6 +21,10 @@ public:
     bool writeFile(const QString &devicePath, const QByteArray &content) const;
     QByteArray readFile(const QString &devicePath) const;
 
+    // Puts the built translations where the language screen looks for them
+    // ("/home/translations").
+    bool installTranslations() const;
+
     // Command lines the system ran since construction (or the last clearCommands()).
     QStringList commands() const;
     void clearCommands() const;

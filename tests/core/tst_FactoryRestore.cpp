@@ -1,0 +1,137 @@
+#include "FactoryRestore.h"
+#include "SmallPartition.h"
+#include "TempRoot.h"
+#include "TestRegistry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+namespace
+{
+const QString DATA = QStringLiteral("/mnt/data");
+const QString RESULTS = QStringLiteral("/mnt/data/testResults");
+
+QStringList entries(const TempRoot &root, const QString &devicePath)
+{
+    return QDir(root.path(devicePath))
+        .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden | QDir::System,
+                   QDir::Name);
+}
+} // namespace
+
+class TestFactoryRestore : public QObject
+{
+    Q_OBJECT
+private slots:
+    void settingsKeepOnlyTheSerialNumber_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("serial kept")
+            << QByteArray("[General]\nDate_format=MM.dd.yyyy\nSerial_num=KV-0815\n"
+                          "PressureUnits=3\n[BluetoothFavourites]\nBarCode\\Id=00:1c\n")
+            << QByteArray("[General]\nSerial_num=KV-0815\n");
+        QTest::newRow("no serial stored")
+            << QByteArray("[General]\nLanguageFile=/home/translations/kovinta_pl.qm\n")
+            << QByteArray("[General]\nSerial_num=XXX-XXXX\n");
+        QTest::newRow("no settings file")
+            << QByteArray() << QByteArray("[General]\nSerial_num=XXX-XXXX\n");
+    }
+    void settingsKeepOnlyTheSerialNumber()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        TempRoot root;
+        if (!before.isEmpty())
+            QVERIFY(root.writeFile("/mnt/data/kovinta.ini", before));
+        else
+            QVERIFY(QDir().mkpath(root.path(DATA)));
+        QVERIFY(FactoryRestore::restoreSettings());
+        QCOMPARE(root.readFile("/mnt/data/kovinta.ini"), after);
+    }
+
+    void aFullPartitionLeavesTheSettingsAsTheyWere()
+    {
+        TempRoot root;
+        SmallPartition partition(root.path(DATA));
+        if (!partition.mounted())
+            QSKIP("mounting a tmpfs is not allowed here");
+        const QByteArray before("[General]\nSerial_num=KV-0815\nPressureUnits=3\n");
+        QVERIFY(root.writeFile("/mnt/data/kovinta.ini", before));
+        QVERIFY(partition.fillUp());
+        QVERIFY(!FactoryRestore::restoreSettings());
+        QCOMPARE(root.readFile("/mnt/data/kovinta.ini"), before);
+    }
+
+    void emptiesTheFolderAndKeepsIt()
+    {
+        TempRoot root;
+        QVERIFY(root.writeFile("/mnt/data/testResults/PUMP-1_01022024_101010", "r"));
+        QVERIFY(root.writeFile("/mnt/data/testResults/.hidden", "h"));
+        QVERIFY(root.writeFile("/mnt/data/testResults/sub/deep", "d"));
+        QVERIFY(root.writeFile("/mnt/data/outside/keep", "k"));
+        QVERIFY(root.writeFile("/mnt/data/testSequences/SEQ", "s"));
+        // Links inside go as links; what they point at stays.
+        QVERIFY(QFile::link(root.path("/mnt/data/outside"),
+                            root.path("/mnt/data/testResults/toOutside")));
+        QVERIFY(QFile::link(root.path("/nowhere"), root.path("/mnt/data/testResults/dangling")));
+
+        QStringList notRemoved;
+        FactoryRestore::emptyDataFolder(DATA, RESULTS, notRemoved);
+        QCOMPARE(notRemoved, QStringList());
+        QVERIFY(QFileInfo(root.path(RESULTS)).isDir());
+        QCOMPARE(entries(root, RESULTS), QStringList());
+        QCOMPARE(entries(root, "/mnt/data/outside"), QStringList({"keep"}));
+        QCOMPARE(entries(root, "/mnt/data/testSequences"), QStringList({"SEQ"}));
+
+        // A folder that was never made is empty already.
+        FactoryRestore::emptyDataFolder(DATA, "/mnt/data/never", notRemoved);
+        QCOMPARE(notRemoved, QStringList());
+    }
+
+    void aFolderThatIsALinkIsNotEntered_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("out of the data folder") << "/elsewhere";
+        QTest::newRow("the data folder itself") << "/mnt/data";
+        QTest::newRow("a sibling folder") << "/mnt/data/testSequences";
+    }
+    void aFolderThatIsALinkIsNotEntered()
+    {
+        QFETCH(QString, target);
+        TempRoot root;
+        QVERIFY(root.writeFile("/elsewhere/precious", "p"));
+        QVERIFY(root.writeFile("/mnt/data/testSequences/SEQ", "s"));
+        QVERIFY(root.writeFile("/mnt/data/kovinta.ini", "[General]\n"));
+        QVERIFY(QFile::link(root.path(target), root.path(RESULTS)));
+
+        QStringList notRemoved;
+        FactoryRestore::emptyDataFolder(DATA, RESULTS, notRemoved);
+        QCOMPARE(notRemoved, QStringList({"testResults"}));
+        QCOMPARE(entries(root, "/elsewhere"), QStringList({"precious"}));
+        QCOMPARE(entries(root, "/mnt/data/testSequences"), QStringList({"SEQ"}));
+        QVERIFY(QFileInfo::exists(root.path("/mnt/data/kovinta.ini")));
+    }
+
+    void listsWhatCouldNotBeRemovedAndGoesOn()
+    {
+        TempRoot root;
+        QVERIFY(root.writeFile("/mnt/data/testResults/A_01022024_101010", "a"));
+        QVERIFY(root.writeFile("/mnt/data/testResults/Z_01022024_101010", "z"));
+        // A mount point cannot be removed: its contents go, the folder stays and is named.
+        SmallPartition busy(root.path("/mnt/data/testResults/busy"));
+        if (!busy.mounted())
+            QSKIP("mounting a tmpfs is not allowed here");
+        QVERIFY(busy.fillPages(1));
+
+        QStringList notRemoved{"Settings"};
+        FactoryRestore::emptyDataFolder(DATA, RESULTS, notRemoved);
+        QCOMPARE(notRemoved, QStringList({"Settings", "testResults/busy"}));
+        QCOMPARE(entries(root, RESULTS), QStringList({"busy"}));
+    }
+};
+
+RONDIX_TEST(TestFactoryRestore)
+#include "tst_FactoryRestore.moc"
