@@ -5,6 +5,7 @@
 #include "DevicePath.h"
 #include "OppDecoder.h"
 #include "SettingsConstants.h"
+#include "SettingsWriter.h"
 
 #include <QDebug>
 #include <QDir>
@@ -51,11 +52,6 @@ QVariant readSetting(const QString &key, const QVariant &defaultValue = QVariant
     return settings.value(key, defaultValue);
 }
 
-void writeSetting(const QString &key, const QVariant &value)
-{
-    QSettings settings(settingsPath(), QSettings::NativeFormat);
-    settings.setValue(key, value);
-}
 
 // The module link a packet names, 0..8; -1 when its link digit is none, so that it can
 // never match a record's 128 (no link).
@@ -161,16 +157,14 @@ QString BluetoothFavourites::deviceName(BT_PERIPHERAL kind) const
     return readSetting(favouriteKey(kind, "Name")).toString();
 }
 
-void BluetoothFavourites::setDeviceId(BT_PERIPHERAL kind, const QByteArray &id)
+bool BluetoothFavourites::setDeviceId(BT_PERIPHERAL kind, const QByteArray &id)
 {
-    if (!kindWord(kind).isEmpty())
-        writeSetting(favouriteKey(kind, "Id"), id);
+    return kindWord(kind).isEmpty() || SettingsWriter::write(favouriteKey(kind, "Id"), id);
 }
 
-void BluetoothFavourites::setDeviceName(BT_PERIPHERAL kind, const QString &name)
+bool BluetoothFavourites::setDeviceName(BT_PERIPHERAL kind, const QString &name)
 {
-    if (!kindWord(kind).isEmpty())
-        writeSetting(favouriteKey(kind, "Name"), name);
+    return kindWord(kind).isEmpty() || SettingsWriter::write(favouriteKey(kind, "Name"), name);
 }
 
 bool BluetoothFavourites::connectDevice(BT_PERIPHERAL kind)
@@ -201,6 +195,10 @@ bool BluetoothFavourites::connectDevice(BT_PERIPHERAL kind)
 void BluetoothFavourites::disconnectDevices()
 {
     m_pSearchTimer->stop();
+    // A dial tick left running would call the next favourite before the module, once
+    // switched on again, is ready to take the call.
+    m_pActivityTimer->stop();
+    m_priority = 0;
     m_sBarcodeConnection.reset();
     m_sPrinterConnection.reset();
     m_sComputerConnection.reset();

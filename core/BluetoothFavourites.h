@@ -69,11 +69,12 @@ public:
     const QMap<QByteArray, QString> &devices() const { return m_deviceMap; }
 
     // The stored favourites (settings "BluetoothFavourites/<kind>/Id" and ".../Name");
-    // kinds outside 1..4 read empty and are not written.
+    // kinds outside 1..4 read empty and are not written. A write is false when the
+    // settings file could not be replaced; it then holds what it held.
     QByteArray deviceId(BT_PERIPHERAL kind) const;
     QString deviceName(BT_PERIPHERAL kind) const;
-    void setDeviceId(BT_PERIPHERAL kind, const QByteArray &id);
-    void setDeviceName(BT_PERIPHERAL kind, const QString &name);
+    bool setDeviceId(BT_PERIPHERAL kind, const QByteArray &id);
+    bool setDeviceName(BT_PERIPHERAL kind, const QString &name);
 
     // 0x8000 before the module was first configured; 0 off; 1 on; while dialling also
     // the favourites' selected/connected bits and 0x200 for OBEX ready.

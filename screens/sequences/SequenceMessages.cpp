@@ -5,22 +5,20 @@
 namespace SequenceMessages
 {
 
-namespace
-{
 int run(QWidget *parent, const QString &title, const QString &text, const QString &informative,
-        QMessageBox::StandardButtons buttons)
+        QMessageBox::StandardButtons buttons, Qt::TextFormat format)
 {
     RotaryEncoderMessageBox box(parent);
     box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     box.setWindowTitle(title);
     box.setIcon(QMessageBox::Warning);
+    box.setTextFormat(format);
     box.setText(text);
     box.setInformativeText(informative);
     box.setStandardButtons(buttons);
     box.translateStandardButtons();
     return box.exec();
 }
-} // namespace
 
 void warn(const QString &title, const QString &text)
 {

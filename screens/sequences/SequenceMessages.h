@@ -1,14 +1,18 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
-
-class QWidget;
 
 // The message boxes of the sequence and result screens: a title bar without window
 // buttons, the warning icon and translated standard buttons, run modally. Texts come
 // translated.
 namespace SequenceMessages
 {
+
+// A warning with the given buttons; returns the one pressed. Text that comes from outside
+// the instrument (a name a phone sent) goes as plain text, so it can never be markup.
+int run(QWidget *parent, const QString &title, const QString &text, const QString &informative,
+        QMessageBox::StandardButtons buttons, Qt::TextFormat format = Qt::AutoText);
 
 // A warning with one OK key and no parent.
 void warn(const QString &title, const QString &text);

@@ -1,6 +1,8 @@
 #include "DataTransfer.h"
 #include "ui_DataTransfer.h"
 
+#include "BluetoothDataTransfer.h"
+#include "BluetoothUpload.h"
 #include "ImportReport.h"
 #include "InfusionPumpPowerBoardManager.h"
 #include "TestResultManager.h"
@@ -43,6 +45,8 @@ DataTransfer::DataTransfer(QWidget *previousScreen, QWidget *parent)
     showPort();
     showOperation();
     setNumAssets(0);
+    m_btSendScreen = new BluetoothDataTransfer(this, nullptr);
+    m_btReceiveScreen = new BluetoothUpload(this, nullptr);
     connect(ui->pushButtonBack, &QPushButton::clicked, this, &DataTransfer::onBackArrowClicked);
     connect(ui->pushButtonOperation, &QPushButton::clicked, this,
             &DataTransfer::onOperationClicked);
@@ -169,7 +173,7 @@ void DataTransfer::startOnPc()
 bool DataTransfer::performPCDriveOperation()
 {
     if (isExport()) {
-        if (!writeExportFile())
+        if (!writeExportFile(m_drivePath))
             return false;
         if (usb()->setMode(1) != 1) {
             TransferMessages::warn(tr("Error opening External Drive"));
@@ -208,21 +212,42 @@ void DataTransfer::startOnMemoryStick()
 
 bool DataTransfer::performMemStickOperation()
 {
-    return isExport() ? writeExportFile() : importFiles();
+    return isExport() ? writeExportFile(m_drivePath) : importFiles();
 }
 
 bool DataTransfer::performBlueToothOperation()
 {
-    return false;
+    switch (m_currentOperation) {
+    case ImportResults:
+    case ImportTestSequences:
+        m_btReceiveScreen->setUploadType(m_currentOperation == ImportResults
+                                             ? BluetoothUpload::UPLOAD_APPLIANCE_RESULTS
+                                             : BluetoothUpload::UPLOAD_TEST_SEQUENCES);
+        m_btReceiveScreen->showScreen(true);
+        return true;
+    default: {
+        // The send screen removes the file once its push has ended.
+        QString path;
+        if (!writeExportFile(BluetoothDataTransfer::prepareExportDirectory(), &path)) {
+            TransferMessages::warn(tr("Error copying files"));
+            return false;
+        }
+        m_btSendScreen->setFilenameToSend(path);
+        m_btSendScreen->showScreen(true);
+        return true;
+    }
+    }
 }
 
-bool DataTransfer::writeExportFile()
+bool DataTransfer::writeExportFile(const QString &directory, QString *written)
 {
     const QString dateFormat =
         board ? board->m_DataManager.vLoadDateFormat() : QStringLiteral("dd.MM.yyyy");
     const QString path =
-        m_drivePath + QLatin1Char('/') +
+        directory + QLatin1Char('/') +
         exportFileName(m_currentOperation, dateFormat, QDateTime::currentDateTime());
+    if (written)
+        *written = path;
     int exported = -1;
     int wanted = m_fileList.size();
     switch (m_currentOperation) {

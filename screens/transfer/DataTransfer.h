@@ -9,6 +9,8 @@ namespace Ui
 {
 class DataTransfer;
 }
+class BluetoothDataTransfer;
+class BluetoothUpload;
 
 // Exchanges stored results and test sequences as files: results, a CSV summary of
 // results or every sequence exported, results or sequences imported, over the PC (the
@@ -50,9 +52,12 @@ public:
     // The work of one port for the current operation.
     bool performPCDriveOperation();
     bool performMemStickOperation();
-    // Where the Bluetooth send and receive screens take over; until they are part of the
-    // program the Bluetooth port does nothing.
+    // An export is written for the Bluetooth send screen and handed to it; an import
+    // hands over to the Bluetooth receive screen. False when the export could not be
+    // written.
     bool performBlueToothOperation();
+    BluetoothDataTransfer *btSendScreen() const { return m_btSendScreen; }
+    BluetoothUpload *btReceiveScreen() const { return m_btReceiveScreen; }
 
 public slots:
     void onOperationClicked(bool);
@@ -71,9 +76,9 @@ private:
     bool isExport() const { return m_currentOperation <= ExportTestSequences; }
     void startOnPc();
     void startOnMemoryStick();
-    // Writes the current export into the drive path, whole or not at all; false when it
-    // could not be written.
-    bool writeExportFile();
+    // Writes the current export into the directory, whole or not at all; false when it
+    // could not be written. The file's path goes to written when given.
+    bool writeExportFile(const QString &directory, QString *written = nullptr);
     // What a finished export tells the operator, by port.
     QString exportDoneText(bool toPc) const;
     // Imports every exchange file in the drive path; false when nothing could be imported.
@@ -86,4 +91,6 @@ private:
     QString m_drivePath;
     // Stored items the last export could not read and left out.
     int m_leftOut = 0;
+    BluetoothDataTransfer *m_btSendScreen;
+    BluetoothUpload *m_btReceiveScreen;
 };

@@ -163,6 +163,8 @@ void BtModuleSim::boot()
     m_pin.clear();
     m_mux = m_options.framing == Framing::Framed || m_muxStored;
     log(QStringLiteral("start %1 (%2)").arg(m_starts).arg(m_mux ? "framed" : "unframed"));
+    if (!m_options.answers)
+        return;
     reply(banner, m_options.startMs);
     reply("READY.");
 }
@@ -218,7 +220,7 @@ void BtModuleSim::writeLine(const QByteArray &bytes)
 
 void BtModuleSim::onBytes(const QByteArray &bytes)
 {
-    if (!m_on)
+    if (!m_on || !m_options.answers)
         return;
     m_rx += bytes;
     if (!m_mux) {
@@ -343,6 +345,8 @@ void BtModuleSim::onData(int link, const QByteArray &data)
 
 void BtModuleSim::inquiry()
 {
+    if (!m_options.answersInquiry)
+        return;
     for (const Device &d : m_devices)
         reply("INQUIRY_PARTIAL " + d.address + " 5a020c", 30);
     reply("INQUIRY " + QByteArray::number(m_devices.size()), 30);
@@ -387,6 +391,8 @@ void BtModuleSim::call(const QByteArray &address, const QByteArray &profile)
     reply("CALL " + n);
     const Device *d = device(address);
     const CallOutcome outcome = d ? d->outcome : CallOutcome::NoCarrier;
+    if (outcome == CallOutcome::Silent)
+        return;
     schedule(kCallMs, [this, link, n, outcome, profile] {
         if (!m_links.contains(link))
             return;
@@ -485,6 +491,9 @@ bool BtModuleSim::pushToInstrument(const QString &name, const QByteArray &conten
     QByteArray obex = obexPush(name, content);
     if (m_options.truncatePushAt >= 0)
         obex.truncate(m_options.truncatePushAt);
+    const bool stalls = m_options.stallPushAt >= 0;
+    if (stalls)
+        obex.truncate(m_options.stallPushAt);
     for (int at = 0; at < obex.size(); at += m_options.pushFrameBytes) {
         const QByteArray piece = obex.mid(at, m_options.pushFrameBytes);
         schedule(m_options.answerMs, [this, link, piece] {
@@ -492,7 +501,8 @@ bool BtModuleSim::pushToInstrument(const QString &name, const QByteArray &conten
                 sendData(link, piece);
         });
     }
-    schedule(m_options.answerMs, [this, link] { hangUp(link, "0"); });
+    if (!stalls)
+        schedule(m_options.answerMs, [this, link] { hangUp(link, "0"); });
     log(QStringLiteral("pushing %1, %2 bytes on link %3").arg(name).arg(content.size()).arg(link));
     return true;
 }

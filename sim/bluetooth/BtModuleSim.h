@@ -37,6 +37,7 @@ public:
         Connects,
         Fails311,  // NO CARRIER n ERROR 311: the call failed
         NoCarrier, // NO CARRIER n ERROR 0: no answer
+        Silent,    // the call is placed (CALL n) and never ends
     };
 
     struct Device {
@@ -60,6 +61,9 @@ public:
         int pushDelayMs = 2000;
         int pushFrameBytes = 300; // data bytes per frame of an incoming push
         int truncatePushAt = -1;  // the phone's link drops after this many bytes
+        int stallPushAt = -1;     // the phone stops after this many bytes, link kept open
+        bool answers = true;        // false: powered, but never says a word
+        bool answersInquiry = true; // false: an inquiry gets no reply at all
     };
 
     static QList<Device> defaultDevices();

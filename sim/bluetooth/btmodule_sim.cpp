@@ -54,9 +54,16 @@ int main(int argc, char **argv)
         {"push", "File the phone pushes to the instrument once it waits for one.", "file"});
     parser.addOption(
         {"truncate-push", "The phone's link drops after this many bytes of its push.", "bytes"});
+    parser.addOption({"stall-push",
+                      "The phone stops after this many bytes of its push and keeps the link open.",
+                      "bytes"});
+    parser.addOption({"mute", "The module is powered but never answers."});
+    parser.addOption({"no-inquiry", "Device searches get no reply at all."});
     parser.addOption({"fail", "Calls to this device fail with error 311 (repeatable).", "address"});
     parser.addOption(
         {"no-answer", "Calls to this device end in NO CARRIER (repeatable).", "address"});
+    parser.addOption(
+        {"silent", "Calls to this device are placed but never end (repeatable).", "address"});
     parser.addOption({"no-name", "This device answers no name request (repeatable).", "address"});
     parser.addOption({"verbose", "Log the line and the power on standard error."});
     parser.process(app);
@@ -96,6 +103,13 @@ int main(int argc, char **argv)
         if (!ok || o.truncatePushAt < 0)
             return bad("truncate-push", parser.value("truncate-push"));
     }
+    if (parser.isSet("stall-push")) {
+        o.stallPushAt = parser.value("stall-push").toInt(&ok);
+        if (!ok || o.stallPushAt < 0)
+            return bad("stall-push", parser.value("stall-push"));
+    }
+    o.answers = !parser.isSet("mute");
+    o.answersInquiry = !parser.isSet("no-inquiry");
     const struct {
         const char *option;
         void (*apply)(BtModuleSim::Device &);
@@ -103,6 +117,7 @@ int main(int argc, char **argv)
         {"fail", [](BtModuleSim::Device &d) { d.outcome = BtModuleSim::CallOutcome::Fails311; }},
         {"no-answer",
          [](BtModuleSim::Device &d) { d.outcome = BtModuleSim::CallOutcome::NoCarrier; }},
+        {"silent", [](BtModuleSim::Device &d) { d.outcome = BtModuleSim::CallOutcome::Silent; }},
         {"no-name", [](BtModuleSim::Device &d) { d.answersName = false; }},
     };
     for (const auto &p : perDevice) {

@@ -7,7 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 const QByteArray scanner = "00:1c:97:10:44:01";
 const QByteArray phone = "00:1e:e2:8b:33:02";
@@ -200,6 +201,25 @@ private slots:
         QCOMPARE(s.line.powerLevel(), QByteArray("1"));
         QVERIFY(!s.bt->connection(BT_MOBILE_PHONE).selected);
         QCOMPARE(s.line.takeCommandsQuiet(300), QStringList());
+    }
+
+    // Switched off while dialling and on again at once: no tick of the earlier dialling
+    // calls before the module is ready (a call it never takes would hold the dialler).
+    void aNewDialWaitsForTheModule()
+    {
+        Service s(favourites(scanner, phone));
+        QVERIFY(s.bt->connectDevice(BT_BARCODE));
+        s.says("READY.");
+        QCOMPARE(s.line.takeCommands(2),
+                 QStringList({"SET BT AUTH * ", "CALL " + scanner + " 1101 RFCOMM"}));
+        s.says("CALL 0");
+        s.says("CONNECT 0 RFCOMM 1");
+        s.bt->disconnectDevices();
+        QVERIFY(s.bt->connectDevice(BT_MOBILE_PHONE));
+        QCOMPARE(s.line.takeCommandsQuiet(300), QStringList());
+        s.says("READY.");
+        QCOMPARE(s.line.takeCommands(2),
+                 QStringList({"SET BT AUTH * 8146", "CALL " + phone + " 1105 OPP"}));
     }
 
     void callReports()

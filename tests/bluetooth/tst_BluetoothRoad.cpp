@@ -4,6 +4,7 @@
 #include "BlueToothManager.h"
 #include "BluetoothFavourites.h"
 #include "BtModuleSim.h"
+#include "BtRoad.h"
 #include "ManualAssetDetails.h"
 #include "ScreenArea.h"
 #include "SettingsConstants.h"
@@ -16,59 +17,6 @@
 #include <QTest>
 
 #include <memory>
-
-namespace {
-
-const QStringList configuration{"SET CONTROL AUTOCALL", "SET CONTROL ECHO 5",
-                                "SET PROFILE SPP ON",   "SET PROFILE OPP ON",
-                                "SET BT CLASS 100110",  "SET BT NAME Pexon Kovinta (KV-0007)"};
-
-QByteArray settings()
-{
-    const QList<BtModuleSim::Device> d = BtModuleSim::defaultDevices();
-    return ScreenArea::defaultSettings() +
-           "Serial_num=KV-0007\n[BluetoothFavourites]\nBarCode\\Id=" + d.at(0).address +
-           "\nBarCode\\Name=" + d.at(0).name + "\nMobilePhone\\Id=" + d.at(1).address +
-           "\nMobilePhone\\Name=" + d.at(1).name + "\n";
-}
-
-// The screen area with the module on its line; the service comes with the first
-// getInstance(), from the test or from a screen.
-struct Road {
-    ScreenArea area{settings()};
-    BtModuleSim sim;
-
-    explicit Road(const std::function<void(BtModuleSim::Options &)> &configure = {})
-    {
-        if (configure)
-            configure(sim.options());
-        sim.start(area.root().root());
-    }
-    BluetoothFavourites *bt() const { return BluetoothFavourites::getInstance(); }
-    // The start-up configuration has gone out and the module is off again.
-    bool configured()
-    {
-        return QTest::qWaitFor([&] { return bt()->mode() == BT_MODE_OFF && !sim.poweredOn(); },
-                               10000) &&
-               sim.commands().mid(sim.commands().size() - configuration.size()) == configuration;
-    }
-    // A results exchange file of two demonstration results, the stored ones removed.
-    QByteArray resultsExchangeFile()
-    {
-        TestResultManager *results = TestResultManager::getInstance();
-        results->createTestData(2, 5, 0);
-        const QStringList names = results->getApplianceResultList().keys();
-        const QString path = area.root().path("/tmp/export.dat");
-        QDir().mkpath(area.root().path("/tmp"));
-        if (results->exportApplianceResults(path, names) != 2)
-            return QByteArray();
-        for (const QString &n : names)
-            results->removeApplianceResult(n);
-        return area.root().readFile("/tmp/export.dat");
-    }
-};
-
-} // namespace
 
 class TestBluetoothRoad : public QObject
 {
@@ -96,7 +44,7 @@ private slots:
         QFETCH(int, framing);
         QFETCH(bool, readyAfterMux);
         QFETCH(bool, lineEnds);
-        Road road([&](BtModuleSim::Options &o) {
+        BtRoad road([&](BtModuleSim::Options &o) {
             o.framing = BtModuleSim::Framing(framing);
             o.readyAfterMux = readyAfterMux;
             o.lineEndsInFrames = lineEnds;
@@ -120,7 +68,7 @@ private slots:
 
     void scanReachesTheManualAssetScreen()
     {
-        Road road([](BtModuleSim::Options &o) { o.scans = {"PUMP-0815\r"}; });
+        BtRoad road([](BtModuleSim::Options &o) { o.scans = {"PUMP-0815\r"}; });
         QVERIFY(road.area.startBoard([](PowerBoardSim &) {}));
         auto *summary = new SummaryManualScreen(nullptr, nullptr);
         ManualAssetDetails *screen = summary->getManualAsssetScreen();
@@ -138,7 +86,7 @@ private slots:
     // With the scanner on link 0 and the phone on link 1, the file goes on link 1.
     void aResultsFileGoesToThePhone()
     {
-        Road road;
+        BtRoad road;
         QVERIFY(road.configured());
         const QByteArray file = road.resultsExchangeFile();
         QVERIFY(file.size() > 1000);
@@ -162,7 +110,7 @@ private slots:
 
     void aResultsFileIsReceivedAndImported()
     {
-        Road road;
+        BtRoad road;
         QVERIFY(road.configured());
         const QByteArray file = road.resultsExchangeFile();
         QVERIFY(!file.isEmpty());
@@ -186,7 +134,7 @@ private slots:
     // The phone's link drops halfway: nothing is left to import.
     void aPushCutShortLeavesNothing()
     {
-        Road road([](BtModuleSim::Options &o) { o.truncatePushAt = 700; });
+        BtRoad road([](BtModuleSim::Options &o) { o.truncatePushAt = 700; });
         QVERIFY(road.configured());
         QSignalSpy received(road.bt(), &BluetoothFavourites::btOppFileReceived);
         road.bt()->btActivate(BT_MODE_RECEIVE);
@@ -201,7 +149,7 @@ private slots:
     // A favourite whose calls fail is called again until it answers.
     void aFailingFavouriteIsCalledAgain()
     {
-        Road road([](BtModuleSim::Options &o) { o.scans = {"X1\r"}; });
+        BtRoad road([](BtModuleSim::Options &o) { o.scans = {"X1\r"}; });
         road.sim.devices()[0].outcome = BtModuleSim::CallOutcome::Fails311;
         QVERIFY(road.configured());
         QVERIFY(road.bt()->connectDevice(BT_BARCODE));

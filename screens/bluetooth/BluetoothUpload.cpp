@@ -1,0 +1,171 @@
+#include "BluetoothUpload.h"
+#include "ui_BluetoothUpload.h"
+
+#include "BluetoothFavourites.h"
+#include "DevicePath.h"
+#include "ImportReport.h"
+#include "SequenceMessages.h"
+#include "SettingsConstants.h"
+#include "TestResultManager.h"
+#include "TestSequenceManager.h"
+
+#include <QFile>
+#include <QTimer>
+
+namespace
+{
+// A name from the phone shown in a box: printable characters only, and short enough for
+// the display.
+QString shownName(const QString &name)
+{
+    QString shown;
+    for (const QChar c : name)
+        shown += c.isPrint() ? c : QChar(QChar::ReplacementCharacter);
+    constexpr int maxShown = 40;
+    if (shown.size() > maxShown)
+        shown = shown.left(maxShown - 3) + QStringLiteral("...");
+    return shown;
+}
+} // namespace
+
+BluetoothUpload::BluetoothUpload(QWidget *previousScreen, QWidget *parent)
+    : ScreenBase(previousScreen, parent), ui(new Ui::BluetoothUpload),
+      m_service(BluetoothFavourites::getInstance()), m_pStallTimer(new QTimer(this))
+{
+    ui->setupUi(this);
+    connect(ui->pushButtonBack, &QPushButton::clicked, this, &BluetoothUpload::onBackArrowClicked);
+    connect(ui->pushButtonBack, &QPushButton::clicked, this, &BluetoothUpload::disconnectAll);
+    ui->progressBarTransfer->setValue(0);
+    ui->progressBarTransfer->setTextVisible(false);
+    ui->progressBarTransfer->hide();
+    m_pStallTimer->setSingleShot(true);
+    m_pStallTimer->setInterval(RxStallMs);
+    connect(m_pStallTimer, &QTimer::timeout, this, &BluetoothUpload::pushStalled);
+}
+
+BluetoothUpload::~BluetoothUpload()
+{
+    delete ui;
+}
+
+void BluetoothUpload::setUploadType(UPLOAD_TYPE type)
+{
+    m_eUploadType = type;
+}
+
+void BluetoothUpload::setStallLimit(int ms)
+{
+    m_pStallTimer->setInterval(ms);
+}
+
+void BluetoothUpload::showScreen(bool check)
+{
+    ScreenBase::showScreen(check);
+    // Once only, however often the screen is shown before it is left: a second
+    // connection would offer every file twice.
+    disconnect(m_fileConnection);
+    disconnect(m_progressConnection);
+    m_fileConnection = connect(m_service, &BluetoothFavourites::btOppFileReceived, this,
+                               &BluetoothUpload::vOppFileRx);
+    m_progressConnection = connect(m_service, &BluetoothFavourites::btOppRxProgress, this,
+                                   &BluetoothUpload::vOppProgress);
+    ui->progressBarTransfer->setRange(0, 100);
+    ui->progressBarTransfer->setValue(0);
+    ui->progressBarTransfer->setTextVisible(false);
+    ui->progressBarTransfer->hide();
+    m_service->btActivate(BT_MODE_RECEIVE);
+    showReady();
+}
+
+void BluetoothUpload::showReady()
+{
+    ui->labelInstructions->setText(
+        tr("%1 Ready to receive Bluetooth data.").arg(m_service->sGetMyBtName()));
+}
+
+void BluetoothUpload::vOppProgress(int iBytesReceived)
+{
+    ui->labelInstructions->setText(tr(" Bytes Received %1").arg(iBytesReceived));
+    m_pStallTimer->start();
+}
+
+void BluetoothUpload::vOppFileRx(QString sFilename)
+{
+    m_pStallTimer->stop();
+    const QString path = DevicePath::path(TEMP_OPP_FILENAME);
+    if (sFilename.isEmpty()) {
+        // Whatever part of it arrived is not offered.
+        QFile::remove(path);
+        reportNotReceived(tr("The file did not arrive whole. Nothing has been imported."));
+        return;
+    }
+    if (!QFile::exists(path))
+        return;
+    const int answer =
+        SequenceMessages::run(nullptr, tr("Bluetooth File received"),
+                              tr(" %1, %2 bytes\nYes = Accept it\nNo = Reject")
+                                  .arg(shownName(sFilename))
+                                  .arg(QFile(path).size()),
+                              QString(), QMessageBox::Yes | QMessageBox::No, Qt::PlainText);
+    if (answer == QMessageBox::Yes)
+        import(path);
+}
+
+void BluetoothUpload::import(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        SequenceMessages::warn(tr("Warning"), tr("Error reading file"));
+        return;
+    }
+    ImportReport report;
+    if (m_eUploadType == UPLOAD_APPLIANCE_RESULTS)
+        report = TestResultManager::getInstance()->readApplianceResultsFromFile(file);
+    else if (m_eUploadType == UPLOAD_TEST_SEQUENCES)
+        report = TestSequenceManager::getInstance()->readTestSequencesFromFile(file);
+    file.close();
+    // A file of the other kind has had its warning from the import itself.
+    if (report.complete() || report.wrongKind)
+        return;
+    QString text = tr("Imported: %1").arg(report.stored);
+    if (report.renamed > 0)
+        text += QLatin1Char('\n') + tr("Stored under a new name: %1").arg(report.renamed);
+    if (report.damaged > 0)
+        text += QLatin1Char('\n') + tr("Stored in part, damaged: %1").arg(report.damaged);
+    if (report.skipped > 0)
+        text += QLatin1Char('\n') + tr("Not imported: %1").arg(report.skipped);
+    SequenceMessages::warn(tr("Import incomplete"), text);
+}
+
+// The phone stopped in the middle of its push: the module is started afresh, which
+// drops what was collected, and waits for the next push.
+void BluetoothUpload::pushStalled()
+{
+    m_service->disconnectDevices();
+    m_service->btActivate(BT_MODE_RECEIVE);
+    QFile::remove(DevicePath::path(TEMP_OPP_FILENAME));
+    reportNotReceived(tr("The transfer stopped before the file arrived whole. Nothing has "
+                         "been imported."));
+}
+
+void BluetoothUpload::reportNotReceived(const QString &text)
+{
+    showReady();
+    SequenceMessages::warn(tr("Bluetooth File not received"), text);
+}
+
+void BluetoothUpload::disconnectAll(bool)
+{
+    m_pStallTimer->stop();
+    disconnect(m_fileConnection);
+    disconnect(m_progressConnection);
+    m_service->disconnectDevices();
+    m_eUploadType = UPLOAD_NONE;
+}
+
+void BluetoothUpload::changeEvent(QEvent *event)
+{
+    ScreenBase::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+}

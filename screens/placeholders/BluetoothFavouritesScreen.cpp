@@ -1,6 +1,0 @@
-#include "BluetoothFavouritesScreen.h"
-
-BluetoothFavouritesScreen::BluetoothFavouritesScreen(QWidget *previousScreen, QWidget *parent)
-    : ScreenBase(previousScreen, parent)
-{
-}
