@@ -14,6 +14,7 @@
 #include <QSocketNotifier>
 
 #include <cstdio>
+#include <functional>
 #include <unistd.h>
 
 namespace
@@ -133,6 +134,24 @@ bool command(PcLinkClient &pc, const QString &line)
     return true;
 }
 
+// Hands each chunk read from standard input to take. At the end of the input (a piped
+// script has run) reading stops; the program goes on until the operator interrupts, so
+// the tests a script started are followed on.
+void readInput(const std::function<void(QByteArray)> &take)
+{
+    auto *input =
+        new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, QCoreApplication::instance());
+    QObject::connect(input, &QSocketNotifier::activated, [input, take] {
+        char chunk[512];
+        const ssize_t n = ::read(STDIN_FILENO, chunk, sizeof chunk);
+        if (n <= 0) {
+            input->setEnabled(false);
+            return;
+        }
+        take(QByteArray(chunk, int(n)));
+    });
+}
+
 // Bridges standard input and output to the line, for the calibration terminal.
 int runTerminal(const QString &root)
 {
@@ -148,16 +167,7 @@ int runTerminal(const QString &root)
     print(QStringLiteral("pc_client: terminal at %1/dev/ttyGS0; open the calibration terminal "
                          "on the instrument (About, Calibration, F3, PIN), then type lines")
               .arg(root));
-    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
-    QObject::connect(&input, &QSocketNotifier::activated, [&] {
-        char chunk[512];
-        const ssize_t n = ::read(STDIN_FILENO, chunk, sizeof chunk);
-        if (n <= 0) {
-            input.setEnabled(false);
-            return;
-        }
-        line.write(QByteArray(chunk, int(n)).replace('\n', '\r'));
-    });
+    readInput([&line](QByteArray chunk) { line.write(chunk.replace('\n', '\r')); });
     return QCoreApplication::exec();
 }
 
@@ -173,8 +183,9 @@ int main(int argc, char **argv)
     parser.addHelpOption();
     parser.addOption({"root", "Device root of the desktop run.", "dir"});
     parser.addOption({"verbose", "Also print every record polled."});
-    parser.addOption({"terminal", "Be the calibration software's terminal instead: lines typed go to the "
-                                  "instrument's calibration terminal, its output is printed."});
+    parser.addOption({"terminal",
+                      "Be the calibration software's terminal instead: lines typed go to the "
+                      "instrument's calibration terminal, its output is printed."});
     parser.process(app);
     if (!parser.isSet("root")) {
         std::fprintf(stderr, "pc_client: --root is required\n");
@@ -217,18 +228,9 @@ int main(int argc, char **argv)
     print(QStringLiteral("pc_client: line at %1/dev/ttyGS0; choose \"Remote Control\" on the "
                          "instrument, then type a command (help lists them)")
               .arg(parser.value("root")));
-    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
     QByteArray pending;
-    QObject::connect(&input, &QSocketNotifier::activated, [&] {
-        char chunk[512];
-        const ssize_t n = ::read(STDIN_FILENO, chunk, sizeof chunk);
-        if (n <= 0) {
-            // End of input: a piped script has run; the tests it started are followed on
-            // until the operator interrupts.
-            input.setEnabled(false);
-            return;
-        }
-        pending.append(chunk, int(n));
+    readInput([&](const QByteArray &chunk) {
+        pending.append(chunk);
         for (int end = pending.indexOf('\n'); end >= 0; end = pending.indexOf('\n')) {
             const QString line = QString::fromLocal8Bit(pending.left(end)).trimmed();
             pending.remove(0, end + 1);

@@ -13,17 +13,8 @@
 
 #include <memory>
 
-#include <sys/stat.h>
-
 namespace {
 const char *const kIni = "/mnt/data/kovinta.ini";
-
-// A file replaced (as every settings write does) has a new inode.
-ino_t inodeOf(const QString &path)
-{
-    struct stat st {};
-    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
-}
 
 // Every key of a settings file and its value (in hex, so that blobs compare exactly), as
 // the program reads them.
@@ -387,10 +378,10 @@ private slots:
             "[General]\nCalDate_ch1=7 Mar 2019\nSerialNumber_ch1=\nSerial_num=AB-1234\n");
         QCOMPARE(root.readFile(kIni), written);
         const QString path = root.path(kIni);
-        const ino_t before = inodeOf(path);
+        const quint64 before = TempRoot::inodeOf(path);
 
         QVERIFY(SettingsWriter::writeChanged(values));
-        QCOMPARE(inodeOf(path), before);
+        QCOMPARE(TempRoot::inodeOf(path), before);
 
         if (!partition.mounted())
             QSKIP("mounting a tmpfs is not allowed here");

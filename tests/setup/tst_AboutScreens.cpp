@@ -1,15 +1,11 @@
 // The About area against the simulated power board: its pages and soft keys, the
 // channels' identities and dates as the controllers report them, and the settings keys
 // the rest of the system reads.
-#include "AboutBluetoothScreen.h"
 #include "AboutCalibrationScreen.h"
-#include "AboutContactScreen.h"
 #include "AboutDetailsScreen.h"
 #include "AboutScreen.h"
-#include "CalibrateScreen.h"
 #include "GuiTest.h"
 #include "InfusionPumpMainScreen.h"
-#include "PinEntry.h"
 #include "PowerBoardSim.h"
 #include "SetupBench.h"
 #include "SmallPartition.h"
@@ -19,8 +15,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QTest>
-
-#include <sys/stat.h>
 
 using namespace GuiTest;
 
@@ -81,13 +75,6 @@ QStringList dateKeys(const SetupBench &bench)
         keys << bench.setting(QStringLiteral("CalDate_ch%1").arg(ch)) + QLatin1Char('|') +
                     bench.setting(QStringLiteral("VerDate_ch%1").arg(ch));
     return keys;
-}
-
-ino_t inodeOf(const QString &path)
-{
-    struct stat st {
-    };
-    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
 }
 } // namespace
 
@@ -215,9 +202,9 @@ private slots:
         QVERIFY(bench.area.savePng(QDir::temp().filePath("about-dates-" + language + ".png")));
 
         // Nothing changes now: three refreshes of each page write nothing.
-        const ino_t settings = inodeOf(bench.area.settingsPath());
+        const quint64 settings = TempRoot::inodeOf(bench.area.settingsPath());
         QTest::qWait(3 * AboutDetailsScreen::RefreshMs + 200);
-        QCOMPARE(inodeOf(bench.area.settingsPath()), settings);
+        QCOMPARE(TempRoot::inodeOf(bench.area.settingsPath()), settings);
     }
 
     // A channel that stops answering shows "Fault" and an empty serial number, although
