@@ -2,28 +2,12 @@
 
 #include "KovintaPacket.h"
 
-#include <QDebug>
-#include <QSocketNotifier>
-
-#include <cerrno>
-#include <fcntl.h>
 #include <unistd.h>
 
 DorvalenPacketHandler::DorvalenPacketHandler(const QString &device, TTY_BAUDRATE baudRate,
                                              bool rtsCts, int byteDelayUs, QObject *parent)
-    : TtyHandler(device, baudRate, rtsCts, byteDelayUs, parent)
+    : QueuedTtyHandler(device, baudRate, rtsCts, byteDelayUs, parent)
 {
-    // A full line must make a write return, not wait; reads already return at once (no
-    // minimum count, no time-out).
-    const int fd = descriptor();
-    if (fd < 0)
-        return;
-    const int flags = ::fcntl(fd, F_GETFL);
-    if (flags < 0 || ::fcntl(fd, F_SETFL, flags | O_NONBLOCK) != 0)
-        qWarning() << "DorvalenPacketHandler: cannot make the line non-blocking";
-    m_writeNotifier = new QSocketNotifier(fd, QSocketNotifier::Write, this);
-    m_writeNotifier->setEnabled(false);
-    connect(m_writeNotifier, &QSocketNotifier::activated, this, &DorvalenPacketHandler::flushQueue);
 }
 
 long long DorvalenPacketHandler::getData(char *buffer, long long size)
@@ -33,43 +17,10 @@ long long DorvalenPacketHandler::getData(char *buffer, long long size)
 
 long long DorvalenPacketHandler::putData(const char *data, long long size)
 {
-    if (descriptor() < 0 || size < 0)
-        return -1;
-    if (m_queue.size() + size > maxQueuedBytes) {
-        if (!m_reportedFull)
-            qWarning() << "DorvalenPacketHandler: the PC does not take its replies; giving them up";
-        m_reportedFull = true;
-        return -1;
-    }
-    m_reportedFull = false;
-    m_queue.append(data, int(size));
-    flushQueue();
-    ::sync();
-    return size;
-}
-
-void DorvalenPacketHandler::flushQueue()
-{
-    while (!m_queue.isEmpty() && descriptor() >= 0) {
-        const qint64 n = writeData(m_queue.constData(), m_queue.size());
-        if (n > 0) {
-            m_queue.remove(0, int(n));
-            continue;
-        }
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
-            qWarning() << "DorvalenPacketHandler: write failed; replies dropped";
-            m_queue.clear();
-            break;
-        }
-        // The line is full: go on when the PC has read some of it.
-        if (m_writeNotifier)
-            m_writeNotifier->setEnabled(true);
-        return;
-    }
-    if (m_writeNotifier)
-        m_writeNotifier->setEnabled(false);
+    const long long queued = queueData(data, size);
+    if (queued >= 0)
+        ::sync();
+    return queued;
 }
 
 void DorvalenPacketHandler::sendReply(DorvalenPacketHandler *port, const KovintaPacket &reply)

@@ -1,20 +1,16 @@
 #pragma once
 
-#include "TtyHandler.h"
+#include "QueuedTtyHandler.h"
 
 class KovintaPacket;
-class QSocketNotifier;
 
-// The PC link's port on the USB serial gadget. Writing never holds the program up: what
-// the line cannot take at once waits in an output queue and goes out, in order, as the
-// PC reads. A PC that stops reading (its application hung) fills the queue; further
-// replies are then given up whole, so every frame the PC does get is complete.
-class DorvalenPacketHandler : public TtyHandler
+// The PC link's port on the USB serial gadget. Writing never holds the program up (see
+// QueuedTtyHandler): a PC that stops reading (its application hung) fills the queue, and
+// further replies are then given up whole, so every frame the PC does get is complete.
+class DorvalenPacketHandler : public QueuedTtyHandler
 {
     Q_OBJECT
 public:
-    static constexpr int maxQueuedBytes = 16 * 1024;
-
     DorvalenPacketHandler(const QString &device, TTY_BAUDRATE baudRate, bool rtsCts = false,
                           int byteDelayUs = 0, QObject *parent = nullptr);
 
@@ -25,15 +21,7 @@ public:
     // systems' buffers. The count, or -1 when they are given up: the line is not open,
     // has failed, or the queue has no room for all of them.
     long long putData(const char *data, long long size);
-    int queuedBytes() const { return m_queue.size(); }
 
     // Sends a built reply on the port; nothing while no port is open (port null).
     static void sendReply(DorvalenPacketHandler *port, const KovintaPacket &reply);
-
-private:
-    void flushQueue();
-
-    QByteArray m_queue;
-    QSocketNotifier *m_writeNotifier = nullptr;
-    bool m_reportedFull = false;
 };

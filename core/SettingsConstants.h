@@ -39,7 +39,9 @@ inline const QString SETTINGS_KEY_LANGUAGE_FILE = QStringLiteral("LanguageFile")
 QString settingsPath();
 
 // Per-channel identity keys at the top level of the file, the channel's number (1 to 4)
-// appended: "SerialNumber_ch1" .. "CalDate_ch4".
+// appended: "SerialNumber_ch1" .. "VerDate_ch4".
 inline const QString SETTINGS_KEY_CHANNEL_SERIAL_NUMBER = QStringLiteral("SerialNumber_ch");
 inline const QString SETTINGS_KEY_CHANNEL_FIRMWARE_VERSION = QStringLiteral("FirmwareVersion_ch");
+inline const QString SETTINGS_KEY_CHANNEL_HARDWARE_VERSION = QStringLiteral("HardwareVersion_ch");
 inline const QString SETTINGS_KEY_CHANNEL_CAL_DATE = QStringLiteral("CalDate_ch");
+inline const QString SETTINGS_KEY_CHANNEL_VER_DATE = QStringLiteral("VerDate_ch");

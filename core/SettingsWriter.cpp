@@ -115,3 +115,21 @@ bool SettingsWriter::write(const QString &key, const QVariant &value)
     settings.setValue(key, value);
     return settings.commit();
 }
+
+bool SettingsWriter::writeChanged(const QVariantMap &values)
+{
+    QVariantMap changed;
+    {
+        const QSettings stored(settingsPath(), QSettings::NativeFormat);
+        for (auto it = values.cbegin(); it != values.cend(); ++it) {
+            if (!stored.contains(it.key()) || stored.value(it.key()) != it.value())
+                changed.insert(it.key(), it.value());
+        }
+    }
+    if (changed.isEmpty())
+        return true;
+    SettingsWriter settings;
+    for (auto it = changed.cbegin(); it != changed.cend(); ++it)
+        settings.setValue(it.key(), it.value());
+    return settings.commit();
+}

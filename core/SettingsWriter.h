@@ -38,6 +38,10 @@ public:
 
     // One key in one call.
     static bool write(const QString &key, const QVariant &value);
+    // Writes those values the file does not hold already (a missing key differs); true
+    // when the file holds them all afterwards. Values that keep being refreshed cost the
+    // flash nothing while they stay the same.
+    static bool writeChanged(const QVariantMap &values);
 
 private:
     bool isWhole(const QByteArray &content, const QVariantMap &expected) const;

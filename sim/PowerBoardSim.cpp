@@ -31,8 +31,10 @@ PowerBoardSim::PowerBoardSim(QObject *parent)
     : QObject(parent), m_line(new PtyPair(this)), m_gpio(new SimGpioLines(this)),
       m_replyTimer(new QTimer(this))
 {
-    for (int ch = 0; ch < channels; ++ch)
+    for (int ch = 0; ch < channels; ++ch) {
         m_controllers.append(SimController(ch));
+        m_consoles.append(SimConsole(ch));
+    }
     m_started.start();
     m_clock = [this] { return m_started.elapsed(); };
     m_replyTimer->setSingleShot(true);
@@ -41,6 +43,7 @@ PowerBoardSim::PowerBoardSim(QObject *parent)
     connect(m_gpio, &SimGpioLines::controllerReset, this, [this](int ch) {
         m_resets.append(ch);
         m_controllers[ch].reset();
+        m_consoles[ch].reset();
         m_channel[ch].lastSeq = -1;
         if (m_pending.active && m_pending.channel == ch) {
             m_pending.active = false;
@@ -134,7 +137,13 @@ void PowerBoardSim::onBytes(const QByteArray &bytes)
     m_gpio->update();
     const int ch = m_gpio->listeningChannel();
     if (ch >= 0 && answers(ch))
-        m_line->write(console);
+        m_line->write(m_consoles[ch].answer(console));
+}
+
+void PowerBoardSim::setConsole(SimConsole::Mode mode)
+{
+    for (SimConsole &console : m_consoles)
+        console.setMode(mode);
 }
 
 void PowerBoardSim::onFrame(const QByteArray &inner)

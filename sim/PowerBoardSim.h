@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SimConsole.h"
 #include "SimController.h"
 
 #include <QByteArray>
@@ -21,7 +22,7 @@ class SimGpioLines;
 // that, and then acknowledges the command. Failure modes (an absent controller, one
 // that falls silent, lost acknowledgements) let tests and the desktop run reach every
 // channel status. Bytes outside frames reach the listening controller's calibration
-// console, which echoes them.
+// console (see SimConsole), which by default echoes them.
 class PowerBoardSim : public QObject
 {
     Q_OBJECT
@@ -59,6 +60,8 @@ public:
     // Drops the acknowledgements of the next count commands (< 0: all of them); the
     // commands themselves are still carried out and answered.
     void setDropAcks(int channel, int count);
+    // How every controller's calibration console answers.
+    void setConsole(SimConsole::Mode mode);
 
     // Milliseconds of the simulator's clock; tests may drive it themselves.
     void setClock(std::function<qint64()> clock) { m_clock = std::move(clock); }
@@ -113,6 +116,7 @@ private:
     SimGpioLines *m_gpio;
     QTimer *m_replyTimer;
     QList<SimController> m_controllers;
+    QList<SimConsole> m_consoles;
     Channel m_channel[channels];
     QByteArray m_frame;
     bool m_inFrame = false;

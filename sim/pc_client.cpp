@@ -2,7 +2,11 @@
 // when "Remote Control" is chosen on its main menu), then reads commands from standard
 // input, one a line, and prints every reply. Started tests are followed: their records
 // are polled once a second until the instrument reports the test stopped.
+// With --terminal it is instead the calibration software's terminal on the same line:
+// each line typed goes to the instrument's calibration terminal ended by CR, and what
+// comes back is printed as it is.
 #include "PcLinkClient.h"
+#include "PtyPair.h"
 #include "QuitOnSignal.h"
 
 #include <QCommandLineParser>
@@ -10,6 +14,7 @@
 #include <QSocketNotifier>
 
 #include <cstdio>
+#include <functional>
 #include <unistd.h>
 
 namespace
@@ -129,6 +134,43 @@ bool command(PcLinkClient &pc, const QString &line)
     return true;
 }
 
+// Hands each chunk read from standard input to take. At the end of the input (a piped
+// script has run) reading stops; the program goes on until the operator interrupts, so
+// the tests a script started are followed on.
+void readInput(const std::function<void(QByteArray)> &take)
+{
+    auto *input =
+        new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, QCoreApplication::instance());
+    QObject::connect(input, &QSocketNotifier::activated, [input, take] {
+        char chunk[512];
+        const ssize_t n = ::read(STDIN_FILENO, chunk, sizeof chunk);
+        if (n <= 0) {
+            input->setEnabled(false);
+            return;
+        }
+        take(QByteArray(chunk, int(n)));
+    });
+}
+
+// Bridges standard input and output to the line, for the calibration terminal.
+int runTerminal(const QString &root)
+{
+    PtyPair line;
+    if (!line.open(root + QStringLiteral("/dev/ttyGS0"))) {
+        std::fprintf(stderr, "pc_client: cannot open the line under %s\n", qPrintable(root));
+        return 1;
+    }
+    QObject::connect(&line, &PtyPair::bytesReceived, [](const QByteArray &bytes) {
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+        std::fflush(stdout);
+    });
+    print(QStringLiteral("pc_client: terminal at %1/dev/ttyGS0; open the calibration terminal "
+                         "on the instrument (About, Calibration, F3, PIN), then type lines")
+              .arg(root));
+    readInput([&line](QByteArray chunk) { line.write(chunk.replace('\n', '\r')); });
+    return QCoreApplication::exec();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -141,10 +183,17 @@ int main(int argc, char **argv)
     parser.addHelpOption();
     parser.addOption({"root", "Device root of the desktop run.", "dir"});
     parser.addOption({"verbose", "Also print every record polled."});
+    parser.addOption({"terminal",
+                      "Be the calibration software's terminal instead: lines typed go to the "
+                      "instrument's calibration terminal, its output is printed."});
     parser.process(app);
     if (!parser.isSet("root")) {
         std::fprintf(stderr, "pc_client: --root is required\n");
         return 2;
+    }
+    if (parser.isSet("terminal")) {
+        quitOnSignal();
+        return runTerminal(parser.value("root"));
     }
 
     // Ctrl-C ends the event loop, so the line's link under the root is removed.
@@ -179,18 +228,9 @@ int main(int argc, char **argv)
     print(QStringLiteral("pc_client: line at %1/dev/ttyGS0; choose \"Remote Control\" on the "
                          "instrument, then type a command (help lists them)")
               .arg(parser.value("root")));
-    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
     QByteArray pending;
-    QObject::connect(&input, &QSocketNotifier::activated, [&] {
-        char chunk[512];
-        const ssize_t n = ::read(STDIN_FILENO, chunk, sizeof chunk);
-        if (n <= 0) {
-            // End of input: a piped script has run; the tests it started are followed on
-            // until the operator interrupts.
-            input.setEnabled(false);
-            return;
-        }
-        pending.append(chunk, int(n));
+    readInput([&](const QByteArray &chunk) {
+        pending.append(chunk);
         for (int end = pending.indexOf('\n'); end >= 0; end = pending.indexOf('\n')) {
             const QString line = QString::fromLocal8Bit(pending.left(end)).trimmed();
             pending.remove(0, end + 1);

@@ -43,6 +43,8 @@ int main(int argc, char **argv)
                       "CH:S[:D]"});
     parser.addOption({"rate", "Flow rate of the pump on channel CH, ml/h (default 100).", "CH:RATE"});
     parser.addOption({"clear-after-stop", "Stopped controllers report zero readings and time, not their last test's."});
+    parser.addOption({"console", "How the controllers' calibration consoles answer: echo (default) or prompt "
+                                 "(a line monitor: id, cls, live, nul).", "MODE"});
     parser.addOption({"verbose", "Log every command and fault on standard error."});
     parser.process(app);
 
@@ -78,6 +80,12 @@ int main(int argc, char **argv)
         if (!parseChannelSpec(v, &ch, &n) || n.isEmpty() || n.size() > 2)
             return bad("silent-after", v);
         sim.setSilentDuringTest(ch, int(n.at(0)), n.size() > 1 ? int(n.at(1)) : -1);
+    }
+    if (parser.isSet("console")) {
+        const QString mode = parser.value("console");
+        if (mode != "echo" && mode != "prompt")
+            return bad("console", mode);
+        sim.setConsole(mode == "prompt" ? SimConsole::Mode::Prompt : SimConsole::Mode::Echo);
     }
     for (const QString &v : parser.values("rate")) {
         int ch;

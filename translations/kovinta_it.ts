@@ -73,6 +73,228 @@ protocollo</translation>
     </message>
 </context>
 <context>
+    <name>AboutBluetoothScreen</name>
+    <message>
+        <source>BlueTooth Details</source>
+        <translation>Dettagli Bluetooth</translation>
+    </message>
+    <message>
+        <source>Name: </source>
+        <translation>Nome: </translation>
+    </message>
+    <message>
+        <source>ID: </source>
+        <translation>ID: </translation>
+    </message>
+    <message>
+        <source>Version: </source>
+        <translation>Versione: </translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+</context>
+<context>
+    <name>AboutCalibrationScreen</name>
+    <message>
+        <source>Calibration Details</source>
+        <translation>Dati di calibrazione</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canale</translation>
+    </message>
+    <message>
+        <source>Cal Date</source>
+        <translation>Data calibrazione</translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation>Verifica</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Dettagli</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Fault</source>
+        <translation>Guasto</translation>
+    </message>
+</context>
+<context>
+    <name>AboutContactScreen</name>
+    <message>
+        <source>Contact</source>
+        <translation>Contatti</translation>
+    </message>
+    <message>
+        <source>For service /  calibration requirements, please contact us using the details below.</source>
+        <translation>Per assistenza o calibrazione, contattateci ai recapiti indicati di seguito.</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Dettagli</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibrazione</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+</context>
+<context>
+    <name>AboutDetailsScreen</name>
+    <message>
+        <source>Details</source>
+        <translation>Dettagli</translation>
+    </message>
+    <message>
+        <source>Serial #</source>
+        <translation>N. di serie</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versione</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canale</translation>
+    </message>
+    <message>
+        <source>Firmware Ver.</source>
+        <translation>Versione firmware</translation>
+    </message>
+    <message>
+        <source>Hardware Ver.</source>
+        <translation>Versione hardware</translation>
+    </message>
+    <message>
+        <source>Serial no.</source>
+        <translation>N. di serie</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibrazione</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Fault</source>
+        <translation>Guasto</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>n.d.</translation>
+    </message>
+</context>
+<context>
+    <name>AboutScreen</name>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Dettagli</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibrazione</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Pexon Kovinta Infusion Pump Analyser</source>
+        <translation>Analizzatore di pompe per infusione Pexon Kovinta</translation>
+    </message>
+</context>
+<context>
+    <name>AboutScreenBase</name>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>The channel details could not be saved.</source>
+        <translation>Impossibile salvare i dati dei canali.</translation>
+    </message>
+</context>
+<context>
     <name>AutoFlowSettings</name>
     <message>
         <source>Flow Test Setup</source>
@@ -337,6 +559,33 @@ protocollo</translation>
         <source>%1 / %2 %3bytes, %4 mins remaining.</source>
         <comment>Bluetooth download details</comment>
         <translation>%1 / %2 %3byte, %4 min rimanenti.</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrateScreen</name>
+    <message>
+        <source>Calibrate Channel</source>
+        <translation>Calibrazione canale</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>Canale</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
     </message>
 </context>
 <context>

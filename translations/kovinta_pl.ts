@@ -73,6 +73,228 @@ protokół</translation>
     </message>
 </context>
 <context>
+    <name>AboutBluetoothScreen</name>
+    <message>
+        <source>BlueTooth Details</source>
+        <translation>Dane Bluetooth</translation>
+    </message>
+    <message>
+        <source>Name: </source>
+        <translation>Nazwa: </translation>
+    </message>
+    <message>
+        <source>ID: </source>
+        <translation>ID: </translation>
+    </message>
+    <message>
+        <source>Version: </source>
+        <translation>Wersja: </translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+</context>
+<context>
+    <name>AboutCalibrationScreen</name>
+    <message>
+        <source>Calibration Details</source>
+        <translation>Dane kalibracji</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanał</translation>
+    </message>
+    <message>
+        <source>Cal Date</source>
+        <translation>Data kalibracji</translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation>Weryfikacja</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Szczegóły</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Fault</source>
+        <translation>Błąd</translation>
+    </message>
+</context>
+<context>
+    <name>AboutContactScreen</name>
+    <message>
+        <source>Contact</source>
+        <translation>Kontakt</translation>
+    </message>
+    <message>
+        <source>For service /  calibration requirements, please contact us using the details below.</source>
+        <translation>W sprawie serwisu lub kalibracji prosimy o kontakt pod poniższymi danymi.</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Szczegóły</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Kalibracja</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+</context>
+<context>
+    <name>AboutDetailsScreen</name>
+    <message>
+        <source>Details</source>
+        <translation>Szczegóły</translation>
+    </message>
+    <message>
+        <source>Serial #</source>
+        <translation>Nr seryjny</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Wersja</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanał</translation>
+    </message>
+    <message>
+        <source>Firmware Ver.</source>
+        <translation>Wersja firmware</translation>
+    </message>
+    <message>
+        <source>Hardware Ver.</source>
+        <translation>Wersja sprzętu</translation>
+    </message>
+    <message>
+        <source>Serial no.</source>
+        <translation>Nr seryjny</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Kalibracja</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Fault</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>b.d.</translation>
+    </message>
+</context>
+<context>
+    <name>AboutScreen</name>
+    <message>
+        <source>About</source>
+        <translation>Informacje</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Szczegóły</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Kalibracja</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Pexon Kovinta Infusion Pump Analyser</source>
+        <translation>Analizator pomp infuzyjnych Pexon Kovinta</translation>
+    </message>
+</context>
+<context>
+    <name>AboutScreenBase</name>
+    <message>
+        <source>About</source>
+        <translation>Informacje</translation>
+    </message>
+    <message>
+        <source>The channel details could not be saved.</source>
+        <translation>Nie udało się zapisać danych kanałów.</translation>
+    </message>
+</context>
+<context>
     <name>AutoFlowSettings</name>
     <message>
         <source>Flow Test Setup</source>
@@ -337,6 +559,33 @@ protokół</translation>
         <source>%1 / %2 %3bytes, %4 mins remaining.</source>
         <comment>Bluetooth download details</comment>
         <translation>%1 / %2 %3B, pozostało %4 min.</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrateScreen</name>
+    <message>
+        <source>Calibrate Channel</source>
+        <translation>Kalibracja kanału</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>Kanał</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
     </message>
 </context>
 <context>

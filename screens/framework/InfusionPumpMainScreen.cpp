@@ -1,6 +1,7 @@
 #include "InfusionPumpMainScreen.h"
 
 #include "AboutScreen.h"
+#include "CalibrateScreen.h"
 #include "DataMenu.h"
 #include "DataSeries.h"
 #include "DorvalenPacketHandler.h"
@@ -52,6 +53,9 @@ InfusionPumpMainScreen::InfusionPumpMainScreen(QWidget *previousScreen, QWidget 
     connect(ui->pushButtonPrime, &QPushButton::clicked, m_primingScreen, &PrimingScreen::showScreen);
     connect(ui->pushButtonDrain, &QPushButton::clicked, m_drainScreen, &DrainModeScreen::showScreen);
     connect(ui->pushButtonAbout, &QPushButton::clicked, m_aboutScreen, &AboutScreen::showScreen);
+    // The calibration terminal takes the PC's port for itself.
+    connect(m_aboutScreen->getCalibrateScreen(), &CalibrateScreen::gadgetPortWanted, this,
+            &InfusionPumpMainScreen::removeSerialPort);
     connect(&m_clockTimer, &QTimer::timeout, this, &InfusionPumpMainScreen::clockTick);
     m_clockTimer.start(500);
 

@@ -47,12 +47,25 @@ private slots:
         QProcess rondix;
         QVERIFY(startProgram(rondix, {"alpha", "be ta"}));
 
-        // The board comes up: every channel stopped and primed, then polled.
-        QTRY_VERIFY_WITH_TIMEOUT(sim.commands().size() >= 12, 15000);
-        QStringList seen;
-        for (const PowerBoardSim::Command &c : sim.commands().mid(0, 8))
-            seen << QString("%1 %2").arg(c.channel).arg(QString::fromLatin1(c.payload));
-        QCOMPARE(seen, QStringList({"0 I3", "0 I6", "1 I3", "1 I6", "2 I3", "2 I6", "3 I3", "3 I6"}));
+        // The board comes up: every channel stopped and primed, then polled; the About
+        // pages ask every channel for its identity and dates meanwhile.
+        const QStringList identity{"IV", "ICG", "IRC", "IRV"};
+        QStringList seen, asked;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                seen.clear();
+                asked.clear();
+                for (const PowerBoardSim::Command &c : sim.commands()) {
+                    const QString line = QString("%1 %2").arg(c.channel).arg(QString::fromLatin1(c.payload));
+                    (identity.contains(QString::fromLatin1(c.payload)) ? asked : seen) << line;
+                }
+                return seen.size() >= 12 && asked.size() >= 16;
+            }(),
+            15000);
+        QCOMPARE(seen.mid(0, 8), QStringList({"0 I3", "0 I6", "1 I3", "1 I6", "2 I3", "2 I6", "3 I3", "3 I6"}));
+        for (int ch = 0; ch < 4; ++ch)
+            for (const QString &letters : identity)
+                QVERIFY2(asked.contains(QString("%1 %2").arg(ch).arg(letters)), qPrintable(asked.join(',')));
         QCOMPARE(sim.resets(), QList<int>({0, 1, 2, 3}));
 
         ::kill(pid_t(rondix.processId()), SIGABRT);

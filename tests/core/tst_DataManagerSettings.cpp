@@ -365,6 +365,32 @@ private slots:
         QCOMPARE(root.readFile(kIni), QByteArray("[General]\nSerial_num=AB-1234\n"));
     }
 
+    // Values refreshed every second cost the flash nothing while they stay the same, and
+    // a full partition refuses only a real change.
+    void refreshedValuesAreWrittenOnlyWhenTheyChange()
+    {
+        TempRoot root;
+        SmallPartition partition(root.path("/mnt/data"));
+        QVERIFY(root.writeFile(kIni, "[General]\nSerial_num=AB-1234\n"));
+        const QVariantMap values{{"CalDate_ch1", "7 Mar 2019"}, {"SerialNumber_ch1", ""}};
+        QVERIFY(SettingsWriter::writeChanged(values));
+        const QByteArray written(
+            "[General]\nCalDate_ch1=7 Mar 2019\nSerialNumber_ch1=\nSerial_num=AB-1234\n");
+        QCOMPARE(root.readFile(kIni), written);
+        const QString path = root.path(kIni);
+        const quint64 before = TempRoot::inodeOf(path);
+
+        QVERIFY(SettingsWriter::writeChanged(values));
+        QCOMPARE(TempRoot::inodeOf(path), before);
+
+        if (!partition.mounted())
+            QSKIP("mounting a tmpfs is not allowed here");
+        QVERIFY(partition.fillUp());
+        QVERIFY(SettingsWriter::writeChanged(values));
+        QVERIFY(!SettingsWriter::writeChanged({{"CalDate_ch1", "8 Mar 2019"}}));
+        QCOMPARE(root.readFile(kIni), written);
+    }
+
     void clearedLimitsAreAllZero()
     {
         TempRoot root;

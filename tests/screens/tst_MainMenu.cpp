@@ -1,3 +1,4 @@
+#include "AboutScreen.h"
 #include "DataMenu.h"
 #include "DrainModeScreen.h"
 #include "InfusionPumpMainScreen.h"
@@ -75,11 +76,13 @@ private slots:
         key(Qt::Key_F1);
         QCOMPARE(area.current(), menu);
 
-        // The about screen comes with a later subsystem: nothing opens yet. F1 builds
-        // the summary and opens it.
-        QCOMPARE(countOf<SummaryManualScreen>(area), 0);
+        // F4 opens the About menu, built with the main menu. F1 builds the summary and
+        // opens it.
         key(Qt::Key_F4);
+        QCOMPARE(area.current(), area.stack()->findChild<AboutScreen *>());
+        key(Qt::Key_F1);
         QCOMPARE(area.current(), menu);
+        QCOMPARE(countOf<SummaryManualScreen>(area), 0);
         key(Qt::Key_F1);
         QCOMPARE(countOf<SummaryManualScreen>(area), 1);
         QCOMPARE(area.current(), menu->getSummaryManualScreen());

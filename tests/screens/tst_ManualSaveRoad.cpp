@@ -148,7 +148,8 @@ private slots:
         QCOMPARE(int(element->status), status);
         QCOMPARE(int(element->channelId), channel + 1);
         QCOMPARE(element->serialNumber, QStringLiteral("XXX-XXXX"));
-        QCOMPARE(element->channelSerialNumber, QStringLiteral("XXX-XXXX"));
+        // The channel's controller's, as the About area keeps it in the settings.
+        QCOMPARE(element->channelSerialNumber, QStringLiteral("PB2403-%1").arg(101 + channel));
         const QVector<INFUSION_PUMP_REAL_TIME_DATA> *samples = samplesOf<TestResultElementFlowTest>(element);
         if (!samples)
             samples = samplesOf<TestResultElementOccTest>(element);

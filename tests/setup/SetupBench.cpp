@@ -19,7 +19,7 @@ SetupBench::SetupBench(const Options &options) : area(options.settings)
 {
     if (options.translations && !area.root().installTranslations())
         return;
-    if (!area.startBoard())
+    if (!area.startBoard(options.board))
         return;
     menu = new InfusionPumpMainScreen(nullptr, nullptr);
     setup = screen<SetupScreen>();

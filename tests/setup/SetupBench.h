@@ -14,6 +14,7 @@
 #include <functional>
 
 class InfusionPumpMainScreen;
+class PowerBoardSim;
 class QTimer;
 class SetupScreen;
 
@@ -29,6 +30,8 @@ struct SetupBench {
         QByteArray settings = ScreenArea::defaultSettings();
         // Built translations in "/home/translations" before the program starts.
         bool translations = false;
+        // Failure modes of the simulated power board, set before the board manager starts.
+        std::function<void(PowerBoardSim &)> board = {};
     };
     SetupBench() : SetupBench(Options()) {}
     explicit SetupBench(const Options &options);
@@ -37,6 +40,15 @@ struct SetupBench {
     bool openSetup();
     // The first screen of that type in the screen area.
     template <class Screen> Screen *screen() const { return area.stack()->findChild<Screen *>(); }
+    // The screen of that type that returns to previous (the About area and the setup
+    // menu each have a PIN gate).
+    template <class Screen> Screen *screenAfter(QWidget *previous) const
+    {
+        for (Screen *s : area.stack()->findChildren<Screen *>())
+            if (s->previousScreen() == previous)
+                return s;
+        return nullptr;
+    }
     // A value of the settings file as stored now ("" when absent).
     QString setting(const QString &key) const;
     QStringList menuRows() const;

@@ -59,7 +59,7 @@ private slots:
         QVERIFY(bench.openSetup());
         turn(1);
         key(Qt::Key_Escape);
-        auto *gate = bench.screen<PinEntry>();
+        auto *gate = bench.screenAfter<PinEntry>(bench.setup);
         QCOMPARE(bench.area.current(), gate);
         QVERIFY(field(gate)->hasFocus());
         QCOMPARE(field(gate)->echoMode(), QLineEdit::Password);
@@ -138,7 +138,7 @@ private slots:
         QCOMPARE(bench.area.current(), bench.setup);
         QCOMPARE(bench.setting("Serial_num"), QString());
         key(Qt::Key_Escape);
-        QCOMPARE(bench.area.current(), bench.screen<PinEntry>());
+        QCOMPARE(bench.area.current(), bench.screenAfter<PinEntry>(bench.setup));
         type("4729");
         key(Qt::Key_F4);
         QCOMPARE(field(bench.screen<SerialNoEntry>())->text(), QString("XXX-XXXX"));

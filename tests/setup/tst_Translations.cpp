@@ -1,3 +1,5 @@
+#include "AboutCalibrationScreen.h"
+#include "AboutDetailsScreen.h"
 #include "DataMenu.h"
 #include "DataTransfer.h"
 #include "FlowRateRunningScreen.h"
@@ -260,6 +262,14 @@ private slots:
              "label_AxisTitle",
              "GraphModeScreen",
              {"Flow Rate", "Volume"}},
+            {bench.screen<AboutDetailsScreen>(),
+             "label_AboutDetails_ChFw1",
+             "AboutDetailsScreen",
+             {"Fault", "N/A"}},
+            {bench.screen<AboutCalibrationScreen>(),
+             "label_AboutCalibrationCalDate_1",
+             "AboutCalibrationScreen",
+             {"Fault"}},
             {transfer,
              "label_Port",
              "DataTransfer",

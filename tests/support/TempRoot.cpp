@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 namespace {
 void save(const char *name, QByteArray &value, bool &had)
 {
@@ -96,4 +98,10 @@ void TempRoot::setCommandScript(const QString &script) const
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         f.write(script.toLocal8Bit());
     qputenv("INSTRUMENT_EXEC_SCRIPT", QFile::encodeName(p));
+}
+
+quint64 TempRoot::inodeOf(const QString &hostPath)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(hostPath).constData(), &st) == 0 ? quint64(st.st_ino) : 0;
 }

@@ -21,6 +21,10 @@ public:
     bool writeFile(const QString &devicePath, const QByteArray &content) const;
     QByteArray readFile(const QString &devicePath) const;
 
+    // The inode of a host file, 0 when there is none. A file replaced (as every settings
+    // write does) has a new one.
+    static quint64 inodeOf(const QString &hostPath);
+
     // Puts the built translations where the language screen looks for them
     // ("/home/translations").
     bool installTranslations() const;
