@@ -31,6 +31,9 @@ if [ -x "$build/sim/powerboard_sim" ]; then
     for _ in $(seq 50); do [ -e "$root/dev/ttyAPP1" ] && break; sleep 0.1; done
 fi
 bt_pid=""
+# The module simulator's power line is a pipe; one left by a simulator that was killed
+# would hold the program's next write to it.
+rm -f "$root/sys/class/gpio/gpio22/value"
 if [ -x "$build/sim/btmodule_sim" ]; then
     rm -f "$root/dev/ttyAPP3"
     # BT_SIM_ARGS go to the Bluetooth module simulator (see btmodule_sim --help).

@@ -43,6 +43,10 @@ public:
     void setStalled(bool stalled);
     // How often the system dropped its output while a stall was being watched.
     int outputFlushes() const { return m_outputFlushes; }
+    // What the stall holds back now. A pty hands bytes over a little after they were
+    // written and its flush does not recall them, so a caller dropping output waits
+    // until the bytes to be dropped are held.
+    int heldSize() const { return m_held.size(); }
 
     // Processes events until at least count bytes have been received or the time is up.
     bool waitForBytes(int count, int timeoutMs);

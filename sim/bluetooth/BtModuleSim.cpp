@@ -8,8 +8,10 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include <cerrno>
 #include <cstdio>
-#include <sys/inotify.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 const QByteArray BtModuleSim::ownAddress = "00:07:80:4e:21:9a";
@@ -71,8 +73,19 @@ BtModuleSim::BtModuleSim(QObject *parent)
 BtModuleSim::~BtModuleSim()
 {
     delete m_powerNotifier;
-    if (m_inotify >= 0)
-        ::close(m_inotify);
+    if (m_powerFd >= 0) {
+        // A plain file again before the pipe loses its reader: a program still running
+        // would otherwise block for ever in its next write to the line.
+        const QString value = powerValuePath();
+        ::unlink(QFile::encodeName(value).constData());
+        writeText(value, m_powerHigh ? "1" : "0");
+        ::close(m_powerFd);
+    }
+}
+
+QString BtModuleSim::powerValuePath() const
+{
+    return m_root + QStringLiteral("/sys/class/gpio/gpio%1/value").arg(kPowerGpio);
 }
 
 QString BtModuleSim::linePath() const
@@ -91,16 +104,21 @@ bool BtModuleSim::start(const QString &root)
         if (!QFileInfo::exists(gpio + f) && !writeText(gpio + f, ""))
             return false;
     }
-    if (!writeText(line + "/direction", "in") || !writeText(line + "/value", "1"))
+    if (!writeText(line + "/direction", "in"))
         return false;
-    // Opens are watched too: the kernel merges identical events in a row, and the two
-    // writes of a power pulse would otherwise read as one.
-    m_inotify = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    if (m_inotify < 0 ||
-        ::inotify_add_watch(m_inotify, QFile::encodeName(line + "/value").constData(),
-                            IN_OPEN | IN_CLOSE_WRITE) < 0)
+    // The value file is a pipe: every write to the line arrives, in order, with what it
+    // wrote. A file read after the fact shows only the last level, and a pulse written
+    // while earlier writes were still unread would be taken for two starts or for none.
+    // Held open for reading and writing, so writers never wait for a reader and the
+    // pipe never reports a hang-up between them.
+    const QByteArray value = QFile::encodeName(powerValuePath());
+    ::unlink(value.constData());
+    if (::mkfifo(value.constData(), 0644) < 0)
         return false;
-    m_powerNotifier = new QSocketNotifier(m_inotify, QSocketNotifier::Read, this);
+    m_powerFd = ::open(value.constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+    if (m_powerFd < 0)
+        return false;
+    m_powerNotifier = new QSocketNotifier(m_powerFd, QSocketNotifier::Read, this);
     connect(m_powerNotifier, &QSocketNotifier::activated, this, &BtModuleSim::onPowerLine);
     return m_line->open(linePath());
 }
@@ -116,27 +134,26 @@ void BtModuleSim::log(const QString &text) const
 
 void BtModuleSim::onPowerLine()
 {
-    alignas(inotify_event) char buf[4096];
-    int writes = 0;
+    char buf[256];
     for (;;) {
-        const ssize_t n = ::read(m_inotify, buf, sizeof buf);
+        const ssize_t n = ::read(m_powerFd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR)
+            continue;
         if (n <= 0)
-            break;
-        for (ssize_t off = 0; off < n;) {
-            const auto *ev = reinterpret_cast<const inotify_event *>(buf + off);
-            off += ssize_t(sizeof(inotify_event) + ev->len);
-            if (ev->mask & IN_CLOSE_WRITE)
-                ++writes;
+            return;
+        for (ssize_t i = 0; i < n; ++i) {
+            if (buf[i] == '1') {
+                m_powerHigh = true;
+                if (m_on)
+                    powerOff();
+            } else if (buf[i] == '0') {
+                // A fall starts the module afresh; "0" on a low line changes nothing.
+                if (m_powerHigh)
+                    boot();
+                m_powerHigh = false;
+            }
         }
     }
-    QFile f(m_root + QStringLiteral("/sys/class/gpio/gpio%1/value").arg(kPowerGpio));
-    const QByteArray level = f.open(QIODevice::ReadOnly) ? f.read(1) : QByteArray();
-    // The file is read after the fact: several writes ending low can only have been a
-    // pulse, which restarts a module that was running.
-    if (level == "0" && (!m_on || writes > 1))
-        boot();
-    else if (level == "1" && m_on)
-        powerOff();
 }
 
 void BtModuleSim::powerOff()

@@ -15,7 +15,8 @@ class QTimer;
 
 // The instrument's Bluetooth module at the far end of <root>/dev/ttyAPP3, with the
 // devices around it. Obeys its power line (GPIO 22 under the root: "1" holds it off, and
-// every fall to "0" starts it afresh), reports ready, takes text commands raw or, once
+// every fall to "0" starts it afresh; its value file is a pipe the simulator reads, so
+// each write is seen), reports ready, takes text commands raw or, once
 // multiplexing is on, in frames on the control channel, and answers as a module of
 // this kind does: inquiries with the devices in range, calls with a link number and a
 // connection or a failure, a pushed file with its data taken on the call's link.
@@ -117,6 +118,7 @@ signals:
 
 private:
     void onPowerLine();
+    QString powerValuePath() const;
     void powerOff();
     void boot();
     void onBytes(const QByteArray &bytes);
@@ -143,7 +145,7 @@ private:
     QList<Device> m_devices;
     PtyPair *m_line = nullptr;
     QString m_root;
-    int m_inotify = -1;
+    int m_powerFd = -1;
     QSocketNotifier *m_powerNotifier = nullptr;
 
     struct Queued {
@@ -154,6 +156,7 @@ private:
     QTimer *m_queueTimer = nullptr;
 
     bool m_on = false;
+    bool m_powerHigh = true; // the line as last written; it starts holding the module off
     bool m_mux = false;
     bool m_muxStored = false;
     int m_starts = 0;

@@ -112,12 +112,13 @@ private slots:
         far.setStalled(true);
         tty.sendByteArray("stale command");
         QVERIFY(far.write("stale answer"));
-        QTRY_VERIFY_WITH_TIMEOUT(tty.bytesAvailable() > 0, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(tty.bytesAvailable(), qint64(sizeof "stale answer" - 1), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(far.heldSize(), int(sizeof "stale command" - 1), 5000);
         QVERIFY(tty.discardQueued());
         QCOMPARE(tty.bytesAvailable(), qint64(0));
         QTRY_COMPARE_WITH_TIMEOUT(far.outputFlushes(), 1, 5000);
         tty.sendByteArray("next");
-        QTest::qWait(20);
+        QTRY_COMPARE_WITH_TIMEOUT(far.heldSize(), 4, 5000);
         far.setStalled(false);
         QCOMPARE(far.received(), QByteArray("next"));
 
