@@ -562,6 +562,286 @@ protocollo</translation>
     </message>
 </context>
 <context>
+    <name>BluetoothDataTransfer</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Bluetooth Download</source>
+        <translation>Invio tramite Bluetooth</translation>
+    </message>
+    <message>
+        <source>Bluetooth Status:</source>
+        <translation>Stato Bluetooth:</translation>
+    </message>
+    <message>
+        <source>Download File:</source>
+        <translation>File da inviare:</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <comment>Start data download</comment>
+        <translation>Invia</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>No device set in Bluetooth Favourites</source>
+        <translation>Nessun dispositivo impostato nei Preferiti Bluetooth</translation>
+    </message>
+    <message>
+        <source>Error reading file</source>
+        <translation>Errore di lettura del file</translation>
+    </message>
+    <message>
+        <source>No answer from the Bluetooth device</source>
+        <translation>Nessuna risposta dal dispositivo Bluetooth</translation>
+    </message>
+    <message>
+        <source>No answer from %1</source>
+        <translation>Nessuna risposta da %1</translation>
+    </message>
+    <message>
+        <source>Connecting to %1....</source>
+        <translation>Connessione a %1...</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Connesso</translation>
+    </message>
+    <message>
+        <source>Press Send to start the download</source>
+        <translation>Premere Invia per avviare l&apos;invio</translation>
+    </message>
+    <message>
+        <source>Sending data... </source>
+        <comment>Downloading data to bluetooth device</comment>
+        <translation>Invio dati in corso...</translation>
+    </message>
+    <message>
+        <source>Download complete.</source>
+        <translation>Invio completato.</translation>
+    </message>
+    <message>
+        <source>%1 has been sent</source>
+        <comment>File sent via bluetooth</comment>
+        <translation>Il file %1 è stato inviato</translation>
+    </message>
+    <message>
+        <source>Download stopped</source>
+        <translation>Invio interrotto</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothFavourites</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Bluetooth Favourites</source>
+        <translation>Preferiti Bluetooth</translation>
+    </message>
+    <message>
+        <source>Bar Code:</source>
+        <translation>Lettore codici:</translation>
+    </message>
+    <message>
+        <source>Computer:</source>
+        <translation>Computer:</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>Stampante:</translation>
+    </message>
+    <message>
+        <source>Mobile Device:</source>
+        <translation>Dispositivo mobile:</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothFavouritesScreen</name>
+    <message>
+        <source>Warning</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>The favourites could not be saved. The stored favourites are unchanged.</source>
+        <translation>Impossibile salvare i preferiti. I preferiti memorizzati restano invariati.</translation>
+    </message>
+    <message>
+        <source>Changes Not Saved</source>
+        <translation>Modifiche non salvate</translation>
+    </message>
+    <message>
+        <source>The current settings have not been saved. 
+Press Save, or press Cancel to continue without saving.  </source>
+        <translation>Le impostazioni correnti non sono state salvate.
+Premere Salva per salvarle, oppure Annulla per continuare senza salvare.</translation>
+    </message>
+    <message>
+        <source>Data Transfer:</source>
+        <translation>Trasferimento dati:</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothSearch</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Bluetooth Search</source>
+        <translation>Ricerca Bluetooth</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothUpload</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Bluetooth Upload</source>
+        <translation>Ricezione tramite Bluetooth</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>%1 Ready to receive Bluetooth data.</source>
+        <translation>%1: pronto a ricevere dati via Bluetooth.</translation>
+    </message>
+    <message>
+        <source> Bytes Received %1</source>
+        <translation>Byte ricevuti: %1</translation>
+    </message>
+    <message>
+        <source>The file did not arrive whole. Nothing has been imported.</source>
+        <translation>Il file non è arrivato completo. Non è stato importato nulla.</translation>
+    </message>
+    <message>
+        <source>Bluetooth File received</source>
+        <translation>File Bluetooth ricevuto</translation>
+    </message>
+    <message>
+        <source> %1, %2 bytes
+Yes = Accept it
+No = Reject</source>
+        <translation>%1, %2 byte
+Sì = accetta
+No = rifiuta</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Error reading file</source>
+        <translation>Errore di lettura del file</translation>
+    </message>
+    <message>
+        <source>Imported: %1</source>
+        <translation>Importati: %1</translation>
+    </message>
+    <message>
+        <source>Stored under a new name: %1</source>
+        <translation>Salvati con un nuovo nome: %1</translation>
+    </message>
+    <message>
+        <source>Stored in part, damaged: %1</source>
+        <translation>Salvati in parte, danneggiati: %1</translation>
+    </message>
+    <message>
+        <source>Not imported: %1</source>
+        <translation>Non importati: %1</translation>
+    </message>
+    <message>
+        <source>Import incomplete</source>
+        <translation>Importazione incompleta</translation>
+    </message>
+    <message>
+        <source>The transfer stopped before the file arrived whole. Nothing has been imported.</source>
+        <translation>Il trasferimento si è interrotto prima che il file arrivasse completo. Non è stato importato nulla.</translation>
+    </message>
+    <message>
+        <source>Bluetooth File not received</source>
+        <translation>File Bluetooth non ricevuto</translation>
+    </message>
+</context>
+<context>
     <name>CalibrateScreen</name>
     <message>
         <source>Calibrate Channel</source>
@@ -944,6 +1224,37 @@ Collegare lo strumento a un PC con un cavo USB e copiare il file delle sequenze 
     <message>
         <source> not fitted</source>
         <translation> non installato</translation>
+    </message>
+</context>
+<context>
+    <name>FindDevicesScreen</name>
+    <message>
+        <source>Searching for devices...</source>
+        <comment>Title shown when searching for bluetooth devices</comment>
+        <translation>Ricerca dispositivi in corso...</translation>
+    </message>
+    <message>
+        <source>Devices found...</source>
+        <comment>Title shown when bluetooth search has found some devices</comment>
+        <translation>Dispositivi trovati...</translation>
+    </message>
+    <message>
+        <source>Search complete</source>
+        <comment>Title shown when bluetooth search is complete</comment>
+        <translation>Ricerca completata</translation>
+    </message>
+    <message>
+        <source>Search complete - no devices found</source>
+        <comment>Title shown when bluetooth search is complete</comment>
+        <translation>Ricerca completata - nessun dispositivo trovato</translation>
+    </message>
+    <message>
+        <source>Search stopped - no answer from the Bluetooth module</source>
+        <translation>Ricerca interrotta - nessuna risposta dal modulo Bluetooth</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Cerca</translation>
     </message>
 </context>
 <context>

@@ -562,6 +562,286 @@ protokół</translation>
     </message>
 </context>
 <context>
+    <name>BluetoothDataTransfer</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Bluetooth Download</source>
+        <translation>Wysyłanie przez Bluetooth</translation>
+    </message>
+    <message>
+        <source>Bluetooth Status:</source>
+        <translation>Stan Bluetooth:</translation>
+    </message>
+    <message>
+        <source>Download File:</source>
+        <translation>Plik do wysłania:</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <comment>Start data download</comment>
+        <translation>Wyślij</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Ostrzeżenie</translation>
+    </message>
+    <message>
+        <source>No device set in Bluetooth Favourites</source>
+        <translation>Nie ustawiono urządzenia w Ulubionych Bluetooth</translation>
+    </message>
+    <message>
+        <source>Error reading file</source>
+        <translation>Błąd odczytu pliku</translation>
+    </message>
+    <message>
+        <source>No answer from the Bluetooth device</source>
+        <translation>Brak odpowiedzi od urządzenia Bluetooth</translation>
+    </message>
+    <message>
+        <source>No answer from %1</source>
+        <translation>Brak odpowiedzi od %1</translation>
+    </message>
+    <message>
+        <source>Connecting to %1....</source>
+        <translation>Łączenie z %1...</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Połączono</translation>
+    </message>
+    <message>
+        <source>Press Send to start the download</source>
+        <translation>Naciśnij Wyślij, aby rozpocząć wysyłanie</translation>
+    </message>
+    <message>
+        <source>Sending data... </source>
+        <comment>Downloading data to bluetooth device</comment>
+        <translation>Wysyłanie danych...</translation>
+    </message>
+    <message>
+        <source>Download complete.</source>
+        <translation>Wysyłanie zakończone.</translation>
+    </message>
+    <message>
+        <source>%1 has been sent</source>
+        <comment>File sent via bluetooth</comment>
+        <translation>Plik %1 został wysłany</translation>
+    </message>
+    <message>
+        <source>Download stopped</source>
+        <translation>Wysyłanie przerwane</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothFavourites</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Bluetooth Favourites</source>
+        <translation>Ulubione Bluetooth</translation>
+    </message>
+    <message>
+        <source>Bar Code:</source>
+        <translation>Czytnik kodów:</translation>
+    </message>
+    <message>
+        <source>Computer:</source>
+        <translation>Komputer:</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>Drukarka:</translation>
+    </message>
+    <message>
+        <source>Mobile Device:</source>
+        <translation>Urządzenie mobilne:</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Szukaj</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothFavouritesScreen</name>
+    <message>
+        <source>Warning</source>
+        <translation>Ostrzeżenie</translation>
+    </message>
+    <message>
+        <source>The favourites could not be saved. The stored favourites are unchanged.</source>
+        <translation>Nie udało się zapisać ulubionych. Zapisane wcześniej ulubione pozostały bez zmian.</translation>
+    </message>
+    <message>
+        <source>Changes Not Saved</source>
+        <translation>Niezapisane zmiany</translation>
+    </message>
+    <message>
+        <source>The current settings have not been saved. 
+Press Save, or press Cancel to continue without saving.  </source>
+        <translation>Bieżące ustawienia nie zostały zapisane.
+Naciśnij Zapisz, aby je zapisać, lub Anuluj, aby kontynuować bez zapisywania.</translation>
+    </message>
+    <message>
+        <source>Data Transfer:</source>
+        <translation>Transfer danych:</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothSearch</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Bluetooth Search</source>
+        <translation>Wyszukiwanie Bluetooth</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothUpload</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Bluetooth Upload</source>
+        <translation>Odbiór przez Bluetooth</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>%1 Ready to receive Bluetooth data.</source>
+        <translation>%1: gotowy do odbioru danych przez Bluetooth.</translation>
+    </message>
+    <message>
+        <source> Bytes Received %1</source>
+        <translation>Odebrano bajtów: %1</translation>
+    </message>
+    <message>
+        <source>The file did not arrive whole. Nothing has been imported.</source>
+        <translation>Plik nie dotarł w całości. Niczego nie zaimportowano.</translation>
+    </message>
+    <message>
+        <source>Bluetooth File received</source>
+        <translation>Odebrano plik przez Bluetooth</translation>
+    </message>
+    <message>
+        <source> %1, %2 bytes
+Yes = Accept it
+No = Reject</source>
+        <translation>%1, %2 B
+Tak = przyjmij
+Nie = odrzuć</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Ostrzeżenie</translation>
+    </message>
+    <message>
+        <source>Error reading file</source>
+        <translation>Błąd odczytu pliku</translation>
+    </message>
+    <message>
+        <source>Imported: %1</source>
+        <translation>Zaimportowane: %1</translation>
+    </message>
+    <message>
+        <source>Stored under a new name: %1</source>
+        <translation>Zapisane pod nową nazwą: %1</translation>
+    </message>
+    <message>
+        <source>Stored in part, damaged: %1</source>
+        <translation>Zapisane częściowo, uszkodzone: %1</translation>
+    </message>
+    <message>
+        <source>Not imported: %1</source>
+        <translation>Niezaimportowane: %1</translation>
+    </message>
+    <message>
+        <source>Import incomplete</source>
+        <translation>Import niepełny</translation>
+    </message>
+    <message>
+        <source>The transfer stopped before the file arrived whole. Nothing has been imported.</source>
+        <translation>Przesyłanie zatrzymało się, zanim plik dotarł w całości. Niczego nie zaimportowano.</translation>
+    </message>
+    <message>
+        <source>Bluetooth File not received</source>
+        <translation>Nie odebrano pliku przez Bluetooth</translation>
+    </message>
+</context>
+<context>
     <name>CalibrateScreen</name>
     <message>
         <source>Calibrate Channel</source>
@@ -944,6 +1224,37 @@ Podłącz przyrząd do komputera kablem USB i skopiuj plik sekwencji z dysku wym
     <message>
         <source> not fitted</source>
         <translation> nie zainstalowany</translation>
+    </message>
+</context>
+<context>
+    <name>FindDevicesScreen</name>
+    <message>
+        <source>Searching for devices...</source>
+        <comment>Title shown when searching for bluetooth devices</comment>
+        <translation>Wyszukiwanie urządzeń...</translation>
+    </message>
+    <message>
+        <source>Devices found...</source>
+        <comment>Title shown when bluetooth search has found some devices</comment>
+        <translation>Znaleziono urządzenia...</translation>
+    </message>
+    <message>
+        <source>Search complete</source>
+        <comment>Title shown when bluetooth search is complete</comment>
+        <translation>Wyszukiwanie zakończone</translation>
+    </message>
+    <message>
+        <source>Search complete - no devices found</source>
+        <comment>Title shown when bluetooth search is complete</comment>
+        <translation>Wyszukiwanie zakończone - nie znaleziono urządzeń</translation>
+    </message>
+    <message>
+        <source>Search stopped - no answer from the Bluetooth module</source>
+        <translation>Wyszukiwanie przerwane - brak odpowiedzi modułu Bluetooth</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Szukaj</translation>
     </message>
 </context>
 <context>

@@ -562,6 +562,286 @@ Protocol</translation>
     </message>
 </context>
 <context>
+    <name>BluetoothDataTransfer</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Bluetooth Download</source>
+        <translation>Bluetooth Download</translation>
+    </message>
+    <message>
+        <source>Bluetooth Status:</source>
+        <translation>Bluetooth Status:</translation>
+    </message>
+    <message>
+        <source>Download File:</source>
+        <translation>Download File:</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <comment>Start data download</comment>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>No device set in Bluetooth Favourites</source>
+        <translation>No device set in Bluetooth Favourites</translation>
+    </message>
+    <message>
+        <source>Error reading file</source>
+        <translation>Error reading file</translation>
+    </message>
+    <message>
+        <source>No answer from the Bluetooth device</source>
+        <translation>No answer from the Bluetooth device</translation>
+    </message>
+    <message>
+        <source>No answer from %1</source>
+        <translation>No answer from %1</translation>
+    </message>
+    <message>
+        <source>Connecting to %1....</source>
+        <translation>Connecting to %1....</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Connected</translation>
+    </message>
+    <message>
+        <source>Press Send to start the download</source>
+        <translation>Press Send to start the download</translation>
+    </message>
+    <message>
+        <source>Sending data... </source>
+        <comment>Downloading data to bluetooth device</comment>
+        <translation>Sending data... </translation>
+    </message>
+    <message>
+        <source>Download complete.</source>
+        <translation>Download complete.</translation>
+    </message>
+    <message>
+        <source>%1 has been sent</source>
+        <comment>File sent via bluetooth</comment>
+        <translation>%1 has been sent</translation>
+    </message>
+    <message>
+        <source>Download stopped</source>
+        <translation>Download stopped</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothFavourites</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Bluetooth Favourites</source>
+        <translation>Bluetooth Favourites</translation>
+    </message>
+    <message>
+        <source>Bar Code:</source>
+        <translation>Bar Code:</translation>
+    </message>
+    <message>
+        <source>Computer:</source>
+        <translation>Computer:</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>Printer:</translation>
+    </message>
+    <message>
+        <source>Mobile Device:</source>
+        <translation>Mobile Device:</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothFavouritesScreen</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>The favourites could not be saved. The stored favourites are unchanged.</source>
+        <translation>The favourites could not be saved. The stored favourites are unchanged.</translation>
+    </message>
+    <message>
+        <source>Changes Not Saved</source>
+        <translation>Changes Not Saved</translation>
+    </message>
+    <message>
+        <source>The current settings have not been saved. 
+Press Save, or press Cancel to continue without saving.  </source>
+        <translation>The current settings have not been saved. 
+Press Save, or press Cancel to continue without saving.  </translation>
+    </message>
+    <message>
+        <source>Data Transfer:</source>
+        <translation>Data Transfer:</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothSearch</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Bluetooth Search</source>
+        <translation>Bluetooth Search</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothUpload</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Bluetooth Upload</source>
+        <translation>Bluetooth Upload</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>%1 Ready to receive Bluetooth data.</source>
+        <translation>%1 Ready to receive Bluetooth data.</translation>
+    </message>
+    <message>
+        <source> Bytes Received %1</source>
+        <translation> Bytes Received %1</translation>
+    </message>
+    <message>
+        <source>The file did not arrive whole. Nothing has been imported.</source>
+        <translation>The file did not arrive whole. Nothing has been imported.</translation>
+    </message>
+    <message>
+        <source>Bluetooth File received</source>
+        <translation>Bluetooth File received</translation>
+    </message>
+    <message>
+        <source> %1, %2 bytes
+Yes = Accept it
+No = Reject</source>
+        <translation> %1, %2 bytes
+Yes = Accept it
+No = Reject</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Error reading file</source>
+        <translation>Error reading file</translation>
+    </message>
+    <message>
+        <source>Imported: %1</source>
+        <translation>Imported: %1</translation>
+    </message>
+    <message>
+        <source>Stored under a new name: %1</source>
+        <translation>Stored under a new name: %1</translation>
+    </message>
+    <message>
+        <source>Stored in part, damaged: %1</source>
+        <translation>Stored in part, damaged: %1</translation>
+    </message>
+    <message>
+        <source>Not imported: %1</source>
+        <translation>Not imported: %1</translation>
+    </message>
+    <message>
+        <source>Import incomplete</source>
+        <translation>Import incomplete</translation>
+    </message>
+    <message>
+        <source>The transfer stopped before the file arrived whole. Nothing has been imported.</source>
+        <translation>The transfer stopped before the file arrived whole. Nothing has been imported.</translation>
+    </message>
+    <message>
+        <source>Bluetooth File not received</source>
+        <translation>Bluetooth File not received</translation>
+    </message>
+</context>
+<context>
     <name>CalibrateScreen</name>
     <message>
         <source>Calibrate Channel</source>
@@ -944,6 +1224,37 @@ Attach the unit to a Pc via a USB cable and copy the sequences file from the rem
     <message>
         <source> not fitted</source>
         <translation> not fitted</translation>
+    </message>
+</context>
+<context>
+    <name>FindDevicesScreen</name>
+    <message>
+        <source>Searching for devices...</source>
+        <comment>Title shown when searching for bluetooth devices</comment>
+        <translation>Searching for devices...</translation>
+    </message>
+    <message>
+        <source>Devices found...</source>
+        <comment>Title shown when bluetooth search has found some devices</comment>
+        <translation>Devices found...</translation>
+    </message>
+    <message>
+        <source>Search complete</source>
+        <comment>Title shown when bluetooth search is complete</comment>
+        <translation>Search complete</translation>
+    </message>
+    <message>
+        <source>Search complete - no devices found</source>
+        <comment>Title shown when bluetooth search is complete</comment>
+        <translation>Search complete - no devices found</translation>
+    </message>
+    <message>
+        <source>Search stopped - no answer from the Bluetooth module</source>
+        <translation>Search stopped - no answer from the Bluetooth module</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Search</translation>
     </message>
 </context>
 <context>

@@ -83,6 +83,12 @@ void BluetoothDataTransfer::showScreen(bool check)
 {
     ScreenBase::showScreen(check);
     m_iWaitState = -1;
+    // A new push starts clean: the last push's completion line and full bar beside this
+    // one's "Download stopped" would tell the operator a file went that did not.
+    ui->labelFile->clear();
+    ui->progressBarTransfer->setValue(0);
+    ui->progressBarTransfer->setTextVisible(false);
+    ui->progressBarTransfer->hide();
     if (!m_service->connectDevice(BT_MOBILE_PHONE)) {
         SequenceMessages::warn(tr("Warning"), tr("No device set in Bluetooth Favourites"));
         stopPush(tr("No device set in Bluetooth Favourites"));

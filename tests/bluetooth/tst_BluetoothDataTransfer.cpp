@@ -116,6 +116,16 @@ private slots:
         QCOMPARE(road.area.current(), road.transfer);
         QVERIFY(road.moduleOff());
         QCOMPARE(road.puts(), 1);
+
+        // The next push stops short: nothing on the screen says a file went.
+        QVERIFY(road.prepare());
+        QVERIFY(QFile::remove(road.file));
+        road.screen->setFilenameToSend(road.file);
+        road.screen->showScreen(true);
+        QTRY_COMPARE_WITH_TIMEOUT(road.screen->displayState(), 6, 10000);
+        QCOMPARE(road.text("labelFile"), QString());
+        QVERIFY(!bar->isVisible());
+        QCOMPARE(road.puts(), 1);
     }
 
     // A push that cannot start, or whose device never gets as far as taking it, ends

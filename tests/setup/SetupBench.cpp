@@ -19,6 +19,8 @@ SetupBench::SetupBench(const Options &options) : area(options.settings)
 {
     if (options.translations && !area.root().installTranslations())
         return;
+    if (options.beforeStart)
+        options.beforeStart(area.root().root());
     if (!area.startBoard(options.board))
         return;
     menu = new InfusionPumpMainScreen(nullptr, nullptr);

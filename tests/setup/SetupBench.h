@@ -32,6 +32,9 @@ struct SetupBench {
         bool translations = false;
         // Failure modes of the simulated power board, set before the board manager starts.
         std::function<void(PowerBoardSim &)> board = {};
+        // Runs with the device root before the program opens its lines (to start the
+        // Bluetooth module's simulator there).
+        std::function<void(const QString &root)> beforeStart = {};
     };
     SetupBench() : SetupBench(Options()) {}
     explicit SetupBench(const Options &options);

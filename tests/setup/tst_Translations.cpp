@@ -1,5 +1,11 @@
 #include "AboutCalibrationScreen.h"
 #include "AboutDetailsScreen.h"
+#include "BluetoothDataTransfer.h"
+#include "BluetoothFavourites.h"
+#include "BluetoothFavouritesScreen.h"
+#include "BluetoothUpload.h"
+#include "BtModuleSim.h"
+#include "FindDevicesScreen.h"
 #include "DataMenu.h"
 #include "DataTransfer.h"
 #include "FlowRateRunningScreen.h"
@@ -9,8 +15,10 @@
 #include "PCARunningScreen.h"
 #include "ScreenKeyboard.h"
 #include "SetupBench.h"
+#include "SequenceMessages.h"
 #include "SummaryManualScreen.h"
 #include "TestRegistry.h"
+#include "TestResultManager.h"
 #include "TextFit.h"
 #include "ViewData.h"
 #include "ViewDataAssetDetails.h"
@@ -20,6 +28,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
 #include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTest>
@@ -190,7 +200,7 @@ private slots:
         summary->getManualAsssetScreen();
         summary->getAutoModeAssetDetailsScreen();
         summary->getUserTestScreen();
-        bench.menu->getDataMenuScreen();
+        new BluetoothFavouritesScreen(bench.menu->getDataMenuScreen(), nullptr);
         // Its table fits its columns to the results when shown.
         auto *viewData = new ViewData(bench.menu, nullptr);
         new ViewDataAssetDetails(bench.menu, nullptr);
@@ -307,6 +317,213 @@ private slots:
                         .arg(QCoreApplication::translate("DataManager", qPrintable(unit))));
                 faults << TextFit::cutOffText(label);
             }
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    }
+
+    // The Bluetooth screens in each state that writes its own texts, with the simulated
+    // module and the devices around it answering, and the message boxes they bring up.
+    void bluetoothTextsFitTheirFields_data() { textsFitTheirFields_data(); }
+    void bluetoothTextsFitTheirFields()
+    {
+        QFETCH(QString, language);
+        const QList<BtModuleSim::Device> around = BtModuleSim::defaultDevices();
+        BtModuleSim sim;
+        SetupBench bench({ScreenArea::defaultSettings() + "LanguageFile=/home/translations/kovinta_" +
+                              language.toLatin1() +
+                              ".qm\nSerial_num=KV-0007\n[BluetoothFavourites]\nBarCode\\Id=" +
+                              around.at(0).address + "\nBarCode\\Name=" + around.at(0).name +
+                              "\nMobilePhone\\Id=" + around.at(1).address +
+                              "\nMobilePhone\\Name=" + around.at(1).name + "\n",
+                          true,
+                          {},
+                          [&](const QString &root) { QVERIFY(sim.start(root)); }});
+        QVERIFY(bench.menu);
+        BluetoothFavourites *bt = BluetoothFavourites::getInstance();
+        // The start-up configuration has named the module and switched it off again.
+        QVERIFY(QTest::qWaitFor(
+            [&] { return !sim.btName().isEmpty() && bt->mode() == BT_MODE_OFF && !sim.poweredOn(); },
+            10000));
+        auto *favourites = new BluetoothFavouritesScreen(bench.menu->getDataMenuScreen(), nullptr);
+        FindDevicesScreen *search = favourites->searchScreen();
+        new DataTransfer(bench.menu, nullptr);
+        auto *send = bench.screen<BluetoothDataTransfer>();
+        auto *receive = bench.screen<BluetoothUpload>();
+        QVERIFY(send && receive);
+        QVERIFY(bench.area.activate());
+
+        const QString pngDir = qEnvironmentVariable("RONDIX_PNG_DIR");
+        const auto png = [&](QWidget *widget, const QString &state) {
+            if (!pngDir.isEmpty())
+                GuiTest::savePng(widget, QDir(pngDir).filePath(
+                                             QStringLiteral("%1-bt-%2.png").arg(language, state)));
+        };
+        QStringList faults;
+        // The page on show, as it is now (laid out anew only, when inside a signal of the
+        // module's line).
+        const auto check = [&](const QString &state, bool settle = true) {
+            if (settle)
+                QApplication::processEvents();
+            else
+                QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            faults << TextFit::cutOff(bench.area.current());
+            png(bench.area.stack(), state);
+        };
+        // A message box as it came up, then answered with the button.
+        const auto box = [&](const QString &state, QMessageBox::StandardButton button) {
+            return DialogAnswers::Answer([&, state, button](QWidget *dialog) {
+                QApplication::processEvents();
+                faults << TextFit::cutOff(dialog);
+                png(dialog, state);
+                DialogAnswers::press(button)(dialog);
+            });
+        };
+
+        // The favourites and the device search from them: under way, with some devices
+        // named, done, done with nothing found, and given up on a silent module.
+        favourites->showScreen(true);
+        check("favourites");
+        const QMetaObject::Connection named = connect(
+            bt, &BluetoothFavourites::deviceSearchProgress, this, [&](int counter, int total) {
+                if (counter == 2 && total == 3)
+                    check("search-found", false);
+            });
+        GuiTest::key(Qt::Key_F2);
+        QCOMPARE(bench.area.current(), search);
+        check("search-searching");
+        QTRY_VERIFY_WITH_TIMEOUT(search->isSearchFinished(), 10000);
+        disconnect(named);
+        QCOMPARE(search->findChild<QListWidget *>("listWidget")->count(), 3);
+        check("search-complete");
+        sim.devices().clear();
+        GuiTest::key(Qt::Key_F2);
+        QTRY_VERIFY_WITH_TIMEOUT(search->isSearchFinished(), 10000);
+        check("search-nothing-found");
+        sim.devices() = around;
+        sim.options().answersInquiry = false;
+        search->setNoAnswerLimit(300);
+        GuiTest::key(Qt::Key_F2);
+        QTRY_VERIFY_WITH_TIMEOUT(search->isSearchFinished(), 10000);
+        check("search-no-answer");
+        sim.options().answersInquiry = true;
+        search->setNoAnswerLimit(FindDevicesScreen::NoAnswerMs);
+        GuiTest::key(Qt::Key_F2);
+        QTRY_VERIFY_WITH_TIMEOUT(search->isSearchFinished(), 10000);
+        // Back with the devices found in the lists; a change left unsaved is asked about.
+        GuiTest::key(Qt::Key_F1);
+        QCOMPARE(bench.area.current(), favourites);
+        check("favourites-found");
+        GuiTest::key(Qt::Key_Escape); // into the bar-code list, another device, out
+        GuiTest::turn(-1);
+        GuiTest::key(Qt::Key_Escape);
+        QVERIFY(favourites->isEdited());
+        {
+            DialogAnswers answers({box("favourites-not-saved", QMessageBox::Cancel)});
+            GuiTest::key(Qt::Key_F1);
+            QCOMPARE(answers.seen.size(), 1);
+        }
+        QVERIFY(bench.area.activate()); // the closed box took the window's activation along
+
+        // Sending a results file: connecting, ready, sending with its progress, sent.
+        TestResultManager *results = TestResultManager::getInstance();
+        results->createTestData(2, 40, 0);
+        const QStringList stored = results->getApplianceResultList().keys();
+        const auto prepare = [&] {
+            const QString file =
+                BluetoothDataTransfer::prepareExportDirectory() + QStringLiteral("/Results.dat");
+            return results->exportApplianceResults(file, stored) == 2 ? file : QString();
+        };
+        const QString file = prepare();
+        QVERIFY(!file.isEmpty());
+        QFile exported(file);
+        QVERIFY(exported.open(QIODevice::ReadOnly));
+        const QByteArray content = exported.readAll();
+        exported.close();
+        send->setFilenameToSend(file);
+        send->showScreen(true);
+        check("send-connecting");
+        QTRY_COMPARE_WITH_TIMEOUT(send->displayState(), int(BluetoothDataTransfer::StateReadyToSend),
+                                  10000);
+        check("send-ready");
+        GuiTest::key(Qt::Key_F4);
+        QTRY_VERIFY_WITH_TIMEOUT(send->getProgressBar()->isVisible(), 5000);
+        check("send-sending");
+        QTRY_VERIFY_WITH_TIMEOUT(!send->findChild<QLabel *>("labelFile")->text().isEmpty(), 10000);
+        check("send-sent");
+        GuiTest::key(Qt::Key_F1);
+        // Pushes that end without the file sent.
+        const auto stopped = [&](const QString &state, const QString &path) {
+            send->setNoAnswerLimits(300, 300);
+            send->setFilenameToSend(path);
+            send->showScreen(true);
+            QTRY_COMPARE_WITH_TIMEOUT(send->displayState(), int(BluetoothDataTransfer::StateStopped),
+                                      10000);
+            check(state);
+            GuiTest::key(Qt::Key_F1);
+        };
+        const QString gone = prepare();
+        QVERIFY(QFile::remove(gone));
+        stopped("send-file-gone", gone);
+        sim.devices()[1].outcome = BtModuleSim::CallOutcome::Silent;
+        stopped("send-no-answer", prepare());
+        QVERIFY(bt->setDeviceName(BT_MOBILE_PHONE, QString()));
+        stopped("send-no-answer-unnamed", prepare());
+        QVERIFY(bt->setDeviceId(BT_MOBILE_PHONE, QByteArray()));
+        {
+            DialogAnswers answers({box("send-no-device", QMessageBox::Ok)});
+            stopped("send-no-device", prepare());
+            QCOMPARE(answers.seen.size(), 1);
+        }
+
+        // Receiving: waiting, a file offered and imported in part, pushes that stop short.
+        receive->setUploadType(BluetoothUpload::UPLOAD_APPLIANCE_RESULTS);
+        receive->setStallLimit(300);
+        receive->showScreen(true);
+        QVERIFY(QTest::qWaitFor([&] { return sim.pin() == BluetoothFavourites::PairingPin; }, 10000));
+        check("receive-ready");
+        {
+            DialogAnswers answers({box("receive-offer", QMessageBox::Yes),
+                                   box("receive-import-incomplete", QMessageBox::Ok)});
+            QVERIFY(sim.pushToInstrument("Results.dat", content.left(content.size() - 40)));
+            QTRY_COMPARE_WITH_TIMEOUT(answers.seen.size(), 2, 10000);
+        }
+        check("receive-received");
+        for (const bool stalls : {false, true}) {
+            (stalls ? sim.options().stallPushAt : sim.options().truncatePushAt) = 700;
+            DialogAnswers answers(
+                {box(stalls ? "receive-stalled" : "receive-cut-short", QMessageBox::Ok)});
+            QVERIFY(sim.pushToInstrument("Results.dat", content));
+            QTRY_COMPARE_WITH_TIMEOUT(answers.seen.size(), 1, 10000);
+            sim.options().stallPushAt = sim.options().truncatePushAt = -1;
+            QVERIFY(QTest::qWaitFor([&] { return sim.pin() == BluetoothFavourites::PairingPin; },
+                                    10000));
+        }
+        GuiTest::key(Qt::Key_F1);
+
+        // Boxes the simulated module cannot bring up, shown as the screens show them: a
+        // settings file that cannot be written, a received file that cannot be read, and
+        // an import report with every line.
+        const auto translated = [](const char *context, const char *source) {
+            return QCoreApplication::translate(context, source);
+        };
+        const QStringList report{translated("BluetoothUpload", "Imported: %1").arg(120),
+                                 translated("BluetoothUpload", "Stored under a new name: %1").arg(120),
+                                 translated("BluetoothUpload", "Stored in part, damaged: %1").arg(120),
+                                 translated("BluetoothUpload", "Not imported: %1").arg(120)};
+        const QList<QPair<QString, QStringList>> boxes{
+            {"favourites-not-written",
+             {translated("BluetoothFavouritesScreen", "Warning"),
+              translated("BluetoothFavouritesScreen",
+                 "The favourites could not be saved. The stored favourites are unchanged.")}},
+            {"receive-unreadable",
+             {translated("BluetoothUpload", "Warning"), translated("BluetoothUpload", "Error reading file")}},
+            {"receive-import-report",
+             {translated("BluetoothUpload", "Import incomplete"), report.join(QLatin1Char('\n'))}},
+        };
+        for (const auto &b : boxes) {
+            DialogAnswers answers({box(b.first, QMessageBox::Ok)});
+            SequenceMessages::warn(b.second.at(0), b.second.at(1));
+            QCOMPARE(answers.seen.size(), 1);
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     }
