@@ -586,8 +586,12 @@ void InfusionPumpPowerBoardManager::hyperterminalMode(unsigned short channel)
     }
     m_pChipSelect[channel]->setValue(QStringLiteral("0"));
     QThread::msleep(HYPERTERMINAL_RESET_MS);
-    m_pReset[channel]->setValue(QStringLiteral("1"));
+    // The terminal gets the line clean: replies still on their way from the exchanges
+    // before the switch are protocol, not what the channel says to the engineer.
     disconnect(getTtyHandler(), &QIODevice::readyRead, this, &PowerBoardManager::processRxData);
+    getTtyHandler()->readAll();
+    getTtyHandler()->discardQueued();
+    m_pReset[channel]->setValue(QStringLiteral("1"));
 }
 
 void InfusionPumpPowerBoardManager::restoreNormality()

@@ -52,9 +52,13 @@ struct TerminalBench {
         key(Qt::Key_F4);
         return bench.area.current() == terminal();
     }
+    // The simulated board reads its line and its select lines apart, so on a loaded
+    // machine it may still answer a poll from before the switch; such whole replies may
+    // lead the text, and are left out here. Nothing else may.
     QString shown() const
     {
-        return terminal()->findChild<QPlainTextEdit *>("textEditBox")->toPlainText();
+        static const QRegularExpression lateReplies(QStringLiteral("^(\x02[^\x02\x03]*\x03)*"));
+        return terminal()->findChild<QPlainTextEdit *>("textEditBox")->toPlainText().remove(lateReplies);
     }
     QString channelLabel() const
     {
