@@ -2,12 +2,12 @@
 
 // The display of the screen benchmarks: offscreen, a point a pixel as on the instrument,
 // Arial, and the one screen area of 320 x 240 shown.
+#include "BenchRun.h"
 #include "ScreenBase.h"
 
 #include <QApplication>
 #include <QStackedWidget>
 
-#include <benchmark/benchmark.h>
 
 class BenchDisplay
 {
@@ -38,15 +38,7 @@ public:
     BenchDisplay &operator=(const BenchDisplay &) = delete;
 
     // Runs the benchmarks the command line names; 1 for an argument it does not know.
-    static int run(int &argc, char **argv)
-    {
-        benchmark::Initialize(&argc, argv);
-        if (benchmark::ReportUnrecognizedArguments(argc, argv))
-            return 1;
-        benchmark::RunSpecifiedBenchmarks();
-        benchmark::Shutdown();
-        return 0;
-    }
+    static int run(int &argc, char **argv) { return runBenchmarks(argc, argv); }
 
     QStackedWidget stack;
 };

@@ -4,6 +4,7 @@
 // second benchmark shows that a reply late in a long test costs what an early one does,
 // and a third that the PC link answers a poll at the end of a day's history as fast as
 // at its start.
+#include "BenchRun.h"
 #include "DataManager.h"
 #include "DorvalenPacket.h"
 #include "InfusionPumpPowerBoardManager.h"
@@ -154,10 +155,5 @@ int main(int argc, char **argv)
     // Keep the settings file of the data manager away from the host's /mnt/data.
     QTemporaryDir root;
     qputenv("INSTRUMENT_ROOT", root.path().toLocal8Bit());
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }
