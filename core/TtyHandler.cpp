@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -141,19 +142,30 @@ qint64 TtyHandler::bytesAvailable() const
 
 void TtyHandler::notify(int)
 {
-    // The descriptor is readable; with VMIN = 0 that means data is waiting, unless the
-    // line has hung up (the far end went away), where it stays readable with nothing
-    // to read. Watching it then would only spin.
+    // The descriptor was readable when the event loop looked. With VMIN = 0 that means
+    // data is waiting, unless another reader of this line (the calibration terminal
+    // reads on its own timer) took it since, or the line has hung up (the far end went
+    // away), where it stays readable with nothing to read and watching it would spin.
+    // Only the line itself tells the two apart; giving up on a live line would leave
+    // the channel deaf for good.
     int pending = 0;
     if (::ioctl(m_fd, FIONREAD, &pending) != 0) {
         stopNotifying(lastError());
         return;
     }
-    if (pending <= 0) {
-        stopNotifying(tr("line hung up"));
+    if (pending > 0) {
+        m_emptyWakeUps = 0;
+        emit readyRead();
         return;
     }
-    emit readyRead();
+    pollfd line{m_fd, POLLIN, 0};
+    const int ready = ::poll(&line, 1, 0);
+    const bool hungUp = ready > 0 && (line.revents & (POLLHUP | POLLERR | POLLNVAL));
+    // Readable with nothing to read and no hang-up reported, again and again: a line
+    // in a state no reader can leave.
+    const bool stuck = ready > 0 && (line.revents & POLLIN) && ++m_emptyWakeUps >= MaxEmptyWakeUps;
+    if (hungUp || stuck)
+        stopNotifying(tr("line hung up"));
 }
 
 void TtyHandler::stopNotifying(const QString &reason)

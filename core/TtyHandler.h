@@ -60,6 +60,8 @@ private:
     int m_fd = -1;
     std::unique_ptr<struct termios> m_termios;
     QSocketNotifier *m_notifier = nullptr;
+    static constexpr int MaxEmptyWakeUps = 1000;
+    int m_emptyWakeUps = 0;
     int m_byteDelayUs = 0;
     QString m_device;
 };

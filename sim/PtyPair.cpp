@@ -76,10 +76,12 @@ bool PtyPair::write(const QByteArray &bytes)
     if (m_master < 0)
         return false;
     qint64 done = 0;
+    // A system that stopped reading fails the write here rather than hanging the caller.
+    QDeadlineTimer deadline(WriteTimeoutMs);
     while (done < bytes.size()) {
         const ssize_t n = ::write(m_master, bytes.constData() + done, size_t(bytes.size() - done));
         if (n < 0) {
-            if (errno == EAGAIN || errno == EINTR) {
+            if ((errno == EAGAIN || errno == EINTR) && !deadline.hasExpired()) {
                 QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
                 continue;
             }

@@ -30,8 +30,10 @@ public:
     // line is full and the system's writes cannot go on.
     void setReading(bool reading);
 
-    // Writes bytes to the line as the far end.
+    // Writes bytes to the line as the far end; false when the system has not taken them
+    // within WriteTimeoutMs.
     bool write(const QByteArray &bytes);
+    static constexpr int WriteTimeoutMs = 10000;
 
     // Everything received from the system so far, and a way to take it.
     QByteArray received() const { return m_received; }

@@ -3,10 +3,13 @@
 #include "TestRegistry.h"
 #include "TtyHandler.h"
 
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QSocketNotifier>
+#include <QThread>
 #include <QTest>
 
 #include <fcntl.h>
@@ -224,6 +227,31 @@ private slots:
         // times here if it were still watched.
         QTest::qWait(200);
         QCOMPARE(notified, 1);
+    }
+
+    // Another reader took the bytes between the event loop seeing the line readable and
+    // the wake-up being handled: the line is live and stays watched.
+    void bytesTakenElsewhereKeepTheLineWatched()
+    {
+        TempRoot root;
+        PtyPair far;
+        QVERIFY(far.open(root.path("/dev/ttyAPP1")));
+        TtyHandler tty("/dev/ttyAPP1", 1);
+        QSignalSpy ready(&tty, &QIODevice::readyRead);
+        QVERIFY(far.write("taken"));
+        QDeadlineTimer deadline(5000);
+        while (tty.bytesAvailable() < 5 && !deadline.hasExpired())
+            QThread::msleep(5);
+        QCOMPARE(tty.readAll(), QByteArray("taken"));
+        auto *notifier = tty.findChild<QSocketNotifier *>();
+        QVERIFY(notifier);
+        QEvent wakeUp(QEvent::SockAct); // what the event loop delivers for the stale look
+        QCoreApplication::sendEvent(notifier, &wakeUp);
+        QVERIFY(notifier->isEnabled());
+
+        QVERIFY(far.write("next"));
+        QTRY_VERIFY_WITH_TIMEOUT(!ready.isEmpty(), 5000);
+        QCOMPARE(tty.readAll(), QByteArray("next"));
     }
 };
 
