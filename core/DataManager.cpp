@@ -19,6 +19,9 @@ namespace {
 constexpr int kReplyHeaderSize = 6;
 // A reply further than this from the last accepted one is taken as stale or garbled.
 constexpr qint32 kMaxElapsedJump = 25;
+// How far a confirmed jump may run ahead of the time that really passed since the last
+// reply taken: a controller's count steps now and then, but cannot outrun the clock.
+constexpr qint64 kMaxCountStep = 300;
 // Replies in a row from an idle controller that end the test the instrument runs on it;
 // a controller may take a moment to report its test after the start.
 constexpr quint8 kIdleRepliesEndingTest = 3;
@@ -209,10 +212,17 @@ bool DataManager::acceptElapsed(int ch, quint32 elapsed)
         const qint32 jump = qint32(to - from);
         return jump >= 0 && jump <= kMaxElapsedJump;
     };
-    const bool taken = near(m_u32LastElapseTime[ch], elapsed)
-        || (m_bJumpPending[ch] && near(m_u32JumpElapseTime[ch], elapsed));
+    const quint32 last = m_u32LastElapseTime[ch];
+    bool taken = near(last, elapsed);
+    if (!taken && m_bJumpPending[ch] && near(m_u32JumpElapseTime[ch], elapsed)) {
+        // Two garbled replies that happen to agree must not grow the history by years.
+        const qint64 passed = (msecsNow() - m_lastTakenMs[ch]) / 1000;
+        taken = elapsed <= last || qint64(elapsed) - qint64(last) <= passed + kMaxCountStep;
+    }
     m_bJumpPending[ch] = !taken;
     m_u32JumpElapseTime[ch] = elapsed;
+    if (taken)
+        m_lastTakenMs[ch] = msecsNow();
     return taken;
 }
 
@@ -235,6 +245,7 @@ void DataManager::noticeIdleController(int ch)
 void DataManager::clearReplyWatch(int ch)
 {
     m_bJumpPending[ch] = false;
+    m_lastTakenMs[ch] = msecsNow();
     m_u8IdleRepliesWhileRunning[ch] = 0;
 }
 

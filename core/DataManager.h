@@ -165,6 +165,8 @@ private:
     // A reply that jumped away from the last accepted one, held until the next confirms it.
     bool m_bJumpPending[CHANNEL_COUNT] = {};
     quint32 m_u32JumpElapseTime[CHANNEL_COUNT] = {};
+    // When the last reply was taken (or the watch started), in msecsNow().
+    qint64 m_lastTakenMs[CHANNEL_COUNT] = {};
     // Replies in a row in which the controller of a running channel reported no test.
     quint8 m_u8IdleRepliesWhileRunning[CHANNEL_COUNT] = {};
     // Bolus stopwatch: start time in msecsNow(), or -1 while not started.

@@ -237,6 +237,36 @@ private slots:
         QCOMPARE(seen, recorded);
     }
 
+    // Two replies that agree on a count far beyond the time that really passed are
+    // garbage however well they agree (the history would take the gap in memory); a
+    // silence as long as the jump, or a step of the controller's count, is followed.
+    void aConfirmedJumpMustFitTheTimeThatPassed_data()
+    {
+        QTest::addColumn<qint64>("silence"); // seconds of the clock before the jump
+        QTest::addColumn<quint32>("target");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("a week ahead at once") << qint64(0) << quint32(10 + 604800) << false;
+        QTest::newRow("a day ahead after a second") << qint64(1) << quint32(10 + 86400) << false;
+        QTest::newRow("a day ahead after a day") << qint64(86400) << quint32(10 + 86400) << true;
+        // The confirming reply, a second later, is the one measured.
+        QTest::newRow("a step of 300 s at once") << qint64(0) << quint32(10 + 299) << true;
+        QTest::newRow("a step of 301 s at once") << qint64(0) << quint32(10 + 300) << false;
+    }
+    void aConfirmedJumpMustFitTheTimeThatPassed()
+    {
+        QFETCH(qint64, silence);
+        QFETCH(quint32, target);
+        QFETCH(bool, taken);
+        TempRoot root;
+        ClockedDataManager dm;
+        dm.vSetTestRunningFlag(PicRunningData(2, 1));
+        feed(dm, 2, {9, 10});
+        dm.now += silence * 1000;
+        feed(dm, 2, {target, target + 1});
+        QCOMPARE(dm.getTestData(2).u32ElapseTime, taken ? target + 1 : 10);
+        QCOMPARE(dm.m_vecRealTimeData[2].size(), int(taken ? target + 1 : 10));
+    }
+
     // A channel that was silent resumes ahead of its history: the history fills the gap
     // with copies of the first reply taken, and a duration passed meanwhile ends the test.
     void silenceIsBridged()
