@@ -262,6 +262,27 @@ private slots:
         QVERIFY(road.exportFolderEmpty());
     }
 
+    // Leaving in the middle of a push stops it: the prepared file goes, the module is
+    // switched off, and a later ready report pushes nothing more.
+    void aPushLeftMidwayRemovesItsFile()
+    {
+        SendRoad road;
+        QVERIFY(road.build());
+        QVERIFY(road.prepare());
+        road.screen->setFilenameToSend(road.file);
+        road.screen->showScreen(true);
+        QTRY_COMPARE_WITH_TIMEOUT(road.screen->displayState(), 3, 10000);
+        key(Qt::Key_F4);
+        QTRY_VERIFY_WITH_TIMEOUT(road.bt()->iSendFileProgress() > 0, 5000);
+        key(Qt::Key_F1);
+        QCOMPARE(road.area.current(), road.transfer);
+        QVERIFY(road.exportFolderEmpty());
+        QCOMPARE(road.screen->filenameToSend(), QString());
+        QVERIFY(road.moduleOff());
+        QTest::qWait(2 * BluetoothDataTransfer::RefreshMs);
+        QCOMPARE(road.puts(), 1);
+    }
+
     // What a push cut off by a power cut left is cleared before the next one.
     void aNewExportClearsLeftovers()
     {

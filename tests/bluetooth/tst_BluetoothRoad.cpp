@@ -1,10 +1,12 @@
 // The Bluetooth service against the simulated module, end to end: the start-up
-// configuration under each way a module may start, a scan reaching the asset screen, and
+// configuration under each way a module may start, a scan reaching both asset screens, and
 // a results file pushed to the phone and one received and imported.
 #include "BlueToothManager.h"
 #include "BluetoothFavourites.h"
 #include "BtModuleSim.h"
+#include "AutoModeAssetDetails.h"
 #include "BtRoad.h"
+#include "LineEdit.h"
 #include "ManualAssetDetails.h"
 #include "ScreenArea.h"
 #include "SettingsConstants.h"
@@ -66,21 +68,39 @@ private slots:
         QTRY_VERIFY(!road.sim.poweredOn());
     }
 
-    void scanReachesTheManualAssetScreen()
+    // Both asset screens dial the scanner when they come up and take what it sends.
+    void scanReachesTheAssetScreens_data()
     {
+        QTest::addColumn<bool>("automatic");
+        QTest::newRow("manual") << false;
+        QTest::newRow("automatic") << true;
+    }
+    void scanReachesTheAssetScreens()
+    {
+        QFETCH(bool, automatic);
         BtRoad road([](BtModuleSim::Options &o) { o.scans = {"PUMP-0815\r"}; });
         QVERIFY(road.area.startBoard([](PowerBoardSim &) {}));
         auto *summary = new SummaryManualScreen(nullptr, nullptr);
-        ManualAssetDetails *screen = summary->getManualAsssetScreen();
+        ScreenBase *screen = nullptr;
+        if (automatic) {
+            AutoModeAssetDetails *autoAsset = summary->getAutoModeAssetDetailsScreen();
+            autoAsset->setChannel(0);
+            screen = autoAsset;
+        } else {
+            ManualAssetDetails *manualAsset = summary->getManualAsssetScreen();
+            manualAsset->setChannel(0);
+            screen = manualAsset;
+        }
+        auto *assetId = screen->findChild<LineEdit *>("assetLineEdit");
+        QVERIFY(assetId);
         QVERIFY(road.area.activate());
         QVERIFY(road.configured());
         summary->showScreen(true);
-        screen->setChannel(0);
         screen->showScreen(true);
-        QTRY_COMPARE_WITH_TIMEOUT(screen->getAssetId(), QStringLiteral("PUMP-0815"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(assetId->text(), QStringLiteral("PUMP-0815"), 10000);
         // Another code replaces it.
         QVERIFY(road.sim.scan("PUMP-0816\r"));
-        QTRY_COMPARE_WITH_TIMEOUT(screen->getAssetId(), QStringLiteral("PUMP-0816"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(assetId->text(), QStringLiteral("PUMP-0816"), 10000);
     }
 
     // With the scanner on link 0 and the phone on link 1, the file goes on link 1.
