@@ -48,6 +48,13 @@ struct SendRoad : BtRoad {
         screen = new BluetoothDataTransfer(transfer, nullptr);
         return area.activate();
     }
+    // The prepared file handed to the screen, shown until the phone is ready for Send.
+    bool showReady()
+    {
+        screen->setFilenameToSend(file);
+        screen->showScreen(true);
+        return QTest::qWaitFor([&] { return screen->displayState() == 3; }, 10000);
+    }
     QString text(const char *label) const { return screen->findChild<QLabel *>(label)->text(); }
     QString sendKey() const { return screen->findChild<QPushButton *>("pushButtonSend")->text(); }
     bool moduleOff()
@@ -192,9 +199,7 @@ private slots:
         SendRoad road;
         QVERIFY(road.build());
         QVERIFY(road.prepare());
-        road.screen->setFilenameToSend(road.file);
-        road.screen->showScreen(true);
-        QTRY_COMPARE_WITH_TIMEOUT(road.screen->displayState(), 3, 10000);
+        QVERIFY(road.showReady());
         const int link = road.sim.links().key(BtModuleSim::defaultDevices().at(1).address, -1);
         QVERIFY(link >= 0);
         road.sim.dropLink(link);
@@ -213,9 +218,7 @@ private slots:
         QVERIFY(road.build());
         QVERIFY(road.prepare());
         road.screen->setNoAnswerLimits(1500, 1500);
-        road.screen->setFilenameToSend(road.file);
-        road.screen->showScreen(true);
-        QTRY_COMPARE_WITH_TIMEOUT(road.screen->displayState(), 3, 10000);
+        QVERIFY(road.showReady());
         key(Qt::Key_F4);
         road.bt()->manager()->receiveBytes(controlFrame("NO CARRIER 7 ERROR 0"));
         QCOMPARE(road.bt()->iSendFileProgress(), 0);
@@ -255,9 +258,7 @@ private slots:
 
         // A prepared file left before Send is removed.
         QVERIFY(road.prepare());
-        road.screen->setFilenameToSend(road.file);
-        road.screen->showScreen(true);
-        QTRY_COMPARE_WITH_TIMEOUT(road.screen->displayState(), 3, 10000);
+        QVERIFY(road.showReady());
         key(Qt::Key_F1);
         QVERIFY(road.exportFolderEmpty());
     }
@@ -269,9 +270,7 @@ private slots:
         SendRoad road;
         QVERIFY(road.build());
         QVERIFY(road.prepare());
-        road.screen->setFilenameToSend(road.file);
-        road.screen->showScreen(true);
-        QTRY_COMPARE_WITH_TIMEOUT(road.screen->displayState(), 3, 10000);
+        QVERIFY(road.showReady());
         key(Qt::Key_F4);
         QTRY_VERIFY_WITH_TIMEOUT(road.bt()->iSendFileProgress() > 0, 5000);
         key(Qt::Key_F1);
