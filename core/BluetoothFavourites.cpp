@@ -3,6 +3,7 @@
 #include "BlueToothManager.h"
 #include "BtReplyParser.h"
 #include "DevicePath.h"
+#include "DevicePaths.h"
 #include "OppDecoder.h"
 #include "SettingsConstants.h"
 #include "SettingsWriter.h"
@@ -78,7 +79,7 @@ bool BluetoothFavourites::hasInstance()
 
 BluetoothFavourites::BluetoothFavourites() : QObject(nullptr)
 {
-    m_pManager = new BlueToothManager(QStringLiteral("/dev/ttyAPP3"), true, 0, this);
+    m_pManager = new BlueToothManager(DevicePaths::bluetoothLine, true, 0, this);
     connect(m_pManager, &BlueToothManager::packetReceived, this,
             &BluetoothFavourites::processRxPacket);
     connect(m_pManager, &BlueToothManager::btModuleHasReset, this, &BluetoothFavourites::btReset);

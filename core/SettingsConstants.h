@@ -1,16 +1,19 @@
 #pragma once
 
+#include "DevicePaths.h"
+
 #include <QString>
 
 // Path and key names of the instrument's one settings file. Every source that reads or
 // writes a setting opens a local QSettings on settingsPath() with QSettings::NativeFormat
 // (the INI text form on Linux), does its work and lets it go.
 
-inline const QString SETTINGS_DIR = QStringLiteral("/mnt/data/settings");
+inline const QString SETTINGS_DIR = DevicePaths::dataPartition + QStringLiteral("/settings");
 inline const QString TEMP_OPP_FILENAME = QStringLiteral("/tmp/OppRxFile");
 inline const QString SETTINGS_ORGANIZATION = QStringLiteral("Wexholm");
 inline const QString SETTINGS_APP_NAME = QStringLiteral("Kovinta");
-inline const QString SETTINGS_FILE_NAME = QStringLiteral("/mnt/data/kovinta.ini");
+inline const QString SETTINGS_FILE_NAME =
+    DevicePaths::dataPartition + QStringLiteral("/kovinta.ini");
 
 inline const QString SETTINGS_KEY_SITE_LIST = QStringLiteral("Site");
 inline const QString SETTINGS_KEY_LOCATION_LIST = QStringLiteral("Location");

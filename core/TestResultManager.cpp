@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "DevicePath.h"
+#include "DevicePaths.h"
 #include "ElementResultBuilder.h"
 #include "FileUtils.h"
 #include "ImportWarning.h"
@@ -27,7 +28,8 @@
 #include <QTextStream>
 #include <QTime>
 
-const QString TestResultManager::assetResultsDirectory = QStringLiteral("/mnt/data/testResults");
+const QString TestResultManager::assetResultsDirectory =
+    DevicePaths::dataPartition + QStringLiteral("/testResults");
 
 namespace {
 constexpr quint16 FILE_VERSION = 1;
