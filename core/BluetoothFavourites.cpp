@@ -276,7 +276,7 @@ void BluetoothFavourites::btReset()
     switch (m_eBtMode) {
     case BT_MODE_CONFIGURE: {
         const QString serial =
-            readSetting(SETTINGS_KEY_SERIAL_NUM, QStringLiteral("XXX-XXXX")).toString();
+            readSetting(SETTINGS_KEY_SERIAL_NUM, SETTINGS_DEFAULT_SERIAL_NUM).toString();
         m_pManager->sendBtCommand(QStringLiteral("SET CONTROL AUTOCALL"));
         m_pManager->sendBtCommand(QStringLiteral("SET CONTROL ECHO 5"));
         m_pManager->sendBtCommand(QStringLiteral("SET PROFILE SPP ON"));

@@ -33,6 +33,9 @@ inline const QString SETTINGS_KEY_PRESSURE_UNITS = QStringLiteral("PressureUnits
 
 // Keys of the whole file that several owners share.
 inline const QString SETTINGS_KEY_SERIAL_NUM = QStringLiteral("Serial_num");
+// The serial number a reader takes when none is stored, the instrument's and each
+// channel's alike.
+inline const QString SETTINGS_DEFAULT_SERIAL_NUM = QStringLiteral("XXX-XXXX");
 inline const QString SETTINGS_KEY_DATE_FORMAT = QStringLiteral("Date_format");
 inline const QString SETTINGS_KEY_TIME_FORMAT = QStringLiteral("Time_format");
 inline const QString SETTINGS_KEY_LANGUAGE_FILE = QStringLiteral("LanguageFile");
