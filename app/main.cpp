@@ -1,3 +1,4 @@
+#include "DevicePaths.h"
 #include "InfusionPumpPowerBoardManager.h"
 #include "ScreenBase.h"
 #include "StartupLogging.h"
@@ -47,7 +48,7 @@ int main(int argc, char **argv)
     stackedWidget->resize(320, 240);
 
     StartupWiring::removeLeftovers();
-    InfusionPumpPowerBoardManager board(QStringLiteral("/dev/ttyAPP1"));
+    InfusionPumpPowerBoardManager board(DevicePaths::powerBoardLine);
     ScreenBase::board = &board;
     StartupWiring::connectCore();
 

@@ -3,6 +3,7 @@
 #include "BlueToothManager.h"
 #include "BtReplyParser.h"
 #include "DevicePath.h"
+#include "DevicePaths.h"
 #include "OppDecoder.h"
 #include "SettingsConstants.h"
 #include "SettingsWriter.h"
@@ -78,7 +79,7 @@ bool BluetoothFavourites::hasInstance()
 
 BluetoothFavourites::BluetoothFavourites() : QObject(nullptr)
 {
-    m_pManager = new BlueToothManager(QStringLiteral("/dev/ttyAPP3"), true, 0, this);
+    m_pManager = new BlueToothManager(DevicePaths::bluetoothLine, true, 0, this);
     connect(m_pManager, &BlueToothManager::packetReceived, this,
             &BluetoothFavourites::processRxPacket);
     connect(m_pManager, &BlueToothManager::btModuleHasReset, this, &BluetoothFavourites::btReset);
@@ -275,7 +276,7 @@ void BluetoothFavourites::btReset()
     switch (m_eBtMode) {
     case BT_MODE_CONFIGURE: {
         const QString serial =
-            readSetting(SETTINGS_KEY_SERIAL_NUM, QStringLiteral("XXX-XXXX")).toString();
+            readSetting(SETTINGS_KEY_SERIAL_NUM, SETTINGS_DEFAULT_SERIAL_NUM).toString();
         m_pManager->sendBtCommand(QStringLiteral("SET CONTROL AUTOCALL"));
         m_pManager->sendBtCommand(QStringLiteral("SET CONTROL ECHO 5"));
         m_pManager->sendBtCommand(QStringLiteral("SET PROFILE SPP ON"));

@@ -766,7 +766,7 @@ bool DataManager::vSaveSerialNum(const QString &serial)
 
 QString DataManager::vLoadSerialNum() const
 {
-    return loadString(SETTINGS_KEY_SERIAL_NUM, QStringLiteral("XXX-XXXX"));
+    return loadString(SETTINGS_KEY_SERIAL_NUM, SETTINGS_DEFAULT_SERIAL_NUM);
 }
 
 bool DataManager::vSaveDateFormat(const QString &format)

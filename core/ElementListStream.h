@@ -6,9 +6,10 @@
 #include <QDataStream>
 #include <QList>
 
-// The element list stream shared by sequences and results: every element led by its
-// type byte, no count, no end mark; the list ends where the data ends. Used through the
-// factories' named functions, never through an operator on QList<T *>.
+// How sequences and results lay out their element lists on the stored-file format of
+// StreamHelper: every element led by its type byte, no count, no end mark; the list ends
+// where the data ends. Used through the factories' named functions, never through an
+// operator on QList<T *>.
 namespace ElementListStream {
 
 template <typename Element>

@@ -14,8 +14,6 @@
 #include <QSettings>
 
 namespace {
-const QString UNKNOWN_SERIAL = QStringLiteral("XXX-XXXX");
-
 template <typename Result, typename Step>
 Result *measuredResult(const TestSequenceElement &step, const ElementResultBuilder::Measurements &m)
 {
@@ -34,9 +32,10 @@ ElementResultBuilder::SerialNumbers ElementResultBuilder::readSerialNumbers(unsi
 {
     QSettings settings(settingsPath(), QSettings::NativeFormat);
     SerialNumbers serials;
-    serials.instrument = settings.value(SETTINGS_KEY_SERIAL_NUM, UNKNOWN_SERIAL).toString();
+    const QString &none = SETTINGS_DEFAULT_SERIAL_NUM;
+    serials.instrument = settings.value(SETTINGS_KEY_SERIAL_NUM, none).toString();
     serials.channel = channel < 4
-        ? settings.value(QStringLiteral("SerialNumber_ch%1").arg(channel + 1), UNKNOWN_SERIAL).toString()
+        ? settings.value(QStringLiteral("SerialNumber_ch%1").arg(channel + 1), none).toString()
         : QStringLiteral("??");
     return serials;
 }

@@ -16,7 +16,7 @@ bool restoreSettings()
 {
     SettingsWriter settings;
     const QString serial =
-        settings.value(SETTINGS_KEY_SERIAL_NUM, QStringLiteral("XXX-XXXX")).toString();
+        settings.value(SETTINGS_KEY_SERIAL_NUM, SETTINGS_DEFAULT_SERIAL_NUM).toString();
     settings.clear();
     settings.setValue(SETTINGS_KEY_SERIAL_NUM, serial);
     return settings.commit();

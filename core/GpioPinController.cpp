@@ -1,6 +1,7 @@
 #include "GpioPinController.h"
 
 #include "DevicePath.h"
+#include "DevicePaths.h"
 
 #include <QFile>
 
@@ -35,18 +36,18 @@ GpioPinController::GpioPinController(QString number, QObject *parent)
 
 QString GpioPinController::linePath(const char *file) const
 {
-    return DevicePath::path(QStringLiteral("/sys/class/gpio/gpio") + m_number + QLatin1Char('/')
+    return DevicePath::path(DevicePaths::gpioLine + m_number + QLatin1Char('/')
                             + QLatin1String(file));
 }
 
 bool GpioPinController::createDriver()
 {
-    return writeText(DevicePath::path(QStringLiteral("/sys/class/gpio/export")), m_number);
+    return writeText(DevicePath::path(DevicePaths::gpioExport), m_number);
 }
 
 bool GpioPinController::removeDriver()
 {
-    return writeText(DevicePath::path(QStringLiteral("/sys/class/gpio/unexport")), m_number);
+    return writeText(DevicePath::path(DevicePaths::gpioUnexport), m_number);
 }
 
 bool GpioPinController::setDirection(QString direction)

@@ -1,9 +1,9 @@
 #include "INFUSION_PUMP_PCA_SETTING.h"
 
-#include "RecordStream.h"
+#include "StreamHelper.h"
 
-using RecordStream::readFloat;
-using RecordStream::writeFloat;
+using StreamHelper::readFloat;
+using StreamHelper::writeFloat;
 
 QDataStream &operator<<(QDataStream &stream, const INFUSION_PUMP_PCA_SETTING &data)
 {

@@ -1,21 +1,21 @@
 #include "INFUSION_PUMP_REAL_TIME_DATA.h"
 
-#include "RecordStream.h"
+#include "StreamHelper.h"
 
 QDataStream &operator<<(QDataStream &stream, const INFUSION_PUMP_REAL_TIME_DATA &data)
 {
-    RecordStream::writeFloat(stream, data.fFlowRate_Ave);
-    RecordStream::writeFloat(stream, data.fFlowRate_Instant);
-    RecordStream::writeFloat(stream, data.fVolume);
+    StreamHelper::writeFloat(stream, data.fFlowRate_Ave);
+    StreamHelper::writeFloat(stream, data.fFlowRate_Instant);
+    StreamHelper::writeFloat(stream, data.fVolume);
     stream << data.s16Pressure << data.u32ElapseTime;
     return stream;
 }
 
 QDataStream &operator>>(QDataStream &stream, INFUSION_PUMP_REAL_TIME_DATA &data)
 {
-    data.fFlowRate_Ave = RecordStream::readFloat(stream);
-    data.fFlowRate_Instant = RecordStream::readFloat(stream);
-    data.fVolume = RecordStream::readFloat(stream);
+    data.fFlowRate_Ave = StreamHelper::readFloat(stream);
+    data.fFlowRate_Instant = StreamHelper::readFloat(stream);
+    data.fVolume = StreamHelper::readFloat(stream);
     stream >> data.s16Pressure >> data.u32ElapseTime;
     return stream;
 }

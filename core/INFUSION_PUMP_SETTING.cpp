@@ -1,10 +1,10 @@
 #include "INFUSION_PUMP_SETTING.h"
 
-#include "RecordStream.h"
+#include "StreamHelper.h"
 
 QDataStream &operator<<(QDataStream &stream, const INFUSION_PUMP_SETTING &data)
 {
-    RecordStream::writeFloat(stream, data.fFlowRateSetting);
+    StreamHelper::writeFloat(stream, data.fFlowRateSetting);
     stream << data.s16BackPressureSetting << data.u16SamplingWindowSetting
            << data.u32ElapseTimeSetting << data.u8ScrollingItem << data.u8TestTypeSetting;
     return stream;
@@ -12,7 +12,7 @@ QDataStream &operator<<(QDataStream &stream, const INFUSION_PUMP_SETTING &data)
 
 QDataStream &operator>>(QDataStream &stream, INFUSION_PUMP_SETTING &data)
 {
-    data.fFlowRateSetting = RecordStream::readFloat(stream);
+    data.fFlowRateSetting = StreamHelper::readFloat(stream);
     stream >> data.s16BackPressureSetting >> data.u16SamplingWindowSetting
         >> data.u32ElapseTimeSetting >> data.u8ScrollingItem >> data.u8TestTypeSetting;
     return stream;

@@ -1,6 +1,7 @@
 #include "MemoryGuard.h"
 
 #include "DevicePath.h"
+#include "DevicePaths.h"
 #include "FileUtils.h"
 
 namespace MemoryGuard {
@@ -18,7 +19,7 @@ bool usagePercent(const QString &path, double &percent)
 double dataPartitionUsage()
 {
     double percent = 0;
-    return usagePercent(DevicePath::path(QStringLiteral("/mnt/data")), percent) ? percent : 0.0;
+    return usagePercent(DevicePath::path(DevicePaths::dataPartition), percent) ? percent : 0.0;
 }
 
 } // namespace MemoryGuard

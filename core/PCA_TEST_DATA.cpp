@@ -1,19 +1,19 @@
 #include "PCA_TEST_DATA.h"
 
-#include "RecordStream.h"
+#include "StreamHelper.h"
 
 QDataStream &operator<<(QDataStream &stream, const PCA_TEST_DATA &data)
 {
-    RecordStream::writeFloat(stream, data.fFlowRate_Bolus);
-    RecordStream::writeFloat(stream, data.fVolume_Bolus);
+    StreamHelper::writeFloat(stream, data.fFlowRate_Bolus);
+    StreamHelper::writeFloat(stream, data.fVolume_Bolus);
     stream << data.u16BolusCount << data.u32BolusDuration;
     return stream;
 }
 
 QDataStream &operator>>(QDataStream &stream, PCA_TEST_DATA &data)
 {
-    data.fFlowRate_Bolus = RecordStream::readFloat(stream);
-    data.fVolume_Bolus = RecordStream::readFloat(stream);
+    data.fFlowRate_Bolus = StreamHelper::readFloat(stream);
+    data.fVolume_Bolus = StreamHelper::readFloat(stream);
     stream >> data.u16BolusCount >> data.u32BolusDuration;
     return stream;
 }

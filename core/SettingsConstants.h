@@ -1,16 +1,19 @@
 #pragma once
 
+#include "DevicePaths.h"
+
 #include <QString>
 
 // Path and key names of the instrument's one settings file. Every source that reads or
 // writes a setting opens a local QSettings on settingsPath() with QSettings::NativeFormat
 // (the INI text form on Linux), does its work and lets it go.
 
-inline const QString SETTINGS_DIR = QStringLiteral("/mnt/data/settings");
+inline const QString SETTINGS_DIR = DevicePaths::dataPartition + QStringLiteral("/settings");
 inline const QString TEMP_OPP_FILENAME = QStringLiteral("/tmp/OppRxFile");
 inline const QString SETTINGS_ORGANIZATION = QStringLiteral("Wexholm");
 inline const QString SETTINGS_APP_NAME = QStringLiteral("Kovinta");
-inline const QString SETTINGS_FILE_NAME = QStringLiteral("/mnt/data/kovinta.ini");
+inline const QString SETTINGS_FILE_NAME =
+    DevicePaths::dataPartition + QStringLiteral("/kovinta.ini");
 
 inline const QString SETTINGS_KEY_SITE_LIST = QStringLiteral("Site");
 inline const QString SETTINGS_KEY_LOCATION_LIST = QStringLiteral("Location");
@@ -30,6 +33,9 @@ inline const QString SETTINGS_KEY_PRESSURE_UNITS = QStringLiteral("PressureUnits
 
 // Keys of the whole file that several owners share.
 inline const QString SETTINGS_KEY_SERIAL_NUM = QStringLiteral("Serial_num");
+// The serial number a reader takes when none is stored, the instrument's and each
+// channel's alike.
+inline const QString SETTINGS_DEFAULT_SERIAL_NUM = QStringLiteral("XXX-XXXX");
 inline const QString SETTINGS_KEY_DATE_FORMAT = QStringLiteral("Date_format");
 inline const QString SETTINGS_KEY_TIME_FORMAT = QStringLiteral("Time_format");
 inline const QString SETTINGS_KEY_LANGUAGE_FILE = QStringLiteral("LanguageFile");

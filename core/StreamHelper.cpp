@@ -2,12 +2,31 @@
 
 #include <QTimeZone>
 
+#include <cstring>
+
 namespace StreamHelper {
 
 void setup(QDataStream &stream)
 {
     stream.setVersion(QDataStream::Qt_4_6);
     stream.setByteOrder(QDataStream::LittleEndian);
+}
+
+void writeFloat(QDataStream &stream, float value)
+{
+    const double wide = value;
+    quint64 bits = 0;
+    std::memcpy(&bits, &wide, sizeof bits);
+    stream << bits;
+}
+
+float readFloat(QDataStream &stream)
+{
+    quint64 bits = 0;
+    stream >> bits;
+    double wide = 0.0;
+    std::memcpy(&wide, &bits, sizeof wide);
+    return float(wide);
 }
 
 void writeDateTime(QDataStream &stream, const QDateTime &dateTime)

@@ -1,6 +1,6 @@
 #include "TestResultElementUserTest.h"
 
-#include "RecordStream.h"
+#include "StreamHelper.h"
 
 TestResultElementUserTest::TestResultElementUserTest()
     : TestResultElement(0)
@@ -11,14 +11,14 @@ void TestResultElementUserTest::serialize(QDataStream &out, bool withType) const
 {
     TestResultElement::serialize(out, withType);
     out << testName << testUnits;
-    RecordStream::writeFloat(out, result);
+    StreamHelper::writeFloat(out, result);
 }
 
 void TestResultElementUserTest::unserialize(QDataStream &in, bool withType)
 {
     TestResultElement::unserialize(in, withType);
     in >> testName >> testUnits;
-    result = RecordStream::readFloat(in);
+    result = StreamHelper::readFloat(in);
 }
 
 void TestResultElementUserTest::dump(QDebug debug) const

@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "DevicePath.h"
+#include "DevicePaths.h"
 #include "ElementResultBuilder.h"
 #include "FileUtils.h"
 #include "ImportWarning.h"
@@ -27,12 +28,12 @@
 #include <QTextStream>
 #include <QTime>
 
-const QString TestResultManager::assetResultsDirectory = QStringLiteral("/mnt/data/testResults");
+const QString TestResultManager::assetResultsDirectory =
+    DevicePaths::dataPartition + QStringLiteral("/testResults");
 
 namespace {
 constexpr quint16 FILE_VERSION = 1;
 constexpr quint16 KIND_RESULTS = 0;
-const QString DEFAULT_SERIAL = QStringLiteral("XXX-XXXX");
 // Weeks of per-second samples: far beyond any result the instrument records. A larger
 // file is not a result, and is neither read nor written.
 constexpr qint64 MAX_RESULT_FILE_BYTES = 64 * 1024 * 1024;
@@ -145,7 +146,7 @@ QString assetOfFileName(const QString &fileName)
 
 QString readSetting(QSettings &settings, const QString &key)
 {
-    return settings.value(key, DEFAULT_SERIAL).toString();
+    return settings.value(key, SETTINGS_DEFAULT_SERIAL_NUM).toString();
 }
 
 // A name that stays inside the results directory.

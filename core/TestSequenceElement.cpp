@@ -1,6 +1,6 @@
 #include "TestSequenceElement.h"
 
-#include "RecordStream.h"
+#include "StreamHelper.h"
 
 TestSequenceElement::TestSequenceElement(unsigned char type)
     : id(type), limits()
@@ -25,11 +25,11 @@ void TestSequenceElement::serialize(QDataStream &out, bool withType) const
     if (withType)
         out << quint8(id);
     out << quint8(limits.limitType);
-    RecordStream::writeFloat(out, limits.flowTarget);
+    StreamHelper::writeFloat(out, limits.flowTarget);
     out << limits.flowUpperPct << limits.flowLowerPct;
-    RecordStream::writeFloat(out, limits.upperPressure);
-    RecordStream::writeFloat(out, limits.lowerPressure);
-    RecordStream::writeFloat(out, limits.bolusTarget);
+    StreamHelper::writeFloat(out, limits.upperPressure);
+    StreamHelper::writeFloat(out, limits.lowerPressure);
+    StreamHelper::writeFloat(out, limits.bolusTarget);
     out << limits.bolusUpperPct << limits.bolusLowerPct;
 }
 
@@ -43,10 +43,10 @@ void TestSequenceElement::unserialize(QDataStream &in, bool withType)
     quint8 limitType = 0;
     in >> limitType;
     limits.limitType = limitType;
-    limits.flowTarget = RecordStream::readFloat(in);
+    limits.flowTarget = StreamHelper::readFloat(in);
     in >> limits.flowUpperPct >> limits.flowLowerPct;
-    limits.upperPressure = RecordStream::readFloat(in);
-    limits.lowerPressure = RecordStream::readFloat(in);
-    limits.bolusTarget = RecordStream::readFloat(in);
+    limits.upperPressure = StreamHelper::readFloat(in);
+    limits.lowerPressure = StreamHelper::readFloat(in);
+    limits.bolusTarget = StreamHelper::readFloat(in);
     in >> limits.bolusUpperPct >> limits.bolusLowerPct;
 }

@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "DevicePath.h"
+#include "DevicePaths.h"
 #include "FileUtils.h"
 #include "ImportWarning.h"
 #include "MedicalApplianceResult.h"
@@ -16,7 +17,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-const QString TestSequenceManager::testSequenceDirectory = QStringLiteral("/mnt/data/testSequences");
+const QString TestSequenceManager::testSequenceDirectory =
+    DevicePaths::dataPartition + QStringLiteral("/testSequences");
 
 namespace {
 constexpr quint16 FILE_VERSION = 1;

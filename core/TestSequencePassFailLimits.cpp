@@ -1,9 +1,9 @@
 #include "TestSequencePassFailLimits.h"
 
-#include "RecordStream.h"
+#include "StreamHelper.h"
 
-using RecordStream::readFloat;
-using RecordStream::writeFloat;
+using StreamHelper::readFloat;
+using StreamHelper::writeFloat;
 
 QDataStream &operator<<(QDataStream &stream, const TestSequencePassFailLimits &data)
 {

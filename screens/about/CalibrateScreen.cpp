@@ -1,5 +1,6 @@
 #include "CalibrateScreen.h"
 
+#include "DevicePaths.h"
 #include "InfusionPumpPowerBoardManager.h"
 #include "QueuedTtyHandler.h"
 #include "UsbDriveController.h"
@@ -9,8 +10,6 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QThread>
-
-const QString CalibrateScreen::GadgetDevice = QStringLiteral("/dev/ttyGS0");
 
 namespace
 {
@@ -96,7 +95,7 @@ void CalibrateScreen::clearText()
 void CalibrateScreen::setUpGadgetTty()
 {
     closeGadgetTty();
-    m_pcPort = new QueuedTtyHandler(GadgetDevice, kGadgetBaudRate, false, 0, this);
+    m_pcPort = new QueuedTtyHandler(DevicePaths::usbGadgetLine, kGadgetBaudRate, false, 0, this);
     // Without the port the local terminal goes on; the PC just hears nothing.
     if (!m_pcPort->isOpen())
         qWarning() << "Calibration terminal: PC port not opened:" << m_pcPort->errorString();

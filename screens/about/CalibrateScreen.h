@@ -24,7 +24,6 @@ class CalibrateScreen : public ScreenBase
 {
     Q_OBJECT
 public:
-    static const QString GadgetDevice; // "/dev/ttyGS0"
     static constexpr int PollMs = 100;
     static constexpr int GadgetDelayMs = 2000;
     // Lets the line settle between the board manager and the terminal.

@@ -4,6 +4,7 @@
 #include "BlueToothManager.h"
 #include "BluetoothFavourites.h"
 #include "DevicePath.h"
+#include "DevicePaths.h"
 #include "FileUtils.h"
 #include "SequenceMessages.h"
 
@@ -28,7 +29,7 @@ QString displayPath(const QString &path)
 
 QString BluetoothDataTransfer::exportDirectory()
 {
-    return DevicePath::path(QStringLiteral("/mnt/data/bluetoothOut"));
+    return DevicePath::path(DevicePaths::dataPartition + QStringLiteral("/bluetoothOut"));
 }
 
 QString BluetoothDataTransfer::prepareExportDirectory()

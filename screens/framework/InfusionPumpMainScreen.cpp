@@ -4,6 +4,7 @@
 #include "CalibrateScreen.h"
 #include "DataMenu.h"
 #include "DataSeries.h"
+#include "DevicePaths.h"
 #include "DorvalenPacketHandler.h"
 #include "DrainModeScreen.h"
 #include "FlowRateRunningScreen.h"
@@ -28,7 +29,6 @@
 namespace {
 
 // The PC link's port: the USB serial gadget at 9600 baud, no flow control, no byte delay.
-const QString kPcLinkDevice = QStringLiteral("/dev/ttyGS0");
 constexpr TTY_BAUDRATE kPcLinkBaudRate = 4;
 
 } // namespace
@@ -159,7 +159,8 @@ bool InfusionPumpMainScreen::initialiseSerialPort()
     // The USB port must carry the serial gadget before its line can be opened.
     if (UsbDriveController::getInstance()->setMode(0) != 0)
         return false;
-    auto *port = new DorvalenPacketHandler(kPcLinkDevice, kPcLinkBaudRate, false, 0, nullptr);
+    auto *port =
+        new DorvalenPacketHandler(DevicePaths::usbGadgetLine, kPcLinkBaudRate, false, 0, nullptr);
     if (!port->isOpen()) {
         qDebug() << "PC link port not opened:" << port->errorString();
         delete port;

@@ -2,6 +2,7 @@
 #include "ui_MemoryUsage.h"
 
 #include "DevicePath.h"
+#include "DevicePaths.h"
 #include "MemoryGuard.h"
 #include "RestoreSettings.h"
 #include "RotaryEncoderMessageBox.h"
@@ -11,7 +12,7 @@
 static_assert(MemoryUsage::memoryWarningLevelPercent == MemoryGuard::warningLevelPercent,
               "one warning level");
 
-QString MemoryUsage::dataDirPath = QStringLiteral("/mnt/data");
+QString MemoryUsage::dataDirPath = DevicePaths::dataPartition;
 
 MemoryUsage::MemoryUsage(QWidget *previousScreen, QWidget *parent)
     : ScreenBase(previousScreen, parent), m_restoreScreen(new RestoreSettings(this, nullptr)),
