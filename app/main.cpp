@@ -1,8 +1,8 @@
 #include "DevicePaths.h"
+#include "InfusionPumpMainScreen.h"
 #include "InfusionPumpPowerBoardManager.h"
 #include "ScreenBase.h"
 #include "StartupLogging.h"
-#include "StartupPlaceholders.h"
 #include "StartupWiring.h"
 #include "UsbDriveController.h"
 #include "WheelToFocus.h"
@@ -52,7 +52,8 @@ int main(int argc, char **argv)
     ScreenBase::board = &board;
     StartupWiring::connectCore();
 
-    QWidget *mainMenu = createMainMenuScreen();
+    // The main menu places itself in the screen area.
+    auto *mainMenu = new InfusionPumpMainScreen(nullptr, nullptr);
 
     QApplication::changeOverrideCursor(Qt::BlankCursor);
     stackedWidget->show();
@@ -66,6 +67,6 @@ int main(int argc, char **argv)
     UsbDriveController::getInstance()->setMode(0);
 
     // The main menu is a page of the screen area; the splash waits for that window.
-    splash.finish(mainMenu ? mainMenu->window() : stackedWidget);
+    splash.finish(mainMenu->window());
     return app.exec();
 }

@@ -2,7 +2,7 @@
 # Installs what building, running and testing need on a Debian 12 machine.
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config clang
-          qtbase5-dev qttools5-dev-tools libqwt-qt5-dev libqt5svg5-dev
+          qtbase5-dev qttools5-dev-tools libqwt-qt5-dev
           libbenchmark-dev fonts-liberation xvfb xauth bzip2 tar libbz2-dev
           libarchive-dev qttools5-dev)
 missing=()

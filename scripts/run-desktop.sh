@@ -2,12 +2,18 @@
 # Installs what is missing, builds, lays out a device root in ./run-root, starts the
 # power-board and Bluetooth module simulators on it and starts Rondix against it: in a
 # window when a display is there, otherwise on Qt's VNC platform.
+#   BUILD_DIR   build folder (default: build)
+#   JOBS        parallel build jobs (default: all cores)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 build="${BUILD_DIR:-build}"
+jobs="${JOBS:-$(nproc)}"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug
-cmake --build "$build" -j"$(nproc)"
+# The program, the stand-ins it runs against and its translations; the tests are
+# scripts/test.sh's business.
+cmake --build "$build" -j"$jobs" --target Rondix exec_recorder seed_sequences powerboard_sim \
+    btmodule_sim pc_client translations
 
 root="$PWD/run-root"
 mkdir -p "$root/mnt/data" "$root/mnt/update" "$root/dev/input" "$root/tmp" "$root/home/translations"

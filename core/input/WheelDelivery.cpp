@@ -7,24 +7,8 @@
 
 namespace WheelDelivery {
 
-namespace {
-int g_delivering = 0;
-
-struct Delivering
-{
-    Delivering() { ++g_delivering; }
-    ~Delivering() { --g_delivering; }
-};
-} // namespace
-
-bool isDelivering()
-{
-    return g_delivering > 0;
-}
-
 bool deliver(QWidget *target, int delta, Qt::KeyboardModifiers modifiers)
 {
-    const Delivering delivering;
     QPointer<QWidget> w = target;
     while (w) {
         const QPointF centre = QRectF(w->rect()).center();

@@ -9,7 +9,4 @@ class QWidget;
 // propagates only spontaneous wheel events, and the encoder's are sent by the program.
 namespace WheelDelivery {
 bool deliver(QWidget *target, int delta, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-
-// True while a turn is being delivered here (to tell it from the window system's).
-bool isDelivering();
 }

@@ -10,8 +10,11 @@ WheelToFocus::WheelToFocus(QObject *parent) : QObject(parent) {}
 
 bool WheelToFocus::eventFilter(QObject *watched, QEvent *event)
 {
-    // The program's own turns (the encoder's, and the ones redelivered here) pass.
-    if (event->type() != QEvent::Wheel || WheelDelivery::isDelivering() || !watched->isWidgetType())
+    // Only the window system's turns are spontaneous; the program's own (the encoder's,
+    // and the ones redelivered here) pass. A turn of the window system first reaches the
+    // window and is taken there: once Qt has passed it on to the widget under the
+    // pointer, that widget may already have taken the focus (wheel focus policy).
+    if (event->type() != QEvent::Wheel || !event->spontaneous())
         return QObject::eventFilter(watched, event);
     auto *wheel = static_cast<QWheelEvent *>(event);
     // Taken here: an event left unaccepted is offered to every parent in turn, and each

@@ -9,6 +9,12 @@
 
 #include <memory>
 
+// A failed comparison of states shows their numbers.
+static char *toString(Board::AutoState state)
+{
+    return QTest::toString(int(state));
+}
+
 namespace {
 // Channel c runs three flow steps of 10(c+1), 10(c+1)+1 and 10(c+1)+2 seconds, so the
 // duration loaded on a channel tells which of its steps is set up. Targets of 0 pass.
@@ -17,10 +23,35 @@ int stepDuration(int channel, int step)
     return 10 * (channel + 1) + step;
 }
 
-// How far the channels are brought before the act of a row.
-enum From { COMPLETED, ASSET_ENTRY, SETUP, RUNNING, SAVING, STOPPED, FAILED };
-// What then happens on every channel before one tick.
+// What happens on every channel before one tick.
 enum Act { TICK, STOP_KEY, PASS, PASS_PAST_DURATION, FAIL, CHOOSE };
+
+// What a row of the transition table starts from: the state the four channels are brought to,
+// at which step, and what is then done on each.
+struct Given
+{
+    Board::AutoState from;
+    int step;
+    Act act;
+    AbortFailMenu::Option choice = AbortFailMenu::NO_OPTION; // the menu's row, for CHOOSE
+};
+
+// What the channels show after the act's tick: their state and the results held.
+struct AfterAct
+{
+    Board::AutoState state;
+    int held;
+};
+
+// And after one tick more: the state, the step loaded (-1: not looked at), whether the
+// channel still runs automatically and whether its asset record was saved.
+struct AfterNextTick
+{
+    Board::AutoState state;
+    int step;
+    bool automatic;
+    bool saved;
+};
 
 int loadedStep(Bench &b, int c)
 {
@@ -38,40 +69,44 @@ void complete(Bench &b, int c, bool pass, int extra = 0)
     b.data().m_vecRealTimeData[c].resize(b.data().getTestSetting(c).u32ElapseTimeSetting + extra);
 }
 
-void bringAll(Bench &b, From from, int step)
+void bringAll(Bench &b, Board::AutoState from, int step)
 {
     auto passAll = [&b]() {
         for (int c = 0; c < 4; ++c)
             complete(b, c, true);
         b.tick();
     };
-    if (from == ASSET_ENTRY) {
+    if (from == Board::AUTO_ASSET_ENTRY) {
         for (unsigned short c = 0; c < 4; ++c)
             b.board->setChannelAutoState(c, Board::AUTO_ASSET_ENTRY);
         return;
     }
     for (unsigned short c = 0; c < 4; ++c)
         b.confirmAsset(c, QStringLiteral("seq%1").arg(c + 1));
-    const int runningAt = from == SETUP ? step - 1 : from == RUNNING || from == STOPPED ? step : 2;
+    int runningAt = 2;
+    if (from == Board::AUTO_SETUP_NEXT_TEST)
+        runningAt = step - 1;
+    else if (from == Board::AUTO_TEST_RUNNING || from == Board::AUTO_STOPPED)
+        runningAt = step;
     for (int i = 0; i < runningAt; ++i) {
         passAll(); // to set-up
         b.tick();  // the next step loaded
     }
     switch (from) {
-    case SETUP:
-    case SAVING:
+    case Board::AUTO_SETUP_NEXT_TEST:
+    case Board::AUTO_SAVING:
         passAll();
         break;
-    case COMPLETED:
+    case Board::AUTO_COMPLETED:
         passAll();
         b.tick();
         break;
-    case STOPPED:
+    case Board::AUTO_STOPPED:
         for (int c = 0; c < 4; ++c)
             b.data().m_u8StopKeyPressed[c] = 1;
         b.tick();
         break;
-    case FAILED:
+    case Board::AUTO_FAILED:
         // A file where the results folder should be: nothing can be saved.
         QVERIFY(b.area.root().writeFile("/mnt/data/testResults", "a file in the folder's place"));
         passAll();
@@ -86,6 +121,11 @@ void bringAll(Bench &b, From from, int step)
     }
 }
 } // namespace
+
+Q_DECLARE_METATYPE(Given)
+Q_DECLARE_METATYPE(AfterAct)
+Q_DECLARE_METATYPE(AfterNextTick)
+Q_DECLARE_METATYPE(Board::AutoState)
 
 class TestAutoSequenceEngine : public QObject
 {
@@ -130,67 +170,95 @@ private slots:
     // step loaded and whether the asset record was saved.
     void transitions_data()
     {
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("step");
-        QTest::addColumn<int>("act");
-        QTest::addColumn<int>("choice");
-        QTest::addColumn<int>("state");
-        QTest::addColumn<int>("held");
-        QTest::addColumn<int>("nextState");
-        QTest::addColumn<int>("nextStep");
-        QTest::addColumn<bool>("automatic");
-        QTest::addColumn<bool>("saved");
+        QTest::addColumn<Given>("given");
+        QTest::addColumn<AfterAct>("afterAct");
+        QTest::addColumn<AfterNextTick>("afterNextTick");
+        using M = AbortFailMenu;
 
-        QTest::newRow("0 completed: auto mode ends") << int(COMPLETED) << 0 << int(TICK) << 0 << 0 << 3 << 0 << -1 << false << true;
-        QTest::newRow("1 asset entry: waits") << int(ASSET_ENTRY) << 0 << int(TICK) << 0 << 1 << 0 << 1 << -1 << false << false;
-        QTest::newRow("2 set-up: loads the step") << int(SETUP) << 1 << int(TICK) << 0 << 3 << 1 << 3 << 1 << true << false;
-        QTest::newRow("3 not complete: waits") << int(RUNNING) << 0 << int(TICK) << 0 << 3 << 0 << 3 << 0 << true << false;
-        QTest::newRow("3 red key: stopped") << int(RUNNING) << 1 << int(STOP_KEY) << 0 << 5 << 1 << 5 << 1 << true << false;
-        QTest::newRow("3 pass: next step") << int(RUNNING) << 0 << int(PASS) << 0 << 2 << 1 << 3 << 1 << true << false;
-        QTest::newRow("3 past the duration: completes") << int(RUNNING) << 0 << int(PASS_PAST_DURATION) << 0 << 2 << 1 << 3 << 1 << true << false;
-        QTest::newRow("3 pass on the last: saving") << int(RUNNING) << 2 << int(PASS) << 0 << 4 << 3 << 0 << 2 << true << true;
-        QTest::newRow("3 fail: stopped, not stored") << int(RUNNING) << 1 << int(FAIL) << 0 << 5 << 1 << 5 << 1 << true << false;
-        QTest::newRow("4 saving: saved") << int(SAVING) << 2 << int(TICK) << 0 << 0 << 3 << 0 << 2 << false << true;
-        QTest::newRow("5 no choice: waits") << int(STOPPED) << 1 << int(TICK) << 0 << 5 << 1 << 5 << 1 << true << false;
-        QTest::newRow("5 Restart Test") << int(STOPPED) << 1 << int(CHOOSE) << 0 << 2 << 1 << 3 << 1 << true << false;
-        QTest::newRow("5 Restart Protocol, every row") << int(STOPPED) << 1 << int(CHOOSE) << 1 << 2 << 0 << 3 << 0 << true << false;
-        QTest::newRow("5 Next Test") << int(STOPPED) << 1 << int(CHOOSE) << 2 << 2 << 1 << 3 << 2 << true << false;
-        QTest::newRow("5 Next Test on the last") << int(STOPPED) << 2 << int(CHOOSE) << 2 << 4 << 2 << 0 << 2 << true << true;
-        QTest::newRow("5 End Protocol") << int(STOPPED) << 1 << int(CHOOSE) << 3 << 4 << 2 << 0 << 1 << true << true;
-        QTest::newRow("5 Abort Protocol") << int(STOPPED) << 1 << int(CHOOSE) << 4 << 0 << 0 << 0 << 1 << false << false;
-        QTest::newRow("6 failed save: waits") << int(FAILED) << 2 << int(TICK) << 0 << 6 << 3 << 6 << 2 << true << false;
+        QTest::newRow("completed: auto mode ends")
+            << Given{Board::AUTO_COMPLETED, 0, TICK} << AfterAct{Board::AUTO_COMPLETED, 3}
+            << AfterNextTick{Board::AUTO_COMPLETED, -1, false, true};
+        QTest::newRow("asset entry: waits")
+            << Given{Board::AUTO_ASSET_ENTRY, 0, TICK} << AfterAct{Board::AUTO_ASSET_ENTRY, 0}
+            << AfterNextTick{Board::AUTO_ASSET_ENTRY, -1, false, false};
+        QTest::newRow("set-up: loads the step")
+            << Given{Board::AUTO_SETUP_NEXT_TEST, 1, TICK} << AfterAct{Board::AUTO_TEST_RUNNING, 1}
+            << AfterNextTick{Board::AUTO_TEST_RUNNING, 1, true, false};
+        QTest::newRow("running, not complete: waits")
+            << Given{Board::AUTO_TEST_RUNNING, 0, TICK} << AfterAct{Board::AUTO_TEST_RUNNING, 0}
+            << AfterNextTick{Board::AUTO_TEST_RUNNING, 0, true, false};
+        QTest::newRow("running, red key: stopped")
+            << Given{Board::AUTO_TEST_RUNNING, 1, STOP_KEY} << AfterAct{Board::AUTO_STOPPED, 1}
+            << AfterNextTick{Board::AUTO_STOPPED, 1, true, false};
+        QTest::newRow("running, pass: next step")
+            << Given{Board::AUTO_TEST_RUNNING, 0, PASS} << AfterAct{Board::AUTO_SETUP_NEXT_TEST, 1}
+            << AfterNextTick{Board::AUTO_TEST_RUNNING, 1, true, false};
+        QTest::newRow("running, past the duration: completes")
+            << Given{Board::AUTO_TEST_RUNNING, 0, PASS_PAST_DURATION}
+            << AfterAct{Board::AUTO_SETUP_NEXT_TEST, 1}
+            << AfterNextTick{Board::AUTO_TEST_RUNNING, 1, true, false};
+        QTest::newRow("running, pass on the last: saving")
+            << Given{Board::AUTO_TEST_RUNNING, 2, PASS} << AfterAct{Board::AUTO_SAVING, 3}
+            << AfterNextTick{Board::AUTO_COMPLETED, 2, true, true};
+        QTest::newRow("running, fail: stopped, not stored")
+            << Given{Board::AUTO_TEST_RUNNING, 1, FAIL} << AfterAct{Board::AUTO_STOPPED, 1}
+            << AfterNextTick{Board::AUTO_STOPPED, 1, true, false};
+        QTest::newRow("saving: saved")
+            << Given{Board::AUTO_SAVING, 2, TICK} << AfterAct{Board::AUTO_COMPLETED, 3}
+            << AfterNextTick{Board::AUTO_COMPLETED, 2, false, true};
+        QTest::newRow("stopped, no choice: waits")
+            << Given{Board::AUTO_STOPPED, 1, TICK} << AfterAct{Board::AUTO_STOPPED, 1}
+            << AfterNextTick{Board::AUTO_STOPPED, 1, true, false};
+        QTest::newRow("stopped, Restart Test")
+            << Given{Board::AUTO_STOPPED, 1, CHOOSE, M::RESTART_TEST}
+            << AfterAct{Board::AUTO_SETUP_NEXT_TEST, 1}
+            << AfterNextTick{Board::AUTO_TEST_RUNNING, 1, true, false};
+        QTest::newRow("stopped, Restart Protocol, every row")
+            << Given{Board::AUTO_STOPPED, 1, CHOOSE, M::RESTART_PROTOCOL}
+            << AfterAct{Board::AUTO_SETUP_NEXT_TEST, 0}
+            << AfterNextTick{Board::AUTO_TEST_RUNNING, 0, true, false};
+        QTest::newRow("stopped, Next Test")
+            << Given{Board::AUTO_STOPPED, 1, CHOOSE, M::NEXT_TEST}
+            << AfterAct{Board::AUTO_SETUP_NEXT_TEST, 1}
+            << AfterNextTick{Board::AUTO_TEST_RUNNING, 2, true, false};
+        QTest::newRow("stopped, Next Test on the last")
+            << Given{Board::AUTO_STOPPED, 2, CHOOSE, M::NEXT_TEST} << AfterAct{Board::AUTO_SAVING, 2}
+            << AfterNextTick{Board::AUTO_COMPLETED, 2, true, true};
+        QTest::newRow("stopped, End Protocol")
+            << Given{Board::AUTO_STOPPED, 1, CHOOSE, M::END_PROTOCOL} << AfterAct{Board::AUTO_SAVING, 2}
+            << AfterNextTick{Board::AUTO_COMPLETED, 1, true, true};
+        QTest::newRow("stopped, Abort Protocol")
+            << Given{Board::AUTO_STOPPED, 1, CHOOSE, M::ABORT_PROTOCOL}
+            << AfterAct{Board::AUTO_COMPLETED, 0}
+            << AfterNextTick{Board::AUTO_COMPLETED, 1, false, false};
+        QTest::newRow("failed save: waits")
+            << Given{Board::AUTO_FAILED, 2, TICK} << AfterAct{Board::AUTO_FAILED, 3}
+            << AfterNextTick{Board::AUTO_FAILED, 2, true, false};
     }
     void transitions()
     {
-        QFETCH(int, from);
-        QFETCH(int, step);
-        QFETCH(int, act);
-        QFETCH(int, choice);
-        QFETCH(int, state);
-        QFETCH(int, held);
-        QFETCH(int, nextState);
-        QFETCH(int, nextStep);
-        QFETCH(bool, automatic);
-        QFETCH(bool, saved);
+        QFETCH(Given, given);
+        QFETCH(AfterAct, afterAct);
+        QFETCH(AfterNextTick, afterNextTick);
         Bench &b = *m_bench;
-        bringAll(b, From(from), step);
+        bringAll(b, given.from, given.step);
         if (QTest::currentTestFailed())
             return;
 
         for (unsigned short c = 0; c < 4; ++c) {
-            switch (act) {
+            switch (given.act) {
             case STOP_KEY:
                 b.data().m_u8StopKeyPressed[c] = 1;
                 break;
             case PASS:
             case FAIL:
             case PASS_PAST_DURATION:
-                complete(b, c, act != FAIL, act == PASS_PAST_DURATION ? 2 : 0);
+                complete(b, c, given.act != FAIL, given.act == PASS_PAST_DURATION ? 2 : 0);
                 break;
             case CHOOSE:
                 b.menu()->vSetChannel(c);
                 b.menu()->showScreen(true);
-                b.choose(choice);
+                b.choose(given.choice);
                 QCOMPARE(b.area.current(), b.summary);
                 break;
             default:
@@ -199,19 +267,19 @@ private slots:
         }
         b.tick();
         for (int c = 0; c < 4; ++c) {
-            QCOMPARE(int(b.board->getChannelAutoState(c)), state);
-            QCOMPARE(results()->getCurrentTestResultSize(c), held);
+            QCOMPARE(b.board->getChannelAutoState(c), afterAct.state);
+            QCOMPARE(results()->getCurrentTestResultSize(c), afterAct.held);
             QCOMPARE(int(b.data().m_u8StopKeyPressed[c]), 0);
         }
         b.tick();
         for (int c = 0; c < 4; ++c) {
-            QCOMPARE(int(b.board->getChannelAutoState(c)), nextState);
-            if (nextStep >= 0)
-                QCOMPARE(loadedStep(b, c), nextStep);
-            QCOMPARE(b.board->getChannelIsAutoMode(c), automatic);
-            QCOMPARE(savedFiles(c), saved ? 1 : 0);
+            QCOMPARE(b.board->getChannelAutoState(c), afterNextTick.state);
+            if (afterNextTick.step >= 0)
+                QCOMPARE(loadedStep(b, c), afterNextTick.step);
+            QCOMPARE(b.board->getChannelIsAutoMode(c), afterNextTick.automatic);
+            QCOMPARE(savedFiles(c), afterNextTick.saved ? 1 : 0);
         }
-        if (act == CHOOSE && choice == AbortFailMenu::END_PROTOCOL) {
+        if (given.act == CHOOSE && given.choice == AbortFailMenu::END_PROTOCOL) {
             for (unsigned short c = 0; c < 4; ++c) {
                 QCOMPARE(results()->getCurrentAssetStatus(c), TEST_FAIL);
                 const TestResultElement *last = results()->getTestResultPtr(1, c);
@@ -219,7 +287,7 @@ private slots:
                 QCOMPARE(last->channelId, (unsigned short)(c + 1));
             }
         }
-        if (state == 6) {
+        if (afterAct.state == Board::AUTO_FAILED) {
             QVERIFY(b.summary->findChild<RotaryEncoderMessageBox *>());
             QCOMPARE(b.row(3, "ElaspeTime"), QStringLiteral("<font color='red'>Failed</font>"));
         }
@@ -228,25 +296,25 @@ private slots:
     // Every row shows the same word for a state, row 1's words included.
     void statusWords_data()
     {
-        QTest::addColumn<int>("state");
+        QTest::addColumn<Board::AutoState>("state");
         QTest::addColumn<QString>("word");
-        QTest::newRow("0") << 0 << "<font color='green'>Completed</font>";
-        QTest::newRow("1") << 1 << "<font color='orange'>Asset</font>";
-        QTest::newRow("2") << 2 << "<font color='orange'>Setup</font>";
-        QTest::newRow("3") << 3 << "<font color='orange'>Paused</font>";
-        QTest::newRow("4") << 4 << "<font color='green'>Saving</font>";
-        QTest::newRow("5") << 5 << "<font color='red'>Stopped</font>";
-        QTest::newRow("6") << 6 << "<font color='red'>Failed</font>";
-        QTest::newRow("other") << 7 << "";
+        QTest::newRow("completed") << Board::AUTO_COMPLETED << "<font color='green'>Completed</font>";
+        QTest::newRow("asset entry") << Board::AUTO_ASSET_ENTRY << "<font color='orange'>Asset</font>";
+        QTest::newRow("set-up") << Board::AUTO_SETUP_NEXT_TEST << "<font color='orange'>Setup</font>";
+        QTest::newRow("running") << Board::AUTO_TEST_RUNNING << "<font color='orange'>Paused</font>";
+        QTest::newRow("saving") << Board::AUTO_SAVING << "<font color='green'>Saving</font>";
+        QTest::newRow("stopped") << Board::AUTO_STOPPED << "<font color='red'>Stopped</font>";
+        QTest::newRow("failed") << Board::AUTO_FAILED << "<font color='red'>Failed</font>";
+        QTest::newRow("other") << Board::AutoState(Board::AUTO_FAILED + 1) << "";
     }
     void statusWords()
     {
-        QFETCH(int, state);
+        QFETCH(Board::AutoState, state);
         QFETCH(QString, word);
         Bench &b = *m_bench;
         for (unsigned short c = 0; c < 4; ++c) {
             b.board->setChannelIsAutoMode(c, true);
-            b.board->setChannelAutoState(c, Board::AutoState(state));
+            b.board->setChannelAutoState(c, state);
         }
         b.tick();
         for (int c = 0; c < 4; ++c) {
@@ -263,10 +331,10 @@ private slots:
         b.pressAuto(2);
         AutoModeAssetDetails *asset = b.summary->getAutoModeAssetDetailsScreen();
         QCOMPARE(b.area.current(), static_cast<QWidget *>(asset));
-        QCOMPARE(int(b.board->getChannelAutoState(2)), 1);
+        QCOMPARE(b.board->getChannelAutoState(2), Board::AUTO_ASSET_ENTRY);
         asset->backButtonClicked(true);
         QCOMPARE(b.area.current(), b.summary);
-        QCOMPARE(int(b.board->getChannelAutoState(2)), 0);
+        QCOMPARE(b.board->getChannelAutoState(2), Board::AUTO_COMPLETED);
         QVERIFY(!b.board->getChannelIsAutoMode(2));
     }
 
@@ -303,8 +371,8 @@ private slots:
         for (unsigned short c : {1, 3})
             b.data().m_u8StopKeyPressed[c] = 1;
         b.tick();
-        QCOMPARE(int(b.board->getChannelAutoState(1)), 5);
-        QCOMPARE(int(b.board->getChannelAutoState(3)), 5);
+        QCOMPARE(b.board->getChannelAutoState(1), Board::AUTO_STOPPED);
+        QCOMPARE(b.board->getChannelAutoState(3), Board::AUTO_STOPPED);
 
         b.summary->showScreen(true);
         b.pressAuto(1);
@@ -313,8 +381,8 @@ private slots:
         b.choose(AbortFailMenu::ABORT_PROTOCOL);
         QCOMPARE(b.area.current(), b.summary);
         b.tick();
-        QCOMPARE(int(b.board->getChannelAutoState(1)), 0);
-        QCOMPARE(int(b.board->getChannelAutoState(3)), 5);
+        QCOMPARE(b.board->getChannelAutoState(1), Board::AUTO_COMPLETED);
+        QCOMPARE(b.board->getChannelAutoState(3), Board::AUTO_STOPPED);
         b.menu()->vSetChannel(3);
         QCOMPARE(b.menu()->getOption(), int(AbortFailMenu::NO_OPTION));
 
@@ -322,8 +390,8 @@ private slots:
         b.tick();
         b.choose(AbortFailMenu::NEXT_TEST);
         b.tick();
-        QCOMPARE(int(b.board->getChannelAutoState(3)), 2);
-        QCOMPARE(int(b.board->getChannelAutoState(1)), 0);
+        QCOMPARE(b.board->getChannelAutoState(3), Board::AUTO_SETUP_NEXT_TEST);
+        QCOMPARE(b.board->getChannelAutoState(1), Board::AUTO_COMPLETED);
     }
 
     // Two channels wait on user steps: each keeps its own question, answer and value,
@@ -357,7 +425,7 @@ private slots:
         b.data().m_vecRealTimeData[1].resize(b.data().getTestSetting(1).u32ElapseTimeSetting);
         b.tick();
         b.tick();
-        QCOMPARE(int(b.board->getChannelAutoState(1)), 3);
+        QCOMPARE(b.board->getChannelAutoState(1), Board::AUTO_TEST_RUNNING);
         QCOMPARE(b.prompt()->getChannelId(), (unsigned short)0);
         const auto shown = [&b]() {
             return b.prompt()->findChild<QLabel *>("label_Channel")->text() + QLatin1Char(' ')
@@ -375,9 +443,9 @@ private slots:
         b.prompt()->vSetChannel(0);
         b.tick();
         QCOMPARE(b.prompt()->getChannelId(), (unsigned short)0);
-        QCOMPARE(int(b.board->getChannelAutoState(0)), 4);
-        QCOMPARE(int(b.board->getChannelAutoState(1)), 3); // not answered yet
-        QCOMPARE(int(b.board->getChannelAutoState(2)), 5);
+        QCOMPARE(b.board->getChannelAutoState(0), Board::AUTO_SAVING);
+        QCOMPARE(b.board->getChannelAutoState(1), Board::AUTO_TEST_RUNNING); // not answered yet
+        QCOMPARE(b.board->getChannelAutoState(2), Board::AUTO_STOPPED);
         QCOMPARE(results()->getCurrentTestResultSize(0), 1);
         const auto *answer = dynamic_cast<TestResultElementUserTest *>(results()->getTestResultPtr(0, 0));
         QVERIFY(answer);
@@ -402,10 +470,10 @@ private slots:
             if (i < 2)
                 b.tick();
         }
-        QCOMPARE(int(b.board->getChannelAutoState(2)), 4);
+        QCOMPARE(b.board->getChannelAutoState(2), Board::AUTO_SAVING);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("channel 3 was not saved"));
         b.tick();
-        QCOMPARE(int(b.board->getChannelAutoState(2)), 6);
+        QCOMPARE(b.board->getChannelAutoState(2), Board::AUTO_FAILED);
         auto *box = b.summary->findChild<RotaryEncoderMessageBox *>();
         QVERIFY(box);
         QVERIFY(box->isVisible());
@@ -418,9 +486,9 @@ private slots:
 
         QVERIFY(QFile::remove(TestResultManager::directory()));
         b.pressAuto(2);
-        QCOMPARE(int(b.board->getChannelAutoState(2)), 4);
+        QCOMPARE(b.board->getChannelAutoState(2), Board::AUTO_SAVING);
         b.tick();
-        QCOMPARE(int(b.board->getChannelAutoState(2)), 0);
+        QCOMPARE(b.board->getChannelAutoState(2), Board::AUTO_COMPLETED);
         QCOMPARE(savedFiles(2), 1);
     }
 
@@ -437,7 +505,7 @@ private slots:
         b.board->setChannelAutoState(0, Board::AUTO_ASSET_ENTRY);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("startAutoSequence.*no step 0 .*channel 1"));
         emit b.summary->getAutoModeAssetDetailsScreen()->assetConfirmed(0);
-        QCOMPARE(int(b.board->getChannelAutoState(0)), 0);
+        QCOMPARE(b.board->getChannelAutoState(0), Board::AUTO_COMPLETED);
         b.tick();
         QVERIFY(!b.board->getChannelIsAutoMode(0));
 
@@ -445,11 +513,11 @@ private slots:
         b.confirmAsset(1, "seq2");
         complete(b, 1, true);
         b.tick();
-        QCOMPARE(int(b.board->getChannelAutoState(1)), 2);
+        QCOMPARE(b.board->getChannelAutoState(1), Board::AUTO_SETUP_NEXT_TEST);
         QVERIFY(sequences()->openTestSequence("one_step", 1));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("setUpCurrentElement.*no step 1 .*channel 2"));
         b.tick();
-        QCOMPARE(int(b.board->getChannelAutoState(1)), 0);
+        QCOMPARE(b.board->getChannelAutoState(1), Board::AUTO_COMPLETED);
 
         // A step of an unknown type at set-up.
         b.confirmAsset(2, "seq3");
@@ -458,7 +526,7 @@ private slots:
         sequences()->getTestElementPtr(1, 2)->id = 7;
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("startTest.*unknown id"));
         b.tick();
-        QCOMPARE(int(b.board->getChannelAutoState(2)), 0);
+        QCOMPARE(b.board->getChannelAutoState(2), Board::AUTO_COMPLETED);
 
         // End Protocol on a step of an unknown type stores nothing for it.
         b.confirmAsset(3, "seq4");
@@ -467,14 +535,14 @@ private slots:
         b.tick();
         b.data().m_u8StopKeyPressed[3] = 1;
         b.tick();
-        QCOMPARE(int(b.board->getChannelAutoState(3)), 5);
+        QCOMPARE(b.board->getChannelAutoState(3), Board::AUTO_STOPPED);
         sequences()->getTestElementPtr(1, 3)->id = 7;
         b.menu()->vSetChannel(3);
         b.menu()->showScreen(true);
         b.choose(AbortFailMenu::END_PROTOCOL);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("createCurrentTestResult.*:: unknown asset type"));
         b.tick();
-        QCOMPARE(int(b.board->getChannelAutoState(3)), 4);
+        QCOMPARE(b.board->getChannelAutoState(3), Board::AUTO_SAVING);
         QCOMPARE(results()->getCurrentTestResultSize(3), 1);
         QVERIFY(!results()->getCurrentTestResult(3));
         QCOMPARE(results()->getCurrentAssetStatus(3), TEST_FAIL);

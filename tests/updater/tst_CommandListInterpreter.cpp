@@ -15,7 +15,7 @@
 using namespace UpdaterTestSupport;
 
 // A line of "update_config" -> the commands run, the lines of the log and the result.
-class UpdaterCommandListTest : public QObject
+class CommandListInterpreterTest : public QObject
 {
     Q_OBJECT
 private slots:
@@ -30,7 +30,7 @@ private slots:
 
 static const QString App = QStringLiteral("/usr/local/Trolltech/Qt-Target-version-optimised/Rondix");
 
-void UpdaterCommandListTest::lines_data()
+void CommandListInterpreterTest::lines_data()
 {
     QTest::addColumn<QStringList>("list");
     QTest::addColumn<QStringList>("packageFiles");
@@ -178,7 +178,7 @@ void UpdaterCommandListTest::lines_data()
         << false;
 }
 
-void UpdaterCommandListTest::lines()
+void CommandListInterpreterTest::lines()
 {
     QFETCH(QStringList, list);
     QFETCH(QStringList, packageFiles);
@@ -207,7 +207,7 @@ void UpdaterCommandListTest::lines()
     QVERIFY(!QFile::exists(root.path(App + ".new")));
 }
 
-void UpdaterCommandListTest::systemTypeOutlivesTheList()
+void CommandListInterpreterTest::systemTypeOutlivesTheList()
 {
     TempRoot root;
     UpdaterStartup::configureSettings();
@@ -220,7 +220,7 @@ void UpdaterCommandListTest::systemTypeOutlivesTheList()
     QCOMPARE(root.commands(), QStringList{"sync"});
 }
 
-void UpdaterCommandListTest::picCommandWithoutTarget()
+void CommandListInterpreterTest::picCommandWithoutTarget()
 {
     // Pin controller there but no channel controller answering: an enabled PIC command
     // shows the erase start, then the erase error and its failure line.
@@ -261,7 +261,7 @@ void UpdaterCommandListTest::picCommandWithoutTarget()
     QCOMPARE(page->writeCount(), writes);
 }
 
-void UpdaterCommandListTest::esaPortClosedFailsAtOnce()
+void CommandListInterpreterTest::esaPortClosedFailsAtOnce()
 {
     TempRoot root;
     UpdaterStartup::configureSettings();
@@ -277,7 +277,7 @@ void UpdaterCommandListTest::esaPortClosedFailsAtOnce()
                           "Finalising update, please wait"}));
 }
 
-void UpdaterCommandListTest::finalPause()
+void CommandListInterpreterTest::finalPause()
 {
     // The list ends with a pause during which the screen keeps working: the scroll keys
     // act while it lasts.
@@ -295,7 +295,7 @@ void UpdaterCommandListTest::finalPause()
     QVERIFY(ranDuringPause);
 }
 
-void UpdaterCommandListTest::progressReplacesOnlyTheLastLine()
+void CommandListInterpreterTest::progressReplacesOnlyTheLastLine()
 {
     TempRoot root;
     UpdaterStartup::configureSettings();
@@ -314,5 +314,5 @@ void UpdaterCommandListTest::progressReplacesOnlyTheLastLine()
     QCOMPARE(logLines(screen.progressMessageWindow).mid(4), (QStringList{"red|PIC Erase Error", "red| "}));
 }
 
-RONDIX_TEST(UpdaterCommandListTest)
-#include "tst_UpdaterCommandList.moc"
+RONDIX_TEST(CommandListInterpreterTest)
+#include "tst_CommandListInterpreter.moc"

@@ -3,7 +3,8 @@
 
 #include <QTest>
 
-class UpdateCommandListTest : public QObject
+// The lines of "update_config" as the updater reads them, before anything runs.
+class CommandListParserTest : public QObject
 {
     Q_OBJECT
 private slots:
@@ -17,7 +18,7 @@ private slots:
 
 Q_DECLARE_METATYPE(UpdateCommandList::Kind)
 
-void UpdateCommandListTest::parseLine_data()
+void CommandListParserTest::parseLine_data()
 {
     QTest::addColumn<QString>("line");
     QTest::addColumn<UpdateCommandList::Kind>("kind");
@@ -52,7 +53,7 @@ void UpdateCommandListTest::parseLine_data()
     QTest::newRow("two colons") << "SCRIPT:/x:12" << L::BadLine << "" << "" << 0;
 }
 
-void UpdateCommandListTest::parseLine()
+void CommandListParserTest::parseLine()
 {
     QFETCH(QString, line);
     const UpdateCommandList::Entry e = UpdateCommandList::parseLine(line);
@@ -62,7 +63,7 @@ void UpdateCommandListTest::parseLine()
     QTEST(e.pic, "pic");
 }
 
-void UpdateCommandListTest::packagePaths_data()
+void CommandListParserTest::packagePaths_data()
 {
     QTest::addColumn<QString>("argument");
     QTest::addColumn<bool>("packagePath");
@@ -82,14 +83,14 @@ void UpdateCommandListTest::packagePaths_data()
     QTest::newRow("blank inside") << "/my file" << true << true;
 }
 
-void UpdateCommandListTest::packagePaths()
+void CommandListParserTest::packagePaths()
 {
     QFETCH(QString, argument);
     QTEST(UpdateCommandList::isPackagePath(argument), "packagePath");
     QTEST(UpdateCommandList::isTopLevelName(argument), "topLevel");
 }
 
-void UpdateCommandListTest::splitLines_data()
+void CommandListParserTest::splitLines_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QStringList>("lines");
@@ -101,11 +102,11 @@ void UpdateCommandListTest::splitLines_data()
     QTest::newRow("lone newline") << QByteArray("\n") << QStringList{""};
 }
 
-void UpdateCommandListTest::splitLines()
+void CommandListParserTest::splitLines()
 {
     QFETCH(QByteArray, content);
     QTEST(UpdateCommandList::splitLines(content), "lines");
 }
 
-RONDIX_TEST(UpdateCommandListTest)
-#include "tst_UpdateCommandList.moc"
+RONDIX_TEST(CommandListParserTest)
+#include "tst_CommandListParser.moc"

@@ -1,8 +1,0 @@
-#include "StartupPlaceholders.h"
-
-#include "InfusionPumpMainScreen.h"
-
-QWidget *createMainMenuScreen()
-{
-    return new InfusionPumpMainScreen(nullptr, nullptr);
-}
