@@ -20,14 +20,33 @@ int PcFrameHeader::readFromBuffer(unsigned char *buffer)
     return getSize();
 }
 
+namespace
+{
+
+// The CRC of every byte value, so a byte costs one look-up: the receiver checks a frame at
+// every offset of garbage until one fits, up to a kilobyte each time.
+struct CrcTable {
+    quint16 entry[256] = {};
+    constexpr CrcTable()
+    {
+        for (int value = 0; value < 256; ++value) {
+            quint16 crc = quint16(value << 8);
+            for (int bit = 0; bit < 8; ++bit)
+                crc = (crc & 0x8000) ? quint16((crc << 1) ^ 0x1021) : quint16(crc << 1);
+            entry[value] = crc;
+        }
+    }
+};
+
+constexpr CrcTable kCrcTable;
+
+} // namespace
+
 quint16 PcFrameHeader::calCRC(const unsigned char *data, int n)
 {
     quint16 crc = 0;
-    for (int i = 0; i < n; ++i) {
-        crc ^= quint16(data[i] << 8);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc & 0x8000) ? quint16((crc << 1) ^ 0x1021) : quint16(crc << 1);
-    }
+    for (int i = 0; i < n; ++i)
+        crc = quint16((crc << 8) ^ kCrcTable.entry[(crc >> 8) ^ data[i]]);
     return crc;
 }
 

@@ -10,6 +10,7 @@
 
 #include <QDebug>
 #include <QSettings>
+#include <QTimer>
 
 #include <cstring>
 
@@ -33,8 +34,11 @@ bool within(float value, float low, float high)
 } // namespace
 
 PcRequestDispatcher::PcRequestDispatcher(InfusionPumpPowerBoardManager &board, QObject *parent)
-    : QObject(parent), m_board(board), m_data(board.m_DataManager)
+    : QObject(parent), m_board(board), m_data(board.m_DataManager), m_idleTimer(new QTimer(this))
 {
+    m_idleTimer->setSingleShot(true);
+    m_idleTimer->setInterval(idleGapMs);
+    connect(m_idleTimer, &QTimer::timeout, this, &PcRequestDispatcher::lineIdle);
 }
 
 void PcRequestDispatcher::readFrom(DorvalenPacketHandler &port)
@@ -47,8 +51,8 @@ void PcRequestDispatcher::readFrom(DorvalenPacketHandler &port)
 
 void PcRequestDispatcher::receiveBytes(const char *data, int size)
 {
-    // Frames are taken out as soon as they are whole, and a length that no frame can have
-    // empties the buffer, so there is always room for more after processFrames().
+    // Every frame that fits the buffer is complete once the buffer is full, and is then
+    // taken out or skipped, so there is always room for more after processFrames().
     while (size > 0) {
         const int room = PcFrameHeader::frameBufferSize - int(m_u32ReceivedCount);
         const int n = qMin(size, room);
@@ -56,34 +60,87 @@ void PcRequestDispatcher::receiveBytes(const char *data, int size)
         m_u32ReceivedCount += unsigned(n);
         data += n;
         size -= n;
-        processFrames();
+        processFrames(false);
     }
+    if (m_u32ReceivedCount > 0)
+        m_idleTimer->start();
+    else
+        m_idleTimer->stop();
 }
 
-void PcRequestDispatcher::processFrames()
+void PcRequestDispatcher::lineIdle()
 {
-    while (m_u32ReceivedCount >= unsigned(PcFrameHeader::bodyOffset)) {
+    m_idleTimer->stop();
+    processFrames(true);
+}
+
+void PcRequestDispatcher::clearReceiveBuffer()
+{
+    m_u32ReceivedCount = 0;
+    m_u32SkippedCount = 0;
+    m_idleTimer->stop();
+}
+
+void PcRequestDispatcher::dropReceived(unsigned int count)
+{
+    m_u32ReceivedCount -= count;
+    std::memmove(m_receiveBuffer, m_receiveBuffer + count, m_u32ReceivedCount);
+}
+
+void PcRequestDispatcher::processFrames(bool idle)
+{
+    // Bytes before this offset are known not to start a frame. They leave the buffer
+    // together, and before a frame is handled, so the buffer is in order whatever the
+    // request does.
+    unsigned int skipped = 0;
+    for (;;) {
+        unsigned char *at = m_receiveBuffer + skipped;
+        const unsigned int left = m_u32ReceivedCount - skipped;
+        if (left < unsigned(PcFrameHeader::bodyOffset)) {
+            if (idle)
+                skipped = m_u32ReceivedCount;
+            break;
+        }
         PcFrameHeader header;
-        header.readFromBuffer(m_receiveBuffer + PcFrameHeader::headerOffset);
+        header.readFromBuffer(at + PcFrameHeader::headerOffset);
         if (header.length < PcFrameHeader::minLength || header.length > PcFrameHeader::maxLength) {
-            // Out of step with the PC's frames: nothing in the buffer can be trusted.
-            qWarning() << "PC link: frame length" << header.length << "impossible; input dropped";
-            m_u32ReceivedCount = 0;
-            return;
+            ++skipped;
+            continue;
         }
         const unsigned int frameSize = header.length + PcFrameHeader::crcSize;
-        if (m_u32ReceivedCount < frameSize)
-            return;
+        if (left < frameSize) {
+            if (!idle)
+                break;
+            ++skipped;
+            continue;
+        }
+        if (!header.checks(at)) {
+            ++skipped;
+            continue;
+        }
         auto *frame = new unsigned char[frameSize];
-        std::memcpy(frame, m_receiveBuffer, frameSize);
-        m_u32ReceivedCount -= frameSize;
-        std::memmove(m_receiveBuffer, m_receiveBuffer + frameSize, m_u32ReceivedCount);
+        std::memcpy(frame, at, frameSize);
+        m_u32SkippedCount += skipped;
+        dropReceived(skipped + frameSize);
+        skipped = 0;
+        reportSkipped();
 
         DorvalenPacket packet;
         packet.setDataPtr(frame, int(frameSize));
-        if (packet.getHeader().checks(frame))
-            displayPacket(packet);
+        displayPacket(packet);
     }
+    m_u32SkippedCount += skipped;
+    dropReceived(skipped);
+    if (idle)
+        reportSkipped();
+}
+
+void PcRequestDispatcher::reportSkipped()
+{
+    // Once per stretch of garbage, not per byte.
+    if (m_u32SkippedCount > 0)
+        qWarning() << "PC link:" << m_u32SkippedCount << "bytes that start no frame dropped";
+    m_u32SkippedCount = 0;
 }
 
 void PcRequestDispatcher::displayPacket(DorvalenPacket &packet)

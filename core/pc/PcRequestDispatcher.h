@@ -9,6 +9,7 @@ class DorvalenPacket;
 class DorvalenPacketHandler;
 class InfusionPumpPowerBoardManager;
 class KovintaPacket;
+class QTimer;
 
 // The instrument's end of the PC link: cuts the bytes from the PC into request frames,
 // checks each frame's CRC and carries out the request, answering on the data manager's
@@ -38,12 +39,22 @@ public:
 
     explicit PcRequestDispatcher(InfusionPumpPowerBoardManager &board, QObject *parent = nullptr);
 
+    // A frame still incomplete after this long with no byte is taken for garbage.
+    static constexpr int idleGapMs = 200;
+
     // Reads what the port holds, at most the receive buffer's free room, and handles every
     // frame that is then complete.
     void readFrom(DorvalenPacketHandler &port);
-    // Handles bytes as they came from the PC, however they are cut.
+    // Handles bytes as they came from the PC, however they are cut. With no start marker
+    // on the wire, a frame is looked for one byte further on whenever the length at hand
+    // is one no frame can have or a complete frame's CRC fails, so garbage does not take
+    // the valid frames behind it along.
     void receiveBytes(const char *data, int size);
-    void clearReceiveBuffer() { m_u32ReceivedCount = 0; }
+    // No byte came for the idle gap: what waits for more is garbage too (a cut-off frame,
+    // or a length that claims more than was sent). Every frame found in it is handled and
+    // the rest dropped, which empties the buffer.
+    void lineIdle();
+    void clearReceiveBuffer();
     unsigned int receivedCount() const { return m_u32ReceivedCount; }
 
     // Carries out one request whose CRC has been checked. Never throws.
@@ -60,7 +71,10 @@ signals:
     void alarmRequested(unsigned short channel);
 
 private:
-    void processFrames();
+    // Takes out every frame the buffer holds; at an idle line, also drops what waits.
+    void processFrames(bool idle);
+    void dropReceived(unsigned int count);
+    void reportSkipped();
     void handlePoll(const DorvalenPacket &packet);
     void handleStart(const DorvalenPacket &packet);
     void handleStop(const DorvalenPacket &packet);
@@ -77,4 +91,7 @@ private:
     DataManager &m_data;
     unsigned char m_receiveBuffer[PcFrameHeader::frameBufferSize] = {};
     unsigned int m_u32ReceivedCount = 0;
+    // Bytes dropped since the last frame, for one warning per stretch of garbage.
+    unsigned int m_u32SkippedCount = 0;
+    QTimer *m_idleTimer;
 };

@@ -6,6 +6,8 @@
 #include "PowerBoardSim.h"
 #include "TestRegistry.h"
 
+#include <QElapsedTimer>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
@@ -351,8 +353,8 @@ private slots:
     }
 
     // However the PC's bytes are cut, each whole frame is answered once, in order; a
-    // frame whose CRC fails is dropped alone; a length no frame can have drops what is
-    // buffered and the link goes on with the next frames.
+    // frame whose CRC fails is dropped alone; after a length no frame can have the link
+    // goes on with the next frames and keeps nothing of the garbage.
     void framing()
     {
         fillHistory(data(), 0, 3);
@@ -394,6 +396,63 @@ private slots:
         QCOMPARE(largest.size(), 1024);
         QCOMPARE(describe(bench().answersTo([&] { pc.sendRaw(largest); })),
                  QStringLiteral("data 0 2"));
+    }
+
+    // Whatever garbage comes before them, valid requests written right behind it, in the
+    // same write, are all answered, in order, and soon. Most of these rows also leave a
+    // length that claims more than follows, which only the idle line ends.
+    void garbageBeforeRequests_data()
+    {
+        QTest::addColumn<QByteArray>("garbage");
+        QTest::addColumn<int>("requests");
+        const auto header = [](quint32 length) {
+            return le(0x3C5A, 2) + le(9, 4) + le(length, 4) + le(1, 4);
+        };
+        const QByteArray poll = PcLinkClient::frame(40, 1, le(0, 1) + le(1, 4));
+        QTest::newRow("length 0") << header(0) << 3;
+        QTest::newRow("length 11") << header(11) << 3;
+        QTest::newRow("length 1023") << header(1023) << 3;
+        QTest::newRow("length 0xFFFFFFF0") << header(0xFFFFFFF0u) << 3;
+        // Cut after its length: the frame it claims would take in the requests behind it,
+        // wholly (few) or with the bytes of many more behind them.
+        QTest::newRow("truncated header claiming 1000, few behind") << header(1000).left(10) << 3;
+        QTest::newRow("truncated header claiming 1000, many behind") << header(1000).left(10) << 66;
+        QTest::newRow("cut-off poll") << poll.left(12) << 3;
+        QByteArray badCrc = poll;
+        badCrc[0] = char(badCrc.at(0) ^ 0x5A);
+        QTest::newRow("complete frame, bad CRC") << badCrc << 3;
+        QRandomGenerator random(31);
+        QByteArray noise(200, '\0');
+        for (char &b : noise)
+            b = char(random.bounded(256));
+        QTest::newRow("random bytes") << noise << 3;
+    }
+    void garbageBeforeRequests()
+    {
+        QFETCH(QByteArray, garbage);
+        QFETCH(int, requests);
+        fillHistory(data(), 0, requests + 1);
+        bench().dispatcher->clearReceiveBuffer();
+        QByteArray bytes = garbage;
+        QStringList expected;
+        for (int i = 1; i <= requests; ++i) {
+            bytes += PcLinkClient::frame(quint32(100 + i), 1, le(0, 1) + le(quint32(i), 4));
+            expected << QStringLiteral("data 0 %1").arg(i + 1);
+        }
+        QElapsedTimer clock;
+        clock.start();
+        const QStringList answers = describe(bench().answersTo([&] {
+                                        bench().pc.sendRaw(bytes);
+                                    })).split(QStringLiteral(", "), Qt::SkipEmptyParts);
+        int lost = 0;
+        for (const QString &e : expected)
+            lost += answers.contains(e) ? 0 : 1;
+        QVERIFY2(lost == 0,
+                 qPrintable(QStringLiteral("%1 of %2 requests lost").arg(lost).arg(requests)));
+        QCOMPARE(answers, expected);
+        QVERIFY2(clock.elapsed() < 5000,
+                 qPrintable(QStringLiteral("answered after %1 ms").arg(clock.elapsed())));
+        QCOMPARE(bench().dispatcher->receivedCount(), 0u);
     }
 
     // A PC that stops reading fills the line; the instrument goes on, gives replies up
