@@ -269,8 +269,10 @@ QMap<QString, QString> TestResultManager::getApplianceResultList() const
 {
     QMap<QString, QString> list;
     // Names only: no file is opened, and the map does the ordering (an iterator lists
-    // thousands of results several times faster than a sorted entry list).
-    QDirIterator it(directory(), QDir::Files);
+    // thousands of results several times faster than a sorted entry list). Regular files
+    // alone: a link, a FIFO or a device is no result, and opening one could hang or
+    // read without end.
+    QDirIterator it(directory(), QDir::Files | QDir::NoSymLinks);
     while (it.hasNext()) {
         it.next();
         const QString file = it.fileName();

@@ -51,7 +51,7 @@ public:
 
     bool applianceResultExists(const QString &fileName) const;
     // File name -> asset identity (the name without its "_DDMMYYYY_HHMMSS" ending),
-    // from the directory listing alone.
+    // from the directory listing alone; regular files only, links not followed.
     QMap<QString, QString> getApplianceResultList() const;
     // Loads a result file into the current record (and its results when asked, up to the
     // first one that is not whole). False, with nothing changed, when the file cannot be
