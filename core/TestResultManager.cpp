@@ -694,8 +694,13 @@ bool TestResultManager::keepWholeElements(MedicalApplianceResult &record)
 
 ImportReport TestResultManager::readApplianceResultsFromFile(QIODevice &file)
 {
+    return importApplianceResults(file.readAll());
+}
+
+ImportReport TestResultManager::importApplianceResults(const QByteArray &data,
+                                                       const ImportRunner &run)
+{
     ImportReport report;
-    const QByteArray data = file.readAll();
     QDataStream in(data);
     StreamHelper::setup(in);
     quint16 version = 0, kind = 0;
@@ -705,6 +710,25 @@ ImportReport TestResultManager::readApplianceResultsFromFile(QIODevice &file)
         report.wrongKind = true;
         return report;
     }
+    MedicalApplianceResult last;
+    bool anyRead = false;
+    const auto store = [&] { report = storeRecords(data, last, anyRead); };
+    if (run)
+        run(store);
+    else
+        store();
+    if (anyRead)
+        m_current.record = last;
+    return report;
+}
+
+ImportReport TestResultManager::storeRecords(const QByteArray &data, MedicalApplianceResult &last,
+                                             bool &anyRead)
+{
+    ImportReport report;
+    QDataStream in(data);
+    StreamHelper::setup(in);
+    in.skipRawData(4); // the header, checked by the caller
     while (!in.atEnd()) {
         MedicalApplianceResult record;
         bool resultsCut = false;
@@ -722,7 +746,6 @@ ImportReport TestResultManager::readApplianceResultsFromFile(QIODevice &file)
         const QString ownName =
             identityNamesFile(record.applianceName) ? fileNameFor(record) : QString();
         const QString fileName = importedFileName(ownName, record, content, renamed);
-        m_current.record = record;
         if (write(fileName, content)) {
             ++report.stored;
             report.renamed += renamed ? 1 : 0;
@@ -730,6 +753,8 @@ ImportReport TestResultManager::readApplianceResultsFromFile(QIODevice &file)
         } else {
             ++report.skipped;
         }
+        last = record;
+        anyRead = true;
     }
     return report;
 }

@@ -128,6 +128,9 @@ public:
     // of file shows the format warning. The report counts what was stored, renamed,
     // damaged and skipped.
     ImportReport readApplianceResultsFromFile(QIODevice &file);
+    // The same on an exchange file's content. The kind is checked (and the warning shown)
+    // on the calling thread, the records are stored through run.
+    ImportReport importApplianceResults(const QByteArray &data, const ImportRunner &run = {});
     // The CSV block of the current record, ended by an empty line.
     void sendCurrentApplianceCSVToStream(QTextStream &out, bool withResults);
     // The whole exports in one call, written atomically to path (CSV as UTF-8). Each
@@ -167,6 +170,9 @@ private:
     static bool save(const MedicalApplianceResult &record);
     // Cuts both test lists after their last whole element; true when that cut anything.
     static bool keepWholeElements(MedicalApplianceResult &record);
+    // Stores the records of an exchange file's content; the last record read goes to last.
+    static ImportReport storeRecords(const QByteArray &data, MedicalApplianceResult &last,
+                                     bool &anyRead);
     // fileName, or when that is empty a name for a record that cannot name its own file.
     static QString importedFileName(const QString &fileName, const MedicalApplianceResult &record,
                                     const QByteArray &content, bool &renamed);
