@@ -840,6 +840,10 @@ No = Reject</translation>
         <source>Bluetooth File not received</source>
         <translation>Bluetooth File not received</translation>
     </message>
+    <message>
+        <source>%1 is larger than an exchange file can be. Nothing has been imported.</source>
+        <translation>%1 is larger than an exchange file can be. Nothing has been imported.</translation>
+    </message>
 </context>
 <context>
     <name>CalibrateScreen</name>
@@ -1148,16 +1152,20 @@ Attach the unit to a Pc via a USB cable and copy the sequences file from the rem
         <translation>Files of another kind: %1</translation>
     </message>
     <message>
-        <source>Files too large: %1</source>
-        <translation>Files too large: %1</translation>
-    </message>
-    <message>
         <source>Import Complete</source>
         <translation>Import Complete</translation>
     </message>
     <message>
         <source>Warning</source>
         <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Too large for an exchange file, not read: %1</source>
+        <translation>Too large for an exchange file, not read: %1</translation>
+    </message>
+    <message>
+        <source>Not a regular file, not read: %1</source>
+        <translation>Not a regular file, not read: %1</translation>
     </message>
 </context>
 <context>

@@ -840,6 +840,10 @@ No = rifiuta</translation>
         <source>Bluetooth File not received</source>
         <translation>File Bluetooth non ricevuto</translation>
     </message>
+    <message>
+        <source>%1 is larger than an exchange file can be. Nothing has been imported.</source>
+        <translation>%1 è più grande di quanto possa essere un file di scambio. Non è stato importato nulla.</translation>
+    </message>
 </context>
 <context>
     <name>CalibrateScreen</name>
@@ -1148,16 +1152,20 @@ Collegare lo strumento a un PC con un cavo USB e copiare il file delle sequenze 
         <translation>File di altro tipo: %1</translation>
     </message>
     <message>
-        <source>Files too large: %1</source>
-        <translation>File troppo grandi: %1</translation>
-    </message>
-    <message>
         <source>Import Complete</source>
         <translation>Importazione completata</translation>
     </message>
     <message>
         <source>Warning</source>
         <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Too large for an exchange file, not read: %1</source>
+        <translation>Troppo grandi per un file di scambio, non letti: %1</translation>
+    </message>
+    <message>
+        <source>Not a regular file, not read: %1</source>
+        <translation>Non sono file regolari, non letti: %1</translation>
     </message>
 </context>
 <context>

@@ -840,6 +840,10 @@ Nie = odrzuć</translation>
         <source>Bluetooth File not received</source>
         <translation>Nie odebrano pliku przez Bluetooth</translation>
     </message>
+    <message>
+        <source>%1 is larger than an exchange file can be. Nothing has been imported.</source>
+        <translation>%1 jest większy, niż może być plik wymiany. Nic nie zaimportowano.</translation>
+    </message>
 </context>
 <context>
     <name>CalibrateScreen</name>
@@ -1148,16 +1152,20 @@ Podłącz przyrząd do komputera kablem USB i skopiuj plik sekwencji z dysku wym
         <translation>Pliki innego rodzaju: %1</translation>
     </message>
     <message>
-        <source>Files too large: %1</source>
-        <translation>Pliki zbyt duże: %1</translation>
-    </message>
-    <message>
         <source>Import Complete</source>
         <translation>Import zakończony</translation>
     </message>
     <message>
         <source>Warning</source>
         <translation>Ostrzeżenie</translation>
+    </message>
+    <message>
+        <source>Too large for an exchange file, not read: %1</source>
+        <translation>Za duże na plik wymiany, nieodczytane: %1</translation>
+    </message>
+    <message>
+        <source>Not a regular file, not read: %1</source>
+        <translation>Nie jest zwykłym plikiem, nieodczytane: %1</translation>
     </message>
 </context>
 <context>

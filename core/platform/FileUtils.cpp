@@ -4,9 +4,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <limits>
 #include <sys/stat.h>
 #include <sys/statfs.h>
+#include <unistd.h>
 
 namespace FileUtils {
 
@@ -53,22 +58,67 @@ bool removeDir(const QString &path)
     return QDir().rmdir(path);
 }
 
-bool readBounded(const QString &path, qint64 maxBytes, QByteArray &data)
+bool readBounded(const QString &path, qint64 maxBytes, QByteArray &data, ReadRefusal *refusal)
 {
     data.clear();
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > maxBytes)
+    // What one byte array can hold.
+    maxBytes = qMin<qint64>(maxBytes, std::numeric_limits<int>::max() - 1);
+    ReadRefusal unused;
+    ReadRefusal &why = refusal ? *refusal : unused;
+    why = ReadRefusal::Unreadable;
+    const QByteArray native = QFile::encodeName(path);
+    // A look at the name first, so that no device is opened at all (opening one can act);
+    // the file opened is checked again below, since the name can be swapped meanwhile.
+    struct stat st;
+    if (::lstat(native.constData(), &st) != 0)
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!S_ISREG(st.st_mode)) {
+        why = ReadRefusal::NotRegular;
         return false;
-    // Bounded again: a file that grew since, or one whose size the system cannot tell.
-    QByteArray read = file.read(qMin(info.size(), maxBytes) + 1);
-    while (read.size() <= maxBytes && !file.atEnd() && file.error() == QFileDevice::NoError)
-        read += file.read(qMin<qint64>(64 * 1024, maxBytes + 1 - read.size()));
-    if (file.error() != QFileDevice::NoError || read.size() > maxBytes)
+    }
+    // No link is followed, and a FIFO put in its place cannot hold up the open.
+    const int fd = ::open(native.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ELOOP)
+            why = ReadRefusal::NotRegular;
         return false;
+    }
+    const auto closeFile = qScopeGuard([fd] { ::close(fd); });
+    if (::fstat(fd, &st) != 0)
+        return false;
+    if (!S_ISREG(st.st_mode)) {
+        why = ReadRefusal::NotRegular;
+        return false;
+    }
+    if (st.st_size > maxBytes) {
+        why = ReadRefusal::TooLarge;
+        return false;
+    }
+    // Bounded again while reading: the file may grow after it was measured.
+    QByteArray read(int(st.st_size) + 1, Qt::Uninitialized);
+    qint64 got = 0;
+    for (;;) {
+        if (got == read.size()) {
+            if (got > maxBytes)
+                break;
+            read.resize(int(qMin(2 * got, maxBytes + 1)));
+        }
+        const ssize_t n = ::read(fd, read.data() + got, size_t(read.size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        got += n;
+    }
+    if (got > maxBytes) {
+        why = ReadRefusal::TooLarge;
+        return false;
+    }
+    read.truncate(int(got));
     data = read;
+    why = ReadRefusal::None;
     return true;
 }
 

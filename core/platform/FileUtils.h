@@ -24,10 +24,16 @@ quint64 dirSize(const QString &path);
 // leaves both untouched when the path cannot be measured.
 bool dirUsage(const QString &path, double &total, double &available);
 
-// Reads a regular file whole when it holds at most maxBytes. False, with data empty,
-// when it is not a regular file (a link to a device, say), cannot be read or is larger:
-// a stored file is never read past the size its format can reach.
-bool readBounded(const QString &path, qint64 maxBytes, QByteArray &data);
+// Why readBounded gave nothing.
+enum class ReadRefusal { None, NotRegular, TooLarge, Unreadable };
+
+// Reads a regular file whole when it holds at most maxBytes: a stored file, or one from
+// outside, is never read past the size its format can reach. False, with data empty,
+// when the path is anything else (a link, even to a regular file, a FIFO, a device, a
+// folder), is larger or cannot be read; refusal, when given, says which. Kind and size
+// are those of the file opened, not of whatever the name showed a moment before.
+bool readBounded(const QString &path, qint64 maxBytes, QByteArray &data,
+                 ReadRefusal *refusal = nullptr);
 
 // Cleans a name in place for use as a file name: drops the characters a stored name
 // may not hold and turns blanks into "_". The result is never "", "." or "..".

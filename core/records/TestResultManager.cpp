@@ -270,8 +270,10 @@ QMap<QString, QString> TestResultManager::getApplianceResultList() const
 {
     QMap<QString, QString> list;
     // Names only: no file is opened, and the map does the ordering (an iterator lists
-    // thousands of results several times faster than a sorted entry list).
-    QDirIterator it(directory(), QDir::Files);
+    // thousands of results several times faster than a sorted entry list). Regular files
+    // alone: a link, a FIFO or a device is no result, and opening one could hang or
+    // read without end.
+    QDirIterator it(directory(), QDir::Files | QDir::NoSymLinks);
     while (it.hasNext()) {
         it.next();
         const QString file = it.fileName();
@@ -693,8 +695,13 @@ bool TestResultManager::keepWholeElements(MedicalApplianceResult &record)
 
 ImportReport TestResultManager::readApplianceResultsFromFile(QIODevice &file)
 {
+    return importApplianceResults(file.readAll());
+}
+
+ImportReport TestResultManager::importApplianceResults(const QByteArray &data,
+                                                       const ImportRunner &run)
+{
     ImportReport report;
-    const QByteArray data = file.readAll();
     QDataStream in(data);
     StreamHelper::setup(in);
     quint16 version = 0, kind = 0;
@@ -704,6 +711,25 @@ ImportReport TestResultManager::readApplianceResultsFromFile(QIODevice &file)
         report.wrongKind = true;
         return report;
     }
+    MedicalApplianceResult last;
+    bool anyRead = false;
+    const auto store = [&] { report = storeRecords(data, last, anyRead); };
+    if (run)
+        run(store);
+    else
+        store();
+    if (anyRead)
+        m_current.record = last;
+    return report;
+}
+
+ImportReport TestResultManager::storeRecords(const QByteArray &data, MedicalApplianceResult &last,
+                                             bool &anyRead)
+{
+    ImportReport report;
+    QDataStream in(data);
+    StreamHelper::setup(in);
+    in.skipRawData(4); // the header, checked by the caller
     while (!in.atEnd()) {
         MedicalApplianceResult record;
         bool resultsCut = false;
@@ -721,7 +747,6 @@ ImportReport TestResultManager::readApplianceResultsFromFile(QIODevice &file)
         const QString ownName =
             identityNamesFile(record.applianceName) ? fileNameFor(record) : QString();
         const QString fileName = importedFileName(ownName, record, content, renamed);
-        m_current.record = record;
         if (write(fileName, content)) {
             ++report.stored;
             report.renamed += renamed ? 1 : 0;
@@ -729,6 +754,8 @@ ImportReport TestResultManager::readApplianceResultsFromFile(QIODevice &file)
         } else {
             ++report.skipped;
         }
+        last = record;
+        anyRead = true;
     }
     return report;
 }

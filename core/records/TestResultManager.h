@@ -51,7 +51,7 @@ public:
 
     bool applianceResultExists(const QString &fileName) const;
     // File name -> asset identity (the name without its "_DDMMYYYY_HHMMSS" ending),
-    // from the directory listing alone.
+    // from the directory listing alone; regular files only, links not followed.
     QMap<QString, QString> getApplianceResultList() const;
     // Loads a result file into the current record (and its results when asked, up to the
     // first one that is not whole). False, with nothing changed, when the file cannot be
@@ -128,6 +128,9 @@ public:
     // of file shows the format warning. The report counts what was stored, renamed,
     // damaged and skipped.
     ImportReport readApplianceResultsFromFile(QIODevice &file);
+    // The same on an exchange file's content. The kind is checked (and the warning shown)
+    // on the calling thread, the records are stored through run.
+    ImportReport importApplianceResults(const QByteArray &data, const ImportRunner &run = {});
     // The CSV block of the current record, ended by an empty line.
     void sendCurrentApplianceCSVToStream(QTextStream &out, bool withResults);
     // The whole exports in one call, written atomically to path (CSV as UTF-8). Each
@@ -167,6 +170,9 @@ private:
     static bool save(const MedicalApplianceResult &record);
     // Cuts both test lists after their last whole element; true when that cut anything.
     static bool keepWholeElements(MedicalApplianceResult &record);
+    // Stores the records of an exchange file's content; the last record read goes to last.
+    static ImportReport storeRecords(const QByteArray &data, MedicalApplianceResult &last,
+                                     bool &anyRead);
     // fileName, or when that is empty a name for a record that cannot name its own file.
     static QString importedFileName(const QString &fileName, const MedicalApplianceResult &record,
                                     const QByteArray &content, bool &renamed);

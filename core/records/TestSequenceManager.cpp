@@ -359,8 +359,13 @@ bool TestSequenceManager::appendCurrentTestSequenceToFile(QIODevice &file)
 
 ImportReport TestSequenceManager::readTestSequencesFromFile(QIODevice &file)
 {
+    return importTestSequences(file.readAll());
+}
+
+ImportReport TestSequenceManager::importTestSequences(const QByteArray &data,
+                                                      const ImportRunner &run)
+{
     ImportReport report;
-    const QByteArray data = file.readAll();
     QDataStream in(data);
     StreamHelper::setup(in);
     quint16 version = 0, kind = 0;
@@ -374,6 +379,23 @@ ImportReport TestSequenceManager::readTestSequencesFromFile(QIODevice &file)
     currentElements.clear();
     currentFileName.clear();
     currentWhole = true;
+    QString lastStored;
+    const auto store = [&] { report = storeSequences(data, lastStored); };
+    if (run)
+        run(store);
+    else
+        store();
+    if (!lastStored.isEmpty())
+        currentName = lastStored;
+    return report;
+}
+
+ImportReport TestSequenceManager::storeSequences(const QByteArray &data, QString &lastStored)
+{
+    ImportReport report;
+    QDataStream in(data);
+    StreamHelper::setup(in);
+    in.skipRawData(4); // the header, checked by the caller
     // Files written by this import: a later sequence that cleans to one of them must
     // not replace it.
     QSet<QString> written;
@@ -395,7 +417,7 @@ ImportReport TestSequenceManager::readTestSequencesFromFile(QIODevice &file)
             fileName = freeNumberedName(fileName, written);
         if (!fileName.isEmpty() && writeSequenceFile(fileName, fileName, elements, true)) {
             written.insert(fileName);
-            currentName = fileName;
+            lastStored = fileName;
             ++report.stored;
             report.renamed += renamed ? 1 : 0;
             report.damaged += damaged ? 1 : 0;

@@ -98,6 +98,9 @@ public:
     // or cut before its elements, is not stored. Another kind of file shows the format
     // warning. The report counts what was stored, renamed, damaged and skipped.
     ImportReport readTestSequencesFromFile(QIODevice &file);
+    // The same on an exchange file's content. The kind is checked (and the warning shown)
+    // on the calling thread, the sequences are stored through run.
+    ImportReport importTestSequences(const QByteArray &data, const ImportRunner &run = {});
     // The whole export in one call, written atomically to path; returns the number of
     // sequences exported (unreadable ones are left out), or -1 when the file could not
     // be written.
@@ -113,6 +116,9 @@ private:
                                     QList<TestSequenceElement *> &elements);
     static bool writeSequenceFile(const QString &fileName, const QString &name,
                                   const QList<TestSequenceElement *> &elements, bool withElements);
+    // Stores the sequences of an exchange file's content; the name of the last one stored
+    // goes to lastStored.
+    static ImportReport storeSequences(const QByteArray &data, QString &lastStored);
     // The first "base_N" (N from 2) that names no file and is not taken.
     static QString freeNumberedName(const QString &base, const QSet<QString> &taken = {});
     static bool isValid(const QList<TestSequenceElement *> &elements);

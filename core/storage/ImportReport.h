@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 // What an exchange-file import did, for the transfer screen to tell the operator.
 struct ImportReport
 {
@@ -22,3 +24,8 @@ struct ImportReport
     // Everything in the file was stored whole.
     bool complete() const { return !wrongKind && damaged == 0 && skipped == 0; }
 };
+
+// Runs the storing part of an import: given to an import, it decides where that part
+// runs (a worker thread, say); the part touches no state of the store that calls it.
+// An empty runner runs it at once, on the calling thread.
+using ImportRunner = std::function<void(const std::function<void()> &work)>;

@@ -39,8 +39,13 @@ SettingsWriter::SettingsWriter()
     QByteArray old;
     if (QFileInfo::exists(path) && !FileUtils::readBounded(path, MAX_SETTINGS_BYTES, old))
         return;
+    startCopy(old);
+}
+
+void SettingsWriter::startCopy(const QByteArray &content)
+{
     const QString copy = m_scratch.filePath(QStringLiteral("edit.ini"));
-    if (!m_scratch.isValid() || !writeWhole(copy, old))
+    if (!m_scratch.isValid() || !writeWhole(copy, content))
         return;
     m_settings.reset(new QSettings(copy, QSettings::NativeFormat));
 }
@@ -60,8 +65,13 @@ QVariant SettingsWriter::value(const QString &key, const QVariant &defaultValue)
 
 void SettingsWriter::clear()
 {
+    // What is kept owes nothing to the old file, so it can be written even where that
+    // file could not be read: too large, garbage, a link or a folder in its place.
+    if (!m_settings)
+        startCopy(QByteArray());
     if (m_settings)
         m_settings->clear();
+    m_cleared = true;
 }
 
 bool SettingsWriter::isWhole(const QByteArray &content, const QVariantMap &expected) const
@@ -94,6 +104,10 @@ bool SettingsWriter::commit()
     const bool existed = before.exists();
     const QDateTime oldTime = before.lastModified();
     QDir().mkpath(before.absolutePath());
+    // The rename cannot replace a folder; after a clear nothing in it is kept. A link is
+    // replaced itself, never what it leads to.
+    if (m_cleared && before.isDir() && !before.isSymLink() && !FileUtils::removeDir(path))
+        return false;
     if (!AtomicFile::write(path, content))
         return false;
     // QSettings takes a file of the size and time (to the millisecond) of one it has

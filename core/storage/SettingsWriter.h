@@ -29,11 +29,13 @@ public:
 
     void setValue(const QString &key, const QVariant &value);
     QVariant value(const QString &key, const QVariant &defaultValue = QVariant()) const;
-    // Drops every key (a factory restore writes back what it keeps).
+    // Drops every key (a factory restore writes back what it keeps). The commit then
+    // replaces whatever is in the settings file's place, even what could not be read.
     void clear();
 
     // Replaces the settings file with the edited copy. False, with the file untouched,
-    // when the file could not be read, the copy is not whole or the write failed.
+    // when the file could not be read (unless cleared), the copy is not whole or the
+    // write failed.
     bool commit();
 
     // One key in one call.
@@ -44,8 +46,11 @@ public:
     static bool writeChanged(const QVariantMap &values);
 
 private:
+    // Starts the scratch copy with content.
+    void startCopy(const QByteArray &content);
     bool isWhole(const QByteArray &content, const QVariantMap &expected) const;
 
     QTemporaryDir m_scratch;
     std::unique_ptr<QSettings> m_settings;
+    bool m_cleared = false;
 };

@@ -3,11 +3,10 @@
 
 #include "BluetoothFavourites.h"
 #include "DevicePath.h"
+#include "ExchangeImport.h"
 #include "ImportReport.h"
 #include "SequenceMessages.h"
 #include "SettingsConstants.h"
-#include "TestResultManager.h"
-#include "TestSequenceManager.h"
 
 #include <QFile>
 #include <QTimer>
@@ -108,22 +107,28 @@ void BluetoothUpload::vOppFileRx(QString sFilename)
                                   .arg(QFile(path).size()),
                               QString(), QMessageBox::Yes | QMessageBox::No, Qt::PlainText);
     if (answer == QMessageBox::Yes)
-        import(path);
+        import(path, sFilename);
 }
 
-void BluetoothUpload::import(const QString &path)
+void BluetoothUpload::import(const QString &path, const QString &name)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (m_eUploadType != UPLOAD_APPLIANCE_RESULTS && m_eUploadType != UPLOAD_TEST_SEQUENCES)
+        return;
+    const ExchangeImport::Outcome outcome = ExchangeImport::importFile(
+        path, m_eUploadType == UPLOAD_APPLIANCE_RESULTS ? ExchangeImport::Kind::Results
+                                                        : ExchangeImport::Kind::Sequences);
+    if (outcome.refusal == FileUtils::ReadRefusal::TooLarge) {
+        SequenceMessages::warn(tr("Warning"),
+                               tr("%1 is larger than an exchange file can be. Nothing has been "
+                                  "imported.")
+                                   .arg(shownName(name)));
+        return;
+    }
+    if (outcome.refusal != FileUtils::ReadRefusal::None) {
         SequenceMessages::warn(tr("Warning"), tr("Error reading file"));
         return;
     }
-    ImportReport report;
-    if (m_eUploadType == UPLOAD_APPLIANCE_RESULTS)
-        report = TestResultManager::getInstance()->readApplianceResultsFromFile(file);
-    else if (m_eUploadType == UPLOAD_TEST_SEQUENCES)
-        report = TestSequenceManager::getInstance()->readTestSequencesFromFile(file);
-    file.close();
+    const ImportReport &report = outcome.report;
     // A file of the other kind has had its warning from the import itself.
     if (report.complete() || report.wrongKind)
         return;

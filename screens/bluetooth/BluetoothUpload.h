@@ -42,7 +42,8 @@ private:
     void pushStalled();
     void showReady();
     void reportNotReceived(const QString &text);
-    void import(const QString &path);
+    // Imports the received file at path; name is the one it was pushed under.
+    void import(const QString &path, const QString &name);
 
     Ui::BluetoothUpload *ui;
     UPLOAD_TYPE m_eUploadType = UPLOAD_NONE;

@@ -3,6 +3,7 @@
 
 #include "BluetoothDataTransfer.h"
 #include "BluetoothUpload.h"
+#include "ExchangeImport.h"
 #include "ImportReport.h"
 #include "InfusionPumpPowerBoardManager.h"
 #include "TestResultManager.h"
@@ -11,7 +12,6 @@
 #include "UsbDriveController.h"
 
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 
 const QString DataTransfer::ResultsImportFileName = QStringLiteral("*.vexd");
@@ -126,6 +126,7 @@ QString DataTransfer::exportFileName(int operation, const QString &dateFormat,
 
 void DataTransfer::onStartClicked(bool)
 {
+    m_refusedFiles.clear();
     switch (m_currentPort) {
     case PortPc:
         startOnPc();
@@ -167,7 +168,7 @@ void DataTransfer::startOnPc()
                              tr("Attach the unit to a PC via a USB cable and copy the data file to "
                                 "the removable drive that appears.  \n Then press Ok"));
     if (!performPCDriveOperation())
-        TransferMessages::warn(tr("Error copying files"));
+        TransferMessages::warn(tr("Error copying files") + m_refusedFiles);
 }
 
 bool DataTransfer::performPCDriveOperation()
@@ -205,7 +206,7 @@ void DataTransfer::startOnMemoryStick()
     if (!opened)
         return;
     if (!done || (isExport() && !closed))
-        TransferMessages::warn(tr("Error copying files"));
+        TransferMessages::warn(tr("Error copying files") + m_refusedFiles);
     else if (isExport())
         TransferMessages::inform(tr("Transfer Complete"), exportDoneText(false));
 }
@@ -307,26 +308,32 @@ bool DataTransfer::importFiles()
     const bool results = m_currentOperation == ImportResults;
     const QDir drive(m_drivePath);
     // Hidden files are left alone: a cut-off save's temporary file, or a PC's own
-    // bookkeeping next to the exchange files.
+    // bookkeeping next to the exchange files. Links, FIFOs and devices are listed so
+    // that the operator learns they were not read.
     const QFileInfoList files =
         drive.entryInfoList({results ? ResultsImportFileName : SequencesImportFileName},
-                            QDir::Files, QDir::Name | QDir::IgnoreCase);
+                            QDir::Files | QDir::System, QDir::Name | QDir::IgnoreCase);
     ImportReport total;
-    int readable = 0, otherKind = 0, tooLarge = 0;
+    int readable = 0, otherKind = 0;
+    QStringList tooLarge, notFiles;
     for (const QFileInfo &info : files) {
-        if (info.size() > maxImportFileBytes) {
-            ++tooLarge;
+        const ExchangeImport::Outcome outcome = ExchangeImport::importFile(
+            info.absoluteFilePath(),
+            results ? ExchangeImport::Kind::Results : ExchangeImport::Kind::Sequences);
+        switch (outcome.refusal) {
+        case FileUtils::ReadRefusal::None:
+            break;
+        case FileUtils::ReadRefusal::TooLarge:
+            tooLarge << info.fileName();
             continue;
-        }
-        QFile file(info.absoluteFilePath());
-        if (!file.open(QIODevice::ReadOnly)) {
+        case FileUtils::ReadRefusal::NotRegular:
+            notFiles << info.fileName();
+            continue;
+        case FileUtils::ReadRefusal::Unreadable:
             TransferMessages::warn(tr("Error reading file"));
             return false;
         }
-        const ImportReport report =
-            results ? TestResultManager::getInstance()->readApplianceResultsFromFile(file)
-                    : TestSequenceManager::getInstance()->readTestSequencesFromFile(file);
-        file.close();
+        const ImportReport &report = outcome.report;
         if (report.wrongKind) {
             ++otherKind;
             continue;
@@ -337,6 +344,13 @@ bool DataTransfer::importFiles()
         total.damaged += report.damaged;
         total.skipped += report.skipped;
     }
+    const QList<QPair<QString, QStringList>> refused = {
+        {tr("Too large for an exchange file, not read: %1"), tooLarge},
+        {tr("Not a regular file, not read: %1"), notFiles}};
+    for (const auto &note : refused)
+        if (!note.second.isEmpty())
+            m_refusedFiles +=
+                QLatin1Char('\n') + note.first.arg(note.second.join(QLatin1String(", ")));
     // No exchange file of this kind, or nothing in it could be stored: nothing was imported.
     if (readable == 0 || (total.stored == 0 && total.skipped > 0))
         return false;
@@ -345,12 +359,11 @@ bool DataTransfer::importFiles()
     const QList<QPair<QString, int>> notes = {{tr("Stored under a new name: %1"), total.renamed},
                                               {tr("Stored in part, damaged: %1"), total.damaged},
                                               {tr("Not imported: %1"), total.skipped},
-                                              {tr("Files of another kind: %1"), otherKind},
-                                              {tr("Files too large: %1"), tooLarge}};
+                                              {tr("Files of another kind: %1"), otherKind}};
     for (const auto &note : notes)
         if (note.second > 0)
             text += QLatin1Char('\n') + note.first.arg(note.second);
-    TransferMessages::inform(tr("Import Complete"), text);
+    TransferMessages::inform(tr("Import Complete"), text + m_refusedFiles);
     return true;
 }
 

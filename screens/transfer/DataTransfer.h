@@ -33,9 +33,6 @@ public:
     // Name filter of the files an import reads.
     static const QString ResultsImportFileName;
     static const QString SequencesImportFileName;
-    // Import files above this size are not read: no exchange file comes near it, and the
-    // instrument's memory must not be spent on whatever else lies on a stick.
-    static constexpr qint64 maxImportFileBytes = 64 * 1024 * 1024;
 
     DataTransfer(QWidget *previousScreen, QWidget *parent);
     ~DataTransfer() override;
@@ -82,6 +79,7 @@ private:
     // What a finished export tells the operator, by port.
     QString exportDoneText(bool toPc) const;
     // Imports every exchange file in the drive path; false when nothing could be imported.
+    // Files it would not read are named in m_refusedFiles.
     bool importFiles();
 
     Ui::DataTransfer *ui;
@@ -91,6 +89,8 @@ private:
     QString m_drivePath;
     // Stored items the last export could not read and left out.
     int m_leftOut = 0;
+    // Lines naming the files the last import would not read, each after a line break.
+    QString m_refusedFiles;
     BluetoothDataTransfer *m_btSendScreen;
     BluetoothUpload *m_btReceiveScreen;
 };

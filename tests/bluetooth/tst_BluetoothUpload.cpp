@@ -5,6 +5,7 @@
 #include "BluetoothUpload.h"
 #include "BtRoad.h"
 #include "DialogAnswers.h"
+#include "ExchangeImport.h"
 #include "GuiTest.h"
 #include "ImportWarning.h"
 #include "SettingsConstants.h"
@@ -19,6 +20,8 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace GuiTest;
 
@@ -226,6 +229,49 @@ private slots:
 
         road.sim.options().stallPushAt = road.sim.options().truncatePushAt = -1;
         QVERIFY(road.waitingForAPush());
+        QCOMPARE(road.push("results.dat", content, {button(QMessageBox::Yes)}).size(), 1);
+        QCOMPARE(road.results(), 2);
+    }
+
+    // The received file replaced, before it is accepted, by a link to /dev/zero, a FIFO or
+    // a file one byte larger than an exchange file can be: refused (the last one named),
+    // nothing imported, and the next push is imported as ever.
+    void onlyARegularFileWithinTheBoundIsImported_data()
+    {
+        QTest::addColumn<QString>("fixture");
+        QTest::addColumn<QString>("warning");
+        const QString unreadable = "Error reading file";
+        QTest::newRow("link to /dev/zero") << "zero" << unreadable;
+        QTest::newRow("FIFO") << "fifo" << unreadable;
+        QTest::newRow("one byte over")
+            << "over"
+            << "m.dat is larger than an exchange file can be. Nothing has been imported.";
+    }
+    void onlyARegularFileWithinTheBoundIsImported()
+    {
+        QFETCH(QString, fixture);
+        QFETCH(QString, warning);
+        ReceiveRoad road;
+        QVERIFY(road.configured());
+        const QByteArray content = road.resultsExchangeFile();
+        QVERIFY(road.open(BluetoothUpload::UPLOAD_APPLIANCE_RESULTS));
+        const QString path = road.area.root().path(TEMP_OPP_FILENAME);
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        if (fixture == "zero") {
+            QVERIFY(QFile::link("/dev/zero", path));
+        } else if (fixture == "fifo") {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else {
+            QVERIFY(road.area.root().writeFile(TEMP_OPP_FILENAME, content));
+            QVERIFY(QFile::resize(path, ExchangeImport::MAX_FILE_BYTES + 1));
+        }
+        BoxSeen refused;
+        dialogs([&] { emit road.bt()->btOppFileReceived("m.dat"); },
+                {button(QMessageBox::Yes), button(QMessageBox::Ok, &refused)});
+        QCOMPARE(refused.title + ": " + refused.text, "Warning: " + warning);
+        QCOMPARE(road.results(), 0);
+
+        QFile::remove(path);
         QCOMPARE(road.push("results.dat", content, {button(QMessageBox::Yes)}).size(), 1);
         QCOMPARE(road.results(), 2);
     }

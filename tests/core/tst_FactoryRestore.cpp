@@ -1,4 +1,6 @@
 #include "FactoryRestore.h"
+#include "SettingsConstants.h"
+#include "SettingsWriter.h"
 #include "SmallPartition.h"
 #include "TempRoot.h"
 #include "TestRegistry.h"
@@ -6,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QTest>
 
 namespace
@@ -50,6 +53,70 @@ private slots:
             QVERIFY(QDir().mkpath(root.path(DATA)));
         QVERIFY(FactoryRestore::restoreSettings());
         QCOMPARE(root.readFile("/mnt/data/kovinta.ini"), after);
+    }
+
+    // Whatever lies where the settings file belongs, the restore leaves a regular file
+    // holding the serial number alone (the old one where it can be read within the 1 MiB
+    // bound, otherwise the default), what a link led to stays as it was, and every later
+    // save works.
+    void anyOldSettingsFileIsReplaced_data()
+    {
+        QTest::addColumn<QString>("old");
+        QTest::addColumn<QString>("serial");
+        QTest::newRow("over the read bound") << "large" << "XXX-XXXX";
+        QTest::newRow("garbage") << "garbage" << "XXX-XXXX";
+        QTest::newRow("garbage around the serial") << "garbage serial" << "KV-0815";
+        QTest::newRow("link to /dev/zero") << "zero" << "XXX-XXXX";
+        QTest::newRow("link to a settings file") << "link" << "XXX-XXXX";
+        QTest::newRow("dangling link") << "dangling" << "XXX-XXXX";
+        QTest::newRow("empty folder") << "folder" << "XXX-XXXX";
+        QTest::newRow("folder holding files") << "full folder" << "XXX-XXXX";
+    }
+    void anyOldSettingsFileIsReplaced()
+    {
+        QFETCH(QString, old);
+        QFETCH(QString, serial);
+        TempRoot root;
+        const QString file = "/mnt/data/kovinta.ini";
+        const QString path = root.path(file);
+        const QByteArray elsewhere("[General]\nSerial_num=KV-4711\nPressureUnits=3\n");
+        QVERIFY(root.writeFile("/elsewhere/kovinta.ini", elsewhere));
+        QVERIFY(QDir().mkpath(root.path(DATA)));
+        if (old == "large") {
+            QByteArray large("[General]\nSerial_num=KV-0815\n");
+            while (large.size() <= 1024 * 1024)
+                large += "; padding padding padding padding padding padding padding\n";
+            QVERIFY(root.writeFile(file, large));
+        } else if (old == "garbage") {
+            QVERIFY(root.writeFile(file, QByteArray("\x00\xff[[=\x01\n\x7f==]\x00", 12)));
+        } else if (old == "garbage serial") {
+            QVERIFY(root.writeFile(file, QByteArray("\xff\xfe[[\n\x01==\n[General]\n"
+                                                    "Serial_num=KV-0815\n\x00\x02]]\n",
+                                                    44)));
+        } else if (old == "zero") {
+            QVERIFY(QFile::link("/dev/zero", path));
+        } else if (old == "link") {
+            QVERIFY(QFile::link(root.path("/elsewhere/kovinta.ini"), path));
+        } else if (old == "dangling") {
+            QVERIFY(QFile::link(root.path("/nowhere"), path));
+        } else {
+            QVERIFY(QDir().mkpath(path));
+            if (old == "full folder")
+                QVERIFY(root.writeFile(file + "/inner/x", "x"));
+        }
+
+        QVERIFY(FactoryRestore::restoreSettings());
+        const QFileInfo info(path);
+        QVERIFY(info.isFile() && !info.isSymLink());
+        QCOMPARE(root.readFile(file), "[General]\nSerial_num=" + serial.toLatin1() + "\n");
+        QCOMPARE(root.readFile("/elsewhere/kovinta.ini"), elsewhere);
+
+        QVERIFY(SettingsWriter::write(SETTINGS_KEY_PRESSURE_UNITS, 2));
+        QVERIFY(SettingsWriter::write(SETTINGS_KEY_DATE_FORMAT, "MM.dd.yyyy"));
+        const QSettings saved(settingsPath(), QSettings::NativeFormat);
+        QCOMPARE(saved.value(SETTINGS_KEY_SERIAL_NUM).toString(), serial);
+        QCOMPARE(saved.value(SETTINGS_KEY_PRESSURE_UNITS).toInt(), 2);
+        QCOMPARE(saved.value(SETTINGS_KEY_DATE_FORMAT).toString(), QString("MM.dd.yyyy"));
     }
 
     void aFullPartitionLeavesTheSettingsAsTheyWere()

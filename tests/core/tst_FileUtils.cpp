@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -89,6 +90,69 @@ private slots:
         QVERIFY(!FileUtils::dirUsage(tmp.path() + "/missing", total, available));
         QCOMPARE(total, -7.0);
         QCOMPARE(available, -7.0);
+    }
+
+    // Only a regular file, and only up to the bound: a link (whatever it leads to), a
+    // FIFO (whose open would wait for a writer), a device or a folder is refused without
+    // being read, and so is a file one byte over.
+    void readBoundedReadsRegularFilesWithinTheBound_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("read");
+        QTest::addColumn<int>("refusal");
+        const int none = int(FileUtils::ReadRefusal::None);
+        const int notRegular = int(FileUtils::ReadRefusal::NotRegular);
+        QTest::newRow("regular") << "regular" << true << none;
+        QTest::newRow("exactly the bound") << "bound" << true << none;
+        QTest::newRow("empty") << "empty" << true << none;
+        QTest::newRow("one byte over") << "over" << false << int(FileUtils::ReadRefusal::TooLarge);
+        QTest::newRow("link to a regular file") << "link" << false << notRegular;
+        QTest::newRow("link to /dev/zero") << "zero" << false << notRegular;
+        QTest::newRow("dangling link") << "dangling" << false << notRegular;
+        QTest::newRow("FIFO") << "fifo" << false << notRegular;
+        QTest::newRow("folder") << "folder" << false << notRegular;
+        QTest::newRow("device") << "device" << false << notRegular;
+        QTest::newRow("missing") << "missing" << false << int(FileUtils::ReadRefusal::Unreadable);
+    }
+    void readBoundedReadsRegularFilesWithinTheBound()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, read);
+        QFETCH(int, refusal);
+        constexpr qint64 bound = 100;
+        QTemporaryDir tmp;
+        const QByteArray content(bound, 'x');
+        writeFile(tmp.path() + "/full", content);
+        QString path = tmp.path() + "/f";
+        QByteArray expected;
+        if (kind == "regular") {
+            expected = "abc";
+            writeFile(path, expected);
+        } else if (kind == "bound") {
+            path = tmp.path() + "/full";
+            expected = content;
+        } else if (kind == "empty") {
+            writeFile(path, QByteArray());
+        } else if (kind == "over") {
+            writeFile(path, content + 'y');
+        } else if (kind == "link") {
+            QVERIFY(QFile::link(tmp.path() + "/full", path));
+        } else if (kind == "zero") {
+            QVERIFY(QFile::link("/dev/zero", path));
+        } else if (kind == "dangling") {
+            QVERIFY(QFile::link(tmp.path() + "/nowhere", path));
+        } else if (kind == "fifo") {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == "folder") {
+            QVERIFY(QDir().mkpath(path));
+        } else if (kind == "device") {
+            path = "/dev/zero";
+        }
+        QByteArray data = "left over";
+        FileUtils::ReadRefusal why = FileUtils::ReadRefusal::Unreadable;
+        QCOMPARE(FileUtils::readBounded(path, bound, data, &why), read);
+        QCOMPARE(int(why), refusal);
+        QCOMPARE(data, expected);
     }
 
     void makeValidName_data()

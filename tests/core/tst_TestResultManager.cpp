@@ -16,6 +16,8 @@
 #include <QTest>
 #include <QTextStream>
 
+#include <sys/stat.h>
+
 namespace {
 const QString DIR = "/mnt/data/testResults/";
 
@@ -237,6 +239,11 @@ private slots:
         root->writeFile(DIR + "junk", "not a result at all");
         root->writeFile(DIR + ".PUMP1_05032024_090430.part", "left by a power cut");
         QDir().mkpath(root->path(DIR + "aDirectory"));
+        // Regular files alone: no link, not even to a result, and no FIFO.
+        QVERIFY(QFile::link("/dev/zero", root->path(DIR + "Zero_05032024_090430")));
+        QVERIFY(QFile::link(root->path(DIR + "ICU_12_05032024_090430"),
+                            root->path(DIR + "Alias_05032024_090430")));
+        QCOMPARE(::mkfifo(QFile::encodeName(root->path(DIR + "Fifo_05032024_090430")), 0600), 0);
         const QMap<QString, QString> list = m->getApplianceResultList();
         QCOMPARE(list.keys(), QStringList({"ICU_12_05032024_090430", "junk"}));
         QCOMPARE(list.value("ICU_12_05032024_090430"), QString("ICU_12"));

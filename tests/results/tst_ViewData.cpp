@@ -14,6 +14,8 @@
 #include <QFile>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace GuiTest;
 
 namespace
@@ -100,6 +102,21 @@ private slots:
         QCOMPARE(bench.chosenRow(), 0);
         turn(-1); // the last row, scrolled into view
         QVERIFY(bench.area.savePng(QDir::temp().filePath("ViewData.png")));
+    }
+
+    // A link (to /dev/zero, or even to a result) or a FIFO in the results folder is no row:
+    // listing it would read without end, or wait for a writer, when its date is shown.
+    void onlyRegularFilesAreRows()
+    {
+        ResultsBench bench;
+        QVERIFY(bench.store({resultRecord("Alpha", at(2024, 3, 2), TEST_PASS)}));
+        QVERIFY(QFile::link("/dev/zero", bench.resultPath("Zero_01012024_090000")));
+        QVERIFY(QFile::link(bench.resultPath("Alpha_02032024_090000"),
+                            bench.resultPath("Alias_02032024_090000")));
+        QCOMPARE(::mkfifo(QFile::encodeName(bench.resultPath("Fifo_01012024_090000")), 0600), 0);
+        QVERIFY(bench.openList());
+        QCOMPARE(bench.column(0), QStringList({"Alpha"}));
+        QCOMPARE(bench.column(2), QStringList({"Pass"}));
     }
 
     void highlightWrapsOneRowPerTurn()

@@ -1,5 +1,6 @@
 #include "BoxLog.h"
 #include "DataTransfer.h"
+#include "ExchangeImport.h"
 #include "GuiTest.h"
 #include "ImportWarning.h"
 #include "MedicalApplianceResult.h"
@@ -19,6 +20,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using GuiTest::key;
 
@@ -350,6 +353,75 @@ private slots:
         QCOMPARE(bench.stored(resultsDir).keys(),
                  QStringList({"A_05032024_090430", "B_05032024_090430"}));
         QCOMPARE(bench.stored(resultsDir).value("A_05032024_090430"), a);
+    }
+
+    // A link to /dev/zero, a FIFO or a file one byte larger than an exchange file can be,
+    // from the PC or on a stick: not read, named to the operator, and the exchange files
+    // beside it are imported all the same.
+    void onlyRegularFilesWithinTheBoundAreImported_data()
+    {
+        QTest::addColumn<int>("port");
+        QTest::addColumn<int>("operation");
+        QTest::addColumn<QString>("fixture");
+        QTest::addColumn<bool>("beside");
+        QTest::addColumn<QStringList>("boxes");
+        const QString done = "Import Complete: Results import completed\n";
+        const QString notFile = "Not a regular file, not read: m.vexd";
+        const QString tooLarge = "Too large for an exchange file, not read: m.vexd";
+        for (int port : {0, 1}) {
+            const QStringList prompt = port == 0 ? QStringList{importPrompt} : QStringList();
+            const QString on = port == 0 ? "PC: " : "stick: ";
+            QTest::newRow(qPrintable(on + "link to /dev/zero"))
+                << port << 3 << "zero" << true << prompt + QStringList{done + notFile};
+            QTest::newRow(qPrintable(on + "FIFO"))
+                << port << 3 << "fifo" << true << prompt + QStringList{done + notFile};
+            QTest::newRow(qPrintable(on + "one byte over"))
+                << port << 3 << "over" << true << prompt + QStringList{done + tooLarge};
+        }
+        QTest::newRow("stick: only a file one byte over")
+            << 1 << 3 << "over" << false
+            << QStringList{"Warning: Error copying files\n" + tooLarge};
+        QTest::newRow("stick: sequences, only a link to /dev/zero")
+            << 1 << 4 << "zero" << false << QStringList{"Warning: Error copying files\n" + notFile};
+    }
+    void onlyRegularFilesWithinTheBoundAreImported()
+    {
+        QFETCH(int, port);
+        QFETCH(int, operation);
+        QFETCH(QString, fixture);
+        QFETCH(bool, beside);
+        TransferBench bench;
+        TempRoot &root = bench.area.root();
+        const QByteArray a = resultFile("A", true);
+        const QByteArray b = resultFile("B", false);
+        const auto fillDrive = [&] {
+            if (beside) {
+                QVERIFY(root.writeFile("/mnt/update/a.vexd", a));
+                QVERIFY(root.writeFile("/mnt/update/z.vexd", b));
+            }
+            const QString path = bench.drive("m.vexd");
+            if (fixture == "zero") {
+                QVERIFY(QFile::link("/dev/zero", path));
+            } else if (fixture == "fifo") {
+                QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            } else {
+                QVERIFY(root.writeFile("/mnt/update/m.vexd", a));
+                QVERIFY(QFile::resize(path, ExchangeImport::MAX_FILE_BYTES + 1));
+            }
+        };
+        QVERIFY(bench.open());
+        QVERIFY(bench.choose(port, operation));
+        if (port == 1)
+            fillDrive();
+        const QStringList boxes = bench.start([&](const QString &box) {
+            if (box.startsWith("Import Data"))
+                fillDrive();
+        });
+        QTEST(boxes, "boxes");
+        QCOMPARE(bench.stored(resultsDir).keys(),
+                 beside ? QStringList({"A_05032024_090430", "B_05032024_090430"}) : QStringList());
+        if (beside)
+            QCOMPARE(bench.stored(resultsDir).value("A_05032024_090430"), a);
     }
 
     // A stick: the export is told complete only once the stick is unmounted, and the
