@@ -70,7 +70,7 @@ bool TestSequenceManager::testSequenceExists(const QString &name) const
 
 QStringList TestSequenceManager::getTestSequenceList() const
 {
-    return QDir(directory()).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    return QDir(directory()).entryList(QDir::Files | QDir::NoSymLinks, QDir::Name | QDir::IgnoreCase);
 }
 
 bool TestSequenceManager::createNewTestSequence(const QString &name)

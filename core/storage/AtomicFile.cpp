@@ -16,7 +16,7 @@ QString tempPathFor(const QString &path)
 } // namespace
 
 AtomicFile::AtomicFile(const QString &path)
-    : m_path(path), m_temp(tempPathFor(path))
+    : m_path(path), m_tempPath(tempPathFor(path))
 {
 }
 
@@ -24,13 +24,27 @@ AtomicFile::~AtomicFile()
 {
     if (!m_committed) {
         m_temp.close();
-        m_temp.remove();
+        if (m_opened)
+            ::unlink(QFile::encodeName(m_tempPath).constData());
     }
 }
 
 bool AtomicFile::open()
 {
-    return m_temp.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    // Whatever stands under the temporary name (a cut save's leftover, a link) goes first,
+    // and the new file is made afresh, so the write can never go through a link.
+    const QByteArray name = QFile::encodeName(m_tempPath);
+    ::unlink(name.constData());
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    if (!m_temp.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        ::unlink(name.constData());
+        return false;
+    }
+    m_opened = true;
+    return true;
 }
 
 bool AtomicFile::commit()
@@ -43,7 +57,7 @@ bool AtomicFile::commit()
     ok = ok && m_temp.error() == QFileDevice::NoError;
     // rename(2) replaces the target in one step, which QFile::rename will not do.
     ok = ok
-        && std::rename(QFile::encodeName(m_temp.fileName()).constData(),
+        && std::rename(QFile::encodeName(m_tempPath).constData(),
                        QFile::encodeName(m_path).constData())
             == 0;
     if (!ok)

@@ -32,6 +32,9 @@ public:
 
 private:
     QString m_path;
+    // Kept apart from m_temp, which forgets its name when it is opened on a descriptor.
+    QString m_tempPath;
     QFile m_temp;
+    bool m_opened = false;
     bool m_committed = false;
 };

@@ -1,3 +1,4 @@
+#include "AtomicFile.h"
 #include "FileUtils.h"
 #include "TestRegistry.h"
 
@@ -24,6 +25,38 @@ class TestFileUtils : public QObject
 {
     Q_OBJECT
 private slots:
+    // Whatever stands under a save's temporary name is replaced, never written through.
+    void atomicWriteNeverGoesThroughWhatStandsUnderTheTemporaryName_data()
+    {
+        QTest::addColumn<bool>("link");
+        QTest::newRow("leftover of a cut save") << false;
+        QTest::newRow("link to another file") << true;
+    }
+
+    void atomicWriteNeverGoesThroughWhatStandsUnderTheTemporaryName()
+    {
+        QFETCH(bool, link);
+        QTemporaryDir tmp;
+        const QString target = tmp.path() + "/result";
+        const QString temp = tmp.path() + "/.result.part";
+        const QString outside = tmp.path() + "/outside";
+        writeFile(outside, "keep");
+        if (link)
+            QVERIFY(QFile::link(outside, temp));
+        else
+            writeFile(temp, "leftover bytes, longer than the new content");
+
+        QVERIFY(AtomicFile::write(target, "new"));
+        QFile f(target);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("new"));
+        QVERIFY(!QFileInfo(target).isSymLink());
+        QVERIFY(!QFileInfo::exists(temp) && !QFileInfo(temp).isSymLink());
+        QFile o(outside);
+        QVERIFY(o.open(QIODevice::ReadOnly));
+        QCOMPARE(o.readAll(), QByteArray("keep"));
+    }
+
     void removeDirRemovesHiddenAndNestedButNeverFollowsLinks()
     {
         QTemporaryDir tmp;

@@ -193,6 +193,7 @@ private slots:
     {
         QVERIFY(QFile::link("/dev/zero", root->path(QString(DIR) + "Zero")));
         QVERIFY(!m->testSequenceExists("Zero"));
+        QVERIFY(!m->getTestSequenceList().contains("Zero"));
         QVERIFY(!m->openTestSequence("Zero"));
         QString name = "Zero";
         QVERIFY(!m->copyTestSequence(name));
