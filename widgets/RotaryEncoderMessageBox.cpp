@@ -9,6 +9,9 @@
 RotaryEncoderMessageBox::RotaryEncoderMessageBox(QWidget *parent) : QMessageBox(parent)
 {
     setMaximumSize(maxWidth, maxHeight);
+    // Boxes name files, sequences and devices that came from outside; the toolkit's guess
+    // at rich text would let such a name pull in any file as an image.
+    setTextFormat(Qt::PlainText);
 }
 
 void RotaryEncoderMessageBox::translateStandardButtons()
@@ -55,6 +58,17 @@ bool RotaryEncoderMessageBox::event(QEvent *event)
     if (event->type() == QEvent::LayoutRequest)
         limitSize();
     return result;
+}
+
+void RotaryEncoderMessageBox::childEvent(QChildEvent *event)
+{
+    // The informative text's label is made when that text is first set, guessing rich
+    // text by default; it becomes plain text before it gets the text.
+    if (event->added()) {
+        if (auto *label = qobject_cast<QLabel *>(event->child()))
+            label->setTextFormat(Qt::PlainText);
+    }
+    QMessageBox::childEvent(event);
 }
 
 void RotaryEncoderMessageBox::showEvent(QShowEvent *event)

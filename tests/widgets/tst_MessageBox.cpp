@@ -3,6 +3,7 @@
 #include "TestRegistry.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTranslator>
@@ -90,6 +91,38 @@ private slots:
         QApplication::processEvents();
         QVERIFY(box.width() <= RotaryEncoderMessageBox::maxWidth);
         QVERIFY(box.height() <= RotaryEncoderMessageBox::maxHeight);
+    }
+
+    // Boxes name files and devices from outside: the text and the informative text show
+    // as they stand, markup included, whichever is set first.
+    void textsShowAsText_data()
+    {
+        QTest::addColumn<bool>("informativeFirst");
+        QTest::newRow("text first") << false;
+        QTest::newRow("informative text first") << true;
+    }
+    void textsShowAsText()
+    {
+        QFETCH(bool, informativeFirst);
+        const QString text = "Not found: <b>x</b>";
+        const QString informative = "<img src=\"missing.png\"> <i>y</i>";
+        RotaryEncoderMessageBox box;
+        setUp(box, QMessageBox::Ok);
+        if (informativeFirst)
+            box.setInformativeText(informative);
+        box.setText(text);
+        box.setInformativeText(informative);
+        box.show();
+        QTRY_VERIFY(box.isVisible());
+        QStringList shown;
+        for (QLabel *label : box.findChildren<QLabel *>()) {
+            if (label->text().isEmpty())
+                continue;
+            shown << label->text();
+            QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->text()));
+        }
+        shown.sort();
+        QCOMPARE(shown, QStringList({informative, text}));
     }
 
     void standardButtonTexts()
