@@ -26,4 +26,5 @@ protected:
 
 private:
     void limitSize();
+    void shortenLongWords();
 };

@@ -93,6 +93,33 @@ private slots:
         QVERIFY(box.height() <= RotaryEncoderMessageBox::maxHeight);
     }
 
+    // A name too long for a line cannot wrap: it is cut in its middle to the room the
+    // box has, in the text and the informative text, so both its ends show.
+    void aLongWordKeepsBothEnds()
+    {
+        const QString name = "Results_" + QString(120, 'x') + "_2024.dat";
+        RotaryEncoderMessageBox box;
+        setUp(box, QMessageBox::Ok);
+        box.setText("Not found: " + name);
+        box.setInformativeText(name + " was left out.");
+        box.show();
+        QTRY_VERIFY(box.isVisible());
+        QApplication::processEvents();
+        QVERIFY(box.width() <= RotaryEncoderMessageBox::maxWidth);
+        for (const char *name : {"qt_msgbox_label", "qt_msgbox_informativelabel"}) {
+            auto *label = box.findChild<QLabel *>(name);
+            QVERIFY(label);
+            const QFontMetrics metrics(label->font());
+            for (const QString &word : label->text().split(' '))
+                QVERIFY2(metrics.horizontalAdvance(word) <= label->contentsRect().width(),
+                         qPrintable(word));
+            QVERIFY2(label->text().contains("Results_x") && label->text().contains("x_2024.dat"),
+                     qPrintable(label->text()));
+        }
+        QVERIFY(box.text().startsWith("Not found: Results_"));
+        QVERIFY(box.informativeText().endsWith(".dat was left out."));
+    }
+
     // Boxes name files and devices from outside: the text and the informative text show
     // as they stand, markup included, whichever is set first.
     void textsShowAsText_data()
