@@ -44,10 +44,20 @@ void SimController::reset()
     const int channel = m_channel;
     const int faults = m_faults;
     const bool clears = m_clearsAfterStop; // firmware behaviour, not state
+    const QByteArray versions = m_versions;
+    const QByteArray serial = m_serial;
     *this = SimController(channel);
     m_pump = pump;
     m_faults = faults;
     m_clearsAfterStop = clears;
+    m_versions = versions;
+    m_serial = serial;
+}
+
+void SimController::setIdentity(const QByteArray &versions, const QByteArray &serial)
+{
+    m_versions = versions;
+    m_serial = serial;
 }
 
 quint32 SimController::elapsed(qint64 nowMs) const
@@ -224,9 +234,12 @@ QByteArray SimController::handle(const QByteArray &command, qint64 nowMs)
         return status();
     }
     if (command == "IV")
-        return QByteArray("NV") + QByteArray("2.07,PB-C");
-    if (command == "ICG")
-        return QByteArray("EN") + QString("PB2403-%1").arg(101 + m_channel).toLatin1() + QByteArray("\r\n\0", 3);
+        return QByteArray("NV") + (m_versions.isEmpty() ? QByteArray("2.07,PB-C") : m_versions);
+    if (command == "ICG") {
+        const QByteArray serial =
+            m_serial.isEmpty() ? QString("PB2403-%1").arg(101 + m_channel).toLatin1() : m_serial;
+        return QByteArray("EN") + serial + QByteArray("\r\n\0", 3);
+    }
     if (command == "IRC")
         return QByteArray("ECD") + picDate(5, 14, 12 + m_channel, 3, 2026);
     if (command == "IRV")

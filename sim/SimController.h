@@ -45,6 +45,9 @@ public:
     // What a stopped controller reports until the next start: the readings and elapsed
     // time of its last test (the default), or readings cleared to zero.
     void setClearsAfterStop(bool clears) { m_clearsAfterStop = clears; }
+    // What the controller reports of itself: its version reply's text ("<firmware>,
+    // <hardware>") and its serial number; empty keeps the default.
+    void setIdentity(const QByteArray &versions, const QByteArray &serial);
     int channel() const { return m_channel; }
     Status status() const { return m_status; }
     quint8 testType() const { return m_testType; }
@@ -87,4 +90,6 @@ private:
     qint16 m_peak = 0;
     bool m_clearsAfterStop = false;
     int m_faults = 0;
+    QByteArray m_versions;
+    QByteArray m_serial;
 };

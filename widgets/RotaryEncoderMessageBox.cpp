@@ -9,6 +9,9 @@
 RotaryEncoderMessageBox::RotaryEncoderMessageBox(QWidget *parent) : QMessageBox(parent)
 {
     setMaximumSize(maxWidth, maxHeight);
+    // Boxes name files, sequences and devices that came from outside; the toolkit's guess
+    // at rich text would let such a name pull in any file as an image.
+    setTextFormat(Qt::PlainText);
 }
 
 void RotaryEncoderMessageBox::translateStandardButtons()
@@ -57,6 +60,17 @@ bool RotaryEncoderMessageBox::event(QEvent *event)
     return result;
 }
 
+void RotaryEncoderMessageBox::childEvent(QChildEvent *event)
+{
+    // The informative text's label is made when that text is first set, guessing rich
+    // text by default; it becomes plain text before it gets the text.
+    if (event->added()) {
+        if (auto *label = qobject_cast<QLabel *>(event->child()))
+            label->setTextFormat(Qt::PlainText);
+    }
+    QMessageBox::childEvent(event);
+}
+
 void RotaryEncoderMessageBox::showEvent(QShowEvent *event)
 {
     QMessageBox::showEvent(event);
@@ -73,11 +87,46 @@ void RotaryEncoderMessageBox::limitSize()
         // at the display's width it has to wrap in any case.
         if (auto *label = findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))) {
             label->setWordWrap(true);
+            shortenLongWords();
             if (layout() && layout()->hasHeightForWidth())
                 height = layout()->totalHeightForWidth(maxWidth);
         }
     }
     setFixedSize(qMin(maximumWidth(), maxWidth), qMin(height, maxHeight));
+    // Measuring the words laid the texts out at the toolkit's width; they follow the box's
+    // own size again, also when that did not change.
+    if (layout())
+        layout()->setGeometry(contentsRect());
+}
+
+void RotaryEncoderMessageBox::shortenLongWords()
+{
+    if (!layout())
+        return;
+    // Laid out at the width the toolkit chose, the texts start after the icon; at the
+    // display's width they keep that start and lose what the box loses.
+    layout()->setGeometry(QRect(0, 0, maximumWidth(), maximumHeight()));
+    for (const char *name : {"qt_msgbox_label", "qt_msgbox_informativelabel"}) {
+        auto *label = findChild<QLabel *>(QLatin1String(name));
+        if (!label || label->textFormat() != Qt::PlainText)
+            continue;
+        const int room = maxWidth - label->x() - layout()->contentsMargins().right();
+        const QFontMetrics metrics = label->fontMetrics();
+        // A word wider than a line cannot wrap: a long file name, say, is cut in its
+        // middle, so that its start and its end both show.
+        QStringList lines = label->text().split(QLatin1Char('\n'));
+        for (QString &line : lines) {
+            QStringList words = line.split(QLatin1Char(' '));
+            for (QString &word : words) {
+                if (metrics.horizontalAdvance(word) > room)
+                    word = metrics.elidedText(word, Qt::ElideMiddle, room);
+            }
+            line = words.join(QLatin1Char(' '));
+        }
+        const QString fitted = lines.join(QLatin1Char('\n'));
+        if (fitted != label->text())
+            label->setText(fitted);
+    }
 }
 
 void RotaryEncoderMessageBox::wheelEvent(QWheelEvent *event)

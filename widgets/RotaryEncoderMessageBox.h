@@ -4,7 +4,7 @@
 
 // The message box of every screen, limited to the display: the wheel moves between the
 // buttons and the select key presses the focused one. The select key is Escape, so it
-// never acts as the dialog's reject.
+// never acts as the dialog's reject. Its texts are plain text.
 class RotaryEncoderMessageBox : public QMessageBox
 {
     Q_OBJECT
@@ -19,10 +19,12 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    void childEvent(QChildEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
     void limitSize();
+    void shortenLongWords();
 };

@@ -7,6 +7,18 @@
 #include "SettingsConstants.h"
 #include "ui_AboutDetailsScreen.h"
 
+namespace
+{
+// A text from a controller or the settings in its cell: on one line, and cut short with an
+// ellipsis where the cell ends. The cells are centred, so a longer text would lose its
+// start as well as its end, and a second line would fall outside the cell.
+void showInCell(QLabel *cell, const QString &text)
+{
+    cell->setText(cell->fontMetrics().elidedText(text.simplified(), Qt::ElideRight,
+                                                 cell->contentsRect().width()));
+}
+} // namespace
+
 AboutDetailsScreen::AboutDetailsScreen(QWidget *previousScreen, QWidget *parent)
     : AboutScreenBase(previousScreen, parent), ui(new Ui::AboutDetailsScreen)
 {
@@ -63,7 +75,7 @@ void AboutDetailsScreen::showInstrument()
     ui->label_AboutDetails_FirmWareVal->setText(
         ChannelIdentity::softwareVersion(QString::fromLatin1(git_build_version)));
     if (board)
-        ui->serialNoLabel->setText(board->m_DataManager.vLoadSerialNum());
+        showInCell(ui->serialNoLabel, board->m_DataManager.vLoadSerialNum());
 }
 
 void AboutDetailsScreen::showScreen(bool check)
@@ -99,9 +111,9 @@ void AboutDetailsScreen::fetchData()
             versions.firmware = versions.hardware = tr("N/A");
             break;
         }
-        m_firmware[channel]->setText(versions.firmware);
-        m_hardware[channel]->setText(versions.hardware);
-        m_serial[channel]->setText(serial);
+        showInCell(m_firmware[channel], versions.firmware);
+        showInCell(m_hardware[channel], versions.hardware);
+        showInCell(m_serial[channel], serial);
         const QString number = QString::number(channel + 1);
         keys.insert(SETTINGS_KEY_CHANNEL_FIRMWARE_VERSION + number, versions.firmware);
         keys.insert(SETTINGS_KEY_CHANNEL_HARDWARE_VERSION + number, versions.hardware);

@@ -14,7 +14,7 @@
 namespace
 {
 // A name from the phone shown in a box: printable characters only, and short enough for
-// the display.
+// the display; a long one keeps its start and its end (the kind of file).
 QString shownName(const QString &name)
 {
     QString shown;
@@ -22,7 +22,7 @@ QString shownName(const QString &name)
         shown += c.isPrint() ? c : QChar(QChar::ReplacementCharacter);
     constexpr int maxShown = 40;
     if (shown.size() > maxShown)
-        shown = shown.left(maxShown - 3) + QStringLiteral("...");
+        shown = shown.left(maxShown / 2 - 1) + QChar(0x2026) + shown.right(maxShown / 2);
     return shown;
 }
 } // namespace

@@ -101,8 +101,7 @@ void ViewData::updateResultsList()
             table->setItem(row, 2, new QTableWidgetItem(QString()));
         }
     }
-    table->resizeColumnToContents(0);
-    table->resizeColumnToContents(1);
+    fitColumns();
     // Every row is one line in the table's font, so one row's fitted height fits them all;
     // fitting thousands of rows one by one would cost more than reading their files.
     if (table->rowCount() > 0) {
@@ -114,6 +113,22 @@ void ViewData::updateResultsList()
     m_sortState = ASSET_DESCENDING;
     setSort();
     table->setUpdatesEnabled(true);
+}
+
+void ViewData::fitColumns()
+{
+    QTableWidget *table = ui->dataTable;
+    table->resizeColumnToContents(0);
+    table->resizeColumnToContents(1);
+    // Date and status always show whole; the asset gets the room they leave, and a longer
+    // identity ends in an ellipsis. The row numbers' width follows the row count.
+    const QAbstractItemView *view = table;
+    const int status =
+        qMax(table->horizontalHeader()->sectionSizeHint(2), view->sizeHintForColumn(2));
+    const int room = table->width() - 2 * table->frameWidth() -
+                     table->verticalHeader()->sizeHint().width() - table->columnWidth(1) - status;
+    if (table->columnWidth(0) > room)
+        table->setColumnWidth(0, qMax(room, table->horizontalHeader()->minimumSectionSize()));
 }
 
 void ViewData::setSort()

@@ -57,6 +57,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void fitColumns();
     void selectRememberedRow();
     // openAsset; when there are rows but the highlighted result cannot be opened, tells
     // the operator and lists the stored results anew.

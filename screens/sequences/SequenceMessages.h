@@ -9,10 +9,10 @@
 namespace SequenceMessages
 {
 
-// A warning with the given buttons; returns the one pressed. Text that comes from outside
-// the instrument (a name a phone sent) goes as plain text, so it can never be markup.
+// A warning with the given buttons; returns the one pressed. The texts are plain text, as
+// they may hold names from outside the instrument, which must never act as markup.
 int run(QWidget *parent, const QString &title, const QString &text, const QString &informative,
-        QMessageBox::StandardButtons buttons, Qt::TextFormat format = Qt::AutoText);
+        QMessageBox::StandardButtons buttons, Qt::TextFormat format = Qt::PlainText);
 
 // A warning with one OK key and no parent.
 void warn(const QString &title, const QString &text);

@@ -20,9 +20,12 @@ namespace TextFit
 namespace
 {
 
-QString plain(const QString &text)
+// The words a label shows: its own markup taken out, a plain-text label's text as it is.
+QString shownText(const QLabel *label)
 {
-    if (!Qt::mightBeRichText(text))
+    const QString text = label->text();
+    const Qt::TextFormat format = label->textFormat();
+    if (format == Qt::PlainText || (format == Qt::AutoText && !Qt::mightBeRichText(text)))
         return text;
     QTextDocument doc;
     doc.setHtml(text);
@@ -52,7 +55,7 @@ QString describe(const QWidget *widget, const QString &text, int needed, int roo
 
 void checkLabel(QLabel *label, QStringList &out)
 {
-    const QString text = plain(label->text());
+    const QString text = shownText(label);
     if (text.trimmed().isEmpty())
         return;
     const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(),
@@ -113,6 +116,11 @@ void checkTable(QTableWidget *table, QStringList &out)
         const int width = widest(metrics, item->text());
         if (width > room)
             out << describe(table, item->text(), width, room);
+        // The table has no scroll bar: a column reaching past its edge is cut or unseen.
+        const int end = table->columnViewportPosition(column) + table->columnWidth(column);
+        if (end > table->viewport()->width())
+            out << describe(table, item->text() + QStringLiteral(" column ends at"), end,
+                            table->viewport()->width());
     }
 }
 

@@ -5,17 +5,19 @@
 #include "BluetoothFavouritesScreen.h"
 #include "BluetoothUpload.h"
 #include "BtModuleSim.h"
-#include "FindDevicesScreen.h"
 #include "DataMenu.h"
 #include "DataTransfer.h"
+#include "FindDevicesScreen.h"
 #include "FlowRateRunningScreen.h"
 #include "GraphModeScreen.h"
 #include "InfusionPumpMainScreen.h"
 #include "OcclusionManualTest.h"
 #include "PCARunningScreen.h"
+#include "PowerBoardSim.h"
 #include "ScreenKeyboard.h"
-#include "SetupBench.h"
 #include "SequenceMessages.h"
+#include "SetupBench.h"
+#include "StoredRecords.h"
 #include "SummaryManualScreen.h"
 #include "TestRegistry.h"
 #include "TestResultManager.h"
@@ -32,6 +34,7 @@
 #include <QProgressBar>
 #include <QRegularExpression>
 #include <QStackedWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -321,6 +324,84 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     }
 
+    // Texts from outside at lengths their fields were not drawn for: a controller's
+    // version of 500 characters or of several lines, long serial numbers, a long asset
+    // identity in the result list. Each ends short in its own place, with its start
+    // shown, and the rest of the form stays as it was.
+    void longOutsideTextsFit_data() { textsFitTheirFields_data(); }
+    void longOutsideTextsFit()
+    {
+        QFETCH(QString, language);
+        const QByteArray version = "2.07." + QByteArray(495, '1');
+        const QByteArray lines = "2.07\nbeta 3\nbuild 12,PB-C\nrev B";
+        SetupBench bench(
+            {ScreenArea::defaultSettings() + "LanguageFile=/home/translations/kovinta_" +
+                 language.toLatin1() + ".qm\nSerial_num=KV-" + QByteArray(60, '7') + "\n",
+             true, [&](PowerBoardSim &sim) {
+                 sim.controller(0).setIdentity(version + ",PB-C", "PB2403-" + QByteArray(80, '1'));
+                 sim.controller(1).setIdentity(lines, "PB2403\n102");
+                 sim.controller(2).setIdentity("2.07," + version, QByteArray());
+             }});
+        QVERIFY(bench.menu);
+        QVERIFY(bench.area.settle());
+        QVERIFY(bench.area.activate());
+        const QString pngDir = qEnvironmentVariable("RONDIX_PNG_DIR");
+        const auto png = [&](const QString &state) {
+            if (!pngDir.isEmpty())
+                bench.area.savePng(
+                    QDir(pngDir).filePath(QStringLiteral("%1-long-%2.png").arg(language, state)));
+        };
+        QStringList faults;
+
+        auto *details = bench.screen<AboutDetailsScreen>();
+        details->showScreen(true);
+        const auto cell = [&](const char *name) {
+            return details->findChild<QLabel *>(QLatin1String(name));
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(cell("label_AboutDetails_ChSerial_2")->text().startsWith("PB2403"),
+                                 15000);
+        QApplication::processEvents();
+        png("AboutDetailsScreen");
+        faults << TextFit::cutOff(details);
+        // Each starts as it came.
+        for (const char *name :
+             {"label_AboutDetails_ChFw1", "label_AboutDetails_ChFw2", "label_AboutDetails_ChHw3"})
+            QVERIFY2(cell(name)->text().startsWith("2.07"), qPrintable(cell(name)->text()));
+        QVERIFY(cell("label_AboutDetails_ChSerial_1")->text().startsWith("PB2403-1"));
+        QVERIFY(cell("serialNoLabel")->text().startsWith("KV-7"));
+        QCOMPARE(cell("label_AboutDetails_ChHw2")->text(), QString("PB-C rev B"));
+
+        QDir().mkpath(bench.area.root().path(TestResultManager::assetResultsDirectory));
+        QList<MedicalApplianceResult> records;
+        for (const QString &asset : {QString("Pump 7"),
+                                     QString("Infusion pump of the intensive care unit, bed 12, "
+                                             "second floor, west wing"),
+                                     QString("SYRINGEDRIVER") + QString(60, 'X')}) {
+            MedicalApplianceResult record;
+            record.overallResult = records.size() == 1 ? TEST_FAIL : TEST_PASS;
+            record.testDate = QDateTime(QDate(2024, 3, 4 + records.size()), QTime(16, 15));
+            record.applianceName = asset;
+            records << record;
+        }
+        QVERIFY(storeRecords(records));
+        auto *list = new ViewData(bench.menu, nullptr);
+        list->showScreen(true);
+        QApplication::processEvents();
+        png("ViewData");
+        faults << TextFit::cutOff(list);
+        // Date and status show whole on every row.
+        auto *table = list->findChild<QTableWidget *>("dataTable");
+        QCOMPARE(table->rowCount(), 3);
+        for (int column : {1, 2}) {
+            const int end = table->columnViewportPosition(column) + table->columnWidth(column);
+            QVERIFY2(end <= table->viewport()->width(), qPrintable(QString::number(column)));
+            QVERIFY2(table->columnWidth(column) >=
+                         static_cast<QAbstractItemView *>(table)->sizeHintForColumn(column),
+                     qPrintable(QString::number(column)));
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    }
+
     // The Bluetooth screens in each state that writes its own texts, with the simulated
     // module and the devices around it answering, and the message boxes they bring up.
     void bluetoothTextsFitTheirFields_data() { textsFitTheirFields_data(); }
@@ -374,6 +455,11 @@ private slots:
             return DialogAnswers::Answer([&, state, button](QWidget *dialog) {
                 QApplication::processEvents();
                 faults << TextFit::cutOff(dialog);
+                if (!QRect(0, 0, 320, 240)
+                         .contains(QRect(QPoint(), dialog->frameGeometry().size())))
+                    faults << state + QStringLiteral(" box of %1 x %2")
+                                          .arg(dialog->frameGeometry().width())
+                                          .arg(dialog->frameGeometry().height());
                 png(dialog, state);
                 DialogAnswers::press(button)(dialog);
             });
@@ -488,6 +574,12 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(answers.seen.size(), 2, 10000);
         }
         check("receive-received");
+        {
+            DialogAnswers answers({box("receive-offer-long-name", QMessageBox::No)});
+            QVERIFY(sim.pushToInstrument(
+                "Results_of_the_intensive_care_unit_second_floor_west_wing_2024.dat", content));
+            QTRY_COMPARE_WITH_TIMEOUT(answers.seen.size(), 1, 10000);
+        }
         for (const bool stalls : {false, true}) {
             (stalls ? sim.options().stallPushAt : sim.options().truncatePushAt) = 700;
             DialogAnswers answers(

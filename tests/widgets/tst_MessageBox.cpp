@@ -3,6 +3,7 @@
 #include "TestRegistry.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTranslator>
@@ -90,6 +91,65 @@ private slots:
         QApplication::processEvents();
         QVERIFY(box.width() <= RotaryEncoderMessageBox::maxWidth);
         QVERIFY(box.height() <= RotaryEncoderMessageBox::maxHeight);
+    }
+
+    // A name too long for a line cannot wrap: it is cut in its middle to the room the
+    // box has, in the text and the informative text, so both its ends show.
+    void aLongWordKeepsBothEnds()
+    {
+        const QString name = "Results_" + QString(120, 'x') + "_2024.dat";
+        RotaryEncoderMessageBox box;
+        setUp(box, QMessageBox::Ok);
+        box.setText("Not found: " + name);
+        box.setInformativeText(name + " was left out.");
+        box.show();
+        QTRY_VERIFY(box.isVisible());
+        QApplication::processEvents();
+        QVERIFY(box.width() <= RotaryEncoderMessageBox::maxWidth);
+        for (const char *name : {"qt_msgbox_label", "qt_msgbox_informativelabel"}) {
+            auto *label = box.findChild<QLabel *>(name);
+            QVERIFY(label);
+            const QFontMetrics metrics(label->font());
+            for (const QString &word : label->text().split(' '))
+                QVERIFY2(metrics.horizontalAdvance(word) <= label->contentsRect().width(),
+                         qPrintable(word));
+            QVERIFY2(label->text().contains("Results_x") && label->text().contains("x_2024.dat"),
+                     qPrintable(label->text()));
+        }
+        QVERIFY(box.text().startsWith("Not found: Results_"));
+        QVERIFY(box.informativeText().endsWith(".dat was left out."));
+    }
+
+    // Boxes name files and devices from outside: the text and the informative text show
+    // as they stand, markup included, whichever is set first.
+    void textsShowAsText_data()
+    {
+        QTest::addColumn<bool>("informativeFirst");
+        QTest::newRow("text first") << false;
+        QTest::newRow("informative text first") << true;
+    }
+    void textsShowAsText()
+    {
+        QFETCH(bool, informativeFirst);
+        const QString text = "Not found: <b>x</b>";
+        const QString informative = "<img src=\"missing.png\"> <i>y</i>";
+        RotaryEncoderMessageBox box;
+        setUp(box, QMessageBox::Ok);
+        if (informativeFirst)
+            box.setInformativeText(informative);
+        box.setText(text);
+        box.setInformativeText(informative);
+        box.show();
+        QTRY_VERIFY(box.isVisible());
+        QStringList shown;
+        for (QLabel *label : box.findChildren<QLabel *>()) {
+            if (label->text().isEmpty())
+                continue;
+            shown << label->text();
+            QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->text()));
+        }
+        shown.sort();
+        QCOMPARE(shown, QStringList({informative, text}));
     }
 
     void standardButtonTexts()
