@@ -5,7 +5,7 @@
 #include "BluetoothFavourites.h"
 #include "DevicePath.h"
 #include "FileUtils.h"
-#include "SequenceMessages.h"
+#include "ScreenMessages.h"
 
 #include <QDir>
 #include <QFile>
@@ -90,7 +90,7 @@ void BluetoothDataTransfer::showScreen(bool check)
     ui->progressBarTransfer->setTextVisible(false);
     ui->progressBarTransfer->hide();
     if (!m_service->connectDevice(BT_MOBILE_PHONE)) {
-        SequenceMessages::warn(tr("Warning"), tr("No device set in Bluetooth Favourites"));
+        ScreenMessages::warn(tr("Warning"), tr("No device set in Bluetooth Favourites"));
         stopPush(tr("No device set in Bluetooth Favourites"));
         return;
     }

@@ -4,7 +4,7 @@
 #include "BluetoothFavourites.h"
 #include "DevicePath.h"
 #include "ImportReport.h"
-#include "SequenceMessages.h"
+#include "ScreenMessages.h"
 #include "SettingsConstants.h"
 #include "TestResultManager.h"
 #include "TestSequenceManager.h"
@@ -102,11 +102,11 @@ void BluetoothUpload::vOppFileRx(QString sFilename)
     if (!QFile::exists(path))
         return;
     const int answer =
-        SequenceMessages::run(nullptr, tr("Bluetooth File received"),
-                              tr(" %1, %2 bytes\nYes = Accept it\nNo = Reject")
-                                  .arg(shownName(sFilename))
-                                  .arg(QFile(path).size()),
-                              QString(), QMessageBox::Yes | QMessageBox::No, Qt::PlainText);
+        ScreenMessages::run(nullptr, QMessageBox::Warning, tr("Bluetooth File received"),
+                            tr(" %1, %2 bytes\nYes = Accept it\nNo = Reject")
+                                .arg(shownName(sFilename))
+                                .arg(QFile(path).size()),
+                            QMessageBox::Yes | QMessageBox::No);
     if (answer == QMessageBox::Yes)
         import(path);
 }
@@ -115,7 +115,7 @@ void BluetoothUpload::import(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        SequenceMessages::warn(tr("Warning"), tr("Error reading file"));
+        ScreenMessages::warn(tr("Warning"), tr("Error reading file"));
         return;
     }
     ImportReport report;
@@ -134,7 +134,7 @@ void BluetoothUpload::import(const QString &path)
         text += QLatin1Char('\n') + tr("Stored in part, damaged: %1").arg(report.damaged);
     if (report.skipped > 0)
         text += QLatin1Char('\n') + tr("Not imported: %1").arg(report.skipped);
-    SequenceMessages::warn(tr("Import incomplete"), text);
+    ScreenMessages::warn(tr("Import incomplete"), text);
 }
 
 // The phone stopped in the middle of its push: the module is started afresh, which
@@ -151,7 +151,7 @@ void BluetoothUpload::pushStalled()
 void BluetoothUpload::reportNotReceived(const QString &text)
 {
     showReady();
-    SequenceMessages::warn(tr("Bluetooth File not received"), text);
+    ScreenMessages::warn(tr("Bluetooth File not received"), text);
 }
 
 void BluetoothUpload::disconnectAll(bool)

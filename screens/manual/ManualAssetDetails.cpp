@@ -6,7 +6,7 @@
 #include "DataManager.h"
 #include "ElementResultBuilder.h"
 #include "InfusionPumpPowerBoardManager.h"
-#include "RotaryEncoderMessageBox.h"
+#include "ScreenMessages.h"
 #include "StoredName.h"
 #include "TestResultElementFlowTest.h"
 #include "TestResultElementOccTest.h"
@@ -181,21 +181,12 @@ QString ManualAssetDetails::saveResult()
 
 void ManualAssetDetails::showOutcome(const QString &failure)
 {
-    RotaryEncoderMessageBox box(this);
-    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    box.setWindowTitle(tr("Save Asset"));
-    if (failure.isEmpty()) {
-        box.setIcon(QMessageBox::Information);
-        box.setText(tr("Asset Saved Successfully"));
-        box.setStandardButtons(QMessageBox::Ok);
-    } else {
-        box.setIcon(QMessageBox::Warning);
-        box.setText(tr("Asset Failed to Save"));
-        box.setInformativeText(failure);
-        box.setStandardButtons(QMessageBox::Cancel);
-    }
-    box.translateStandardButtons();
-    box.exec();
+    if (failure.isEmpty())
+        ScreenMessages::run(this, QMessageBox::Information, tr("Save Asset"),
+                            tr("Asset Saved Successfully"), QMessageBox::Ok);
+    else
+        ScreenMessages::run(this, QMessageBox::Warning, tr("Save Asset"),
+                            tr("Asset Failed to Save"), QMessageBox::Cancel, failure);
 }
 
 void ManualAssetDetails::confirmButtonClicked()

@@ -5,7 +5,7 @@
 #include "BluetoothFavourites.h"
 #include "InfusionPumpPowerBoardManager.h"
 #include "MemoryUsage.h"
-#include "RotaryEncoderMessageBox.h"
+#include "ScreenMessages.h"
 #include "StoredName.h"
 #include "TestResultManager.h"
 #include "TestSequenceManager.h"
@@ -115,14 +115,7 @@ void AutoModeAssetDetails::confirmButtonClicked()
 
 void AutoModeAssetDetails::refuse(const QString &text)
 {
-    RotaryEncoderMessageBox box(this);
-    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    box.setWindowTitle(tr("Asset Details"));
-    box.setIcon(QMessageBox::Warning);
-    box.setText(text);
-    box.setStandardButtons(QMessageBox::Ok);
-    box.translateStandardButtons();
-    box.exec();
+    ScreenMessages::run(this, QMessageBox::Warning, tr("Asset Details"), text, QMessageBox::Ok);
 }
 
 void AutoModeAssetDetails::btDataReceived(QByteArray ba)

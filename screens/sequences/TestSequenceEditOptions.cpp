@@ -3,7 +3,7 @@
 
 #include "MemoryUsage.h"
 #include "MenuKeys.h"
-#include "SequenceMessages.h"
+#include "ScreenMessages.h"
 #include "TestSequenceEdit.h"
 #include "TestSequenceManager.h"
 
@@ -34,8 +34,8 @@ void TestSequenceEditOptions::showScreen(bool state)
 
 void TestSequenceEditOptions::deleteButtonPressed()
 {
-    if (SequenceMessages::ask(this, tr("Delete Test"), tr("Are you sure?"),
-                              tr("This will delete the selected test from the test sequence")))
+    if (ScreenMessages::ask(this, tr("Delete Test"), tr("Are you sure?"),
+                            tr("This will delete the selected test from the test sequence")))
         TestSequenceManager::getInstance()->deleteTestElement(m_testIndex);
     // Whatever the answer: the editor moves its selection up as after a delete.
     m_editor->setLastOption(TestSequenceEdit::TEST_SEQ_DELETE);

@@ -2,7 +2,7 @@
 #include "ui_TestSequences.h"
 
 #include "MemoryUsage.h"
-#include "SequenceMessages.h"
+#include "ScreenMessages.h"
 #include "SequenceName.h"
 #include "TestSequenceEdit.h"
 #include "TestSequenceManager.h"
@@ -73,13 +73,12 @@ void TestSequenceScreen::newButtonClicked()
         return;
     const QString failed = tr("Failed to create test sequence: %1").arg(name);
     if (SequenceName::isRefused(name)) {
-        SequenceMessages::warn(tr("Warning"), failed);
+        ScreenMessages::warn(tr("Warning"), failed);
         return;
     }
     TestSequenceManager *store = TestSequenceManager::getInstance();
     if (store->testSequenceExists(name)) {
-        SequenceMessages::warn(tr("Warning"),
-                               tr("Test sequence name already exists: %1").arg(name));
+        ScreenMessages::warn(tr("Warning"), tr("Test sequence name already exists: %1").arg(name));
         return;
     }
     if (store->createNewTestSequence(name)) {
@@ -87,7 +86,7 @@ void TestSequenceScreen::newButtonClicked()
         setCurrentIndexByName(name);
         return;
     }
-    SequenceMessages::warn(tr("Warning"), failed);
+    ScreenMessages::warn(tr("Warning"), failed);
     store->removeTestSequence(name);
 }
 

@@ -14,8 +14,8 @@
 #include "OcclusionManualTest.h"
 #include "PCARunningScreen.h"
 #include "ScreenKeyboard.h"
+#include "ScreenMessages.h"
 #include "SetupBench.h"
-#include "SequenceMessages.h"
 #include "SummaryManualScreen.h"
 #include "TestRegistry.h"
 #include "TestResultManager.h"
@@ -522,7 +522,7 @@ private slots:
         };
         for (const auto &b : boxes) {
             DialogAnswers answers({box(b.first, QMessageBox::Ok)});
-            SequenceMessages::warn(b.second.at(0), b.second.at(1));
+            ScreenMessages::warn(b.second.at(0), b.second.at(1));
             QCOMPARE(answers.seen.size(), 1);
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
