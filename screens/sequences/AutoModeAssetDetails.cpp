@@ -4,7 +4,7 @@
 #include "BarcodeCollector.h"
 #include "BluetoothFavourites.h"
 #include "InfusionPumpPowerBoardManager.h"
-#include "MemoryUsage.h"
+#include "MemoryWarning.h"
 #include "ScreenMessages.h"
 #include "StoredName.h"
 #include "TestResultManager.h"
@@ -59,7 +59,7 @@ void AutoModeAssetDetails::showScreen(bool state)
     ui->comboBox_protocol->setCurrentIndex(m_sequenceIndex);
     ui->assetLineEdit->setFocus();
     BluetoothFavourites::getInstance()->connectDevice(BT_BARCODE);
-    MemoryUsage::guard(this);
+    MemoryWarning::guard();
 }
 
 void AutoModeAssetDetails::backButtonClicked(bool check)

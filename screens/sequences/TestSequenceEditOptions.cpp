@@ -1,7 +1,7 @@
 #include "TestSequenceEditOptions.h"
 #include "ui_TestSequenceEditOptions.h"
 
-#include "MemoryUsage.h"
+#include "MemoryWarning.h"
 #include "MenuKeys.h"
 #include "ScreenMessages.h"
 #include "TestSequenceEdit.h"
@@ -44,7 +44,7 @@ void TestSequenceEditOptions::deleteButtonPressed()
 
 void TestSequenceEditOptions::copyButtonPressed()
 {
-    MemoryUsage::guard(this);
+    MemoryWarning::guard();
     TestSequenceManager::getInstance()->copyTestElement(m_testIndex);
     m_editor->setLastOption(TestSequenceEdit::TEST_SEQ_COPY);
     ui->pushButtonBack->click();

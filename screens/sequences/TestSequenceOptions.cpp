@@ -1,7 +1,7 @@
 #include "TestSequenceOptions.h"
 #include "ui_TestSequenceOptions.h"
 
-#include "MemoryUsage.h"
+#include "MemoryWarning.h"
 #include "MenuKeys.h"
 #include "ScreenMessages.h"
 #include "SequenceName.h"
@@ -49,7 +49,7 @@ void TestSequenceOptions::deleteButtonPressed()
 
 void TestSequenceOptions::copyButtonPressed()
 {
-    MemoryUsage::guard(this);
+    MemoryWarning::guard();
     if (!TestSequenceManager::getInstance()->copyTestSequence(m_testSequenceName))
         ScreenMessages::warn(tr("Warning"), tr("Unable to copy test sequence"));
     ui->pushButtonBack->click();

@@ -1,7 +1,7 @@
 #include "TestSequenceScreen.h"
 #include "ui_TestSequences.h"
 
-#include "MemoryUsage.h"
+#include "MemoryWarning.h"
 #include "ScreenMessages.h"
 #include "SequenceName.h"
 #include "TestSequenceEdit.h"
@@ -67,7 +67,7 @@ QString TestSequenceScreen::selectedName() const
 
 void TestSequenceScreen::newButtonClicked()
 {
-    MemoryUsage::guard(this);
+    MemoryWarning::guard();
     QString name;
     if (!SequenceName::enter(this, name))
         return;
@@ -92,7 +92,7 @@ void TestSequenceScreen::newButtonClicked()
 
 void TestSequenceScreen::editButtonClicked()
 {
-    MemoryUsage::guard(this);
+    MemoryWarning::guard();
     const QString name = selectedName();
     if (name.isEmpty())
         return;
