@@ -3,7 +3,7 @@
 #include <QString>
 
 // The one place that decides whether the data partition is too full to create data
-// safely. Screens warn through MemoryUsage; the arithmetic lives here so it is tested
+// safely. Screens warn through MemoryWarning; the arithmetic lives here so it is tested
 // without a display.
 namespace MemoryGuard {
 

@@ -71,4 +71,15 @@ QString withoutBlanks(const QString &name)
     return fileName;
 }
 
+QString cleanAssetId(const QString &id)
+{
+    QString cleaned;
+    cleaned.reserve(id.size());
+    for (const QChar c : id) {
+        if (c.category() != QChar::Other_Control)
+            cleaned.append(c);
+    }
+    return cleaned.trimmed();
+}
+
 } // namespace StoredName

@@ -22,4 +22,8 @@ QString sequenceFileName(const QString &name);
 // Forbidden characters and blanks dropped (the result files' rule).
 QString withoutBlanks(const QString &name);
 
+// An asset identity as it is stored and names the file: without the blanks and line
+// ends around it and without control characters (a scanner ends its code with CR/LF).
+QString cleanAssetId(const QString &id);
+
 } // namespace StoredName

@@ -1,6 +1,6 @@
 #include "AboutScreenBase.h"
 
-#include "SequenceMessages.h"
+#include "ScreenMessages.h"
 #include "SettingsWriter.h"
 
 #include <QDebug>
@@ -32,5 +32,5 @@ void AboutScreenBase::reportStoreFailure()
         return;
     // Marked first: the refresh goes on while the box is up.
     m_failureReported = true;
-    SequenceMessages::warn(tr("About"), tr("The channel details could not be saved."));
+    ScreenMessages::warn(tr("About"), tr("The channel details could not be saved."));
 }

@@ -6,7 +6,7 @@
 #include "DevicePath.h"
 #include "DevicePaths.h"
 #include "FileUtils.h"
-#include "SequenceMessages.h"
+#include "ScreenMessages.h"
 
 #include <QDir>
 #include <QFile>
@@ -91,7 +91,7 @@ void BluetoothDataTransfer::showScreen(bool check)
     ui->progressBarTransfer->setTextVisible(false);
     ui->progressBarTransfer->hide();
     if (!m_service->connectDevice(BT_MOBILE_PHONE)) {
-        SequenceMessages::warn(tr("Warning"), tr("No device set in Bluetooth Favourites"));
+        ScreenMessages::warn(tr("Warning"), tr("No device set in Bluetooth Favourites"));
         stopPush(tr("No device set in Bluetooth Favourites"));
         return;
     }

@@ -3,7 +3,7 @@
 
 #include "BluetoothFavourites.h"
 #include "FindDevicesScreen.h"
-#include "SequenceMessages.h"
+#include "ScreenMessages.h"
 
 BluetoothFavouritesScreen::BluetoothFavouritesScreen(QWidget *previousScreen, QWidget *parent)
     : ScreenBase(previousScreen, parent), ui(new Ui::BluetoothFavourites),
@@ -73,8 +73,8 @@ void BluetoothFavouritesScreen::saveButtonClicked(bool)
     m_service->disconnectDevices();
     if (!save()) {
         m_bEdited = true;
-        SequenceMessages::warn(tr("Warning"), tr("The favourites could not be saved. The stored "
-                                                 "favourites are unchanged."));
+        ScreenMessages::warn(tr("Warning"), tr("The favourites could not be saved. The stored "
+                                               "favourites are unchanged."));
         return;
     }
     m_bEdited = false;
@@ -87,11 +87,11 @@ void BluetoothFavouritesScreen::backButtonClicked()
         onBackArrowClicked(true);
         return;
     }
-    const int answer = SequenceMessages::run(
-        this, tr("Changes Not Saved"),
+    const int answer = ScreenMessages::run(
+        this, QMessageBox::Warning, tr("Changes Not Saved"),
         tr("The current settings have not been saved. \nPress Save, or press Cancel to "
            "continue without saving.  "),
-        QString(), QMessageBox::Save | QMessageBox::Cancel);
+        QMessageBox::Save | QMessageBox::Cancel);
     if (answer == QMessageBox::Save) {
         m_bEdited = false;
         ui->pushButtonSave->click();

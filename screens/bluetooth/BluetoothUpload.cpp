@@ -5,7 +5,7 @@
 #include "DevicePath.h"
 #include "ExchangeImport.h"
 #include "ImportReport.h"
-#include "SequenceMessages.h"
+#include "ScreenMessages.h"
 #include "SettingsConstants.h"
 
 #include <QFile>
@@ -101,11 +101,11 @@ void BluetoothUpload::vOppFileRx(QString sFilename)
     if (!QFile::exists(path))
         return;
     const int answer =
-        SequenceMessages::run(nullptr, tr("Bluetooth File received"),
-                              tr(" %1, %2 bytes\nYes = Accept it\nNo = Reject")
-                                  .arg(shownName(sFilename))
-                                  .arg(QFile(path).size()),
-                              QString(), QMessageBox::Yes | QMessageBox::No, Qt::PlainText);
+        ScreenMessages::run(nullptr, QMessageBox::Warning, tr("Bluetooth File received"),
+                            tr(" %1, %2 bytes\nYes = Accept it\nNo = Reject")
+                                .arg(shownName(sFilename))
+                                .arg(QFile(path).size()),
+                            QMessageBox::Yes | QMessageBox::No);
     if (answer == QMessageBox::Yes)
         import(path, sFilename);
 }
@@ -118,14 +118,14 @@ void BluetoothUpload::import(const QString &path, const QString &name)
         path, m_eUploadType == UPLOAD_APPLIANCE_RESULTS ? ExchangeImport::Kind::Results
                                                         : ExchangeImport::Kind::Sequences);
     if (outcome.refusal == FileUtils::ReadRefusal::TooLarge) {
-        SequenceMessages::warn(tr("Warning"),
+        ScreenMessages::warn(tr("Warning"),
                                tr("%1 is larger than an exchange file can be. Nothing has been "
                                   "imported.")
                                    .arg(shownName(name)));
         return;
     }
     if (outcome.refusal != FileUtils::ReadRefusal::None) {
-        SequenceMessages::warn(tr("Warning"), tr("Error reading file"));
+        ScreenMessages::warn(tr("Warning"), tr("Error reading file"));
         return;
     }
     const ImportReport &report = outcome.report;
@@ -139,7 +139,7 @@ void BluetoothUpload::import(const QString &path, const QString &name)
         text += QLatin1Char('\n') + tr("Stored in part, damaged: %1").arg(report.damaged);
     if (report.skipped > 0)
         text += QLatin1Char('\n') + tr("Not imported: %1").arg(report.skipped);
-    SequenceMessages::warn(tr("Import incomplete"), text);
+    ScreenMessages::warn(tr("Import incomplete"), text);
 }
 
 // The phone stopped in the middle of its push: the module is started afresh, which
@@ -156,7 +156,7 @@ void BluetoothUpload::pushStalled()
 void BluetoothUpload::reportNotReceived(const QString &text)
 {
     showReady();
-    SequenceMessages::warn(tr("Bluetooth File not received"), text);
+    ScreenMessages::warn(tr("Bluetooth File not received"), text);
 }
 
 void BluetoothUpload::disconnectAll(bool)

@@ -14,13 +14,14 @@
 #include "PcRequestDispatcher.h"
 #include "PrimingScreen.h"
 #include "RemoteControlScreen.h"
+#include "ScreenMessages.h"
 #include "SetClockScreen.h"
 #include "SetupScreen.h"
 #include "SummaryManualScreen.h"
-#include "TransferMessages.h"
 #include "UsbDriveController.h"
 #include "ui_InfusionPumpMainMenu.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
 #include <QKeyEvent>
@@ -129,7 +130,9 @@ void InfusionPumpMainScreen::keyPressEvent(QKeyEvent *event)
     case 1:
         // Without its port the remote screen would show a link that is not there.
         if (!initialiseSerialPort()) {
-            TransferMessages::warn(tr("Error opening the PC connection"));
+            const QString text = tr("Error opening the PC connection");
+            // The title the transfer screens give their warnings.
+            ScreenMessages::warn(QCoreApplication::translate("DataTransfer", "Warning"), text);
             break;
         }
         // Keep every per-second record for the PC.

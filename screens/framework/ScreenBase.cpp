@@ -1,5 +1,7 @@
 #include "ScreenBase.h"
 
+#include "ResultFormat.h"
+
 #include <QStackedWidget>
 
 QStackedWidget *ScreenBase::stackedWidget = nullptr;
@@ -38,8 +40,7 @@ bool ScreenBase::isCurrentWidget() const
 
 QString ScreenBase::formatTimeFromPic(unsigned int seconds)
 {
-    const auto part = [](unsigned int n) { return QString::number(n).rightJustified(2, QLatin1Char('0')); };
-    return part(seconds / 3600) + QLatin1Char(':') + part(seconds % 3600 / 60) + QLatin1Char(':') + part(seconds % 60);
+    return ResultFormat::duration(seconds);
 }
 
 void ScreenBase::showScreen(bool)

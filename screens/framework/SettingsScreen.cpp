@@ -1,7 +1,7 @@
 #include "SettingsScreen.h"
 
 #include "InfusionPumpPowerBoardManager.h"
-#include "RotaryEncoderMessageBox.h"
+#include "ScreenMessages.h"
 #include "TestScreen.h"
 
 #include <QListWidget>
@@ -41,15 +41,9 @@ void SettingsScreen::onConfirmClicked(bool check)
 void SettingsScreen::showSaveFailure()
 {
     // The test still runs with the settings confirmed; only the next start loses them.
-    RotaryEncoderMessageBox box;
-    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    box.setWindowTitle(tr("Warning"));
-    box.setIcon(QMessageBox::Warning);
-    box.setText(
+    ScreenMessages::warn(
+        tr("Warning"),
         tr("Settings could not be saved. They apply until the instrument is switched off."));
-    box.setStandardButtons(QMessageBox::Ok);
-    box.translateStandardButtons();
-    box.exec();
 }
 
 void SettingsScreen::updateSettings()

@@ -3,8 +3,8 @@
 #include "AtomicFile.h"
 #include "ImportWarning.h"
 #include "InfusionPumpPowerBoardManager.h"
-#include "RotaryEncoderMessageBox.h"
 #include "ScreenBase.h"
+#include "ScreenMessages.h"
 #include "SettingsConstants.h"
 #include "TestResultManager.h"
 #include "TestSequenceManager.h"
@@ -22,16 +22,8 @@ void removeLeftovers()
 
 void connectCore()
 {
-    ImportWarning::setHandler([](const QString &title, const QString &text) {
-        RotaryEncoderMessageBox box;
-        box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-        box.setWindowTitle(title);
-        box.setIcon(QMessageBox::Warning);
-        box.setText(text);
-        box.setStandardButtons(QMessageBox::Ok);
-        box.translateStandardButtons();
-        box.exec();
-    });
+    ImportWarning::setHandler(
+        [](const QString &title, const QString &text) { ScreenMessages::warn(title, text); });
     // Read at each use: the board is the one of the moment, if there is one.
     TestResultManager::setPressureDisplay(
         [](float mmHg) {

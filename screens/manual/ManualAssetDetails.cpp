@@ -6,7 +6,8 @@
 #include "DataManager.h"
 #include "ElementResultBuilder.h"
 #include "InfusionPumpPowerBoardManager.h"
-#include "RotaryEncoderMessageBox.h"
+#include "ScreenMessages.h"
+#include "StoredName.h"
 #include "TestResultElementFlowTest.h"
 #include "TestResultElementOccTest.h"
 #include "TestResultElementPCATest.h"
@@ -56,7 +57,7 @@ ManualAssetDetails::ManualAssetDetails(QWidget *previous, QWidget *parent)
     // Typed or scanned, the identity must always fit in a result file's name.
     ui->assetLineEdit->setMaxLength(TestResultManager::maxAssetIdLength);
     connect(m_barcode, &BarcodeCollector::codeRead, this,
-            [this](const QString &code) { setAssetId(cleanAssetId(code)); });
+            [this](const QString &code) { setAssetId(StoredName::cleanAssetId(code)); });
     connect(ui->pushButtonBack, &QPushButton::clicked, this, &ManualAssetDetails::onBackArrowClicked);
     connect(ui->pushButtonConfirm, &QPushButton::clicked, this,
             &ManualAssetDetails::confirmButtonClicked);
@@ -103,17 +104,6 @@ TEST_RESULT_STATUS ManualAssetDetails::statusOfRow(int row)
     }
 }
 
-QString ManualAssetDetails::cleanAssetId(const QString &id)
-{
-    QString cleaned;
-    cleaned.reserve(id.size());
-    for (const QChar c : id) {
-        if (c.category() != QChar::Other_Control)
-            cleaned.append(c);
-    }
-    return cleaned.trimmed();
-}
-
 void ManualAssetDetails::showScreen(bool check)
 {
     ScreenBase::showScreen(check);
@@ -128,7 +118,7 @@ QString ManualAssetDetails::saveResult()
     // sequences and records belong to automatic runs and stay as they are.
     TestSequenceManager::getInstance()->clearCurrentTestSequence();
     results->deleteAllTestResults();
-    const QString assetId = cleanAssetId(ui->assetLineEdit->text());
+    const QString assetId = StoredName::cleanAssetId(ui->assetLineEdit->text());
     results->setAssetId(assetId);
     const unsigned short channel = getChannel();
     const TEST_RESULT_STATUS status = statusOfRow(ui->comboBox_status->currentIndex());
@@ -191,21 +181,12 @@ QString ManualAssetDetails::saveResult()
 
 void ManualAssetDetails::showOutcome(const QString &failure)
 {
-    RotaryEncoderMessageBox box(this);
-    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    box.setWindowTitle(tr("Save Asset"));
-    if (failure.isEmpty()) {
-        box.setIcon(QMessageBox::Information);
-        box.setText(tr("Asset Saved Successfully"));
-        box.setStandardButtons(QMessageBox::Ok);
-    } else {
-        box.setIcon(QMessageBox::Warning);
-        box.setText(tr("Asset Failed to Save"));
-        box.setInformativeText(failure);
-        box.setStandardButtons(QMessageBox::Cancel);
-    }
-    box.translateStandardButtons();
-    box.exec();
+    if (failure.isEmpty())
+        ScreenMessages::run(this, QMessageBox::Information, tr("Save Asset"),
+                            tr("Asset Saved Successfully"), QMessageBox::Ok);
+    else
+        ScreenMessages::run(this, QMessageBox::Warning, tr("Save Asset"),
+                            tr("Asset Failed to Save"), QMessageBox::Cancel, failure);
 }
 
 void ManualAssetDetails::confirmButtonClicked()

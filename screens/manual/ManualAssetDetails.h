@@ -29,9 +29,6 @@ public:
 
     // The verdict of a row of the status box.
     static TEST_RESULT_STATUS statusOfRow(int row);
-    // An asset identity as it is stored and names the file: without the blanks and line
-    // ends around it and without control characters (a scanner ends its code with CR/LF).
-    static QString cleanAssetId(const QString &id);
 
 signals:
     void closeScreen(bool check);

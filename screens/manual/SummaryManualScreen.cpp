@@ -18,6 +18,7 @@
 #include "PCAManual_Setup.h"
 #include "PCARunningScreen.h"
 #include "RotaryEncoderMessageBox.h"
+#include "ScreenMessages.h"
 #include "TestElementDetails.h"
 #include "TestResultManager.h"
 #include "TestSequenceElementFlowTest.h"
@@ -380,14 +381,8 @@ void SummaryManualScreen::onSaveClicked(bool)
         getManualAsssetScreen()->showScreen(true);
         return;
     }
-    RotaryEncoderMessageBox box(this);
-    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    box.setWindowTitle(tr("Save Asset"));
-    box.setIcon(QMessageBox::Warning);
-    box.setText(tr("No Valid Data to Save or test in progress"));
-    box.setStandardButtons(QMessageBox::Cancel);
-    box.translateStandardButtons();
-    box.exec();
+    ScreenMessages::run(this, QMessageBox::Warning, tr("Save Asset"),
+                        tr("No Valid Data to Save or test in progress"), QMessageBox::Cancel);
 }
 
 void SummaryManualScreen::onSetUpClicked(bool)
@@ -822,18 +817,17 @@ void SummaryManualScreen::reportSaveFailure(unsigned short channel)
 {
     qWarning() << Q_FUNC_INFO << "the asset record of channel" << channel + 1 << "was not saved";
     // Not modal: a dialog's own event loop inside the tick would run further ticks in it.
+    const QString text = tr("The results of channel %1 could not be saved. "
+                            "Press AUTO on the channel to try again.")
+                             .arg(channel + 1);
     if (!m_saveFailedBox) {
         m_saveFailedBox = new RotaryEncoderMessageBox(this);
         m_saveFailedBox->setAttribute(Qt::WA_DeleteOnClose);
-        m_saveFailedBox->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-        m_saveFailedBox->setWindowTitle(tr("Save Asset"));
-        m_saveFailedBox->setIcon(QMessageBox::Critical);
-        m_saveFailedBox->setStandardButtons(QMessageBox::Ok);
-        m_saveFailedBox->translateStandardButtons();
+        ScreenMessages::setUp(*m_saveFailedBox, QMessageBox::Critical, tr("Save Asset"), text,
+                              QMessageBox::Ok);
+    } else {
+        m_saveFailedBox->setText(text);
     }
-    m_saveFailedBox->setText(tr("The results of channel %1 could not be saved. "
-                                "Press AUTO on the channel to try again.")
-                                 .arg(channel + 1));
     m_saveFailedBox->show();
 }
 

@@ -1,6 +1,7 @@
 #include "ResultDisplay.h"
 
 #include "InfusionPumpPowerBoardManager.h"
+#include "ResultFormat.h"
 #include "ScreenBase.h"
 
 #include <QLabel>
@@ -12,31 +13,24 @@ namespace ResultDisplay
 void showStatus(QLabel *word, QLabel *mark, TEST_RESULT_STATUS status, const QString &passText,
                 const QString &failText)
 {
-    if (status != TEST_PASS && status != TEST_FAIL) {
+    const ResultFormat::Verdict verdict = ResultFormat::verdict(status);
+    if (!verdict.shown) {
         word->hide();
         mark->hide();
         return;
     }
-    const bool pass = status == TEST_PASS;
-    word->setText(pass ? passText : failText);
-    word->setStyleSheet(pass ? QStringLiteral("color: rgb(0, 170, 0);")
-                             : QStringLiteral("color: rgb(255, 0, 0);"));
-    mark->setPixmap(QPixmap(pass ? QStringLiteral(":/Resources/tick.png")
-                                 : QStringLiteral(":/Resources/cross.png")));
+    word->setText(verdict.pass ? passText : failText);
+    word->setStyleSheet(verdict.styleSheet);
+    mark->setPixmap(QPixmap(verdict.mark));
     word->show();
     mark->show();
-}
-
-QString number(float value)
-{
-    return QString::number(double(value), 'g', 6);
 }
 
 QString pressure(qint16 mmHg)
 {
     const float shown =
         ScreenBase::board ? ScreenBase::board->m_DataManager.getPressureValue(mmHg) : mmHg;
-    return QString::number(double(shown), 'f', 2);
+    return ResultFormat::pressure(shown);
 }
 
 QString pressureUnit()
@@ -45,16 +39,6 @@ QString pressureUnit()
         return DataManager::getPressureUnitString(DataManager::UNITS_MMHG);
     const DataManager &data = ScreenBase::board->m_DataManager;
     return DataManager::getPressureUnitString(data.getPressureUnits());
-}
-
-QString duration(const QVector<INFUSION_PUMP_REAL_TIME_DATA> &samples)
-{
-    return duration(samples.isEmpty() ? 0 : samples.constLast().u32ElapseTime);
-}
-
-QString duration(quint32 seconds)
-{
-    return ScreenBase::formatTimeFromPic(seconds);
 }
 
 } // namespace ResultDisplay

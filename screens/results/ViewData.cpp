@@ -3,7 +3,7 @@
 
 #include "DataTransfer.h"
 #include "InfusionPumpPowerBoardManager.h"
-#include "SequenceMessages.h"
+#include "ScreenMessages.h"
 #include "TestResultManager.h"
 #include "ViewDataAssetDetails.h"
 
@@ -192,8 +192,8 @@ QString ViewData::openHighlighted()
         return QString();
     const QString fileName = openAsset();
     if (fileName.isEmpty()) {
-        SequenceMessages::warn(tr("View Results"), tr("The appliance result could not be opened.\n"
-                                                      "The list has been updated."));
+        ScreenMessages::warn(tr("View Results"), tr("The appliance result could not be opened.\n"
+                                                    "The list has been updated."));
         m_row = 0;
         updateResultsList();
     }

@@ -2,7 +2,7 @@
 #include "ui_ViewDataAssetDetails.h"
 
 #include "InfusionPumpPowerBoardManager.h"
-#include "SequenceMessages.h"
+#include "ScreenMessages.h"
 #include "TestResultManager.h"
 #include "TestSequenceEdit.h"
 #include "TestSequenceManager.h"
@@ -76,8 +76,8 @@ void ViewDataAssetDetails::seqButtonClicked()
     // The editor would otherwise show whichever sequence the store opened last under
     // this result's name.
     if (!TestSequenceManager::getInstance()->testSequenceExists(m_sequenceName)) {
-        SequenceMessages::warn(tr("Test Sequence"),
-                               tr("Test sequence not found: %1").arg(m_sequenceName));
+        ScreenMessages::warn(tr("Test Sequence"),
+                             tr("Test sequence not found: %1").arg(m_sequenceName));
         return;
     }
     if (!m_sequenceEdit)
@@ -90,13 +90,13 @@ void ViewDataAssetDetails::seqButtonClicked()
 
 void ViewDataAssetDetails::deleteButtonClicked()
 {
-    if (!SequenceMessages::confirm(this, tr("Delete Appliance Result"),
-                                   tr("The current appliance result will be deleted. \n"
-                                      "Press Ok to confirm")))
+    if (!ScreenMessages::confirm(this, tr("Delete Appliance Result"),
+                                 tr("The current appliance result will be deleted. \n"
+                                    "Press Ok to confirm")))
         return;
     if (!TestResultManager::getInstance()->removeApplianceResult(m_fileName))
-        SequenceMessages::warn(tr("Delete Appliance Result"),
-                               tr("The appliance result could not be deleted."));
+        ScreenMessages::warn(tr("Delete Appliance Result"),
+                             tr("The appliance result could not be deleted."));
     // The list is rebuilt from the files, so it shows what is stored either way.
     ui->pushButtonBack->click();
 }

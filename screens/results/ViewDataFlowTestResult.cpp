@@ -2,6 +2,7 @@
 #include "ui_ViewDataFlowTestResult.h"
 
 #include "ResultDisplay.h"
+#include "ResultFormat.h"
 #include "TestResultElementFlowTest.h"
 #include "ViewResultsGraph.h"
 
@@ -26,12 +27,12 @@ void ViewDataFlowTestResult::setTestData(const TestResultElementFlowTest *elemen
     m_graph->setSamples(element->samples);
     m_graph->setTestType(0);
     const INFUSION_PUMP_TEST_DATA &data = element->testData;
-    ui->label_Mean_FlowRate->setText(ResultDisplay::number(data.fFlowRate_Ave));
-    ui->label_Peak_FlowRate->setText(ResultDisplay::number(data.fFlowRate_Peak));
-    ui->label_Min_FlowRate->setText(ResultDisplay::number(data.fFlowRate_Min));
-    ui->label_FlowRateTest_Volume->setText(ResultDisplay::number(data.fVolume));
+    ui->label_Mean_FlowRate->setText(ResultFormat::number(data.fFlowRate_Ave));
+    ui->label_Peak_FlowRate->setText(ResultFormat::number(data.fFlowRate_Peak));
+    ui->label_Min_FlowRate->setText(ResultFormat::number(data.fFlowRate_Min));
+    ui->label_FlowRateTest_Volume->setText(ResultFormat::number(data.fVolume));
     ui->label_Selected_Channel->setText(QString::number(element->channelId));
-    ui->label_FlowRateTest_Duration->setText(ResultDisplay::duration(element->samples));
+    ui->label_FlowRateTest_Duration->setText(ResultFormat::duration(element->samples));
     setStatus(element->getStatus());
 }
 

@@ -2,6 +2,7 @@
 #include "ui_ViewDataOccTestResult.h"
 
 #include "ResultDisplay.h"
+#include "ResultFormat.h"
 #include "TestResultElementOccTest.h"
 #include "ViewResultsGraph.h"
 
@@ -43,7 +44,7 @@ void ViewDataOccTestResult::setTestData(const TestResultElementOccTest *element)
     const INFUSION_PUMP_TEST_DATA &data = element->testData;
     ui->label_peak_pressure->setText(ResultDisplay::pressure(data.s16Pressure_Peak));
     ui->label_backOff->setText(ResultDisplay::pressure(data.s16Pressure_BackOff));
-    ui->label_bolus_volume->setText(ResultDisplay::number(data.fVolume));
+    ui->label_bolus_volume->setText(ResultFormat::number(data.fVolume));
     ui->label_channel->setText(QString::number(element->channelId));
     m_pumpType = element->pumpType;
     showPumpType();

@@ -2,6 +2,7 @@
 #include "ui_ViewDataPCATest.h"
 
 #include "ResultDisplay.h"
+#include "ResultFormat.h"
 #include "TestResultElementPCATest.h"
 #include "ViewResultsGraph.h"
 
@@ -25,19 +26,19 @@ void ViewDataPCATest::setTestData(const TestResultElementPCATest *element)
 {
     m_graph->setSamples(element->samples);
     m_graph->setTestType(2);
-    ui->label_Volume->setText(ResultDisplay::number(element->testData.fVolume));
+    ui->label_Volume->setText(ResultFormat::number(element->testData.fVolume));
     ui->label_Channel->setText(QString::number(element->channelId));
-    ui->label_Duration->setText(ResultDisplay::duration(element->samples));
+    ui->label_Duration->setText(ResultFormat::duration(element->samples));
 
     QTableWidget *table = ui->dataTable;
     table->setRowCount(0);
     table->setRowCount(element->boluses.size());
     for (int row = 0; row < element->boluses.size(); ++row) {
         const PCA_TEST_DATA &bolus = element->boluses.at(row);
-        table->setItem(row, 0, new QTableWidgetItem(ResultDisplay::number(bolus.fVolume_Bolus)));
-        table->setItem(row, 1, new QTableWidgetItem(ResultDisplay::number(bolus.fFlowRate_Bolus)));
+        table->setItem(row, 0, new QTableWidgetItem(ResultFormat::number(bolus.fVolume_Bolus)));
+        table->setItem(row, 1, new QTableWidgetItem(ResultFormat::number(bolus.fFlowRate_Bolus)));
         table->setItem(row, 2,
-                       new QTableWidgetItem(ResultDisplay::duration(bolus.u32BolusDuration)));
+                       new QTableWidgetItem(ResultFormat::duration(bolus.u32BolusDuration)));
     }
     table->resizeColumnToContents(0);
     table->resizeColumnToContents(1);

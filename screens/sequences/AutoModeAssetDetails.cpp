@@ -4,9 +4,9 @@
 #include "BarcodeCollector.h"
 #include "BluetoothFavourites.h"
 #include "InfusionPumpPowerBoardManager.h"
-#include "ManualAssetDetails.h"
-#include "MemoryUsage.h"
-#include "RotaryEncoderMessageBox.h"
+#include "MemoryWarning.h"
+#include "ScreenMessages.h"
+#include "StoredName.h"
 #include "TestResultManager.h"
 #include "TestSequenceManager.h"
 
@@ -23,7 +23,7 @@ AutoModeAssetDetails::AutoModeAssetDetails(QWidget *previous, QWidget *parent)
     ui->comboBox_protocol->setCurrentIndex(m_sequenceIndex);
 
     connect(m_barcode, &BarcodeCollector::codeRead, this, [this](const QString &code) {
-        ui->assetLineEdit->setText(ManualAssetDetails::cleanAssetId(code));
+        ui->assetLineEdit->setText(StoredName::cleanAssetId(code));
     });
     connect(ui->pushButtonBack, &QPushButton::clicked, this,
             &AutoModeAssetDetails::backButtonClicked);
@@ -59,7 +59,7 @@ void AutoModeAssetDetails::showScreen(bool state)
     ui->comboBox_protocol->setCurrentIndex(m_sequenceIndex);
     ui->assetLineEdit->setFocus();
     BluetoothFavourites::getInstance()->connectDevice(BT_BARCODE);
-    MemoryUsage::guard(this);
+    MemoryWarning::guard();
 }
 
 void AutoModeAssetDetails::backButtonClicked(bool check)
@@ -83,7 +83,7 @@ void AutoModeAssetDetails::confirmButtonClicked()
     }
     // The identity names the result file: scanner line ends, control characters and
     // characters a file name may not hold are not part of it.
-    const QString assetId = ManualAssetDetails::cleanAssetId(ui->assetLineEdit->text());
+    const QString assetId = StoredName::cleanAssetId(ui->assetLineEdit->text());
     // Channels may finish in the same second: each run's file needs a name of its own.
     if (!TestResultManager::identityNamesFile(assetId)) {
         refuse(tr("This Asset ID cannot name a result file. Please enter another one."));
@@ -115,14 +115,7 @@ void AutoModeAssetDetails::confirmButtonClicked()
 
 void AutoModeAssetDetails::refuse(const QString &text)
 {
-    RotaryEncoderMessageBox box(this);
-    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    box.setWindowTitle(tr("Asset Details"));
-    box.setIcon(QMessageBox::Warning);
-    box.setText(text);
-    box.setStandardButtons(QMessageBox::Ok);
-    box.translateStandardButtons();
-    box.exec();
+    ScreenMessages::run(this, QMessageBox::Warning, tr("Asset Details"), text, QMessageBox::Ok);
 }
 
 void AutoModeAssetDetails::btDataReceived(QByteArray ba)

@@ -5,7 +5,7 @@
 #include "AutoOccTestSettings.h"
 #include "AutoPCATestSettings.h"
 #include "AutoUserTestSettings.h"
-#include "SequenceMessages.h"
+#include "ScreenMessages.h"
 #include "TestSequenceEditOptions.h"
 #include "TestSequenceElementFlowTest.h"
 #include "TestSequenceElementOccTest.h"
@@ -187,14 +187,14 @@ void TestSequenceEdit::optionsButtonClicked()
 void TestSequenceEdit::backButtonClicked()
 {
     if (m_changed &&
-        SequenceMessages::ask(
+        ScreenMessages::ask(
             this, tr("Save changes?"),
             tr("Save changes?", "Main message shown when about to exit editing a test sequence"),
             tr("Save changes to the current test sequence?",
                "Informative message shown when about to exit editing a test sequence")) &&
         !TestSequenceManager::getInstance()->saveCurrentTestSequence()) {
         // The changes are still in memory: the operator stays and may try again.
-        SequenceMessages::warn(tr("Warning"), tr("Unable to save test sequence"));
+        ScreenMessages::warn(tr("Warning"), tr("Unable to save test sequence"));
         return;
     }
     m_changed = false;

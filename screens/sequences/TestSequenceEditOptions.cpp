@@ -1,9 +1,9 @@
 #include "TestSequenceEditOptions.h"
 #include "ui_TestSequenceEditOptions.h"
 
-#include "MemoryUsage.h"
+#include "MemoryWarning.h"
 #include "MenuKeys.h"
-#include "SequenceMessages.h"
+#include "ScreenMessages.h"
 #include "TestSequenceEdit.h"
 #include "TestSequenceManager.h"
 
@@ -34,8 +34,8 @@ void TestSequenceEditOptions::showScreen(bool state)
 
 void TestSequenceEditOptions::deleteButtonPressed()
 {
-    if (SequenceMessages::ask(this, tr("Delete Test"), tr("Are you sure?"),
-                              tr("This will delete the selected test from the test sequence")))
+    if (ScreenMessages::ask(this, tr("Delete Test"), tr("Are you sure?"),
+                            tr("This will delete the selected test from the test sequence")))
         TestSequenceManager::getInstance()->deleteTestElement(m_testIndex);
     // Whatever the answer: the editor moves its selection up as after a delete.
     m_editor->setLastOption(TestSequenceEdit::TEST_SEQ_DELETE);
@@ -44,7 +44,7 @@ void TestSequenceEditOptions::deleteButtonPressed()
 
 void TestSequenceEditOptions::copyButtonPressed()
 {
-    MemoryUsage::guard(this);
+    MemoryWarning::guard();
     TestSequenceManager::getInstance()->copyTestElement(m_testIndex);
     m_editor->setLastOption(TestSequenceEdit::TEST_SEQ_COPY);
     ui->pushButtonBack->click();

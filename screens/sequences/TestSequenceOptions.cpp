@@ -1,9 +1,9 @@
 #include "TestSequenceOptions.h"
 #include "ui_TestSequenceOptions.h"
 
-#include "MemoryUsage.h"
+#include "MemoryWarning.h"
 #include "MenuKeys.h"
-#include "SequenceMessages.h"
+#include "ScreenMessages.h"
 #include "SequenceName.h"
 #include "TestSequenceManager.h"
 
@@ -41,17 +41,17 @@ void TestSequenceOptions::showScreen(bool state)
 
 void TestSequenceOptions::deleteButtonPressed()
 {
-    if (SequenceMessages::ask(this, tr("Delete Test Sequence"), tr("Are you sure?"),
-                              tr("This will delete test sequence %1").arg(m_testSequenceName)))
+    if (ScreenMessages::ask(this, tr("Delete Test Sequence"), tr("Are you sure?"),
+                            tr("This will delete test sequence %1").arg(m_testSequenceName)))
         TestSequenceManager::getInstance()->removeTestSequence(m_testSequenceName);
     ui->pushButtonBack->click();
 }
 
 void TestSequenceOptions::copyButtonPressed()
 {
-    MemoryUsage::guard(this);
+    MemoryWarning::guard();
     if (!TestSequenceManager::getInstance()->copyTestSequence(m_testSequenceName))
-        SequenceMessages::warn(tr("Warning"), tr("Unable to copy test sequence"));
+        ScreenMessages::warn(tr("Warning"), tr("Unable to copy test sequence"));
     ui->pushButtonBack->click();
 }
 
@@ -61,14 +61,14 @@ void TestSequenceOptions::renameButtonPressed()
     if (SequenceName::enter(this, name)) {
         TestSequenceManager *store = TestSequenceManager::getInstance();
         if (SequenceName::isRefused(name))
-            SequenceMessages::warn(tr("Warning"), tr("Unable to rename test sequence"));
+            ScreenMessages::warn(tr("Warning"), tr("Unable to rename test sequence"));
         else if (store->testSequenceExists(name))
-            SequenceMessages::warn(tr("Warning"),
-                                   tr("Test sequence name already exists: %1").arg(name));
+            ScreenMessages::warn(tr("Warning"),
+                                 tr("Test sequence name already exists: %1").arg(name));
         else if (store->renameTestSequence(m_testSequenceName, name))
             m_testSequenceName = name;
         else
-            SequenceMessages::warn(tr("Warning"), tr("Unable to rename test sequence"));
+            ScreenMessages::warn(tr("Warning"), tr("Unable to rename test sequence"));
     }
     ui->pushButtonBack->click();
 }

@@ -1,8 +1,8 @@
 #include "TestSequenceScreen.h"
 #include "ui_TestSequences.h"
 
-#include "MemoryUsage.h"
-#include "SequenceMessages.h"
+#include "MemoryWarning.h"
+#include "ScreenMessages.h"
 #include "SequenceName.h"
 #include "TestSequenceEdit.h"
 #include "TestSequenceManager.h"
@@ -67,19 +67,18 @@ QString TestSequenceScreen::selectedName() const
 
 void TestSequenceScreen::newButtonClicked()
 {
-    MemoryUsage::guard(this);
+    MemoryWarning::guard();
     QString name;
     if (!SequenceName::enter(this, name))
         return;
     const QString failed = tr("Failed to create test sequence: %1").arg(name);
     if (SequenceName::isRefused(name)) {
-        SequenceMessages::warn(tr("Warning"), failed);
+        ScreenMessages::warn(tr("Warning"), failed);
         return;
     }
     TestSequenceManager *store = TestSequenceManager::getInstance();
     if (store->testSequenceExists(name)) {
-        SequenceMessages::warn(tr("Warning"),
-                               tr("Test sequence name already exists: %1").arg(name));
+        ScreenMessages::warn(tr("Warning"), tr("Test sequence name already exists: %1").arg(name));
         return;
     }
     if (store->createNewTestSequence(name)) {
@@ -87,13 +86,13 @@ void TestSequenceScreen::newButtonClicked()
         setCurrentIndexByName(name);
         return;
     }
-    SequenceMessages::warn(tr("Warning"), failed);
+    ScreenMessages::warn(tr("Warning"), failed);
     store->removeTestSequence(name);
 }
 
 void TestSequenceScreen::editButtonClicked()
 {
-    MemoryUsage::guard(this);
+    MemoryWarning::guard();
     const QString name = selectedName();
     if (name.isEmpty())
         return;

@@ -4,7 +4,7 @@
 #include "FactoryRestore.h"
 #include "MemoryUsage.h"
 #include "RotaryEncoderMessageBox.h"
-#include "SequenceMessages.h"
+#include "ScreenMessages.h"
 #include "TestResultManager.h"
 #include "TestSequenceManager.h"
 
@@ -51,15 +51,11 @@ void RestoreSettings::showScreen(bool state)
 void RestoreSettings::onRestoreClicked()
 {
     RotaryEncoderMessageBox box(this);
-    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    box.setWindowTitle(tr("Settings Restore"));
-    box.setIcon(QMessageBox::Warning);
-    box.setText(tr("Are you sure?"));
-    box.setInformativeText(tr("The selected items will be restored to factory settings, you will "
-                              "be required to power down once this step is complete.",
-                              "Informative message shown when about to restore factory settings"));
-    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    box.translateStandardButtons();
+    ScreenMessages::setUp(box, QMessageBox::Warning, tr("Settings Restore"), tr("Are you sure?"),
+                          QMessageBox::Yes | QMessageBox::No,
+                          tr("The selected items will be restored to factory settings, you will "
+                             "be required to power down once this step is complete.",
+                             "Informative message shown when about to restore factory settings"));
     if (box.exec() != QMessageBox::Yes)
         return;
 
@@ -82,18 +78,15 @@ void RestoreSettings::listNotRemoved(const QStringList &names)
     QStringList lines = names.mid(0, LISTED_NAMES);
     if (names.size() > LISTED_NAMES)
         lines << tr("and %n more", "", names.size() - LISTED_NAMES);
-    SequenceMessages::warn(tr("Factory Restore"), tr("Could not be removed:") + QLatin1Char('\n') +
-                                                      lines.join(QLatin1Char('\n')));
+    ScreenMessages::warn(tr("Factory Restore"), tr("Could not be removed:") + QLatin1Char('\n') +
+                                                    lines.join(QLatin1Char('\n')));
 }
 
 void RestoreSettings::holdUntilPowerOff(RotaryEncoderMessageBox &box)
 {
-    box.setWindowTitle(tr("Factory Restore"));
-    box.setIcon(QMessageBox::Information);
-    box.setText(tr("You must turn off the power for the new settings to take effect"));
-    box.setInformativeText(QString());
-    box.setStandardButtons(QMessageBox::NoButton);
-    box.translateStandardButtons();
+    ScreenMessages::setUp(box, QMessageBox::Information, tr("Factory Restore"),
+                          tr("You must turn off the power for the new settings to take effect"),
+                          QMessageBox::NoButton);
     do {
         box.exec();
     } while (reopenPowerOffNotice());

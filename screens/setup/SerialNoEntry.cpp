@@ -1,7 +1,7 @@
 #include "SerialNoEntry.h"
 #include "ui_InfusionPumpSerialNoEntry.h"
 
-#include "SequenceMessages.h"
+#include "ScreenMessages.h"
 #include "SetupData.h"
 
 SerialNoEntry::SerialNoEntry(QWidget *previousScreen, ScreenBase *nextScreen, QWidget *parent)
@@ -39,7 +39,7 @@ void SerialNoEntry::onConfirmClicked(bool state)
 {
     if (!SetupData()->vSaveSerialNum(ui->pinEdit->text())) {
         // Stay here with the typed number, so nothing is lost and the operator can retry.
-        SequenceMessages::warn(tr("Serial Number"), tr("The serial number could not be saved."));
+        ScreenMessages::warn(tr("Serial Number"), tr("The serial number could not be saved."));
         return;
     }
     showNextScreen(state);

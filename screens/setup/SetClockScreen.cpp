@@ -2,7 +2,7 @@
 #include "ui_ClockSettingsScreen.h"
 
 #include "FocusChain.h"
-#include "SequenceMessages.h"
+#include "ScreenMessages.h"
 #include "SetupData.h"
 #include "SystemClock.h"
 
@@ -73,22 +73,22 @@ void SetClockScreen::setTimeAndDate(bool)
     case SystemClock::Set:
         break;
     case SystemClock::SystemClockFailed:
-        SequenceMessages::warn(tr("Time and Date"),
-                               tr("The clock could not be set. It keeps its time."));
+        ScreenMessages::warn(tr("Time and Date"),
+                             tr("The clock could not be set. It keeps its time."));
         break;
     case SystemClock::HardwareClockFailed:
-        SequenceMessages::warn(tr("Time and Date"),
-                               tr("The time is set, but the clock could not keep it: it is "
-                                  "lost when the instrument is switched off."));
+        ScreenMessages::warn(tr("Time and Date"),
+                             tr("The time is set, but the clock could not keep it: it is "
+                                "lost when the instrument is switched off."));
         break;
     }
 }
 
 void SetClockScreen::warnNotSaved()
 {
-    SequenceMessages::warn(tr("Time and Date"),
-                           tr("The format could not be saved. It applies until the instrument "
-                              "is switched off."));
+    ScreenMessages::warn(tr("Time and Date"),
+                         tr("The format could not be saved. It applies until the instrument "
+                            "is switched off."));
 }
 
 bool SetClockScreen::eventFilter(QObject *watched, QEvent *event)

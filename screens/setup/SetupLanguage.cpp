@@ -3,7 +3,7 @@
 
 #include "DevicePath.h"
 #include "MenuKeys.h"
-#include "SequenceMessages.h"
+#include "ScreenMessages.h"
 #include "SettingsConstants.h"
 #include "SettingsWriter.h"
 
@@ -91,8 +91,8 @@ void SetupLanguage::keyPressEvent(QKeyEvent *event)
 void SetupLanguage::chooseLanguage(const QString &file)
 {
     if (!setLanguage(file)) {
-        SequenceMessages::warn(tr("Language"), tr("The language could not be saved. It applies "
-                                                  "until the instrument is switched off."));
+        ScreenMessages::warn(tr("Language"), tr("The language could not be saved. It applies "
+                                                "until the instrument is switched off."));
     }
     ui->pushButtonBack->click();
 }

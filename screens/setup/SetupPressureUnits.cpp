@@ -2,7 +2,7 @@
 #include "ui_SetupPressureUnits.h"
 
 #include "MenuKeys.h"
-#include "SequenceMessages.h"
+#include "ScreenMessages.h"
 #include "SetupData.h"
 
 #include <QKeyEvent>
@@ -43,9 +43,9 @@ void SetupPressureUnits::keyPressEvent(QKeyEvent *event)
 void SetupPressureUnits::chooseUnit(DataManager::PRESSURE_UNITS unit)
 {
     if (!SetupData()->setPressureUnits(unit)) {
-        SequenceMessages::warn(tr("Pressure Units"),
-                               tr("The pressure unit could not be saved. It applies until the "
-                                  "instrument is switched off."));
+        ScreenMessages::warn(tr("Pressure Units"),
+                             tr("The pressure unit could not be saved. It applies until the "
+                                "instrument is switched off."));
     }
     ui->pushButtonBack->click();
 }

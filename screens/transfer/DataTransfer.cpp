@@ -6,9 +6,9 @@
 #include "ExchangeImport.h"
 #include "ImportReport.h"
 #include "InfusionPumpPowerBoardManager.h"
+#include "ScreenMessages.h"
 #include "TestResultManager.h"
 #include "TestSequenceManager.h"
-#include "TransferMessages.h"
 #include "UsbDriveController.h"
 
 #include <QDir>
@@ -146,13 +146,13 @@ void DataTransfer::startOnPc()
 {
     if (isExport()) {
         if (usb()->setMode(0) != 0) {
-            TransferMessages::warn(tr("Error opening Internal Drive"));
+            ScreenMessages::warn(tr("Warning"), tr("Error opening Internal Drive"));
             return;
         }
         m_drivePath = usb()->getUsbDeviceDrivePath();
         usb()->eraseExternalDrive();
         if (!performPCDriveOperation())
-            TransferMessages::warn(tr("Error copying files"));
+            ScreenMessages::warn(tr("Warning"), tr("Error copying files"));
         return;
     }
     // Emptied first, so only what the PC copies now is imported.
@@ -161,14 +161,14 @@ void DataTransfer::startOnPc()
         usb()->eraseExternalDrive();
     }
     if (usb()->setMode(1) != 1) {
-        TransferMessages::warn(tr("Error opening External Drive"));
+        ScreenMessages::warn(tr("Warning"), tr("Error opening External Drive"));
         return;
     }
-    TransferMessages::inform(tr("Import Data"),
-                             tr("Attach the unit to a PC via a USB cable and copy the data file to "
-                                "the removable drive that appears.  \n Then press Ok"));
+    ScreenMessages::inform(tr("Import Data"),
+                           tr("Attach the unit to a PC via a USB cable and copy the data file to "
+                              "the removable drive that appears.  \n Then press Ok"));
     if (!performPCDriveOperation())
-        TransferMessages::warn(tr("Error copying files") + m_refusedFiles);
+        ScreenMessages::warn(tr("Warning"), tr("Error copying files") + m_refusedFiles);
 }
 
 bool DataTransfer::performPCDriveOperation()
@@ -177,14 +177,14 @@ bool DataTransfer::performPCDriveOperation()
         if (!writeExportFile(m_drivePath))
             return false;
         if (usb()->setMode(1) != 1) {
-            TransferMessages::warn(tr("Error opening External Drive"));
+            ScreenMessages::warn(tr("Warning"), tr("Error opening External Drive"));
             return false;
         }
-        TransferMessages::inform(tr("Transfer Ready"), exportDoneText(true));
+        ScreenMessages::inform(tr("Transfer Ready"), exportDoneText(true));
         return true;
     }
     if (usb()->setMode(0) != 0) {
-        TransferMessages::warn(tr("Error opening Internal Drive"));
+        ScreenMessages::warn(tr("Warning"), tr("Error opening Internal Drive"));
         return false;
     }
     m_drivePath = usb()->getUsbDeviceDrivePath();
@@ -196,7 +196,7 @@ void DataTransfer::startOnMemoryStick()
     const bool opened = usb()->openUsbStick();
     bool done = false;
     if (!opened) {
-        TransferMessages::warn(tr("Error opening USB Memory Drive"));
+        ScreenMessages::warn(tr("Warning"), tr("Error opening USB Memory Drive"));
     } else {
         m_drivePath = usb()->getUsbStickDrivePath();
         done = performMemStickOperation();
@@ -206,9 +206,9 @@ void DataTransfer::startOnMemoryStick()
     if (!opened)
         return;
     if (!done || (isExport() && !closed))
-        TransferMessages::warn(tr("Error copying files") + m_refusedFiles);
+        ScreenMessages::warn(tr("Warning"), tr("Error copying files") + m_refusedFiles);
     else if (isExport())
-        TransferMessages::inform(tr("Transfer Complete"), exportDoneText(false));
+        ScreenMessages::inform(tr("Transfer Complete"), exportDoneText(false));
 }
 
 bool DataTransfer::performMemStickOperation()
@@ -230,7 +230,7 @@ bool DataTransfer::performBlueToothOperation()
         // The send screen removes the file once its push has ended.
         QString path;
         if (!writeExportFile(BluetoothDataTransfer::prepareExportDirectory(), &path)) {
-            TransferMessages::warn(tr("Error copying files"));
+            ScreenMessages::warn(tr("Warning"), tr("Error copying files"));
             return false;
         }
         m_btSendScreen->setFilenameToSend(path);
@@ -330,7 +330,7 @@ bool DataTransfer::importFiles()
             notFiles << info.fileName();
             continue;
         case FileUtils::ReadRefusal::Unreadable:
-            TransferMessages::warn(tr("Error reading file"));
+            ScreenMessages::warn(tr("Warning"), tr("Error reading file"));
             return false;
         }
         const ImportReport &report = outcome.report;
@@ -363,7 +363,7 @@ bool DataTransfer::importFiles()
     for (const auto &note : notes)
         if (note.second > 0)
             text += QLatin1Char('\n') + note.first.arg(note.second);
-    TransferMessages::inform(tr("Import Complete"), text + m_refusedFiles);
+    ScreenMessages::inform(tr("Import Complete"), text + m_refusedFiles);
     return true;
 }
 

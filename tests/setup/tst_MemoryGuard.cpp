@@ -1,6 +1,6 @@
 #include "GuiTest.h"
 #include "MemoryGuard.h"
-#include "MemoryUsage.h"
+#include "MemoryWarning.h"
 #include "SmallPartition.h"
 #include "TempRoot.h"
 #include "TestRegistry.h"
@@ -33,9 +33,9 @@ private slots:
         double percent = -1;
         QVERIFY(!MemoryGuard::usagePercent(root.path("/mnt/data"), percent));
         QCOMPARE(percent, -1.0);
-        QCOMPARE(MemoryUsage::checkMemoryUsage(), 0.0);
+        QCOMPARE(MemoryGuard::dataPartitionUsage(), 0.0);
         GuiTest::ModalAnswer answer({Qt::Key_Escape}, 500);
-        MemoryUsage::guard(nullptr);
+        MemoryWarning::guard();
         QVERIFY(!answer.answered());
     }
 
@@ -47,21 +47,21 @@ private slots:
             QSKIP("mounting a tmpfs is not allowed here");
 
         QVERIFY(partition.fillPages(95));
-        QCOMPARE(MemoryUsage::checkMemoryUsage(), 95.0);
+        QCOMPARE(MemoryGuard::dataPartitionUsage(), 95.0);
         {
             GuiTest::ModalAnswer answer({Qt::Key_Escape}, 500);
-            MemoryUsage::guard(nullptr);
+            MemoryWarning::guard();
             QVERIFY(!answer.answered());
         }
 
         QVERIFY(partition.fillPages(96));
-        QCOMPARE(MemoryUsage::checkMemoryUsage(), 96.0);
+        QCOMPARE(MemoryGuard::dataPartitionUsage(), 96.0);
         QString title;
         GuiTest::ModalAnswer answer([&](QWidget *box) {
             title = box->windowTitle();
             GuiTest::key(Qt::Key_Escape);
         });
-        MemoryUsage::guard(nullptr);
+        MemoryWarning::guard();
         QVERIFY(answer.answered());
         QCOMPARE(
             answer.dialogText(),

@@ -15,7 +15,7 @@
 #include "PCARunningScreen.h"
 #include "PowerBoardSim.h"
 #include "ScreenKeyboard.h"
-#include "SequenceMessages.h"
+#include "ScreenMessages.h"
 #include "SetupBench.h"
 #include "StoredRecords.h"
 #include "SummaryManualScreen.h"
@@ -614,7 +614,7 @@ private slots:
         };
         for (const auto &b : boxes) {
             DialogAnswers answers({box(b.first, QMessageBox::Ok)});
-            SequenceMessages::warn(b.second.at(0), b.second.at(1));
+            ScreenMessages::warn(b.second.at(0), b.second.at(1));
             QCOMPARE(answers.seen.size(), 1);
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
