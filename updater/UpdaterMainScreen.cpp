@@ -15,12 +15,15 @@ UpdaterMainScreen::UpdaterMainScreen(QWidget *parent, Qt::WindowFlags flags) : Q
     versionString.remove(QLatin1Char('$'));
     const QString product =
         QSettings().value(QStringLiteral("ProductName"), QStringLiteral("Unknown")).toString();
+    // The product name comes from the settings file: text, never markup.
+    versionLabel->setTextFormat(Qt::PlainText);
     versionLabel->setText(product + QStringLiteral(" Updater ") + versionString);
 }
 
 void UpdaterMainScreen::showMessage(const QString &text)
 {
     QMessageBox box(this);
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     box.exec();
 }

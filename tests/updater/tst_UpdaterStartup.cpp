@@ -22,6 +22,7 @@ private slots:
     void argumentsStored_data();
     void argumentsStored();
     void valuesPersistAcrossRuns();
+    void productNameIsText();
     void screenManagerPages();
     void blackOutsideTheWindow();
 };
@@ -68,6 +69,17 @@ void UpdaterStartupTest::argumentsStored()
     QTEST(progress.avrUpdateEnabled(), "avr");
     UpdaterMainScreen screen;
     QTEST(screen.versionLabel->text(), "versionLine");
+}
+
+// The settings file is outside text: a name in it that looks like markup shows as written.
+void UpdaterStartupTest::productNameIsText()
+{
+    TempRoot root;
+    UpdaterStartup::configureSettings();
+    QVERIFY(root.writeFile(SettingsFile, "[General]\nProductName=<b>x</b>\n"));
+    UpdaterMainScreen screen;
+    QCOMPARE(screen.versionLabel->textFormat(), Qt::PlainText);
+    QCOMPARE(screen.versionLabel->text(), QString("<b>x</b> Updater Version: 2.1 "));
 }
 
 void UpdaterStartupTest::valuesPersistAcrossRuns()
