@@ -16,11 +16,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QBuffer results;
     results.setData(bytes);
     results.open(QIODevice::ReadOnly);
-    TestResultManager::getInstance()->readApplianceResultsFromFile(results);
+    TestResultManager::getInstance()->importApplianceResults(results.readAll());
     QBuffer sequences;
     sequences.setData(bytes);
     sequences.open(QIODevice::ReadOnly);
-    TestSequenceManager::getInstance()->readTestSequencesFromFile(sequences);
+    TestSequenceManager::getInstance()->importTestSequences(sequences.readAll());
     // Whatever was stored must open again.
     TestResultManager *resultManager = TestResultManager::getInstance();
     for (const QString &file : resultManager->getApplianceResultList().keys()) {

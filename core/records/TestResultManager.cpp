@@ -693,11 +693,6 @@ bool TestResultManager::keepWholeElements(MedicalApplianceResult &record)
     return damaged;
 }
 
-ImportReport TestResultManager::readApplianceResultsFromFile(QIODevice &file)
-{
-    return importApplianceResults(file.readAll());
-}
-
 ImportReport TestResultManager::importApplianceResults(const QByteArray &data,
                                                        const ImportRunner &run)
 {

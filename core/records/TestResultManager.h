@@ -127,9 +127,8 @@ public:
     // over another record. A record cut before its results ends the import. Another kind
     // of file shows the format warning. The report counts what was stored, renamed,
     // damaged and skipped.
-    ImportReport readApplianceResultsFromFile(QIODevice &file);
-    // The same on an exchange file's content. The kind is checked (and the warning shown)
-    // on the calling thread, the records are stored through run.
+    // It takes the file's content, read through the bounded reader. The kind is checked
+    // (and the warning shown) on the calling thread, the records are stored through run.
     ImportReport importApplianceResults(const QByteArray &data, const ImportRunner &run = {});
     // The CSV block of the current record, ended by an empty line.
     void sendCurrentApplianceCSVToStream(QTextStream &out, bool withResults);

@@ -357,11 +357,6 @@ bool TestSequenceManager::appendCurrentTestSequenceToFile(QIODevice &file)
     return out.status() == QDataStream::Ok;
 }
 
-ImportReport TestSequenceManager::readTestSequencesFromFile(QIODevice &file)
-{
-    return importTestSequences(file.readAll());
-}
-
 ImportReport TestSequenceManager::importTestSequences(const QByteArray &data,
                                                       const ImportRunner &run)
 {

@@ -97,9 +97,8 @@ public:
     // elements are not all whole is stored as far as they are; one without a usable name,
     // or cut before its elements, is not stored. Another kind of file shows the format
     // warning. The report counts what was stored, renamed, damaged and skipped.
-    ImportReport readTestSequencesFromFile(QIODevice &file);
-    // The same on an exchange file's content. The kind is checked (and the warning shown)
-    // on the calling thread, the sequences are stored through run.
+    // It takes the file's content, read through the bounded reader. The kind is checked
+    // (and the warning shown) on the calling thread, the sequences are stored through run.
     ImportReport importTestSequences(const QByteArray &data, const ImportRunner &run = {});
     // The whole export in one call, written atomically to path; returns the number of
     // sequences exported (unreadable ones are left out), or -1 when the file could not

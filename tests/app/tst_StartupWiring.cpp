@@ -104,7 +104,7 @@ private slots:
         QBuffer sequences;
         sequences.setData(hex("0100 0100 02000000 4100 ffffffff"));
         sequences.open(QIODevice::ReadOnly);
-        QVERIFY(results->readApplianceResultsFromFile(sequences).wrongKind);
+        QVERIFY(results->importApplianceResults(sequences.readAll()).wrongKind);
         QVERIFY(answer.answered());
         QCOMPARE(title, QString("Warning"));
         QVERIFY(warningIcon);

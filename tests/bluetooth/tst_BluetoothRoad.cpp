@@ -146,7 +146,7 @@ private slots:
         QFile in(road.area.root().path(TEMP_OPP_FILENAME));
         QVERIFY(in.open(QIODevice::ReadOnly));
         QCOMPARE(in.size(), qint64(file.size()));
-        QVERIFY(TestResultManager::getInstance()->readApplianceResultsFromFile(in).complete());
+        QVERIFY(TestResultManager::getInstance()->importApplianceResults(in.readAll()).complete());
         QCOMPARE(TestResultManager::getInstance()->getApplianceResultList().size(), 2);
         road.bt()->disconnectDevices();
     }

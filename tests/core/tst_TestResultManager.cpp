@@ -535,7 +535,7 @@ private slots:
         QBuffer in;
         in.setData(content);
         in.open(QIODevice::ReadOnly);
-        const ImportReport result = m->readApplianceResultsFromFile(in);
+        const ImportReport result = m->importApplianceResults(in.readAll());
         QCOMPARE(importSummary(result), report);
         QCOMPARE(files(), stored);
         QCOMPARE(warnings, result.wrongKind ? QStringList{"Warning: Incorrect File Format"} : QStringList());
@@ -555,7 +555,7 @@ private slots:
         QBuffer in;
         in.setData(hex("0100 0000") + recordBytes(damaged));
         in.open(QIODevice::ReadOnly);
-        QCOMPARE(importSummary(m->readApplianceResultsFromFile(in)), QString("stored 1 renamed 0 damaged 1 skipped 0"));
+        QCOMPARE(importSummary(m->importApplianceResults(in.readAll())), QString("stored 1 renamed 0 damaged 1 skipped 0"));
         QCOMPARE(root->readFile(DIR + "P_05032024_090430"), hex("0100 0000") + recordBytes(r));
     }
 
@@ -579,7 +579,7 @@ private slots:
             QBuffer in;
             in.setData(exchange);
             in.open(QIODevice::ReadOnly);
-            QCOMPARE(importSummary(m->readApplianceResultsFromFile(in)), QString("stored 4 renamed 4 damaged 0 skipped 0"));
+            QCOMPARE(importSummary(m->importApplianceResults(in.readAll())), QString("stored 4 renamed 4 damaged 0 skipped 0"));
             QCOMPARE(files(), names);
         }
         QCOMPARE(root->readFile(DIR + "_05032024_090430"), hex("0100 0000") + recordBytes(hashes));

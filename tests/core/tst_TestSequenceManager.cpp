@@ -390,7 +390,7 @@ private slots:
         QBuffer in;
         in.setData(bytes);
         in.open(QIODevice::ReadOnly);
-        QCOMPARE(importSummary(m->readTestSequencesFromFile(in)), QString("stored 2 renamed 0 damaged 0 skipped 0"));
+        QCOMPARE(importSummary(m->importTestSequences(in.readAll())), QString("stored 2 renamed 0 damaged 0 skipped 0"));
         QVERIFY(warnings.isEmpty());
         QCOMPARE(m->getTestSequenceList(), QStringList({"A", "Ward1"}));
         QCOMPARE(m->getCurrentTestSequenceName(), QString("A"));
@@ -433,7 +433,7 @@ private slots:
         QBuffer in;
         in.setData(content);
         in.open(QIODevice::ReadOnly);
-        const ImportReport result = m->readTestSequencesFromFile(in);
+        const ImportReport result = m->importTestSequences(in.readAll());
         QCOMPARE(importSummary(result), report);
         QCOMPARE(m->getTestSequenceList(), stored);
         QCOMPARE(warnings, result.wrongKind ? QStringList{"Warning: Incorrect File Format"} : QStringList());
@@ -451,7 +451,7 @@ private slots:
         QBuffer in;
         in.setData(exchangeFile({{"Ward 1", user}, {"Ward_1", QByteArray()}, {"Ward# 1", user}}));
         in.open(QIODevice::ReadOnly);
-        QCOMPARE(importSummary(m->readTestSequencesFromFile(in)), QString("stored 3 renamed 2 damaged 0 skipped 0"));
+        QCOMPARE(importSummary(m->importTestSequences(in.readAll())), QString("stored 3 renamed 2 damaged 0 skipped 0"));
         QCOMPARE(m->getTestSequenceList(), QStringList({"Ward_1", "Ward_1_2", "Ward_1_3", "Ward_1_4"}));
         QCOMPARE(root->readFile(QString(DIR) + "Ward_1"),
                  sequenceFile(hex("5700610072006400 5f00 3100"), 12, user));

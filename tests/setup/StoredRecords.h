@@ -21,6 +21,6 @@ inline bool storeRecords(const QList<MedicalApplianceResult> &records)
         out << record;
     QBuffer in(&exchange);
     in.open(QIODevice::ReadOnly);
-    const ImportReport report = TestResultManager::getInstance()->readApplianceResultsFromFile(in);
+    const ImportReport report = TestResultManager::getInstance()->importApplianceResults(in.readAll());
     return report.stored == records.size() && report.damaged == 0 && report.skipped == 0;
 }
