@@ -5,15 +5,13 @@
 // carries in the second a cycle has, and the wall time a cycle takes (it must end well
 // inside its second; the 5 ms chip-select settle per channel is most of it).
 #include "InfusionPumpPowerBoardManager.h"
+#include "SimulatedBoard.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <memory>
@@ -32,29 +30,14 @@ constexpr int kChannels = InfusionPumpPowerBoardManager::CHANNEL_COUNT;
 // 8 data bits, a start and a stop bit per byte.
 constexpr double kBytesPerSecond = 57600.0 / 10.0;
 
-// Sleeps in the event loop (no busy wait: the CPU time must be the work's alone).
-void waitFor(const std::function<bool()> &done, int ms)
-{
-    QDeadlineTimer deadline(ms);
-    QTimer tick;
-    tick.start(50);
-    while (!done() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-}
-
 void BM_PollCycle(benchmark::State &state)
 {
     int argc = 1;
     char name[] = "bench_boardpoll";
     char *argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
-    QTemporaryDir root;
-    qputenv("INSTRUMENT_ROOT", QFile::encodeName(root.path()));
-
-    QProcess sim;
-    sim.start(POWERBOARD_SIM_PATH, {"--root", root.path()});
-    waitFor([&] { return QFile::exists(root.path() + "/dev/ttyAPP1"); }, 5000);
-    if (!QFile::exists(root.path() + "/dev/ttyAPP1")) {
+    SimulatedBoard sim;
+    if (!sim.ready()) {
         state.SkipWithError("simulator did not start");
         return;
     }
@@ -104,9 +87,6 @@ void BM_PollCycle(benchmark::State &state)
     state.counters["volume_ch0_ml"] = board->m_DataManager.getTestData(0).fVolume;
 
     board.reset();
-    sim.terminate();
-    sim.waitForFinished(3000);
-    qunsetenv("INSTRUMENT_ROOT");
 }
 
 } // namespace

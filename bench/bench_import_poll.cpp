@@ -8,17 +8,15 @@
 #include "ExchangeImport.h"
 #include "InfusionPumpPowerBoardManager.h"
 #include "MedicalApplianceResult.h"
+#include "SimulatedBoard.h"
 #include "StreamHelper.h"
 #include "TestResultElementFlowTest.h"
 #include "TestResultFactory.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <fstream>
@@ -27,16 +25,6 @@
 
 namespace
 {
-
-// Sleeps in the event loop.
-void waitFor(const std::function<bool()> &done, int ms)
-{
-    QDeadlineTimer deadline(ms);
-    QTimer tick;
-    tick.start(50);
-    while (!done() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-}
 
 // Peak resident memory since the last reset, in MiB.
 double peakMiB()
@@ -100,16 +88,12 @@ void BM_ImportWhilePolling(benchmark::State &state)
     char name[] = "bench_import_poll";
     char *argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
-    QTemporaryDir root;
-    qputenv("INSTRUMENT_ROOT", QFile::encodeName(root.path()));
-    QProcess sim;
-    sim.start(POWERBOARD_SIM_PATH, {"--root", root.path()});
-    waitFor([&] { return QFile::exists(root.path() + "/dev/ttyAPP1"); }, 5000);
-    if (!QFile::exists(root.path() + "/dev/ttyAPP1")) {
+    SimulatedBoard sim;
+    if (!sim.ready()) {
         state.SkipWithError("simulator did not start");
         return;
     }
-    const QString drive = root.path() + "/mnt/update";
+    const QString drive = sim.root() + "/mnt/update";
     QDir().mkpath(drive);
     const QString path = drive + "/in.vexd";
     const int shape = int(state.range(0));
@@ -166,9 +150,6 @@ void BM_ImportWhilePolling(benchmark::State &state)
     state.counters["longest_loop_stall_ms"] = double(longestStall);
     state.counters["peak_rss_mib"] = peakMiB();
     board.reset();
-    sim.terminate();
-    sim.waitForFinished(3000);
-    qunsetenv("INSTRUMENT_ROOT");
 }
 
 } // namespace
