@@ -596,6 +596,12 @@ void UpdaterProgressScreen::picEraseComplete()
 
 void UpdaterProgressScreen::picEraseError()
 {
+    // A controller of an unknown family is refused before anything is erased; the
+    // operator sees which chip answered instead of an erase that never ran.
+    if (m_PicProgrammer && !m_PicProgrammer->refusedDevice().isEmpty()) {
+        appendFailure(tr("PIC not erased: %1").arg(m_PicProgrammer->refusedDevice()));
+        return;
+    }
     appendFailure(tr("PIC Erase Error\n "));
 }
 

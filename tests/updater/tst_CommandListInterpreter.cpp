@@ -223,20 +223,21 @@ void CommandListInterpreterTest::systemTypeOutlivesTheList()
 void CommandListInterpreterTest::picCommandWithoutTarget()
 {
     // Pin controller there but no channel controller answering: an enabled PIC command
-    // shows the erase start, then the erase error and its failure line.
+    // shows the erase start, then names what answered (nothing: a data line held low)
+    // instead of erasing, and its failure line.
     TempRoot root;
     auto page = std::make_shared<HostPinPage>();
     page->install();
     struct Uninstall { ~Uninstall() { HostPinPage::uninstall(); } } uninstall;
     UpdaterStartup::configureSettings();
     writeSettings(true, false);
-    QVERIFY(root.writeFile("/tmp/firmware_update/ch.hex", ":00000001FF\n"));
+    QVERIFY(root.writeFile("/tmp/firmware_update/ch.hex", ":04010000DEADBEEFC3\n:00000001FF\n"));
     const auto screenOwner = progressScreen();
     UpdaterProgressScreen &screen = *screenOwner;
     QVERIFY(!screen.processCommandList({"PIC3:/ch.hex"}));
     QCOMPARE(logLines(screen.progressMessageWindow),
-             (QStringList{"Updating PIC 3 with file: /ch.hex", "Erasing PIC: ", "orange|0% ", "red|PIC Erase Error",
-                          "red| ", "red|Failed - Updating PIC[3] with file /ch.hex",
+             (QStringList{"Updating PIC 3 with file: /ch.hex", "Erasing PIC: ", "orange|0% ",
+                          "red|PIC not erased: Unknown PIC: 0", "red|Failed - Updating PIC[3] with file /ch.hex",
                           "Finalising update, please wait"}));
 
     // A programmer that has not finished within the time limit fails the line.

@@ -103,6 +103,12 @@ private slots:
         QTest::newRow("16 bytes at 0xFFF8") << good + ":10FFF800000102030405060708090A0B0C0D0E0F81\n:00000001FF\n";
         QTest::newRow("past the end of the address space")
             << good + ":02000004FFFFFC\n:10FFF800000102030405060708090A0B0C0D0E0F81\n:00000001FF\n";
+        QTest::newRow("only the end record") << QByteArray(":00000001FF\n");
+        QTest::newRow("only identification locations")
+            << QByteArray(":020000040020DA\n:080000000102030405060708D4\n:00000001FF\n");
+        QTest::newRow("16 bytes at 0x400, then 8 others at 0x408")
+            << QByteArray(":10040000101112131415161718191A1B1C1D1E1F74\n:08040800AAAAAAAAAAAAAAAA9C\n"
+                          ":00000001FF\n");
     }
     void unprogrammableHexLeavesOldFirmware()
     {
@@ -119,6 +125,22 @@ private slots:
         QCOMPARE(logLines(bench.screen->progressMessageWindow),
                  (QStringList{"Updating PIC 3 with file: /ch3.hex", "red|Failed - Updating PIC[3] with file /ch3.hex",
                               "Finalising update, please wait"}));
+    }
+
+    void unknownControllerIsNotErased()
+    {
+        CommandBench bench;
+        bench.pic.setDeviceId(0x1234);
+        bench.pic.setProgramMemory(0, QByteArray(0x10000, '\x42'));
+        bench.root.writeFile("/tmp/firmware_update/ch3.hex", intelHexText(QByteArray(32, '\x01')));
+        QVERIFY(!bench.screen->processCommandList({"PIC3:/ch3.hex"}));
+        QVERIFY(bench.pic.eraseKeys().isEmpty());
+        QVERIFY(bench.pic.programMemory() == QByteArray(0x10000, '\x42'));
+        QVERIFY(bench.linesIdle());
+        QCOMPARE(logLines(bench.screen->progressMessageWindow),
+                 (QStringList{"Updating PIC 3 with file: /ch3.hex", "Erasing PIC: ", "orange|0% ",
+                              "red|PIC not erased: Unknown PIC: 4660",
+                              "red|Failed - Updating PIC[3] with file /ch3.hex", "Finalising update, please wait"}));
     }
 
     void unreachablePinsFailBeforeAnyLineMoves()
