@@ -23,6 +23,7 @@ private slots:
     void lines();
     void systemTypeOutlivesTheList();
     void picCommandWithoutTarget();
+    void commandThatAsksReadsNothing();
     void esaPortClosedFailsAtOnce();
     void finalPause();
     void progressReplacesOnlyTheLastLine();
@@ -260,6 +261,42 @@ void CommandListInterpreterTest::picCommandWithoutTarget()
              (QStringList{"Updating PIC 2 with file: /ch.hex", "red|Failed - Updating PIC[2] with file /ch.hex",
                           "Finalising update, please wait"}));
     QCOMPARE(page->writeCount(), writes);
+}
+
+void CommandListInterpreterTest::commandThatAsksReadsNothing()
+{
+    // Package scripts ask a question: the first fails on the missing answer, the second
+    // goes on without it; the update carries on to its end either way. Should the input
+    // ever be a pipe nobody writes again, each script gives up after 20 s on its own.
+    TempRoot root;
+    UpdaterStartup::configureSettings();
+    const QString asking = root.path("/ask");
+    QVERIFY(root.writeFile("/ask", "#!/bin/sh\n"
+                                   "( sleep 20; kill $$ ) & watchdog=$!\n"
+                                   "read answer; rc=$?\n"
+                                   "kill $watchdog\n"
+                                   "echo \"$1 $rc\" >> \"$INSTRUMENT_ROOT/asked\"\n"
+                                   "case \"$1\" in *must*) exit $rc ;; esac\n"));
+    QVERIFY(QFile::setPermissions(asking, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    const QByteArray oldExec = qgetenv("INSTRUMENT_EXEC");
+    qputenv("INSTRUMENT_EXEC", QFile::encodeName(asking));
+    const auto screenOwner = progressScreen();
+    UpdaterProgressScreen &screen = *screenOwner;
+    // Each command is named in the debug log before the update waits for it.
+    QTest::ignoreMessage(QtDebugMsg, "running: /tmp/firmware_update/must_answer.sh");
+    QTest::ignoreMessage(QtDebugMsg, "running: /tmp/firmware_update/may_answer.sh");
+    QElapsedTimer t;
+    t.start();
+    const bool result = screen.processCommandList({"SCRIPT:/must_answer.sh", "SCRIPT:/may_answer.sh"});
+    const qint64 took = t.elapsed();
+    qputenv("INSTRUMENT_EXEC", oldExec);
+    QVERIFY(!result);
+    QVERIFY2(took < 15000, qPrintable(QString::number(took)));
+    QCOMPARE(root.readFile("/asked"),
+             QByteArray("/tmp/firmware_update/must_answer.sh 1\n/tmp/firmware_update/may_answer.sh 1\nsync 1\n"));
+    QCOMPARE(logLines(screen.progressMessageWindow),
+             (QStringList{"Running script file: /must_answer.sh", "red|Failed - Running script file: /must_answer.sh",
+                          "Running script file: /may_answer.sh", "Finalising update, please wait"}));
 }
 
 void CommandListInterpreterTest::esaPortClosedFailsAtOnce()
