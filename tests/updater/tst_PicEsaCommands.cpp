@@ -9,9 +9,15 @@
 #include "UpdaterStartup.h"
 #include "UpdaterTestSupport.h"
 
+#include "TtyHandler.h"
+
+#include <QElapsedTimer>
 #include <QTest>
 
 #include <memory>
+
+#include <sys/ioctl.h>
+#include <sys/resource.h>
 
 using namespace UpdaterTestSupport;
 
@@ -20,10 +26,10 @@ namespace {
 // boards on the serial line.
 struct CommandBench
 {
-    CommandBench() : page(std::make_shared<HostPinPage>()), pic(page, 3)
+    explicit CommandBench(bool avrEnable = true) : page(std::make_shared<HostPinPage>()), pic(page, 3)
     {
         UpdaterStartup::configureSettings();
-        writeSettings(true, true);
+        writeSettings(true, avrEnable);
         page->install();
         pic.useAsDelaySource();
         pty.open(root.path("/dev/ttyAPP1"));
@@ -46,6 +52,15 @@ struct CommandBench
     std::unique_ptr<EsaBootLoaderSim> boards;
     std::unique_ptr<UpdaterProgressScreen> screen;
 };
+
+// Processor time this process has used, user and system, in milliseconds.
+qint64 processCpuMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return (qint64(usage.ru_utime.tv_sec) + usage.ru_stime.tv_sec) * 1000
+        + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000;
+}
 
 } // namespace
 
@@ -141,6 +156,36 @@ private slots:
                  (QStringList{"Updating PIC 3 with file: /ch3.hex", "Erasing PIC: ", "orange|0% ",
                               "red|PIC not erased: Unknown PIC: 4660",
                               "red|Failed - Updating PIC[3] with file /ch3.hex", "Finalising update, please wait"}));
+    }
+
+    void strayByteOnAnIdleLineCostsNothing_data()
+    {
+        QTest::addColumn<bool>("avrEnable");
+        QTest::newRow("ESA download enabled") << true;
+        QTest::newRow("ESA download disabled") << false;
+    }
+    void strayByteOnAnIdleLineCostsNothing()
+    {
+        QFETCH(bool, avrEnable);
+        CommandBench bench(avrEnable);
+        // One byte before any download: it is read and dropped, and the program idles.
+        QTest::ignoreMessage(QtDebugMsg, "unknown received: 55");
+        bench.boards->sendUnasked("\x55");
+        const qint64 cpuBefore = processCpuMs();
+        QElapsedTimer wall;
+        wall.start();
+        QTest::qWait(1000);
+        const qint64 cpu = processCpuMs() - cpuBefore;
+        int waiting = -1;
+        QCOMPARE(::ioctl(bench.screen->esaPort()->descriptor(), FIONREAD, &waiting), 0);
+        QCOMPARE(waiting, 0);
+        QVERIFY2(cpu < wall.elapsed() / 4, qPrintable(QStringLiteral("%1 ms CPU").arg(cpu)));
+        // The dropped byte is no part of a later download.
+        if (!avrEnable)
+            return;
+        bench.root.writeFile("/tmp/firmware_update/io.bin", QByteArray(10, '\x07'));
+        QVERIFY(bench.screen->processCommandList({"ESA_IO_APP:/io.bin"}));
+        QCOMPARE(bench.boards->image(EsaBootLoaderSim::Io), QByteArray(10, '\x07') + QByteArray(118, '\x1a'));
     }
 
     void unreachablePinsFailBeforeAnyLineMoves()
