@@ -8,6 +8,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QTest>
@@ -24,6 +25,8 @@ private slots:
     void systemTypeOutlivesTheList();
     void picCommandWithoutTarget();
     void commandThatAsksReadsNothing();
+    void fileEntryGoesOverTheSamePath_data();
+    void fileEntryGoesOverTheSamePath();
     void esaPortClosedFailsAtOnce();
     void finalPause();
     void progressReplacesOnlyTheLastLine();
@@ -108,6 +111,11 @@ void CommandListInterpreterTest::lines_data()
         << QStringList{"Updating root image with file: /rootfs.ubi",
                        "red|Failed - Updating root image with file: /rootfs.ubi"}
         << false;
+    QTest::newRow("image named like its tool: nothing copied, nothing erased")
+        << QStringList{"IMAGE:/ubiformat"} << QStringList{"/ubiformat"} << "" << false << none
+        << QStringList{"Updating root image with file: /ubiformat",
+                       "red|Failed - Updating root image with file: /ubiformat"}
+        << false;
     QTest::newRow("image tool copy fails: nothing erased")
         << QStringList{"IMAGE:/rootfs.ubi"} << QStringList{"/rootfs.ubi"} << "1 ^cp /tmp/firmware_update" << false
         << QStringList{"cp /usr/bin/ubiformat /tmp", "cp /tmp/firmware_update/rootfs.ubi /tmp"}
@@ -115,11 +123,11 @@ void CommandListInterpreterTest::lines_data()
                        "red|Failed - Updating root image with file: /rootfs.ubi"}
         << false;
     QTest::newRow("file")
-        << QStringList{"FILE:/etc/app.conf"} << none << "" << false
+        << QStringList{"FILE:/etc/app.conf"} << QStringList{"/etc/app.conf"} << "" << false
         << QStringList{"mount ubi0:rootfs -o remount,rw", "cp -a /tmp/firmware_update/etc/app.conf /etc/app.conf"}
         << QStringList{"Updating root files with folder: /etc/app.conf"} << true;
     QTest::newRow("file remount fails: no copy")
-        << QStringList{"FILE:/etc"} << none << "1 remount" << false << QStringList{"mount ubi0:rootfs -o remount,rw"}
+        << QStringList{"FILE:/etc"} << QStringList{"/etc/app.conf"} << "1 remount" << false << QStringList{"mount ubi0:rootfs -o remount,rw"}
         << QStringList{"Updating root files with folder: /etc", "red|Failed - Updating root files with folder: /etc"}
         << false;
     QTest::newRow("file climbing out: refused")
@@ -297,6 +305,88 @@ void CommandListInterpreterTest::commandThatAsksReadsNothing()
     QCOMPARE(logLines(screen.progressMessageWindow),
              (QStringList{"Running script file: /must_answer.sh", "red|Failed - Running script file: /must_answer.sh",
                           "Running script file: /may_answer.sh", "Finalising update, please wait"}));
+}
+
+void CommandListInterpreterTest::fileEntryGoesOverTheSamePath_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QStringList>("packageFiles");
+    QTest::addColumn<QStringList>("systemFiles");
+    QTest::addColumn<QStringList>("commands");
+    QTest::addColumn<QStringList>("afterwards"); // files of the running system with "new" content
+    QTest::addColumn<bool>("result");
+
+    const QStringList none;
+    const QString remount = "mount ubi0:rootfs -o remount,rw";
+    QTest::newRow("folder onto its folder")
+        << "/etc/init.d" << QStringList{"/etc/init.d/S99app", "/etc/init.d/S10net"}
+        << QStringList{"/etc/init.d/S10net", "/etc/init.d/S50old"}
+        << QStringList{remount, "cp -a /tmp/firmware_update/etc/init.d/. /etc/init.d"}
+        << QStringList{"/etc/init.d/S10net", "/etc/init.d/S99app"} << true;
+    QTest::newRow("folder named with a slash")
+        << "/etc/init.d/" << QStringList{"/etc/init.d/S99app"} << QStringList{"/etc/init.d/S50old"}
+        << QStringList{remount, "cp -a /tmp/firmware_update/etc/init.d/. /etc/init.d/"}
+        << QStringList{"/etc/init.d/S99app"} << true;
+    QTest::newRow("folder not there yet")
+        << "/etc/init.d" << QStringList{"/etc/init.d/S99app"} << QStringList{"/etc/motd"}
+        << QStringList{remount, "cp -a /tmp/firmware_update/etc/init.d/. /etc/init.d"}
+        << QStringList{"/etc/init.d/S99app"} << true;
+    QTest::newRow("file onto its file")
+        << "/etc/app.conf" << QStringList{"/etc/app.conf"} << QStringList{"/etc/app.conf"}
+        << QStringList{remount, "cp -a /tmp/firmware_update/etc/app.conf /etc/app.conf"}
+        << QStringList{"/etc/app.conf"} << true;
+    QTest::newRow("file onto a folder: refused")
+        << "/etc/app.conf" << QStringList{"/etc/app.conf"} << QStringList{"/etc/app.conf/x"} << none << none
+        << false;
+    QTest::newRow("folder onto a file: refused")
+        << "/etc/init.d" << QStringList{"/etc/init.d/S99app"} << QStringList{"/etc/init.d"} << none << none
+        << false;
+    QTest::newRow("not in the package: refused") << "/etc/init.d" << none << none << none << none << false;
+}
+
+void CommandListInterpreterTest::fileEntryGoesOverTheSamePath()
+{
+    QFETCH(QString, argument);
+    QFETCH(QStringList, packageFiles);
+    QFETCH(QStringList, systemFiles);
+    QFETCH(QStringList, commands);
+    QFETCH(QStringList, afterwards);
+
+    // The copy runs for real, below the root; every other command only succeeds.
+    TempRoot root;
+    UpdaterStartup::configureSettings();
+    const QString exec = root.path("/exec");
+    QVERIFY(root.writeFile("/exec", "#!/bin/sh\n"
+                                    "echo \"$1\" >> \"$INSTRUMENT_EXEC_LOG\"\n"
+                                    "eval \"set -- $1\"\n"
+                                    "[ \"$1\" = cp ] || exit 0\n"
+                                    "exec cp \"$2\" \"$INSTRUMENT_ROOT$3\" \"$INSTRUMENT_ROOT$4\"\n"));
+    QVERIFY(QFile::setPermissions(exec, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    const QByteArray oldExec = qgetenv("INSTRUMENT_EXEC");
+    qputenv("INSTRUMENT_EXEC", QFile::encodeName(exec));
+    for (const QString &f : packageFiles)
+        QVERIFY(root.writeFile("/tmp/firmware_update" + f, "new"));
+    for (const QString &f : systemFiles)
+        QVERIFY(root.writeFile(f, "old"));
+    const auto screenOwner = progressScreen();
+    const bool result = screenOwner->processCommandList({"FILE:" + argument});
+    qputenv("INSTRUMENT_EXEC", oldExec);
+
+    QTEST(result, "result");
+    QCOMPARE(root.commands(), commands + QStringList{"sync"});
+    QStringList logged{"Updating root files with folder: " + argument};
+    if (!result)
+        logged << "red|Failed - Updating root files with folder: " + argument;
+    QCOMPARE(logLines(screenOwner->progressMessageWindow), logged + QStringList{"Finalising update, please wait"});
+    for (const QString &f : afterwards)
+        QCOMPARE(root.readFile(f), QByteArray("new"));
+    // Nothing lands inside a folder under its own name; what the package does not hold
+    // stays as it was.
+    QVERIFY(!QFileInfo::exists(root.path("/etc/init.d/init.d")));
+    QVERIFY(!QFileInfo::exists(root.path("/etc/app.conf/app.conf")));
+    for (const QString &f : systemFiles)
+        if (!afterwards.contains(f))
+            QCOMPARE(root.readFile(f), QByteArray("old"));
 }
 
 void CommandListInterpreterTest::esaPortClosedFailsAtOnce()
