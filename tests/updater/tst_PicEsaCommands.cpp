@@ -2,6 +2,7 @@
 #include "HostPinPage.h"
 #include "IntelHexText.h"
 #include "Pic18Simulator.h"
+#include "PicDelay.h"
 #include "PtyPair.h"
 #include "TempRoot.h"
 #include "TestRegistry.h"
@@ -12,6 +13,7 @@
 #include "TtyHandler.h"
 
 #include <QElapsedTimer>
+#include <QMap>
 #include <QTest>
 
 #include <memory>
@@ -95,6 +97,51 @@ private slots:
                               "PIC Erase Complete", "Programming PIC: ", "orange|100%",
                               "Updating ESA IO Board Application with file: /io.bin",
                               "Finalising update, please wait"}));
+    }
+
+    void packageProgramsAllFourChannels()
+    {
+        CommandBench bench;
+        // Four controllers on the one set of programming lines, each behind its own reset
+        // line, all on the same clock.
+        Pic18Simulator pic1(bench.page, 1), pic2(bench.page, 2), pic4(bench.page, 4);
+        Pic18Simulator *pics[] = {&pic1, &pic2, &bench.pic, &pic4};
+        PicDelay::setSource([&pics](qint64 ns) {
+            for (Pic18Simulator *p : pics)
+                p->advance(ns);
+        });
+        QMap<QString, QByteArray> files;
+        QByteArray config;
+        QList<QByteArray> images;
+        for (int n = 1; n <= 4; ++n) {
+            pics[n - 1]->setProgramMemory(0, QByteArray(0x10000, '\0'));
+            QByteArray image;
+            for (int i = 0; i < 200 * n + 33; ++i)
+                image.append(char(i * n + 7));
+            images << image;
+            const QString name = QStringLiteral("ch%1.hex").arg(n);
+            files.insert("firmware_update/" + name, intelHexText(image));
+            config += QStringLiteral("PIC%1:/%2\n").arg(n).arg(name).toLatin1();
+        }
+        files.insert("firmware_update/update_config", config);
+        makeDeviceFolders(bench.root);
+        QVERIFY(makePackage(bench.root.path("/mnt/update/firmware_update.tar.bz2"), files));
+
+        bench.screen->setUpdateType(2);
+        bench.screen->F1Clicked();
+        PicDelay::setSource({});
+        const QStringList log = logLines(bench.screen->progressMessageWindow);
+        QCOMPARE(log.at(log.size() - 2),
+                 QString("green|Update complete, restart the system or press F1 to return to the main screen"));
+        for (int n = 1; n <= 4; ++n) {
+            QByteArray expected(0x10000, char(0xFF));
+            expected.replace(0, images.at(n - 1).size(), images.at(n - 1));
+            QVERIFY2(pics[n - 1]->programMemory() == expected, qPrintable(QString::number(n)));
+            QCOMPARE(pics[n - 1]->violations(), QStringList());
+            QCOMPARE(pics[n - 1]->state(), Pic18Simulator::Running);
+            QVERIFY(log.contains(QStringLiteral("Updating PIC %1 with file: /ch%1.hex").arg(n)));
+        }
+        QVERIFY(bench.linesIdle());
     }
 
     void badHexFileLeavesTheChipAlone()
