@@ -34,6 +34,18 @@ private slots:
 
 static const QString App = QStringLiteral("/usr/local/Trolltech/Qt-Target-version-optimised/Rondix");
 
+// Every command of the root runs the shell script body in place of the recorder, with the
+// command line as its one argument; the root puts the recorder back when it goes.
+static bool runCommandsWith(const TempRoot &root, const QByteArray &body)
+{
+    const QString program = root.path("/exec");
+    if (!root.writeFile("/exec", "#!/bin/sh\n" + body)
+        || !QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner))
+        return false;
+    qputenv("INSTRUMENT_EXEC", QFile::encodeName(program));
+    return true;
+}
+
 void CommandListInterpreterTest::lines_data()
 {
     QTest::addColumn<QStringList>("list");
@@ -278,16 +290,11 @@ void CommandListInterpreterTest::commandThatAsksReadsNothing()
     // ever be a pipe nobody writes again, each script gives up after 20 s on its own.
     TempRoot root;
     UpdaterStartup::configureSettings();
-    const QString asking = root.path("/ask");
-    QVERIFY(root.writeFile("/ask", "#!/bin/sh\n"
-                                   "( sleep 20; kill $$ ) & watchdog=$!\n"
-                                   "read answer; rc=$?\n"
-                                   "kill $watchdog\n"
-                                   "echo \"$1 $rc\" >> \"$INSTRUMENT_ROOT/asked\"\n"
-                                   "case \"$1\" in *must*) exit $rc ;; esac\n"));
-    QVERIFY(QFile::setPermissions(asking, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
-    const QByteArray oldExec = qgetenv("INSTRUMENT_EXEC");
-    qputenv("INSTRUMENT_EXEC", QFile::encodeName(asking));
+    QVERIFY(runCommandsWith(root, "( sleep 20; kill $$ ) & watchdog=$!\n"
+                                  "read answer; rc=$?\n"
+                                  "kill $watchdog\n"
+                                  "echo \"$1 $rc\" >> \"$INSTRUMENT_ROOT/asked\"\n"
+                                  "case \"$1\" in *must*) exit $rc ;; esac\n"));
     const auto screenOwner = progressScreen();
     UpdaterProgressScreen &screen = *screenOwner;
     // Each command is named in the debug log before the update waits for it.
@@ -297,7 +304,6 @@ void CommandListInterpreterTest::commandThatAsksReadsNothing()
     t.start();
     const bool result = screen.processCommandList({"SCRIPT:/must_answer.sh", "SCRIPT:/may_answer.sh"});
     const qint64 took = t.elapsed();
-    qputenv("INSTRUMENT_EXEC", oldExec);
     QVERIFY(!result);
     QVERIFY2(took < 15000, qPrintable(QString::number(took)));
     QCOMPARE(root.readFile("/asked"),
@@ -355,22 +361,16 @@ void CommandListInterpreterTest::fileEntryGoesOverTheSamePath()
     // The copy runs for real, below the root; every other command only succeeds.
     TempRoot root;
     UpdaterStartup::configureSettings();
-    const QString exec = root.path("/exec");
-    QVERIFY(root.writeFile("/exec", "#!/bin/sh\n"
-                                    "echo \"$1\" >> \"$INSTRUMENT_EXEC_LOG\"\n"
-                                    "eval \"set -- $1\"\n"
-                                    "[ \"$1\" = cp ] || exit 0\n"
-                                    "exec cp \"$2\" \"$INSTRUMENT_ROOT$3\" \"$INSTRUMENT_ROOT$4\"\n"));
-    QVERIFY(QFile::setPermissions(exec, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
-    const QByteArray oldExec = qgetenv("INSTRUMENT_EXEC");
-    qputenv("INSTRUMENT_EXEC", QFile::encodeName(exec));
+    QVERIFY(runCommandsWith(root, "echo \"$1\" >> \"$INSTRUMENT_EXEC_LOG\"\n"
+                                  "eval \"set -- $1\"\n"
+                                  "[ \"$1\" = cp ] || exit 0\n"
+                                  "exec cp \"$2\" \"$INSTRUMENT_ROOT$3\" \"$INSTRUMENT_ROOT$4\"\n"));
     for (const QString &f : packageFiles)
         QVERIFY(root.writeFile("/tmp/firmware_update" + f, "new"));
     for (const QString &f : systemFiles)
         QVERIFY(root.writeFile(f, "old"));
     const auto screenOwner = progressScreen();
     const bool result = screenOwner->processCommandList({"FILE:" + argument});
-    qputenv("INSTRUMENT_EXEC", oldExec);
 
     QTEST(result, "result");
     QCOMPARE(root.commands(), commands + QStringList{"sync"});
