@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the reading of a channel controller's HEX file: line by line,
 // whatever a line holds, it is either refused or read into a record that agrees with its
 // own count, checksum and type; as a whole file, one that the check before programming
-// accepts ends with its end-of-file record and places every data record where the
-// controller can take it.
+// accepts ends with its end-of-file record, places every data record where the
+// controller can take it and has a program for it whose bytes no two records dispute.
 #include "FuzzRoot.h"
 #include "IntelHexFile.h"
 #include "PicProgrammer.h"
@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -59,6 +60,11 @@ void checkFile(const uint8_t *data, size_t size)
         abort();
     // Where the controller takes data: its 64 KB of program memory, a record starting in
     // its configuration bytes, or at and above its identification locations (not written).
+    // At least one record is for program memory, and no two give a byte two values.
+    static unsigned char image[0x10000];
+    static bool written[0x10000];
+    memset(written, 0, sizeof written);
+    int programRecords = 0;
     unsigned long long upper = 0;
     for (const IntelHexFile::Record &r : hex.records()) {
         if (r.type == IntelHexFile::ExtendedLinearAddress) {
@@ -74,7 +80,19 @@ void checkFile(const uint8_t *data, size_t size)
         const bool notWritten = start >= 0x200000 && end <= 0x100000000ULL;
         if (!programMemory && !configuration && !notWritten)
             abort();
+        if (!programMemory)
+            continue;
+        ++programRecords;
+        for (int i = 0; i < r.data.size(); ++i) {
+            const unsigned long long at = start + unsigned(i);
+            if (written[at] && image[at] != quint8(r.data.at(i)))
+                abort();
+            written[at] = true;
+            image[at] = quint8(r.data.at(i));
+        }
     }
+    if (programRecords == 0)
+        abort();
 }
 
 } // namespace

@@ -26,6 +26,10 @@ EsaDownload::EsaDownload(TtyHandler *port, QObject *parent) : QObject(parent), m
     // Direct: emitting the signal sends the block at once.
     connect(this, &EsaDownload::ESAUpdateSendNextPacket, this, &EsaDownload::sendNextESAPacket,
             Qt::DirectConnection);
+    // The port's read notifier is armed from the moment it opens: whatever arrives while no
+    // download runs is read (and dropped) at once, or the notifier would fire without end.
+    if (m_EsaTty)
+        connect(m_EsaTty, &QIODevice::readyRead, this, &EsaDownload::ESADataReceived);
 }
 
 quint16 EsaDownload::calcrc(const char *data, int length)
@@ -41,10 +45,6 @@ quint16 EsaDownload::calcrc(const char *data, int length)
 
 int EsaDownload::download(const QString &filePath, Board board, Kind kind)
 {
-    if (!m_Listening && m_EsaTty) {
-        connect(m_EsaTty, &QIODevice::readyRead, this, &EsaDownload::ESADataReceived);
-        m_Listening = true;
-    }
     m_EsaDone = false;
     m_EsaSuccess = false;
     m_EsaStarted = false;

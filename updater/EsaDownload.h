@@ -52,7 +52,6 @@ private:
     bool m_EsaDone = false;
     bool m_EsaSuccess = false;
     quint8 m_EsaBlockNumber = 0;
-    bool m_Listening = false;
     int m_ReplyTimeoutMs = 10000;
     QElapsedTimer m_SinceProgress;
 };

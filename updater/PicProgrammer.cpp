@@ -64,6 +64,18 @@ unsigned char au8EepromCopy[EepromSize] = {};
 unsigned short u16DeviceId_1 = 0;
 // The controller au8EepromCopy was read from; 0 while it holds no whole copy.
 int s32EepromCopyPic = 0;
+
+// The families this programmer knows, by device identifier; null for any other.
+const char *picFamily(unsigned short id)
+{
+    switch (id & 0xFFE0) {
+    case 0x0C00: return "PIC18F4620";
+    case 0x0E80: return "PIC18F4680";
+    case 0x2740: return "PIC18F4682";
+    case 0x2760: return "PIC18F4685";
+    }
+    return nullptr;
+}
 } // namespace
 
 qint64 PicProgrammer::delayNanoseconds(PIC_DELAY kind)
@@ -337,11 +349,15 @@ void PicProgrammer::ev_pic_begin_erase()
         return;
     }
     vEnterIspMode();
-    // A missing or unpowered controller leaves the data line floating, which reads as
-    // all zeros or all ones; an erase "check" of such a line proves nothing.
+    // Only a controller of a known family is erased. A missing or unpowered one leaves
+    // the data line floating, which reads as all zeros or all ones; any other identity is
+    // a chip whose memory this programmer does not know.
+    m_RefusedDevice.clear();
     const unsigned short id = u16ReadDeviceId();
-    if (id == 0x0000 || id == 0xFFFF) {
-        qDebug() << "ev_pic_begin_erase - no PIC answers on channel" << m_PicNumber;
+    if (!picFamily(id)) {
+        m_RefusedDevice = pGetPicIdStr(id);
+        qDebug().noquote() << "ev_pic_begin_erase - refused on channel" << m_PicNumber << ":"
+                           << m_RefusedDevice;
         m_Finished = true;
         emit eraseError();
         return;
@@ -418,16 +434,46 @@ bool PicProgrammer::loadHexFile(const QString &path, IntelHexFile *hex, QString 
         *error = hex->errorString();
         return false;
     }
+    // What the file puts into program memory, byte by byte: two records that give one
+    // byte different values cannot both verify, and the chip would be left half written.
+    QByteArray image(int(ProgramMemoryEnd), '\0');
+    QByteArray written(int(ProgramMemoryEnd), '\0');
+    int programRecords = 0;
     quint64 upper = 0;
     for (const IntelHexFile::Record &record : hex->records()) {
         if (record.type == IntelHexFile::ExtendedLinearAddress) {
             upper = quint64(quint8(record.data.at(0)) << 8 | quint8(record.data.at(1))) << 16;
-        } else if (!record.data.isEmpty()
-                   && recordTarget(upper + record.address, quint32(record.data.size())) == Refused) {
+            continue;
+        }
+        if (record.data.isEmpty())
+            continue;
+        const quint64 address = upper + record.address;
+        const RecordTarget target = recordTarget(address, quint32(record.data.size()));
+        if (target == Refused) {
             *error = QStringLiteral("record outside the controller's memory: %1")
                          .arg(QString::fromLatin1(record.line));
             return false;
         }
+        if (target != ProgramMemory)
+            continue;
+        ++programRecords;
+        for (int i = 0; i < record.data.size(); ++i) {
+            const int at = int(address) + i;
+            if (written.at(at) && image.at(at) != record.data.at(i)) {
+                *error = QStringLiteral("records give the byte at %1 two values: %2")
+                             .arg(at, 4, 16, QLatin1Char('0'))
+                             .arg(QString::fromLatin1(record.line));
+                return false;
+            }
+            written[at] = 1;
+            image[at] = record.data.at(i);
+        }
+    }
+    // The erase wipes the whole program: a file with nothing for it would leave the
+    // channel blank.
+    if (programRecords == 0) {
+        *error = QStringLiteral("no program memory to write");
+        return false;
     }
     return true;
 }
@@ -444,7 +490,8 @@ void PicProgrammer::programPic(const QString &hexFile)
         return;
     }
     m_UpperAddress = 0;
-    m_Programmed = true;
+    bool failed = false;
+    int programRecords = 0;
     int lastProgress = 0;
     for (const IntelHexFile::Record &record : hex.records()) {
         if (record.type == IntelHexFile::ExtendedLinearAddress) {
@@ -454,8 +501,10 @@ void PicProgrammer::programPic(const QString &hexFile)
             m_RecordLength = static_cast<unsigned char>(record.data.size());
             memcpy(m_RecordData, record.data.constData(), size_t(record.data.size()));
             m_RecordAddress = record.address + m_UpperAddress;
+            if (recordTarget(m_RecordAddress, m_RecordLength) == ProgramMemory)
+                ++programRecords;
             if (u8PicWriteRecord() != 0) {
-                m_Programmed = false;
+                failed = true;
                 qDebug() << "u8PicWriteRecord error";
                 qDebug() << record.line;
                 qDebug() << "Flash_Data_Len: " << m_RecordLength;
@@ -469,6 +518,8 @@ void PicProgrammer::programPic(const QString &hexFile)
             lastProgress = progress;
         }
     }
+    // Programmed means a program was written and read back, never merely no error.
+    m_Programmed = !failed && programRecords > 0;
     finish();
 }
 
@@ -789,13 +840,7 @@ bool PicProgrammer::u8ValidPicId(unsigned short id)
 
 QString PicProgrammer::pGetPicIdStr(unsigned short id)
 {
-    const char *name = nullptr;
-    switch (id & 0xFFE0) {
-    case 0x0C00: name = "PIC18F4620"; break;
-    case 0x0E80: name = "PIC18F4680"; break;
-    case 0x2740: name = "PIC18F4682"; break;
-    case 0x2760: name = "PIC18F4685"; break;
-    }
+    const char *name = picFamily(id);
     if (!name)
         return QStringLiteral("Unknown PIC: %1").arg(id);
     return QStringLiteral("%1 version %2").arg(QLatin1String(name)).arg(id & 0x1F);

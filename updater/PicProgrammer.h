@@ -59,6 +59,9 @@ public:
     void programPic(const QString &hexFile);
     bool isFinished() const { return m_Finished; }
     bool isProgrammed() const { return m_Programmed; }
+    // Set when the erase was refused because the controller is none of the known
+    // families: its name as pGetPicIdStr() gives it ("Unknown PIC: ..."); empty otherwise.
+    QString refusedDevice() const { return m_RefusedDevice; }
 
     // Holds the chosen controller in reset; with startTimer the lines are restored 20 ms
     // later.
@@ -90,9 +93,10 @@ public:
     enum RecordTarget { ProgramMemory, Configuration, NotProgrammed, Refused };
     static RecordTarget recordTarget(quint64 address, quint32 length);
     // The one check of a HEX file, made before the controller is touched and again when it
-    // is programmed: false, with the reason, when the file cannot be read or holds a
-    // record that programming would refuse (program memory past what is erased, a record
-    // running past the end of the address space).
+    // is programmed: false, with the reason, when the file cannot be read, holds a record
+    // that programming would refuse (program memory past what is erased, a record running
+    // past the end of the address space), gives one program memory byte two values, or
+    // holds nothing for program memory at all.
     static bool loadHexFile(const QString &path, IntelHexFile *hex, QString *error);
 
     static bool u8ValidPicId(unsigned short id);
@@ -156,4 +160,5 @@ private:
     quint32 m_UpperAddress = 0;
     bool m_Finished = false;
     bool m_Programmed = false;
+    QString m_RefusedDevice;
 };

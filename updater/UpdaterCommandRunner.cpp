@@ -1,5 +1,6 @@
 #include "UpdaterCommandRunner.h"
 
+#include <QDebug>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -10,6 +11,9 @@ int execute(const QString &program, const QStringList &arguments)
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedChannels);
+    // Nobody answers a command: one that asks for input reads end-of-file and goes on or
+    // fails, instead of waiting for ever on a pipe nobody writes.
+    process.setStandardInputFile(QProcess::nullDevice());
     process.start(program, arguments);
     if (!process.waitForStarted(-1))
         return -1;
@@ -39,6 +43,9 @@ QString commandLine(const QString &program, const QStringList &arguments)
 
 int run(const QString &program, const QStringList &arguments)
 {
+    // A command may take long (a flash write has no time limit): the log says which one
+    // the update is waiting for.
+    qDebug().noquote() << "running:" << commandLine(program, arguments);
     const QString exec = QString::fromLocal8Bit(qgetenv("INSTRUMENT_EXEC"));
     if (!exec.isEmpty())
         return execute(exec, QStringList{commandLine(program, arguments)});

@@ -11,8 +11,9 @@
 // mount, erase flash or load modules on the host.
 namespace UpdaterCommandRunner {
 
-// Runs the program and blocks until it ends; returns its exit code, or -1 when it could
-// not be started or crashed.
+// Runs the program and blocks until it ends, with no time limit; returns its exit code,
+// or -1 when it could not be started or crashed. Its standard input is the null device
+// and its command line is written to the debug log before it starts.
 int run(const QString &program, const QStringList &arguments);
 
 // The command line a program and its arguments stand for, quoted for the shell where an

@@ -29,6 +29,7 @@ const QString DriveImage = QStringLiteral("/mnt/ubiData/backfile");
 const QString SdPartition = QStringLiteral("/dev/mmcblk0p4");
 const QString LoopDevice = QStringLiteral("/dev/loop0");
 const QString Application = QStringLiteral("/usr/local/Trolltech/Qt-Target-version-optimised/Rondix");
+const QString FormatTool = QStringLiteral("/usr/bin/ubiformat");
 const QColor Orange(QStringLiteral("orange"));
 const QColor Green(QStringLiteral("green"));
 } // namespace
@@ -517,7 +518,13 @@ int UpdaterProgressScreen::updateUbiImage(const QString &file)
         qDebug().noquote() << "Failed to find image file: " + packageFile(file);
         return -1;
     }
-    if (!runCommand(QStringLiteral("cp"), {QStringLiteral("/usr/bin/ubiformat"), QStringLiteral("/tmp")})
+    // Copied into "/tmp" beside the tool, an image of the tool's name would replace it, and
+    // the partition would be erased for a "tool" that cannot format it.
+    if (file == QLatin1Char('/') + QFileInfo(FormatTool).fileName()) {
+        qDebug().noquote() << "Image file has the name of the formatting tool: " + file;
+        return -1;
+    }
+    if (!runCommand(QStringLiteral("cp"), {FormatTool, QStringLiteral("/tmp")})
         || !runCommand(QStringLiteral("cp"), {packageFile(file), QStringLiteral("/tmp")})
         || !runCommand(QStringLiteral("flash_eraseall"), {QStringLiteral("/dev/mtd1")})
         || !runCommand(QStringLiteral("/tmp/ubiformat"),
@@ -528,9 +535,28 @@ int UpdaterProgressScreen::updateUbiImage(const QString &file)
 
 int UpdaterProgressScreen::updateRootfs(const QString &file)
 {
+    // The package entry goes over the same path of the running system: a folder's contents
+    // into the folder, a file in the file's place. Copied as it stands onto a folder that
+    // is already there, either would land inside it under its own name instead.
+    const QFileInfo source(UpdaterPath::path(packageFile(file)));
+    const QFileInfo target(UpdaterPath::path(file));
+    if (!source.exists()) {
+        qDebug().noquote() << "Failed to find root files: " + packageFile(file);
+        return -1;
+    }
+    if (target.exists() && source.isDir() != target.isDir()) {
+        qDebug().noquote() << "Root files of another kind are in the way: " + file;
+        return -1;
+    }
     if (!remount())
         return -1;
-    return runCommand(QStringLiteral("cp"), {QStringLiteral("-a"), packageFile(file), file}) ? 0 : -1;
+    QString from = packageFile(file);
+    if (source.isDir()) {
+        while (from.endsWith(QLatin1Char('/')))
+            from.chop(1);
+        from += QStringLiteral("/.");
+    }
+    return runCommand(QStringLiteral("cp"), {QStringLiteral("-a"), from, file}) ? 0 : -1;
 }
 
 // ---- channel controllers and ESA boards ---------------------------------------------
@@ -596,6 +622,12 @@ void UpdaterProgressScreen::picEraseComplete()
 
 void UpdaterProgressScreen::picEraseError()
 {
+    // A controller of an unknown family is refused before anything is erased; the
+    // operator sees which chip answered instead of an erase that never ran.
+    if (m_PicProgrammer && !m_PicProgrammer->refusedDevice().isEmpty()) {
+        appendFailure(tr("PIC not erased: %1").arg(m_PicProgrammer->refusedDevice()));
+        return;
+    }
     appendFailure(tr("PIC Erase Error\n "));
 }
 

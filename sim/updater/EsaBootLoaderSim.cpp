@@ -63,6 +63,11 @@ void EsaBootLoaderSim::answer(char byte)
         m_line->write(QByteArray(1, byte));
 }
 
+void EsaBootLoaderSim::sendUnasked(const QByteArray &bytes)
+{
+    m_line->write(bytes);
+}
+
 void EsaBootLoaderSim::take(const QByteArray &bytes, BoardId id)
 {
     Board &b = m_boards[id];

@@ -38,6 +38,9 @@ public:
     void setSilent(bool silent) { m_silent = silent; }
     void setNoAcknowledge(bool none) { m_noAck = none; }
     void setRequestAgainAfterEnd(bool again) { m_requestAgain = again; }
+    // Bytes a board puts on the line with nobody asking (noise at power-up, a board
+    // left talking): sent at once, whatever the system is doing.
+    void sendUnasked(const QByteArray &bytes);
 
 private:
     struct Board

@@ -8,6 +8,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QTest>
@@ -23,12 +24,27 @@ private slots:
     void lines();
     void systemTypeOutlivesTheList();
     void picCommandWithoutTarget();
+    void commandThatAsksReadsNothing();
+    void fileEntryGoesOverTheSamePath_data();
+    void fileEntryGoesOverTheSamePath();
     void esaPortClosedFailsAtOnce();
     void finalPause();
     void progressReplacesOnlyTheLastLine();
 };
 
 static const QString App = QStringLiteral("/usr/local/Trolltech/Qt-Target-version-optimised/Rondix");
+
+// Every command of the root runs the shell script body in place of the recorder, with the
+// command line as its one argument; the root puts the recorder back when it goes.
+static bool runCommandsWith(const TempRoot &root, const QByteArray &body)
+{
+    const QString program = root.path("/exec");
+    if (!root.writeFile("/exec", "#!/bin/sh\n" + body)
+        || !QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner))
+        return false;
+    qputenv("INSTRUMENT_EXEC", QFile::encodeName(program));
+    return true;
+}
 
 void CommandListInterpreterTest::lines_data()
 {
@@ -107,6 +123,11 @@ void CommandListInterpreterTest::lines_data()
         << QStringList{"Updating root image with file: /rootfs.ubi",
                        "red|Failed - Updating root image with file: /rootfs.ubi"}
         << false;
+    QTest::newRow("image named like its tool: nothing copied, nothing erased")
+        << QStringList{"IMAGE:/ubiformat"} << QStringList{"/ubiformat"} << "" << false << none
+        << QStringList{"Updating root image with file: /ubiformat",
+                       "red|Failed - Updating root image with file: /ubiformat"}
+        << false;
     QTest::newRow("image tool copy fails: nothing erased")
         << QStringList{"IMAGE:/rootfs.ubi"} << QStringList{"/rootfs.ubi"} << "1 ^cp /tmp/firmware_update" << false
         << QStringList{"cp /usr/bin/ubiformat /tmp", "cp /tmp/firmware_update/rootfs.ubi /tmp"}
@@ -114,11 +135,11 @@ void CommandListInterpreterTest::lines_data()
                        "red|Failed - Updating root image with file: /rootfs.ubi"}
         << false;
     QTest::newRow("file")
-        << QStringList{"FILE:/etc/app.conf"} << none << "" << false
+        << QStringList{"FILE:/etc/app.conf"} << QStringList{"/etc/app.conf"} << "" << false
         << QStringList{"mount ubi0:rootfs -o remount,rw", "cp -a /tmp/firmware_update/etc/app.conf /etc/app.conf"}
         << QStringList{"Updating root files with folder: /etc/app.conf"} << true;
     QTest::newRow("file remount fails: no copy")
-        << QStringList{"FILE:/etc"} << none << "1 remount" << false << QStringList{"mount ubi0:rootfs -o remount,rw"}
+        << QStringList{"FILE:/etc"} << QStringList{"/etc/app.conf"} << "1 remount" << false << QStringList{"mount ubi0:rootfs -o remount,rw"}
         << QStringList{"Updating root files with folder: /etc", "red|Failed - Updating root files with folder: /etc"}
         << false;
     QTest::newRow("file climbing out: refused")
@@ -223,20 +244,21 @@ void CommandListInterpreterTest::systemTypeOutlivesTheList()
 void CommandListInterpreterTest::picCommandWithoutTarget()
 {
     // Pin controller there but no channel controller answering: an enabled PIC command
-    // shows the erase start, then the erase error and its failure line.
+    // shows the erase start, then names what answered (nothing: a data line held low)
+    // instead of erasing, and its failure line.
     TempRoot root;
     auto page = std::make_shared<HostPinPage>();
     page->install();
     struct Uninstall { ~Uninstall() { HostPinPage::uninstall(); } } uninstall;
     UpdaterStartup::configureSettings();
     writeSettings(true, false);
-    QVERIFY(root.writeFile("/tmp/firmware_update/ch.hex", ":00000001FF\n"));
+    QVERIFY(root.writeFile("/tmp/firmware_update/ch.hex", ":04010000DEADBEEFC3\n:00000001FF\n"));
     const auto screenOwner = progressScreen();
     UpdaterProgressScreen &screen = *screenOwner;
     QVERIFY(!screen.processCommandList({"PIC3:/ch.hex"}));
     QCOMPARE(logLines(screen.progressMessageWindow),
-             (QStringList{"Updating PIC 3 with file: /ch.hex", "Erasing PIC: ", "orange|0% ", "red|PIC Erase Error",
-                          "red| ", "red|Failed - Updating PIC[3] with file /ch.hex",
+             (QStringList{"Updating PIC 3 with file: /ch.hex", "Erasing PIC: ", "orange|0% ",
+                          "red|PIC not erased: Unknown PIC: 0", "red|Failed - Updating PIC[3] with file /ch.hex",
                           "Finalising update, please wait"}));
 
     // A programmer that has not finished within the time limit fails the line.
@@ -259,6 +281,112 @@ void CommandListInterpreterTest::picCommandWithoutTarget()
              (QStringList{"Updating PIC 2 with file: /ch.hex", "red|Failed - Updating PIC[2] with file /ch.hex",
                           "Finalising update, please wait"}));
     QCOMPARE(page->writeCount(), writes);
+}
+
+void CommandListInterpreterTest::commandThatAsksReadsNothing()
+{
+    // Package scripts ask a question: the first fails on the missing answer, the second
+    // goes on without it; the update carries on to its end either way. Should the input
+    // ever be a pipe nobody writes again, each script gives up after 20 s on its own.
+    TempRoot root;
+    UpdaterStartup::configureSettings();
+    QVERIFY(runCommandsWith(root, "( sleep 20; kill $$ ) & watchdog=$!\n"
+                                  "read answer; rc=$?\n"
+                                  "kill $watchdog\n"
+                                  "echo \"$1 $rc\" >> \"$INSTRUMENT_ROOT/asked\"\n"
+                                  "case \"$1\" in *must*) exit $rc ;; esac\n"));
+    const auto screenOwner = progressScreen();
+    UpdaterProgressScreen &screen = *screenOwner;
+    // Each command is named in the debug log before the update waits for it.
+    QTest::ignoreMessage(QtDebugMsg, "running: /tmp/firmware_update/must_answer.sh");
+    QTest::ignoreMessage(QtDebugMsg, "running: /tmp/firmware_update/may_answer.sh");
+    QElapsedTimer t;
+    t.start();
+    const bool result = screen.processCommandList({"SCRIPT:/must_answer.sh", "SCRIPT:/may_answer.sh"});
+    const qint64 took = t.elapsed();
+    QVERIFY(!result);
+    QVERIFY2(took < 15000, qPrintable(QString::number(took)));
+    QCOMPARE(root.readFile("/asked"),
+             QByteArray("/tmp/firmware_update/must_answer.sh 1\n/tmp/firmware_update/may_answer.sh 1\nsync 1\n"));
+    QCOMPARE(logLines(screen.progressMessageWindow),
+             (QStringList{"Running script file: /must_answer.sh", "red|Failed - Running script file: /must_answer.sh",
+                          "Running script file: /may_answer.sh", "Finalising update, please wait"}));
+}
+
+void CommandListInterpreterTest::fileEntryGoesOverTheSamePath_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QStringList>("packageFiles");
+    QTest::addColumn<QStringList>("systemFiles");
+    QTest::addColumn<QStringList>("commands");
+    QTest::addColumn<QStringList>("afterwards"); // files of the running system with "new" content
+    QTest::addColumn<bool>("result");
+
+    const QStringList none;
+    const QString remount = "mount ubi0:rootfs -o remount,rw";
+    QTest::newRow("folder onto its folder")
+        << "/etc/init.d" << QStringList{"/etc/init.d/S99app", "/etc/init.d/S10net"}
+        << QStringList{"/etc/init.d/S10net", "/etc/init.d/S50old"}
+        << QStringList{remount, "cp -a /tmp/firmware_update/etc/init.d/. /etc/init.d"}
+        << QStringList{"/etc/init.d/S10net", "/etc/init.d/S99app"} << true;
+    QTest::newRow("folder named with a slash")
+        << "/etc/init.d/" << QStringList{"/etc/init.d/S99app"} << QStringList{"/etc/init.d/S50old"}
+        << QStringList{remount, "cp -a /tmp/firmware_update/etc/init.d/. /etc/init.d/"}
+        << QStringList{"/etc/init.d/S99app"} << true;
+    QTest::newRow("folder not there yet")
+        << "/etc/init.d" << QStringList{"/etc/init.d/S99app"} << QStringList{"/etc/motd"}
+        << QStringList{remount, "cp -a /tmp/firmware_update/etc/init.d/. /etc/init.d"}
+        << QStringList{"/etc/init.d/S99app"} << true;
+    QTest::newRow("file onto its file")
+        << "/etc/app.conf" << QStringList{"/etc/app.conf"} << QStringList{"/etc/app.conf"}
+        << QStringList{remount, "cp -a /tmp/firmware_update/etc/app.conf /etc/app.conf"}
+        << QStringList{"/etc/app.conf"} << true;
+    QTest::newRow("file onto a folder: refused")
+        << "/etc/app.conf" << QStringList{"/etc/app.conf"} << QStringList{"/etc/app.conf/x"} << none << none
+        << false;
+    QTest::newRow("folder onto a file: refused")
+        << "/etc/init.d" << QStringList{"/etc/init.d/S99app"} << QStringList{"/etc/init.d"} << none << none
+        << false;
+    QTest::newRow("not in the package: refused") << "/etc/init.d" << none << none << none << none << false;
+}
+
+void CommandListInterpreterTest::fileEntryGoesOverTheSamePath()
+{
+    QFETCH(QString, argument);
+    QFETCH(QStringList, packageFiles);
+    QFETCH(QStringList, systemFiles);
+    QFETCH(QStringList, commands);
+    QFETCH(QStringList, afterwards);
+
+    // The copy runs for real, below the root; every other command only succeeds.
+    TempRoot root;
+    UpdaterStartup::configureSettings();
+    QVERIFY(runCommandsWith(root, "echo \"$1\" >> \"$INSTRUMENT_EXEC_LOG\"\n"
+                                  "eval \"set -- $1\"\n"
+                                  "[ \"$1\" = cp ] || exit 0\n"
+                                  "exec cp \"$2\" \"$INSTRUMENT_ROOT$3\" \"$INSTRUMENT_ROOT$4\"\n"));
+    for (const QString &f : packageFiles)
+        QVERIFY(root.writeFile("/tmp/firmware_update" + f, "new"));
+    for (const QString &f : systemFiles)
+        QVERIFY(root.writeFile(f, "old"));
+    const auto screenOwner = progressScreen();
+    const bool result = screenOwner->processCommandList({"FILE:" + argument});
+
+    QTEST(result, "result");
+    QCOMPARE(root.commands(), commands + QStringList{"sync"});
+    QStringList logged{"Updating root files with folder: " + argument};
+    if (!result)
+        logged << "red|Failed - Updating root files with folder: " + argument;
+    QCOMPARE(logLines(screenOwner->progressMessageWindow), logged + QStringList{"Finalising update, please wait"});
+    for (const QString &f : afterwards)
+        QCOMPARE(root.readFile(f), QByteArray("new"));
+    // Nothing lands inside a folder under its own name; what the package does not hold
+    // stays as it was.
+    QVERIFY(!QFileInfo::exists(root.path("/etc/init.d/init.d")));
+    QVERIFY(!QFileInfo::exists(root.path("/etc/app.conf/app.conf")));
+    for (const QString &f : systemFiles)
+        if (!afterwards.contains(f))
+            QCOMPARE(root.readFile(f), QByteArray("old"));
 }
 
 void CommandListInterpreterTest::esaPortClosedFailsAtOnce()

@@ -2,6 +2,7 @@
 #include "HostPinPage.h"
 #include "IntelHexText.h"
 #include "Pic18Simulator.h"
+#include "PicDelay.h"
 #include "PtyPair.h"
 #include "TempRoot.h"
 #include "TestRegistry.h"
@@ -9,9 +10,16 @@
 #include "UpdaterStartup.h"
 #include "UpdaterTestSupport.h"
 
+#include "TtyHandler.h"
+
+#include <QElapsedTimer>
+#include <QMap>
 #include <QTest>
 
 #include <memory>
+
+#include <sys/ioctl.h>
+#include <sys/resource.h>
 
 using namespace UpdaterTestSupport;
 
@@ -20,10 +28,10 @@ namespace {
 // boards on the serial line.
 struct CommandBench
 {
-    CommandBench() : page(std::make_shared<HostPinPage>()), pic(page, 3)
+    explicit CommandBench(bool avrEnable = true) : page(std::make_shared<HostPinPage>()), pic(page, 3)
     {
         UpdaterStartup::configureSettings();
-        writeSettings(true, true);
+        writeSettings(true, avrEnable);
         page->install();
         pic.useAsDelaySource();
         pty.open(root.path("/dev/ttyAPP1"));
@@ -46,6 +54,15 @@ struct CommandBench
     std::unique_ptr<EsaBootLoaderSim> boards;
     std::unique_ptr<UpdaterProgressScreen> screen;
 };
+
+// Processor time this process has used, user and system, in milliseconds.
+qint64 processCpuMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return (qint64(usage.ru_utime.tv_sec) + usage.ru_stime.tv_sec) * 1000
+        + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000;
+}
 
 } // namespace
 
@@ -82,6 +99,51 @@ private slots:
                               "Finalising update, please wait"}));
     }
 
+    void packageProgramsAllFourChannels()
+    {
+        CommandBench bench;
+        // Four controllers on the one set of programming lines, each behind its own reset
+        // line, all on the same clock.
+        Pic18Simulator pic1(bench.page, 1), pic2(bench.page, 2), pic4(bench.page, 4);
+        Pic18Simulator *pics[] = {&pic1, &pic2, &bench.pic, &pic4};
+        PicDelay::setSource([&pics](qint64 ns) {
+            for (Pic18Simulator *p : pics)
+                p->advance(ns);
+        });
+        QMap<QString, QByteArray> files;
+        QByteArray config;
+        QList<QByteArray> images;
+        for (int n = 1; n <= 4; ++n) {
+            pics[n - 1]->setProgramMemory(0, QByteArray(0x10000, '\0'));
+            QByteArray image;
+            for (int i = 0; i < 200 * n + 33; ++i)
+                image.append(char(i * n + 7));
+            images << image;
+            const QString name = QStringLiteral("ch%1.hex").arg(n);
+            files.insert("firmware_update/" + name, intelHexText(image));
+            config += QStringLiteral("PIC%1:/%2\n").arg(n).arg(name).toLatin1();
+        }
+        files.insert("firmware_update/update_config", config);
+        makeDeviceFolders(bench.root);
+        QVERIFY(makePackage(bench.root.path("/mnt/update/firmware_update.tar.bz2"), files));
+
+        bench.screen->setUpdateType(2);
+        bench.screen->F1Clicked();
+        PicDelay::setSource({});
+        const QStringList log = logLines(bench.screen->progressMessageWindow);
+        QCOMPARE(log.at(log.size() - 2),
+                 QString("green|Update complete, restart the system or press F1 to return to the main screen"));
+        for (int n = 1; n <= 4; ++n) {
+            QByteArray expected(0x10000, char(0xFF));
+            expected.replace(0, images.at(n - 1).size(), images.at(n - 1));
+            QVERIFY2(pics[n - 1]->programMemory() == expected, qPrintable(QString::number(n)));
+            QCOMPARE(pics[n - 1]->violations(), QStringList());
+            QCOMPARE(pics[n - 1]->state(), Pic18Simulator::Running);
+            QVERIFY(log.contains(QStringLiteral("Updating PIC %1 with file: /ch%1.hex").arg(n)));
+        }
+        QVERIFY(bench.linesIdle());
+    }
+
     void badHexFileLeavesTheChipAlone()
     {
         CommandBench bench;
@@ -103,6 +165,12 @@ private slots:
         QTest::newRow("16 bytes at 0xFFF8") << good + ":10FFF800000102030405060708090A0B0C0D0E0F81\n:00000001FF\n";
         QTest::newRow("past the end of the address space")
             << good + ":02000004FFFFFC\n:10FFF800000102030405060708090A0B0C0D0E0F81\n:00000001FF\n";
+        QTest::newRow("only the end record") << QByteArray(":00000001FF\n");
+        QTest::newRow("only identification locations")
+            << QByteArray(":020000040020DA\n:080000000102030405060708D4\n:00000001FF\n");
+        QTest::newRow("16 bytes at 0x400, then 8 others at 0x408")
+            << QByteArray(":10040000101112131415161718191A1B1C1D1E1F74\n:08040800AAAAAAAAAAAAAAAA9C\n"
+                          ":00000001FF\n");
     }
     void unprogrammableHexLeavesOldFirmware()
     {
@@ -119,6 +187,52 @@ private slots:
         QCOMPARE(logLines(bench.screen->progressMessageWindow),
                  (QStringList{"Updating PIC 3 with file: /ch3.hex", "red|Failed - Updating PIC[3] with file /ch3.hex",
                               "Finalising update, please wait"}));
+    }
+
+    void unknownControllerIsNotErased()
+    {
+        CommandBench bench;
+        bench.pic.setDeviceId(0x1234);
+        bench.pic.setProgramMemory(0, QByteArray(0x10000, '\x42'));
+        bench.root.writeFile("/tmp/firmware_update/ch3.hex", intelHexText(QByteArray(32, '\x01')));
+        QVERIFY(!bench.screen->processCommandList({"PIC3:/ch3.hex"}));
+        QVERIFY(bench.pic.eraseKeys().isEmpty());
+        QVERIFY(bench.pic.programMemory() == QByteArray(0x10000, '\x42'));
+        QVERIFY(bench.linesIdle());
+        QCOMPARE(logLines(bench.screen->progressMessageWindow),
+                 (QStringList{"Updating PIC 3 with file: /ch3.hex", "Erasing PIC: ", "orange|0% ",
+                              "red|PIC not erased: Unknown PIC: 4660",
+                              "red|Failed - Updating PIC[3] with file /ch3.hex", "Finalising update, please wait"}));
+    }
+
+    void strayByteOnAnIdleLineCostsNothing_data()
+    {
+        QTest::addColumn<bool>("avrEnable");
+        QTest::newRow("ESA download enabled") << true;
+        QTest::newRow("ESA download disabled") << false;
+    }
+    void strayByteOnAnIdleLineCostsNothing()
+    {
+        QFETCH(bool, avrEnable);
+        CommandBench bench(avrEnable);
+        // One byte before any download: it is read and dropped, and the program idles.
+        QTest::ignoreMessage(QtDebugMsg, "unknown received: 55");
+        bench.boards->sendUnasked("\x55");
+        const qint64 cpuBefore = processCpuMs();
+        QElapsedTimer wall;
+        wall.start();
+        QTest::qWait(1000);
+        const qint64 cpu = processCpuMs() - cpuBefore;
+        int waiting = -1;
+        QCOMPARE(::ioctl(bench.screen->esaPort()->descriptor(), FIONREAD, &waiting), 0);
+        QCOMPARE(waiting, 0);
+        QVERIFY2(cpu < wall.elapsed() / 4, qPrintable(QStringLiteral("%1 ms CPU").arg(cpu)));
+        // The dropped byte is no part of a later download.
+        if (!avrEnable)
+            return;
+        bench.root.writeFile("/tmp/firmware_update/io.bin", QByteArray(10, '\x07'));
+        QVERIFY(bench.screen->processCommandList({"ESA_IO_APP:/io.bin"}));
+        QCOMPARE(bench.boards->image(EsaBootLoaderSim::Io), QByteArray(10, '\x07') + QByteArray(118, '\x1a'));
     }
 
     void unreachablePinsFailBeforeAnyLineMoves()

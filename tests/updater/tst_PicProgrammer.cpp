@@ -68,19 +68,25 @@ private slots:
         QTest::newRow("last bytes of program memory")
             << QByteArray(":10FFF000A0A1A2A3A4A5A6A7A8A9AAABACADAEAF89\n:00000001FF\n")
             << QByteArray("fff0:a0a1a2a3a4a5a6a7a8a9aaabacadaeaf") << blankConfig << 1;
+        // Configuration never comes alone: a file must carry a program for the erase.
+        const QByteArray program = ":04010400DEADBEEFBF\n";
         QTest::newRow("configuration bytes one by one")
-            << QByteArray(":020000040030CA\n:0E000000000F1E2D3C4B5A69788796A5B4C39D\n:00000001FF\n")
-            << QByteArray() << QByteArray::fromHex("000f1e2d3c4b5a69788796a5b4c3") << 0;
+            << program + ":020000040030CA\n:0E000000000F1E2D3C4B5A69788796A5B4C39D\n:00000001FF\n"
+            << QByteArray("104:deadbeef") << QByteArray::fromHex("000f1e2d3c4b5a69788796a5b4c3") << 1;
         QTest::newRow("last configuration byte alone")
-            << QByteArray(":020000040030CA\n:01000D0040B2\n:00000001FF\n") << QByteArray()
-            << QByteArray::fromHex("ffffffffffffffffffffffffff40") << 0;
+            << program + ":020000040030CA\n:01000D0040B2\n:00000001FF\n" << QByteArray("104:deadbeef")
+            << QByteArray::fromHex("ffffffffffffffffffffffffff40") << 1;
         QTest::newRow("upper address back to program memory")
             << QByteArray(":020000040030CA\n:01000D0040B2\n:020000040000FA\n:04010400DEADBEEFBF\n:00000001FF\n")
             << QByteArray("104:deadbeef") << QByteArray::fromHex("ffffffffffffffffffffffffff40") << 1;
         QTest::newRow("identification and data EEPROM ignored")
-            << QByteArray(":020000040020DA\n:080000000102030405060708D4\n:0200000400F00A\n"
-                          ":020000000909EC\n:00000001FF\n")
-            << QByteArray() << blankConfig << 0;
+            << program + ":020000040020DA\n:080000000102030405060708D4\n:0200000400F00A\n"
+                         ":020000000909EC\n:00000001FF\n"
+            << QByteArray("104:deadbeef") << blankConfig << 1;
+        QTest::newRow("overlapping records that agree")
+            << QByteArray(":10040000101112131415161718191A1B1C1D1E1F74\n:0804080018191A1B1C1D1E1F10\n"
+                          ":00000001FF\n")
+            << QByteArray("400:101112131415161718191a1b1c1d1e1f") << blankConfig << 2;
     }
     void writesRecordsIntoMemory()
     {
@@ -203,6 +209,15 @@ private slots:
             << good + ":10FFF800000102030405060708090A0B0C0D0E0F81\n:00000001FF\n";
         QTest::newRow("running past the address space")
             << good + ":02000004FFFFFC\n:10FFF800000102030405060708090A0B0C0D0E0F81\n:00000001FF\n";
+        // Nothing for program memory: the erase would leave the channel blank.
+        QTest::newRow("only the end record") << QByteArray(":00000001FF\n");
+        QTest::newRow("only identification locations")
+            << QByteArray(":020000040020DA\n:080000000102030405060708D4\n:00000001FF\n");
+        QTest::newRow("only configuration") << QByteArray(":020000040030CA\n:02000000000FEF\n:00000001FF\n");
+        QTest::newRow("only data EEPROM") << QByteArray(":0200000400F00A\n:020000000909EC\n:00000001FF\n");
+        QTest::newRow("overlapping records that differ")
+            << QByteArray(":10040000101112131415161718191A1B1C1D1E1F74\n:08040800AAAAAAAAAAAAAAAA9C\n"
+                          ":00000001FF\n");
     }
     void badFileTouchesNothing()
     {
@@ -219,6 +234,42 @@ private slots:
         // written.
         QCOMPARE(bench.pic.rowWrites(), 0);
         QVERIFY(bench.pic.programMemory() == before);
+        QCOMPARE(bench.pic.state(), Pic18Simulator::Running);
+    }
+
+    void eraseOnlyAKnownFamily_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("refused");
+        QTest::newRow("PIC18F4620") << 0x0C07 << "";
+        QTest::newRow("PIC18F4680") << 0x0E81 << "";
+        QTest::newRow("PIC18F4682") << 0x2742 << "";
+        QTest::newRow("PIC18F4685") << 0x277F << "";
+        QTest::newRow("next to the PIC18F4620") << 0x0C20 << "Unknown PIC: 3104";
+        QTest::newRow("another chip") << 0x1234 << "Unknown PIC: 4660";
+    }
+    void eraseOnlyAKnownFamily()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, refused);
+        Bench bench(4);
+        bench.pic.setDeviceId(quint16(id));
+        bench.pic.setProgramMemory(0, QByteArray(0x10000, '\x42'));
+        PicProgrammer programmer(4);
+        QSignalSpy errors(&programmer, &PicProgrammer::eraseError);
+        programmer.ev_pic_begin_erase();
+        QCOMPARE(programmer.refusedDevice(), refused);
+        if (refused.isEmpty()) {
+            QCOMPARE(bench.pic.eraseKeys().size(), 5);
+            QVERIFY(!programmer.isFinished());
+            return;
+        }
+        // Refused before the first erase key: the old program stays.
+        QVERIFY(programmer.isFinished());
+        QVERIFY(!programmer.isProgrammed());
+        QCOMPARE(errors.count(), 1);
+        QVERIFY(bench.pic.eraseKeys().isEmpty());
+        QVERIFY(bench.pic.programMemory() == QByteArray(0x10000, '\x42'));
         QCOMPARE(bench.pic.state(), Pic18Simulator::Running);
     }
 

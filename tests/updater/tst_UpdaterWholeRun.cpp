@@ -112,7 +112,7 @@ void UpdaterWholeRunTest::updateFromPcWithKeys()
                           "flash_eraseall /dev/mtd1",
                           "/tmp/ubiformat /dev/mtd1 -f /tmp/rootfs.ubi",
                           "mount ubi0:rootfs -o remount,rw",
-                          "cp -a /tmp/firmware_update/etc/init.d /etc/init.d",
+                          "cp -a /tmp/firmware_update/etc/init.d/. /etc/init.d",
                           "/tmp/firmware_update/post.sh",
                           "sync", "sync", "umount /mnt/update", "losetup -d /dev/loop0"}));
     QCOMPARE(logLines(progress->progressMessageWindow),
