@@ -43,6 +43,17 @@ BT_DEVICE namedDevice(const QList<QByteArray> &words)
     return device;
 }
 
+// The phone's answer as the operator may see it: printable ASCII only, one line, short.
+QByteArray shownAnswer(const QList<QByteArray> &words)
+{
+    QByteArray shown;
+    for (const char c : words.join(' ').trimmed()) {
+        if (c >= 0x20 && c < 0x7F)
+            shown.append(c);
+    }
+    return shown.left(BtReplyParser::MaxAnswerShown);
+}
+
 } // namespace
 
 QVector<BtReplyParser::Step> BtReplyParser::parse(const QByteArray &line,
@@ -96,13 +107,18 @@ QVector<BtReplyParser::Step> BtReplyParser::parse(const QByteArray &line,
     } else if (w0.contains("OBEX")) {
         if (n >= 3) {
             const QByteArray &w2 = words.at(2);
-            if (w2.contains("SEND"))
+            const QByteArray answer = w2.trimmed();
+            const bool send = w2.contains("SEND");
+            const bool ready = w2.contains("READY");
+            if (send)
                 steps << plain(Step::SendFirstChunk)
                       << emitPacket(QByteArray(1, char(BT_EVENT_OBEX_SEND)));
-            if (w2.contains("READY"))
+            if (ready)
                 steps << emitPacket(QByteArray(1, char(BT_EVENT_OBEX_READY)));
-            if (w2.contains("OK"))
+            if (answer == "OK")
                 steps << plain(Step::PushFinished);
+            else if (!send && !ready && !answer.isEmpty() && answer != "CONTINUE")
+                steps << Step{Step::PushRefused, shownAnswer(words.mid(2)), BT_DEVICE()};
         }
     } else if (w0.contains("SYNTAX")) {
         if (n >= 2 && words.at(1).contains("ERROR"))
