@@ -8,6 +8,7 @@
 #include "BlueToothManager.h"
 #include "BluetoothFavourites.h"
 #include "InfusionPumpPowerBoardManager.h"
+#include "PollWatch.h"
 #include "SimulatedBoard.h"
 
 #include <QCoreApplication>
@@ -57,21 +58,7 @@ void BM_PushToAModuleThatStopsReading(benchmark::State &state)
     waitFor([&] { return QFile::exists(root + "/dev/ttyAPP3"); }, 5000);
 
     auto poll = std::make_unique<InfusionPumpPowerBoardManager>("/dev/ttyAPP1");
-    QElapsedTimer clock;
-    clock.start();
-    qint64 lastReply = -1, longestReply = 0, lastTick = 0, longestStall = 0;
-    QObject::connect(poll.get(), &PowerBoardManager::packetReceived, [&](const QByteArray &) {
-        const qint64 now = clock.elapsed();
-        if (lastReply >= 0)
-            longestReply = qMax(longestReply, now - lastReply);
-        lastReply = now;
-    });
-    QTimer tick;
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        const qint64 now = clock.elapsed();
-        longestStall = qMax(longestStall, now - lastTick);
-        lastTick = now;
-    });
+    PollWatch watch(poll.get());
 
     BluetoothFavourites *bt = BluetoothFavourites::getInstance();
     // Start-up configuration, then the phone's link with OBEX ready.
@@ -94,11 +81,7 @@ void BM_PushToAModuleThatStopsReading(benchmark::State &state)
     double pushMs = 0;
     int finalState = -1;
     for (auto _ : state) {
-        lastReply = -1;
-        longestReply = 0;
-        longestStall = 0;
-        lastTick = clock.elapsed();
-        tick.start(50);
+        watch.start();
         QElapsedTimer took;
         took.start();
         bt->InitiateOppTransfer(path, BT_MOBILE_PHONE);
@@ -112,10 +95,10 @@ void BM_PushToAModuleThatStopsReading(benchmark::State &state)
         waitFor(ended, StopReadingMs + 30000);
         pushMs = double(took.nsecsElapsed()) / 1e6;
         finalState = bt->manager()->oppState();
-        tick.stop();
+        watch.stop();
     }
-    state.counters["longest_reply_gap_ms"] = double(longestReply);
-    state.counters["longest_loop_stall_ms"] = double(longestStall);
+    state.counters["longest_reply_gap_ms"] = double(watch.longestReplyGapMs());
+    state.counters["longest_loop_stall_ms"] = double(watch.longestStallMs());
     state.counters["push_ms"] = pushMs;
     state.counters["final_state"] = finalState; // 3: the phone said OK
     bt->disconnectDevices();
