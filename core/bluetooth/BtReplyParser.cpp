@@ -46,11 +46,15 @@ BT_DEVICE namedDevice(const QList<QByteArray> &words)
 // The phone's answer as the operator may see it: printable ASCII only, one line, short.
 QByteArray shownAnswer(const QList<QByteArray> &words)
 {
+    const QByteArray answer = words.join(' ').trimmed();
     QByteArray shown;
-    for (const char c : words.join(' ').trimmed()) {
+    for (const char c : answer) {
         if (c >= 0x20 && c < 0x7F)
             shown.append(c);
     }
+    // An answer of nothing printable is still a refusal, and is shown by its bytes.
+    if (shown.trimmed().isEmpty())
+        shown = answer.toHex();
     return shown.left(BtReplyParser::MaxAnswerShown);
 }
 

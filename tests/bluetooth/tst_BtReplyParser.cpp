@@ -110,6 +110,8 @@ private slots:
         QTest::newRow("a long answer is cut, unprintables dropped")
             << QByteArray("OBEX 0 E\x01" + QByteArray(60, 'x'))
             << QStringList{"refused E" + QString(39, QLatin1Char('x'))};
+        QTest::newRow("an answer of nothing printable is shown by its bytes")
+            << QByteArray("OBEX 0 \xd0\x01 \x7f") << QStringList{"refused d001207f"};
         QTest::newRow("obex empty answer") << QByteArray("OBEX 0 ") << QStringList{};
         QTest::newRow("obex short") << QByteArray("OBEX 0") << QStringList{};
         QTest::newRow("syntax error") << QByteArray("SYNTAX ERROR") << QStringList{"14"};
