@@ -8,6 +8,7 @@
 #include "ExchangeImport.h"
 #include "InfusionPumpPowerBoardManager.h"
 #include "MedicalApplianceResult.h"
+#include "PollWatch.h"
 #include "SimulatedBoard.h"
 #include "StreamHelper.h"
 #include "TestResultElementFlowTest.h"
@@ -108,32 +109,14 @@ void BM_ImportWhilePolling(benchmark::State &state)
     }
 
     auto board = std::make_unique<InfusionPumpPowerBoardManager>("/dev/ttyAPP1");
-    QElapsedTimer clock;
-    clock.start();
-    qint64 lastReply = -1, longestReply = 0, lastTick = 0, longestStall = 0;
-    QObject::connect(board.get(), &PowerBoardManager::packetReceived, [&](const QByteArray &) {
-        const qint64 now = clock.elapsed();
-        if (lastReply >= 0)
-            longestReply = qMax(longestReply, now - lastReply);
-        lastReply = now;
-    });
-    QTimer tick;
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        const qint64 now = clock.elapsed();
-        longestStall = qMax(longestStall, now - lastTick);
-        lastTick = now;
-    });
+    PollWatch watch(board.get());
     // Start-up, then a few quiet polls.
     waitFor([] { return false; }, 4000);
 
     ExchangeImport::Outcome outcome;
     double importMs = 0;
     for (auto _ : state) {
-        lastReply = -1;
-        longestReply = 0;
-        longestStall = 0;
-        lastTick = clock.elapsed();
-        tick.start(50);
+        watch.start();
         resetPeak();
         QElapsedTimer took;
         took.start();
@@ -141,13 +124,13 @@ void BM_ImportWhilePolling(benchmark::State &state)
         importMs = double(took.nsecsElapsed()) / 1e6;
         // The poll after the import counts too.
         waitFor([] { return false; }, 1500);
-        tick.stop();
+        watch.stop();
     }
     state.counters["import_ms"] = importMs;
     state.counters["stored"] = outcome.report.stored;
     state.counters["refused"] = outcome.refusal != FileUtils::ReadRefusal::None;
-    state.counters["longest_reply_gap_ms"] = double(longestReply);
-    state.counters["longest_loop_stall_ms"] = double(longestStall);
+    state.counters["longest_reply_gap_ms"] = double(watch.longestReplyGapMs());
+    state.counters["longest_loop_stall_ms"] = double(watch.longestStallMs());
     state.counters["peak_rss_mib"] = peakMiB();
     board.reset();
 }

@@ -1,6 +1,6 @@
 // Feeds arbitrary reply lines to the Bluetooth module's reply parser. Whatever comes in:
 // no crash, and every packet it makes is one the service knows, with the shape of its
-// event (a link digit where one belongs).
+// event (a link digit where one belongs), and a refusal's answer fit to be shown.
 #include "BtReplyParser.h"
 
 #include <cstdint>
@@ -12,6 +12,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const BtReplyParser::Step &step : BtReplyParser::parse(line, "00:1e:e2:8b:33:02")) {
         if (step.kind == BtReplyParser::Step::AddDevice && step.device.name.contains('"'))
             std::abort();
+        // A refusal's answer goes on the screen: short, printable, never empty.
+        if (step.kind == BtReplyParser::Step::PushRefused) {
+            const QByteArray &answer = step.packet;
+            if (answer.isEmpty() || answer.size() > BtReplyParser::MaxAnswerShown)
+                std::abort();
+            for (const char c : answer) {
+                if (c < 0x20 || c > 0x7E)
+                    std::abort();
+            }
+        }
         if (step.kind != BtReplyParser::Step::Emit)
             continue;
         const QByteArray &p = step.packet;

@@ -621,6 +621,14 @@ protocollo</translation>
         <translation>Nessuna risposta da %1</translation>
     </message>
     <message>
+        <source>The device refused the file: %1</source>
+        <translation>Il dispositivo ha rifiutato il file: %1</translation>
+    </message>
+    <message>
+        <source>The link dropped before the device confirmed the file</source>
+        <translation>Collegamento interrotto prima della conferma del file</translation>
+    </message>
+    <message>
         <source>Connecting to %1....</source>
         <translation>Connessione a %1...</translation>
     </message>

@@ -621,6 +621,14 @@ protokół</translation>
         <translation>Brak odpowiedzi od %1</translation>
     </message>
     <message>
+        <source>The device refused the file: %1</source>
+        <translation>Urządzenie odrzuciło plik: %1</translation>
+    </message>
+    <message>
+        <source>The link dropped before the device confirmed the file</source>
+        <translation>Połączenie zerwane, zanim urządzenie potwierdziło plik</translation>
+    </message>
+    <message>
         <source>Connecting to %1....</source>
         <translation>Łączenie z %1...</translation>
     </message>

@@ -621,6 +621,14 @@ Protocol</translation>
         <translation>No answer from %1</translation>
     </message>
     <message>
+        <source>The device refused the file: %1</source>
+        <translation>The device refused the file: %1</translation>
+    </message>
+    <message>
+        <source>The link dropped before the device confirmed the file</source>
+        <translation>The link dropped before the device confirmed the file</translation>
+    </message>
+    <message>
         <source>Connecting to %1....</source>
         <translation>Connecting to %1....</translation>
     </message>

@@ -3,7 +3,7 @@
 #include "BtMuxFrame.h"
 #include "BtReplyParser.h"
 #include "GpioPinController.h"
-#include "TtyHandler.h"
+#include "QueuedTtyHandler.h"
 
 #include <QDebug>
 #include <QFile>
@@ -25,7 +25,7 @@ QString oneLine(QString text)
 BlueToothManager::BlueToothManager(QString port, bool flowControl, int byteDelay, QObject *parent)
     : QObject(parent)
 {
-    m_pTty = new TtyHandler(port, 0, flowControl, byteDelay, this);
+    m_pTty = new QueuedTtyHandler(port, 0, flowControl, byteDelay, this);
     connect(m_pTty, &TtyHandler::readyRead, this, &BlueToothManager::getBtRxData);
 
     m_pOppTimer = new QTimer(this);
@@ -55,22 +55,28 @@ BlueToothManager::~BlueToothManager()
 // ---------------------------------------------------------------------------------------
 // Sending
 
-void BlueToothManager::sendDataMessage(QByteArray data, int link)
+// The line takes a write whole or not at all, so the module never reads half a frame.
+bool BlueToothManager::writeLine(const QByteArray &bytes)
+{
+    return m_pTty->queueData(bytes) >= 0;
+}
+
+bool BlueToothManager::sendDataMessage(QByteArray data, int link)
 {
     if (link == BT_DEVICE::NoLink)
-        return;
-    if (m_iMuxMode != MuxOn) {
-        m_pTty->sendByteArray(data);
-        return;
-    }
+        return false;
+    if (m_iMuxMode != MuxOn)
+        return writeLine(data);
+    QByteArray frames;
     for (const QByteArray &frame : BtMuxFrame::dataFrames(data, link))
-        m_pTty->sendByteArray(frame);
+        frames += frame;
+    return writeLine(frames);
 }
 
 void BlueToothManager::sendCommandMessage(QByteArray text)
 {
     if (m_iMuxMode != MuxOn) {
-        m_pTty->sendByteArray(text);
+        writeLine(text);
         return;
     }
     if (text.endsWith('\n'))
@@ -80,7 +86,7 @@ void BlueToothManager::sendCommandMessage(QByteArray text)
         qWarning() << "Bluetooth command too long for one frame, not sent:" << text.left(40);
         return;
     }
-    m_pTty->sendByteArray(frame);
+    writeLine(frame);
 }
 
 void BlueToothManager::sendCommandLine(const QString &text)
@@ -182,6 +188,9 @@ void BlueToothManager::BTModulePowerOff()
     m_bRxIsActive = false;
     m_pReadyTimer->stop();
     abandonOppTransfer();
+    // A module started afresh must not get the rest of what was meant for its last run.
+    m_pTty->clearQueue();
+    m_pTty->discardQueued();
     m_pPowerPin->setValue(QStringLiteral("1"));
 }
 
@@ -255,13 +264,31 @@ void BlueToothManager::handleReplyLine(const QByteArray &line)
             btModuleReady();
             break;
         case BtReplyParser::Step::AbandonPush:
-            abandonOppTransfer();
+            // A push the phone has answered stays answered.
+            if (m_eOppFileTransferInProgress != OppFinished &&
+                m_eOppFileTransferInProgress != OppRefused)
+                abandonOppTransfer();
             break;
         case BtReplyParser::Step::SendFirstChunk:
             sendFirstFilePacket();
             break;
         case BtReplyParser::Step::PushFinished:
-            m_eOppFileTransferInProgress = OppFinished;
+            // Only an OK to the final packet: the phone cannot have taken the file before
+            // all of it is on the line.
+            if (oppAllOnLine())
+                endOppTransfer(OppFinished);
+            else if (m_eOppFileTransferInProgress == OppPutSent ||
+                     m_eOppFileTransferInProgress == OppSending)
+                qWarning() << "Bluetooth push: OK before the whole file was sent, not taken";
+            break;
+        case BtReplyParser::Step::PushRefused:
+            if (m_eOppFileTransferInProgress == OppPutSent ||
+                m_eOppFileTransferInProgress == OppSending ||
+                m_eOppFileTransferInProgress == OppLastSent) {
+                qWarning() << "Bluetooth push refused:" << step.packet;
+                m_sOppRefusal = QString::fromLatin1(step.packet);
+                endOppTransfer(OppRefused);
+            }
             break;
         case BtReplyParser::Step::AddDevice:
             if (m_deviceList.size() < MaxDevices)
@@ -315,6 +342,8 @@ int BlueToothManager::StartFileTransfer(QString path, BT_DEVICE device)
     m_pOppFile = file;
     m_iOppFileSize = file->size();
     m_iOppBytesSent = 0;
+    m_iOppLastChunk = 0;
+    m_sOppRefusal.clear();
     m_currentDevice = device;
     m_eOppFileTransferInProgress = OppPutSent;
     const QString name = oneLine(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
@@ -334,12 +363,17 @@ int BlueToothManager::sendFirstFilePacket()
 {
     if (!m_pOppFile)
         return -1;
+    // One chunk at a time: the next waits until the line has taken the last, so what the
+    // line holds is never more than a chunk and is never counted as sent.
+    if (m_pTty->queuedBytes() > 0)
+        return 0;
     if (m_pOppFile->atEnd()) {
-        m_iOppBytesSent = m_iOppFileSize;
-        m_eOppFileTransferInProgress = OppFinished;
+        // On the line, not yet taken: the phone's answer to the final packet decides.
+        m_eOppFileTransferInProgress = OppLastSent;
         releaseOppFile();
         return -1;
     }
+    const qint64 at = m_pOppFile->pos();
     const QByteArray chunk = m_pOppFile->read(OppChunkBytes);
     if (chunk.isEmpty()) {
         qWarning() << "Bluetooth push: the file could not be read:" << m_pOppFile->errorString();
@@ -347,9 +381,40 @@ int BlueToothManager::sendFirstFilePacket()
         return -1;
     }
     const int link = m_currentDevice.linkId == BT_DEVICE::NoLink ? 0 : m_currentDevice.linkId;
-    sendDataMessage(chunk, link);
+    if (!sendDataMessage(chunk, link)) {
+        // Refused by the line: not sent, tried again at the next chunk.
+        m_pOppFile->seek(at);
+        m_iOppLastChunk = 0;
+        return 0;
+    }
     m_iOppBytesSent += chunk.size();
+    m_iOppLastChunk = chunk.size();
     return 0;
+}
+
+qint64 BlueToothManager::oppBytesOnLine() const
+{
+    return m_iOppBytesSent - (m_pTty->queuedBytes() > 0 ? m_iOppLastChunk : 0);
+}
+
+bool BlueToothManager::oppAllOnLine() const
+{
+    switch (m_eOppFileTransferInProgress) {
+    case OppLastSent:
+        return true;
+    case OppPutSent:
+    case OppSending:
+        return m_pOppFile && m_pOppFile->atEnd() && m_pTty->queuedBytes() == 0;
+    default:
+        return false;
+    }
+}
+
+void BlueToothManager::endOppTransfer(int state)
+{
+    m_pOppTimer->stop();
+    m_eOppFileTransferInProgress = state;
+    releaseOppFile();
 }
 
 int BlueToothManager::sendNextFilePacket()
@@ -362,9 +427,7 @@ int BlueToothManager::sendNextFilePacket()
 
 void BlueToothManager::abandonOppTransfer()
 {
-    m_pOppTimer->stop();
-    m_eOppFileTransferInProgress = OppNone;
-    releaseOppFile();
+    endOppTransfer(OppNone);
 }
 
 void BlueToothManager::releaseOppFile()
@@ -382,11 +445,11 @@ int BlueToothManager::iOppProgress() const
     case OppFinished:
         return 100;
     case OppSending:
+    case OppLastSent:
         if (m_iOppFileSize <= 0)
             return 0;
-        if (m_iOppBytesSent < m_iOppFileSize)
-            return int(m_iOppBytesSent * 100 / m_iOppFileSize);
-        return 100;
+        // 100 is the phone's to give.
+        return int(qMin<qint64>(99, oppBytesOnLine() * 100 / m_iOppFileSize));
     default:
         return 0;
     }
@@ -394,10 +457,11 @@ int BlueToothManager::iOppProgress() const
 
 QString BlueToothManager::sOppProgressString() const
 {
-    const qint64 minutes = ((m_iOppFileSize - m_iOppBytesSent) / 5900 + 30) / 60;
+    const qint64 sent = oppBytesOnLine();
+    const qint64 minutes = ((m_iOppFileSize - sent) / 5900 + 30) / 60;
     const bool kilo = m_iOppFileSize >= 1024;
     return tr("%1 / %2 %3bytes, %4 mins remaining.", "Bluetooth download details")
-        .arg(kilo ? m_iOppBytesSent / 1024 : m_iOppBytesSent)
+        .arg(kilo ? sent / 1024 : sent)
         .arg(kilo ? m_iOppFileSize / 1024 : m_iOppFileSize)
         .arg(kilo ? QStringLiteral("K") : QString())
         .arg(minutes);

@@ -12,7 +12,7 @@
 class GpioPinController;
 class QFile;
 class QTimer;
-class TtyHandler;
+class QueuedTtyHandler;
 
 // The only code that touches the Bluetooth module: its serial line and its power line.
 // Sends the module's text commands and data, framed on the module's multiplexed links once
@@ -21,6 +21,11 @@ class TtyHandler;
 //
 // Packets: [0, '0' + link, payload] for data; [event code, ...] for reply lines
 // (BT_EVENT in BtReplyParser.h).
+//
+// The module's line is written through a queue and never waits: a module that stops
+// reading (flow control held, a wedged module) holds up neither the screens nor the
+// channel poll. What the line still holds of a push is not counted as sent, and a push
+// is finished only when the phone has said OK to its final packet.
 class BlueToothManager : public QObject
 {
     Q_OBJECT
@@ -29,7 +34,14 @@ public:
     // Multiplexing as the link believes the module has it.
     enum MuxMode { MuxUnknown = 0, MuxOn = 1, MuxOff = 2 };
     // The outgoing object push.
-    enum OppState { OppNone = 0, OppPutSent = 1, OppSending = 2, OppFinished = 3 };
+    enum OppState {
+        OppNone = 0,
+        OppPutSent = 1,
+        OppSending = 2,
+        OppFinished = 3, // the phone said OK to the final packet
+        OppLastSent = 4, // every byte is on the line; the phone's answer is awaited
+        OppRefused = 5,  // the phone refused the push (oppRefusal() says how)
+    };
 
     static constexpr int OppChunkBytes = 1000;
     static constexpr int OppChunkIntervalMs = 130;
@@ -45,7 +57,8 @@ public:
     ~BlueToothManager() override;
 
     // Link 128 (no link) sends nothing. Data longer than one frame holds goes in several.
-    void sendDataMessage(QByteArray data, int link);
+    // False when nothing went: no link, or the line refused the data (all of it).
+    bool sendDataMessage(QByteArray data, int link);
     // One command line; a trailing line feed is dropped when it goes framed. A line longer
     // than a control frame holds is refused.
     void sendCommandMessage(QByteArray text);
@@ -63,6 +76,8 @@ public:
     const BT_DEVICE &getCurrentDevice() const { return m_currentDevice; }
     int muxMode() const { return m_iMuxMode; }
     int oppState() const { return m_eOppFileTransferInProgress; }
+    // The phone's answer that refused the last push, as the module gave it.
+    QString oppRefusal() const { return m_sOppRefusal; }
 
     // Commands. Addresses, names and PINs lose any CR or LF, so that none can carry a
     // second command.
@@ -79,6 +94,7 @@ public:
     // The data go on the device's link, or on link 0 when the device has none.
     int StartFileTransfer(QString path, BT_DEVICE device);
     int ContinueFileTransfer();
+    // 0..100 percent of the file on the line; 100 only once the phone has taken it.
     int iOppProgress() const;
     QString sOppProgressString() const;
 
@@ -93,7 +109,8 @@ public slots:
     void getBtRxData();
     void processBtRxData(char LinkId);
     void processBtRxControl();
-    // One chunk of the outgoing push: 0 a chunk went out, -1 the file is done or gone.
+    // One chunk of the outgoing push: 0 a chunk went out, or waits for the line to take
+    // the last one; -1 the file is done or gone.
     int sendFirstFilePacket();
     int sendNextFilePacket();
 
@@ -104,8 +121,13 @@ private:
     void abandonOppTransfer();
     void releaseOppFile();
     void sendCommandLine(const QString &text);
+    bool writeLine(const QByteArray &bytes);
+    // Bytes of the file on the line: what the line still holds of the last chunk is not.
+    qint64 oppBytesOnLine() const;
+    bool oppAllOnLine() const;
+    void endOppTransfer(int state);
 
-    TtyHandler *m_pTty = nullptr;
+    QueuedTtyHandler *m_pTty = nullptr;
     BtFrameReceiver m_receiver;
     QByteArray m_baRxPacket;
     int m_iMuxMode = MuxUnknown;
@@ -114,6 +136,8 @@ private:
     QFile *m_pOppFile = nullptr;
     qint64 m_iOppFileSize = 0;
     qint64 m_iOppBytesSent = 0;
+    qint64 m_iOppLastChunk = 0;
+    QString m_sOppRefusal;
     QTimer *m_pOppTimer = nullptr;
     QTimer *m_pReadyTimer = nullptr;
     GpioPinController *m_pPowerPin = nullptr;

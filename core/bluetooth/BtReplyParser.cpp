@@ -43,6 +43,21 @@ BT_DEVICE namedDevice(const QList<QByteArray> &words)
     return device;
 }
 
+// The phone's answer as the operator may see it: printable ASCII only, one line, short.
+QByteArray shownAnswer(const QList<QByteArray> &words)
+{
+    const QByteArray answer = words.join(' ').trimmed();
+    QByteArray shown;
+    for (const char c : answer) {
+        if (c >= 0x20 && c < 0x7F)
+            shown.append(c);
+    }
+    // An answer of nothing printable is still a refusal, and is shown by its bytes.
+    if (shown.trimmed().isEmpty())
+        shown = answer.toHex();
+    return shown.left(BtReplyParser::MaxAnswerShown);
+}
+
 } // namespace
 
 QVector<BtReplyParser::Step> BtReplyParser::parse(const QByteArray &line,
@@ -96,13 +111,18 @@ QVector<BtReplyParser::Step> BtReplyParser::parse(const QByteArray &line,
     } else if (w0.contains("OBEX")) {
         if (n >= 3) {
             const QByteArray &w2 = words.at(2);
-            if (w2.contains("SEND"))
+            const QByteArray answer = w2.trimmed();
+            const bool send = w2.contains("SEND");
+            const bool ready = w2.contains("READY");
+            if (send)
                 steps << plain(Step::SendFirstChunk)
                       << emitPacket(QByteArray(1, char(BT_EVENT_OBEX_SEND)));
-            if (w2.contains("READY"))
+            if (ready)
                 steps << emitPacket(QByteArray(1, char(BT_EVENT_OBEX_READY)));
-            if (w2.contains("OK"))
+            if (answer == "OK")
                 steps << plain(Step::PushFinished);
+            else if (!send && !ready && !answer.isEmpty() && answer != "CONTINUE")
+                steps << Step{Step::PushRefused, shownAnswer(words.mid(2)), BT_DEVICE()};
         }
     } else if (w0.contains("SYNTAX")) {
         if (n >= 2 && words.at(1).contains("ERROR"))

@@ -31,6 +31,10 @@ enum BT_EVENT {
 // it, in the order it must take them. Words are split at every blank, empty words kept;
 // the first test on word 0 that matches decides, and a test whose further conditions
 // fail yields nothing. A line end stays on the last word.
+//
+// An OBEX line carries the phone's answer to the outgoing push in word 2: SEND, READY and
+// CONTINUE let it go on, the word OK (that word alone) takes it, and any other answer
+// refuses it.
 class BtReplyParser
 {
 public:
@@ -39,7 +43,8 @@ public:
             Ready,          // the module has started
             AbandonPush,    // a link dropped: an outgoing push stops
             SendFirstChunk, // the module takes the outgoing push's data
-            PushFinished,   // the module has passed on the whole outgoing push
+            PushFinished,   // the phone took the outgoing push (OK to its final packet)
+            PushRefused,    // the phone refused the outgoing push (its answer in packet)
             AddDevice,      // a device named during an inquiry (in device)
             OppSupported,   // the queried device offers object push
             Emit,           // a reply packet for the service (in packet)
@@ -51,5 +56,8 @@ public:
 
     // queriedAddress: the address of the last service query or push, which an SDP reply
     // must name.
+    // The longest answer of a refusal that is kept, to be shown to the operator.
+    static constexpr int MaxAnswerShown = 40;
+
     static QVector<Step> parse(const QByteArray &line, const QByteArray &queriedAddress);
 };

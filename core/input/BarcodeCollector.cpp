@@ -1,6 +1,10 @@
 #include "BarcodeCollector.h"
 
+#include "TestResultManager.h"
+
 #include <QTimer>
+
+const int BarcodeCollector::maxBytes = TestResultManager::maxAssetIdLength;
 
 BarcodeCollector::BarcodeCollector(QObject *parent)
     : QObject(parent), m_barcodeTimer(new QTimer(this))
@@ -12,7 +16,7 @@ BarcodeCollector::BarcodeCollector(QObject *parent)
 
 void BarcodeCollector::addChunk(const QByteArray &chunk)
 {
-    m_barcodeData.append(chunk);
+    m_barcodeData.append(chunk.left(maxBytes - m_barcodeData.size()));
     m_barcodeTimer->start();
 }
 

@@ -40,6 +40,14 @@ long long QueuedTtyHandler::queueData(const char *data, long long size)
     return size;
 }
 
+void QueuedTtyHandler::clearQueue()
+{
+    m_queue.clear();
+    m_reportedFull = false;
+    if (m_writeNotifier)
+        m_writeNotifier->setEnabled(false);
+}
+
 void QueuedTtyHandler::flushQueue()
 {
     while (!m_queue.isEmpty() && descriptor() >= 0) {

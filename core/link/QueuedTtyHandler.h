@@ -23,6 +23,9 @@ public:
     long long queueData(const char *data, long long size);
     long long queueData(const QByteArray &data) { return queueData(data.constData(), data.size()); }
     int queuedBytes() const { return m_queue.size(); }
+    // Gives up what waits in the queue, for a far end that starts afresh and must not
+    // get the rest of what was meant for its last run.
+    void clearQueue();
 
 private:
     void flushQueue();

@@ -102,14 +102,27 @@ void BluetoothDataTransfer::showScreen(bool check)
 
 void BluetoothDataTransfer::updateInfo()
 {
+    const BlueToothManager *link = m_service->manager();
+    const int status = m_service->eBtModuleStatus();
+    // Only the phone says whether it took the file: a refusal, at the PUT or at any
+    // packet after it, ends the push, and so does a link lost once the file streams
+    // (what went before the loss may never have reached the phone).
+    if (m_bPushStarted && link->oppState() == BlueToothManager::OppRefused) {
+        stopPush(tr("The device refused the file: %1").arg(link->oppRefusal()));
+        return;
+    }
+    if (m_iDisplayState == StateSending &&
+        (link->oppState() == BlueToothManager::OppNone || !(status & 0x100))) {
+        stopPush(tr("The link dropped before the device confirmed the file"));
+        return;
+    }
     // The link gives a push up when a link of the module drops. The phone may have been
     // called again and be ready before this poll sees it gone, so the loss is read from
-    // the link itself: the push is started anew at the next ready report.
-    if (m_bPushStarted && m_service->manager()->oppState() == BlueToothManager::OppNone) {
+    // the link itself: before Send, the push is started anew at the next ready report.
+    if (m_bPushStarted && link->oppState() == BlueToothManager::OppNone) {
         m_bPushStarted = false;
         m_iDisplayState = StateConnecting;
     }
-    const int status = m_service->eBtModuleStatus();
     if (status & 0x200)
         m_iDisplayState = StateConnected;
     if (!(status & 0x100)) {
@@ -191,6 +204,7 @@ void BluetoothDataTransfer::showDisplayState()
             ui->progressBarTransfer->setTextVisible(true);
             ui->progressBarTransfer->show();
         }
+        // 100 only once the phone has said OK to the final packet.
         if (progress == 100) {
             m_iDisplayState = StateSent;
             m_bPushStarted = false;

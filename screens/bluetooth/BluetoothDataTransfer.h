@@ -18,7 +18,10 @@ class QTimer;
 //
 // A file prepared for sending lives in exportDirectory() and is removed once its push
 // has ended: sent, stopped or left. A device that never connects, or a push that stops
-// moving, ends the push with a message after a bounded time.
+// moving (a module that stops reading, a phone that never answers the final packet),
+// ends the push with a message after a bounded time. The file counts as sent only on
+// the phone's OK to the final packet; a refusal or a link lost while the file streams
+// ends the push with its reason.
 class BluetoothDataTransfer : public ScreenBase
 {
     Q_OBJECT

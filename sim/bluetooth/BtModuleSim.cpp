@@ -168,6 +168,8 @@ void BtModuleSim::powerOff()
     m_linkProfile.clear();
     m_putLink = kNoLink;
     m_rx.clear();
+    // A module that stopped reading is wedged no longer once its power has gone.
+    m_line->setReading(true);
     if (m_options.framing == Framing::UnframedEveryStart)
         m_muxStored = false;
 }
@@ -338,23 +340,64 @@ void BtModuleSim::onCommand(const QByteArray &raw)
 
 void BtModuleSim::onData(int link, const QByteArray &data)
 {
-    if (link == m_putLink) {
-        m_putData += data;
-        if (m_putData.size() >= m_putSize) {
-            m_received.insert(m_putName, m_putData.left(int(m_putSize)));
-            if (!m_options.inbox.isEmpty()) {
-                QDir().mkpath(m_options.inbox);
-                writeText(m_options.inbox + QLatin1Char('/') + m_putName,
-                          m_putData.left(int(m_putSize)));
-            }
-            log(QStringLiteral("file %1 received, %2 bytes").arg(m_putName).arg(m_putSize));
-            reply("OBEX " + QByteArray::number(link) + " OK");
-            m_putLink = kNoLink;
-            emit fileReceived(m_putName);
-        }
+    if (link != m_putLink) {
+        m_stray[link] += data;
         return;
     }
-    m_stray[link] += data;
+    m_putData += data;
+    const QByteArray n = QByteArray::number(link);
+    const int stopAt = m_options.stopReadingAfter;
+    if (stopAt >= 0 && m_putData.size() - data.size() < stopAt && m_putData.size() >= stopAt) {
+        log(QStringLiteral("stops reading after %1 bytes").arg(m_putData.size()));
+        m_line->setReading(false);
+        if (m_options.stopReadingMs > 0) {
+            const int epoch = m_epoch;
+            QTimer::singleShot(m_options.stopReadingMs, this, [this, epoch] {
+                if (epoch != m_epoch)
+                    return; // its power went meanwhile, which started it reading again
+                log("reads again");
+                m_line->setReading(true);
+            });
+        }
+    }
+    const int refuseAt = m_options.refusePushAfter;
+    if (refuseAt > 0 && m_putData.size() >= refuseAt && m_putData.size() < m_putSize) {
+        // The phone refuses the packet that takes it past the limit; what follows is
+        // sent into a push that is no more.
+        reply("OBEX " + n + " FORBIDDEN");
+        m_putLink = kNoLink;
+        m_stray[link] += m_putData.mid(refuseAt);
+        return;
+    }
+    if (m_options.finalAnswer == FinalAnswer::Continue)
+        reply("OBEX " + n + " CONTINUE");
+    if (m_putData.size() < m_putSize)
+        return;
+    m_putLink = kNoLink;
+    switch (m_options.finalAnswer) {
+    case FinalAnswer::Ok:
+        break;
+    case FinalAnswer::Forbidden:
+        reply("OBEX " + n + " FORBIDDEN");
+        return;
+    case FinalAnswer::NotAcceptable:
+        reply("OBEX " + n + " NOT_ACCEPTABLE");
+        return;
+    case FinalAnswer::None:
+    case FinalAnswer::Continue:
+        return;
+    case FinalAnswer::DropLink:
+        hangUp(link, "0");
+        return;
+    }
+    m_received.insert(m_putName, m_putData.left(int(m_putSize)));
+    if (!m_options.inbox.isEmpty()) {
+        QDir().mkpath(m_options.inbox);
+        writeText(m_options.inbox + QLatin1Char('/') + m_putName, m_putData.left(int(m_putSize)));
+    }
+    log(QStringLiteral("file %1 received, %2 bytes").arg(m_putName).arg(m_putSize));
+    reply("OBEX " + n + " OK");
+    emit fileReceived(m_putName);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -464,6 +507,10 @@ void BtModuleSim::put(qint64 size, const QByteArray &name)
     }
     if (link == kNoLink) {
         reply("OBEX 0 ERROR");
+        return;
+    }
+    if (m_options.refusePushAfter == 0) {
+        reply("OBEX " + QByteArray::number(link) + " FORBIDDEN");
         return;
     }
     m_putLink = link;

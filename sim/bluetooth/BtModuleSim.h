@@ -49,6 +49,17 @@ public:
         bool answersName = true; // a name request gets NAME, else NAME ERROR
     };
 
+    // How the phone answers the final packet of a push from the instrument, as the module
+    // reports it ("OBEX <link> <answer>").
+    enum class FinalAnswer {
+        Ok,
+        Forbidden,
+        NotAcceptable,
+        None,     // never answers
+        Continue, // asks for more, as if the body had not ended
+        DropLink, // the link drops after the last byte, before any answer
+    };
+
     struct Options {
         Framing framing = Framing::Framed;
         bool readyAfterMux = true;     // reports ready again, framed, once switched
@@ -64,6 +75,11 @@ public:
         int truncatePushAt = -1;  // the phone's link drops after this many bytes
         int stallPushAt = -1;     // the phone stops after this many bytes, link kept open
         bool answers = true;        // false: powered, but never says a word
+        FinalAnswer finalAnswer = FinalAnswer::Ok;
+        int refusePushAfter = -1; // the phone refuses a push after this many bytes (0: the PUT)
+        int stopReadingAfter = -1; // the module stops reading its line after this many
+                                   // bytes of a push from the instrument
+        int stopReadingMs = 0;     // and reads again after this long; 0: never
         bool answersInquiry = true; // false: an inquiry gets no reply at all
     };
 

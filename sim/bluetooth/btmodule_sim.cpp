@@ -6,6 +6,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QMap>
 
 #include <cstdio>
 
@@ -57,6 +58,24 @@ int main(int argc, char **argv)
     parser.addOption({"stall-push",
                       "The phone stops after this many bytes of its push and keeps the link open.",
                       "bytes"});
+    parser.addOption(
+        {"final-answer",
+         "How the phone answers the final packet of a push from the instrument: ok, forbidden, "
+         "not-acceptable, none (never answers), continue (Continue to every packet, the last "
+         "too), drop-link (the link drops after the last byte, before any answer).",
+         "answer", "ok"});
+    parser.addOption({"refuse-push-after",
+                      "The phone refuses a push from the instrument (Forbidden) once it has this "
+                      "many bytes of it; 0 refuses the PUT itself.",
+                      "bytes"});
+    parser.addOption({"stop-reading-after",
+                      "The module stops reading its line once it has this many bytes of a push "
+                      "from the instrument (the line fills and holds the writer back).",
+                      "bytes"});
+    parser.addOption({"stop-reading-for",
+                      "With --stop-reading-after: reads again after this many milliseconds "
+                      "(default 0: not until its power goes).",
+                      "ms", "0"});
     parser.addOption({"mute", "The module is powered but never answers."});
     parser.addOption({"no-inquiry", "Device searches get no reply at all."});
     parser.addOption({"fail", "Calls to this device fail with error 311 (repeatable).", "address"});
@@ -108,6 +127,30 @@ int main(int argc, char **argv)
         if (!ok || o.stallPushAt < 0)
             return bad("stall-push", parser.value("stall-push"));
     }
+    const QMap<QString, BtModuleSim::FinalAnswer> answers{
+        {"ok", BtModuleSim::FinalAnswer::Ok},
+        {"forbidden", BtModuleSim::FinalAnswer::Forbidden},
+        {"not-acceptable", BtModuleSim::FinalAnswer::NotAcceptable},
+        {"none", BtModuleSim::FinalAnswer::None},
+        {"continue", BtModuleSim::FinalAnswer::Continue},
+        {"drop-link", BtModuleSim::FinalAnswer::DropLink},
+    };
+    if (!answers.contains(parser.value("final-answer")))
+        return bad("final-answer", parser.value("final-answer"));
+    o.finalAnswer = answers.value(parser.value("final-answer"));
+    // A count of bytes or milliseconds, where given (or defaulted).
+    const auto count = [&](const char *option, int *into) {
+        if (parser.value(option).isEmpty())
+            return true;
+        *into = parser.value(option).toInt(&ok);
+        return ok && *into >= 0;
+    };
+    if (!count("refuse-push-after", &o.refusePushAfter))
+        return bad("refuse-push-after", parser.value("refuse-push-after"));
+    if (!count("stop-reading-after", &o.stopReadingAfter))
+        return bad("stop-reading-after", parser.value("stop-reading-after"));
+    if (!count("stop-reading-for", &o.stopReadingMs))
+        return bad("stop-reading-for", parser.value("stop-reading-for"));
     o.answers = !parser.isSet("mute");
     o.answersInquiry = !parser.isSet("no-inquiry");
     const struct {

@@ -111,7 +111,8 @@ QStringList framesIn(const QByteArray &bytes)
         const int length = ((quint8(bytes.at(at + 2)) & 3) << 8) | quint8(bytes.at(at + 3));
         if (at + length + 5 > bytes.size())
             break;
-        const QString payload = QString::fromLatin1(bytes.mid(at + 4, length));
+        // Zero bytes are data too (the QByteArray overload would stop at the first).
+        const QString payload = QString::fromLatin1(bytes.constData() + at + 4, length);
         out << (link == 0xFF ? payload : QStringLiteral("data %1 %2").arg(link).arg(payload));
         at += length + 5;
     }

@@ -2,6 +2,8 @@
 #include "ModuleLine.h"
 #include "TestRegistry.h"
 
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -356,12 +358,135 @@ private slots:
         QCOMPARE(l.bt->iOppProgress(), 80);
         QCOMPARE(l.line.take(1510),
                  dataFrame(1, file.content.mid(1000, 1000)) + dataFrame(1, file.content.mid(2000)));
-        QCOMPARE(l.bt->iOppProgress(), 100);
-        QTRY_COMPARE(l.bt->oppState(), int(BlueToothManager::OppFinished));
-        QCOMPARE(l.bt->iOppProgress(), 100);
+        // Every byte on the line is not yet a file sent: the phone's OK decides.
+        QCOMPARE(l.bt->iOppProgress(), 99);
+        QTRY_COMPARE(l.bt->oppState(), int(BlueToothManager::OppLastSent));
+        QCOMPARE(l.bt->iOppProgress(), 99);
         QCOMPARE(l.line.takeQuiet(300), QByteArray());
         QCOMPARE(l.bt->ContinueFileTransfer(), -1);
         QCOMPARE(l.line.takeQuiet(), QByteArray());
+        l.bt->receiveBytes(controlFrame("OBEX 1 OK"));
+        QCOMPARE(l.bt->oppState(), int(BlueToothManager::OppFinished));
+        QCOMPARE(l.bt->iOppProgress(), 100);
+    }
+
+    // What the phone answers, and when, decides how a 2500-byte push ends. "at": put
+    // (before SEND), first (after the first chunk), last (every byte on the line).
+    void thePhonesAnswerDecides_data()
+    {
+        QTest::addColumn<QString>("at");
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<int>("progress");
+        QTest::addColumn<int>("dataBytes"); // what reached the module in all
+        QTest::addColumn<QString>("refusal");
+        const int refused = BlueToothManager::OppRefused;
+        QTest::newRow("OK to the final packet")
+            << "last" << QByteArray("OBEX 0 OK") << int(BlueToothManager::OppFinished) << 100
+            << 2500 << "";
+        QTest::newRow("final packet forbidden")
+            << "last" << QByteArray("OBEX 0 FORBIDDEN") << refused << 0 << 2500 << "FORBIDDEN";
+        QTest::newRow("final packet not acceptable")
+            << "last" << QByteArray("OBEX 0 NOT_ACCEPTABLE") << refused << 0 << 2500
+            << "NOT_ACCEPTABLE";
+        QTest::newRow("continue to the end")
+            << "last" << QByteArray("OBEX 0 CONTINUE") << int(BlueToothManager::OppLastSent)
+            << 99 << 2500 << "";
+        QTest::newRow("no answer") << "last" << QByteArray() << int(BlueToothManager::OppLastSent)
+                                   << 99 << 2500 << "";
+        QTest::newRow("link drops after the last byte")
+            << "last" << QByteArray("NO CARRIER 0 ERROR 0") << int(BlueToothManager::OppNone) << 0
+            << 2500 << "";
+        QTest::newRow("refused after the first 1000 bytes")
+            << "first" << QByteArray("OBEX 0 FORBIDDEN") << refused << 0 << 1000 << "FORBIDDEN";
+        QTest::newRow("OK before the end is no OK")
+            << "first" << QByteArray("OBEX 0 OK") << int(BlueToothManager::OppLastSent) << 99
+            << 2500 << "";
+        QTest::newRow("PUT refused") << "put" << QByteArray("OBEX 0 ERROR") << refused << 0 << 0
+                                     << "ERROR";
+    }
+    void thePhonesAnswerDecides()
+    {
+        QFETCH(QString, at);
+        QFETCH(QByteArray, answer);
+        QFETCH(int, state);
+        QFETCH(int, progress);
+        QFETCH(int, dataBytes);
+        QFETCH(QString, refusal);
+        Link l(1);
+        PushFile file(2500);
+        QCOMPARE(l.bt->StartFileTransfer(file.path, BT_DEVICE()), 0);
+        l.line.take(30);
+        const auto answerNow = [&] {
+            if (!answer.isEmpty())
+                l.bt->receiveBytes(controlFrame(answer));
+        };
+        if (at == "put")
+            answerNow();
+        l.bt->receiveBytes(controlFrame("OBEX 0 SEND"));
+        if (at == "first")
+            answerNow();
+        l.bt->ContinueFileTransfer();
+        QTest::qWait(400); // the rest of the file, if it is to go
+        if (at == "last") {
+            QCOMPARE(l.bt->oppState(), int(BlueToothManager::OppLastSent));
+            answerNow();
+        }
+        QCOMPARE(l.bt->oppState(), state);
+        QCOMPARE(l.bt->iOppProgress(), progress);
+        QCOMPARE(l.bt->oppRefusal(), refusal);
+        QByteArray data;
+        for (const QString &frame : framesIn(l.line.takeQuiet(300)))
+            data += frame.mid(7).toLatin1(); // "data 0 "
+        QCOMPARE(data, file.content.left(dataBytes));
+        // Once answered, a drop of the link leaves the answer standing.
+        if (state == BlueToothManager::OppFinished || state == BlueToothManager::OppRefused) {
+            l.bt->receiveBytes(controlFrame("NO CARRIER 0 ERROR 0"));
+            QCOMPARE(l.bt->oppState(), state);
+        }
+    }
+
+    // A module that stops reading its line holds up nothing: the push waits with at most
+    // one chunk held back, counts only what the line took, and what the module reads once
+    // it goes on is the file's start in whole frames.
+    void aModuleThatStopsReadingHoldsNothingUp()
+    {
+        Link l(1);
+        PushFile file(300 * 1000);
+        QCOMPARE(l.bt->StartFileTransfer(file.path, BT_DEVICE()), 0);
+        l.line.take(30);
+        l.line.far.setReading(false);
+        l.bt->receiveBytes(controlFrame("OBEX 0 SEND"));
+        QCOMPARE(l.bt->ContinueFileTransfer(), 0);
+        QElapsedTimer clock;
+        clock.start();
+        qint64 last = 0, longest = 0;
+        int lastProgress = -1;
+        QDeadlineTimer stuck(2000); // the progress stands still this long
+        while (!stuck.hasExpired() && clock.elapsed() < 60000) {
+            QTest::qWait(20);
+            longest = qMax(longest, clock.elapsed() - last);
+            last = clock.elapsed();
+            if (l.bt->iOppProgress() != lastProgress) {
+                lastProgress = l.bt->iOppProgress();
+                stuck.setRemainingTime(2000);
+            }
+        }
+        QVERIFY2(longest < 500, QByteArray::number(longest));
+        QVERIFY2(lastProgress < 99, QByteArray::number(lastProgress));
+        QCOMPARE(l.bt->oppState(), int(BlueToothManager::OppSending));
+        const QString shown = l.bt->sOppProgressString();
+        const int counted = shown.section(' ', 0, 0).toInt() * 1024;
+
+        l.line.far.setReading(true);
+        QTRY_VERIFY_WITH_TIMEOUT(l.bt->iOppProgress() > lastProgress, 5000);
+        l.bt->BTModulePowerOff();
+        QByteArray data;
+        for (const QString &frame : framesIn(l.line.takeQuiet(300)))
+            data += frame.mid(7).toLatin1();
+        QVERIFY2(data.size() > counted, QByteArray::number(data.size()));
+        QCOMPARE(data, file.content.left(data.size()));
+        QCOMPARE(data.size() % BlueToothManager::OppChunkBytes, 0);
     }
 
     void pushEdges()
@@ -386,10 +511,10 @@ private slots:
         QCOMPARE(l.line.takeQuiet(300).size(), 1005);
         QCOMPARE(l.bt->ContinueFileTransfer(), -1);
 
-        // The module's OK marks it finished.
+        // An OK before any of the file went is no answer to its final packet.
         QCOMPARE(l.bt->StartFileTransfer(file.path, BT_DEVICE()), 0);
         l.bt->receiveBytes(controlFrame("OBEX 0 OK"));
-        QCOMPARE(l.bt->oppState(), int(BlueToothManager::OppFinished));
+        QCOMPARE(l.bt->oppState(), int(BlueToothManager::OppPutSent));
     }
 
     void progressText_data()

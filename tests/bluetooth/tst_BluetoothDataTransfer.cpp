@@ -11,6 +11,7 @@
 #include "TestRegistry.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QProgressBar>
@@ -209,9 +210,9 @@ private slots:
         QVERIFY(QFile::exists(road.file));
     }
 
-    // The link gives the push up while the phone stays connected (another link of the
-    // module dropped): the screen waits for the phone to be ready again, and ends the
-    // push when it is not within the limit.
+    // The link gives the push up while the file streams, though the phone stays
+    // connected (another link of the module dropped): what went may never have reached
+    // the phone, so the push ends there.
     void aPushGivenUpByTheLinkEnds()
     {
         SendRoad road;
@@ -222,11 +223,97 @@ private slots:
         key(Qt::Key_F4);
         road.bt()->manager()->receiveBytes(controlFrame("NO CARRIER 7 ERROR 0"));
         QCOMPARE(road.bt()->iSendFileProgress(), 0);
-        QTRY_COMPARE(road.text("labelBtInfo"), QStringLiteral("Connecting to Service Phone...."));
-        QTRY_COMPARE_WITH_TIMEOUT(road.screen->displayState(), 6, 10000);
-        QCOMPARE(road.text("labelInstructions"), QStringLiteral("No answer from Service Phone"));
+        QTRY_COMPARE_WITH_TIMEOUT(road.screen->displayState(), 6, 5000);
+        QCOMPARE(road.text("labelBtInfo"), QStringLiteral("Download stopped"));
+        QCOMPARE(road.text("labelInstructions"),
+                 QStringLiteral("The link dropped before the device confirmed the file"));
         QVERIFY(road.exportFolderEmpty());
         QVERIFY(road.moduleOff());
+    }
+
+    // A push is sent only when the phone says OK to its final packet: every other end
+    // of it stops it with its reason, sends nothing more of the file, and leaves no line
+    // that says it went.
+    void onlyThePhonesOkSendsTheFile_data()
+    {
+        QTest::addColumn<QString>("phone");
+        QTest::addColumn<QString>("said");
+        const QString refused = QStringLiteral("The device refused the file: %1");
+        const QString noAnswer = QStringLiteral("No answer from Service Phone");
+        QTest::newRow("final packet forbidden") << "forbidden" << refused.arg("FORBIDDEN");
+        QTest::newRow("final packet not acceptable")
+            << "not acceptable" << refused.arg("NOT_ACCEPTABLE");
+        QTest::newRow("final packet unanswered") << "none" << noAnswer;
+        QTest::newRow("continue to the end of the body") << "continue" << noAnswer;
+        QTest::newRow("link drops after the last byte")
+            << "drop" << QStringLiteral("The link dropped before the device confirmed the file");
+        QTest::newRow("refused after the first 1000 bytes")
+            << "refuse at 1000" << refused.arg("FORBIDDEN");
+        QTest::newRow("PUT refused") << "refuse put" << refused.arg("FORBIDDEN");
+        QTest::newRow("module stops reading after 4 KB") << "stops reading" << noAnswer;
+    }
+    void onlyThePhonesOkSendsTheFile()
+    {
+        QFETCH(QString, phone);
+        QFETCH(QString, said);
+        SendRoad road([&](BtModuleSim::Options &o) {
+            using A = BtModuleSim::FinalAnswer;
+            const QMap<QString, A> answers{{"forbidden", A::Forbidden},
+                                           {"not acceptable", A::NotAcceptable},
+                                           {"none", A::None},
+                                           {"continue", A::Continue},
+                                           {"drop", A::DropLink}};
+            o.finalAnswer = answers.value(phone, A::Ok);
+            if (phone == "refuse at 1000")
+                o.refusePushAfter = 1000;
+            if (phone == "refuse put")
+                o.refusePushAfter = 0;
+            if (phone == "stops reading")
+                o.stopReadingAfter = 4096;
+        });
+        QVERIFY(road.build());
+        QVERIFY(road.prepare());
+        road.screen->setNoAnswerLimits(1500, 1500);
+        road.screen->setFilenameToSend(road.file);
+        road.screen->showScreen(true);
+        QTRY_VERIFY_WITH_TIMEOUT(road.puts() == 1, 10000);
+        if (phone == "refuse put") {
+            // No "Press Send" for ever: the push is over before Send, and Send sends nothing.
+            QTRY_COMPARE_WITH_TIMEOUT(road.screen->displayState(), 6, 5000);
+            key(Qt::Key_F4);
+            QTest::qWait(300);
+        } else {
+            QTRY_COMPARE_WITH_TIMEOUT(road.screen->displayState(), 3, 5000);
+            key(Qt::Key_F4);
+        }
+        // The poll's event loop goes on throughout.
+        QElapsedTimer clock;
+        clock.start();
+        qint64 last = 0, longest = 0;
+        while (road.screen->displayState() != 6 && clock.elapsed() < 20000) {
+            QTest::qWait(20);
+            longest = qMax(longest, clock.elapsed() - last);
+            last = clock.elapsed();
+        }
+        QCOMPARE(road.screen->displayState(), 6);
+        QVERIFY2(longest < 500, QByteArray::number(longest));
+        QCOMPARE(road.text("labelBtInfo"), QStringLiteral("Download stopped"));
+        QCOMPARE(road.text("labelInstructions"), said);
+        QCOMPARE(road.text("labelFile"), QString());
+        QVERIFY(road.screen->getProgressBar()->value() < 100);
+        QVERIFY(!road.sim.received().contains("Results.dat"));
+        QVERIFY(road.exportFolderEmpty());
+        QVERIFY(road.moduleOff());
+        QByteArray intoNothing;
+        for (int link = 0; link <= 8; ++link)
+            intoNothing += road.sim.strayData(link);
+        // Nothing of the file goes after a refusal but what was on its way.
+        if (phone == "refuse put")
+            QCOMPARE(intoNothing.size(), 0);
+        if (phone == "refuse at 1000")
+            QVERIFY2(intoNothing.size() <= BlueToothManager::OppChunkBytes,
+                     QByteArray::number(intoNothing.size()));
+        QCOMPARE(road.puts(), 1);
     }
 
     // With nothing to send the screen connects and stops there; F4 does nothing. A file

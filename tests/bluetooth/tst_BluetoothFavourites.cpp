@@ -479,6 +479,9 @@ private slots:
         s.says("OBEX 3 SEND");
         QCOMPARE(s.line.takeCommands(1), QStringList({"data 3 0123456789"}));
         QCOMPARE(s.bt->vContinueSendingOppFile(), -1);
+        // All of it on the line; sent once the phone says so.
+        QCOMPARE(s.bt->iSendFileProgress(), 99);
+        s.says("OBEX 3 OK");
         QCOMPARE(s.bt->iSendFileProgress(), 100);
         s.bt->disconnectDevices();
     }

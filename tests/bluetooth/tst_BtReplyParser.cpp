@@ -6,6 +6,7 @@
 namespace {
 
 // The steps in a form a table can hold: "ready", "abandon", "first chunk", "finished",
+// "refused <answer>",
 // "device <address>|<name>", "opp", and emitted packets as hex.
 QStringList render(const QVector<BtReplyParser::Step> &steps)
 {
@@ -23,6 +24,9 @@ QStringList render(const QVector<BtReplyParser::Step> &steps)
             break;
         case BtReplyParser::Step::PushFinished:
             out << "finished";
+            break;
+        case BtReplyParser::Step::PushRefused:
+            out << "refused " + QString::fromLatin1(s.packet);
             break;
         case BtReplyParser::Step::AddDevice:
             out << "device " + QString::fromLatin1(s.device.address + '|' + s.device.name);
@@ -91,6 +95,24 @@ private slots:
         QTest::newRow("obex send") << QByteArray("OBEX 0 SEND") << QStringList{"first chunk", "0e"};
         QTest::newRow("obex ready") << QByteArray("OBEX 0 READY") << QStringList{"0f"};
         QTest::newRow("obex ok") << QByteArray("OBEX 0 OK") << QStringList{"finished"};
+        QTest::newRow("obex ok with line end") << QByteArray("OBEX 0 OK\r\n") << QStringList{"finished"};
+        // Only the word OK takes the push; the phone's other answers refuse it, and its
+        // Continue lets it go on.
+        QTest::newRow("obex continue") << QByteArray("OBEX 0 CONTINUE") << QStringList{};
+        QTest::newRow("obex forbidden")
+            << QByteArray("OBEX 0 FORBIDDEN\r\n") << QStringList{"refused FORBIDDEN"};
+        QTest::newRow("obex not acceptable")
+            << QByteArray("OBEX 1 NOT_ACCEPTABLE") << QStringList{"refused NOT_ACCEPTABLE"};
+        QTest::newRow("obex error with its code")
+            << QByteArray("OBEX 0 ERROR 0xC3") << QStringList{"refused ERROR 0xC3"};
+        QTest::newRow("OK inside another word")
+            << QByteArray("OBEX 0 NOT_OK") << QStringList{"refused NOT_OK"};
+        QTest::newRow("a long answer is cut, unprintables dropped")
+            << QByteArray("OBEX 0 E\x01" + QByteArray(60, 'x'))
+            << QStringList{"refused E" + QString(39, QLatin1Char('x'))};
+        QTest::newRow("an answer of nothing printable is shown by its bytes")
+            << QByteArray("OBEX 0 \xd0\x01 \x7f") << QStringList{"refused d001207f"};
+        QTest::newRow("obex empty answer") << QByteArray("OBEX 0 ") << QStringList{};
         QTest::newRow("obex short") << QByteArray("OBEX 0") << QStringList{};
         QTest::newRow("syntax error") << QByteArray("SYNTAX ERROR") << QStringList{"14"};
         QTest::newRow("syntax alone") << QByteArray("SYNTAX") << QStringList{};

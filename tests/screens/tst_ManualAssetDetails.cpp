@@ -446,6 +446,10 @@ private slots:
         QTest::newRow("a zero byte ends the code") << QList<QByteArray>{QByteArray("AB\0XY", 5), ""} << "AB";
         QTest::newRow("line end of the scanner") << QList<QByteArray>{"X12\r\n", ""} << "X12";
         QTest::newRow("8-bit characters") << QList<QByteArray>{"\xc4" "1", ""} << QString::fromLatin1("\xc4" "1");
+        // A scanner that never pauses: the field's longest identity is kept, the rest dropped.
+        QTest::newRow("longer than the field")
+            << QList<QByteArray>{QByteArray(70, 'A'), "0123456789", QByteArray(1 << 20, 'Z'), ""}
+            << QString(70, QLatin1Char('A')) + QStringLiteral("0123456");
     }
     void barcode()
     {
