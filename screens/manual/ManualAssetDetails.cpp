@@ -176,6 +176,7 @@ QString ManualAssetDetails::saveResult()
     }
     case occlusionTest: {
         auto *occ = createElement<TestResultElementOccTest>(occlusionResult, common);
+        occ->pumpType = TestResultElementOccTest::storedPumpType(data.getOcclusionTestSetting(channel));
         occ->sequenceElement.limits.upperPressure = 0;
         occ->sequenceElement.limits.lowerPressure = 0;
         element = occ;

@@ -323,7 +323,8 @@ private slots:
         QCOMPARE(occResult->status, TEST_FAIL);
         QCOMPARE(occResult->channelId, (unsigned short)1);
         QCOMPARE(occResult->testData.s16Pressure_Peak, qint16(250));
-        QCOMPARE(occResult->pumpType, (unsigned char)0);
+        // The pump type it ran with, as its step set it up.
+        QCOMPARE(occResult->pumpType, (unsigned char)1);
         QCOMPARE(occResult->sequenceElement.setting.u8InfusionPumpType, (quint8)1);
         QCOMPARE(occResult->samples.size(), 2);
 
@@ -350,6 +351,28 @@ private slots:
         QCOMPARE(userResult->testUnits, QString("N"));
         QCOMPARE(userResult->result, 0.1f);
         QCOMPARE(userResult->serialNumber, QString("INS-0001"));
+    }
+
+    void occlusionPumpType_data()
+    {
+        QTest::addColumn<int>("stepType");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("manual") << 0 << 0;
+        QTest::newRow("auto reverse") << 1 << 1;
+        QTest::newRow("any other runs as auto reverse") << 7 << 1;
+    }
+    void occlusionPumpType()
+    {
+        QFETCH(int, stepType);
+        QFETCH(int, stored);
+        TestSequenceElementOccTest occ;
+        occ.setting.u8InfusionPumpType = quint8(stepType);
+        std::unique_ptr<TestResultElement> r(ElementResultBuilder::build(occ, TEST_PASS, 0, {}, {}));
+        auto *result = dynamic_cast<TestResultElementOccTest *>(r.get());
+        QVERIFY(result);
+        QCOMPARE(int(result->pumpType), stored);
+        // The step itself is kept as it was.
+        QCOMPARE(int(result->sequenceElement.setting.u8InfusionPumpType), stepType);
     }
 
     void unknownOrMismatchedStepBuildsNothing()

@@ -510,6 +510,37 @@ private slots:
         QCOMPARE(field<RotaryEncoderComboBox>(screen, "comboBox_status")->currentIndex(), 1);
     }
 
+    // An occlusion test is stored with the pump type the channel was set up with, and
+    // reads back so from the file.
+    void occlusionKeepsItsPumpType_data()
+    {
+        QTest::addColumn<int>("setUp");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("Manual") << 0 << 0;
+        QTest::newRow("Auto Reverse") << 1 << 1;
+    }
+    void occlusionKeepsItsPumpType()
+    {
+        QFETCH(int, setUp);
+        QFETCH(int, stored);
+        AssetBench bench;
+        bench.data().vSetOcclusionInfusionPumpType(1, quint8(setUp));
+        bench.measure(1, occlusionType, 3);
+        bench.open(1)->setAssetId(QStringLiteral("P1"));
+        QVERIFY(bench.area.activate());
+        QCOMPARE(confirm().text, QStringLiteral("Asset Saved Successfully"));
+        const QStringList files = resultFiles();
+        QCOMPARE(files.size(), 1);
+        TestResultManager *results = TestResultManager::getInstance();
+        results->deleteAllTestResults();
+        QVERIFY(results->openApplianceResult(files.first(), true));
+        auto *occ = dynamic_cast<TestResultElementOccTest *>(results->getTestResultPtr(0));
+        QVERIFY(occ);
+        QCOMPARE(int(occ->pumpType), stored);
+        // Only the byte: the embedded step keeps a new step's defaults.
+        QCOMPARE(int(occ->sequenceElement.setting.u8InfusionPumpType), 0);
+    }
+
     void languageChangeEmptiesTheChannel()
     {
         AssetBench bench;
