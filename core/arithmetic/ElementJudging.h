@@ -26,7 +26,8 @@ public:
     // A bound counts as inside.
     static bool inBand(float value, const Band &band);
     // A value against the band of a target; a target of 0 is not judged and passes.
-    // Every verdict and every live colour that stands for one comes from here.
+    // Every verdict against a target's band, and every live colour that stands for
+    // one, comes from here.
     static TEST_RESULT_STATUS judgeValue(float value, float target, unsigned char upperPct,
                                          unsigned char lowerPct);
 
