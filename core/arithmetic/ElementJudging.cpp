@@ -20,12 +20,36 @@ bool ElementJudging::inBand(float value, const Band &band)
     return !(value > band.upper) && !(value < band.lower);
 }
 
+TEST_RESULT_STATUS ElementJudging::judgeValue(float value, float target, unsigned char upperPct,
+                                              unsigned char lowerPct)
+{
+    if (target == 0.0f)
+        return TEST_PASS;
+    return inBand(value, percentBand(target, upperPct, lowerPct)) ? TEST_PASS : TEST_FAIL;
+}
+
 TEST_RESULT_STATUS ElementJudging::judgeFlow(const TestSequencePassFailLimits &limits,
                                              const INFUSION_PUMP_TEST_DATA &live)
+{
+    // A duration of 0 has always run: the volume is judged against the whole target.
+    return judgeFlowReading(limits, live, 0, 0);
+}
+
+float ElementJudging::expectedVolume(float target, unsigned int duration, unsigned int elapsed)
+{
+    if (elapsed >= duration)
+        return target;
+    return target / static_cast<float>(duration) * static_cast<float>(elapsed);
+}
+
+TEST_RESULT_STATUS ElementJudging::judgeFlowReading(const TestSequencePassFailLimits &limits,
+                                                    const INFUSION_PUMP_TEST_DATA &live,
+                                                    unsigned int duration, unsigned int elapsed)
 {
     if (limits.flowTarget == 0.0f)
         return TEST_PASS;
     float value = 0.0f;
+    float target = limits.flowTarget;
     switch (limits.limitType) {
     case TestSequencePassFailLimits::INSTANT_FLOW:
         value = live.fFlowRate_Instant;
@@ -35,31 +59,35 @@ TEST_RESULT_STATUS ElementJudging::judgeFlow(const TestSequencePassFailLimits &l
         break;
     case TestSequencePassFailLimits::EXPECTED_VOLUME:
         value = live.fVolume;
+        target = expectedVolume(limits.flowTarget, duration, elapsed);
         break;
     default:
         return TEST_PASS;
     }
-    const Band band = percentBand(limits.flowTarget, limits.flowUpperPct, limits.flowLowerPct);
-    return inBand(value, band) ? TEST_PASS : TEST_FAIL;
+    return judgeValue(value, target, limits.flowUpperPct, limits.flowLowerPct);
 }
 
 TEST_RESULT_STATUS ElementJudging::judgeOcclusion(const TestSequencePassFailLimits &limits,
                                                   const INFUSION_PUMP_TEST_DATA &live)
 {
+    return judgePressure(limits, static_cast<float>(live.s16Pressure_Peak));
+}
+
+TEST_RESULT_STATUS ElementJudging::judgePressure(const TestSequencePassFailLimits &limits,
+                                                 float pressure)
+{
     if (limits.upperPressure == 0.0f)
         return TEST_PASS;
-    const float peak = static_cast<float>(live.s16Pressure_Peak);
-    return (peak > limits.upperPressure || peak < limits.lowerPressure) ? TEST_FAIL : TEST_PASS;
+    return (pressure > limits.upperPressure || pressure < limits.lowerPressure) ? TEST_FAIL
+                                                                                 : TEST_PASS;
 }
 
 TEST_RESULT_STATUS ElementJudging::judgePca(const TestSequencePassFailLimits &limits,
                                             const QList<PCA_TEST_DATA> &boluses)
 {
-    if (limits.bolusTarget == 0.0f)
-        return TEST_PASS;
-    const Band band = percentBand(limits.bolusTarget, limits.bolusUpperPct, limits.bolusLowerPct);
     for (const PCA_TEST_DATA &bolus : boluses) {
-        if (!inBand(bolus.fVolume_Bolus, band))
+        if (judgeValue(bolus.fVolume_Bolus, limits.bolusTarget, limits.bolusUpperPct,
+                       limits.bolusLowerPct) != TEST_PASS)
             return TEST_FAIL;
     }
     return TEST_PASS;
@@ -83,13 +111,31 @@ TEST_RESULT_STATUS ElementJudging::verdict(int settingType, const TestSequencePa
     }
 }
 
+TEST_RESULT_STATUS ElementJudging::manualVerdict(int settingType,
+                                                 const TestSequencePassFailLimits &limits,
+                                                 const INFUSION_PUMP_TEST_DATA &live,
+                                                 const QList<PCA_TEST_DATA> &boluses,
+                                                 unsigned int duration, unsigned int lastSampleElapsed)
+{
+    switch (settingType) {
+    case 0:
+        return judgeFlowReading(limits, live, duration, lastSampleElapsed);
+    case 1:
+        return judgeOcclusion(limits, live);
+    case 2:
+        return judgePca(limits, boluses);
+    default:
+        return TEST_PASS;
+    }
+}
+
 bool ElementJudging::flowWatchStops(const TestSequencePassFailLimits &limits, float instantFlow,
                                     int &inBandCount)
 {
     if (!(limits.flowTarget > 0.0f) || limits.limitType != TestSequencePassFailLimits::INSTANT_FLOW)
         return false;
-    const Band band = percentBand(limits.flowTarget, limits.flowUpperPct, limits.flowLowerPct);
-    if (inBand(instantFlow, band)) {
+    if (judgeValue(instantFlow, limits.flowTarget, limits.flowUpperPct, limits.flowLowerPct)
+        == TEST_PASS) {
         if (inBandCount <= 2)
             ++inBandCount;
         return false;

@@ -1,5 +1,7 @@
 #include "ManualTestArithmetic.h"
 
+#include "ElementJudging.h"
+
 #include <QtGlobal>
 #include <cmath>
 #include <limits>
@@ -31,34 +33,27 @@ short ManualTestArithmetic::backPressureToMmHg(double entered, double unitPerMmH
     return static_cast<short>(mmHg);
 }
 
-bool ManualTestArithmetic::outsideLimits(double errorPct, double upperPct, double lowerPct)
-{
-    return errorPct < -lowerPct || errorPct > upperPct;
-}
-
 ManualTestArithmetic::FlowError
-ManualTestArithmetic::flowError(int limitType, float target, unsigned char upperPct,
-                                unsigned char lowerPct, float averageFlow, float instantFlow,
-                                float volume, unsigned int duration,
+ManualTestArithmetic::flowError(const TestSequencePassFailLimits &limits,
+                                const INFUSION_PUMP_TEST_DATA &live, unsigned int duration,
                                 unsigned int lastSampleElapsed)
 {
+    const float target = limits.flowTarget;
     double error = 0.0;
     if (target != 0.0f) {
-        if (limitType == 1) {
-            error = (averageFlow - target) * 100.0f / target;
-        } else if (limitType == 2) {
-            // The target is the volume over the whole test; what is expected by now
-            // grows with the elapsed time. A zero duration expects nothing.
-            const float expected =
-                duration == 0 ? 0.0f : target / static_cast<float>(duration) *
-                                           static_cast<float>(lastSampleElapsed);
+        if (limits.limitType == TestSequencePassFailLimits::AVERAGE_FLOW) {
+            error = (live.fFlowRate_Ave - target) * 100.0f / target;
+        } else if (limits.limitType == TestSequencePassFailLimits::EXPECTED_VOLUME) {
+            const float expected = ElementJudging::expectedVolume(target, duration, lastSampleElapsed);
             if (expected != 0.0f)
-                error = (static_cast<double>(volume) - expected) * 100.0 / expected;
+                error = (static_cast<double>(live.fVolume) - expected) * 100.0 / expected;
         } else {
-            error = (instantFlow - target) * 100.0f / target;
+            error = (live.fFlowRate_Instant - target) * 100.0f / target;
         }
     }
-    return {error, outsideLimits(error, upperPct, lowerPct)};
+    const bool red = ElementJudging::judgeFlowReading(limits, live, duration, lastSampleElapsed)
+        != TEST_PASS;
+    return {error, red};
 }
 
 ManualTestArithmetic::IdleState ManualTestArithmetic::idleState(int samples, unsigned int duration)
@@ -135,15 +130,14 @@ ManualTestArithmetic::Judgement ManualTestArithmetic::judgeBolusVolume(float vol
 {
     if (target == 0.0f)
         return Unjudged;
-    const float low = static_cast<float>(double(target) * (100 - lowerPct) / 100.0);
-    const float high = static_cast<float>(double(target) * (100 + upperPct) / 100.0);
-    return (volume < low || volume > high) ? Outside : Inside;
+    return ElementJudging::judgeValue(volume, target, upperPct, lowerPct) == TEST_PASS ? Inside
+                                                                                         : Outside;
 }
 
-ManualTestArithmetic::Judgement ManualTestArithmetic::judgePressure(double pressure, float lower,
-                                                                    float upper)
+ManualTestArithmetic::Judgement
+ManualTestArithmetic::judgePressure(float pressure, const TestSequencePassFailLimits &limits)
 {
-    if (upper == 0.0f)
+    if (limits.upperPressure == 0.0f)
         return Unjudged;
-    return (pressure < lower || pressure > upper) ? Outside : Inside;
+    return ElementJudging::judgePressure(limits, pressure) == TEST_PASS ? Inside : Outside;
 }

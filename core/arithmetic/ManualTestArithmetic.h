@@ -1,5 +1,8 @@
 #pragma once
 
+#include "INFUSION_PUMP_TEST_DATA.h"
+#include "TestSequencePassFailLimits.h"
+
 #include <QString>
 #include <functional>
 
@@ -28,21 +31,19 @@ public:
     // halves away from zero (so -20 mmHg stays -20 and 1.00 PSI gives 52).
     static short backPressureToMmHg(double entered, double unitPerMmHg);
 
-    // True when a value lies strictly outside [-lowerPct, +upperPct]; a bound is inside.
-    static bool outsideLimits(double errorPct, double upperPct, double lowerPct);
-
-    // The flow or volume error of a flow test against its manual limits.
-    // limitType 1 judges the average flow, 2 the volume delivered against the volume
-    // expected by the last sample's elapsed time, anything else the instantaneous flow.
-    // A target of 0, a duration of 0 or an expected volume of 0 give an error of 0.
+    // The flow or volume error of a flow test against its manual limits, in percent of
+    // what is judged against: limitType 1 the average flow, 2 the volume delivered
+    // against the volume expected by the last sample's elapsed time, anything else the
+    // instantaneous flow. A target of 0, or no volume expected yet, gives an error of 0.
+    // Red is the verdict of the judge itself (ElementJudging::judgeFlowReading), so the
+    // colour never tells another story than the verdict stored.
     struct FlowError
     {
         double percent;
         bool red;
     };
-    static FlowError flowError(int limitType, float target, unsigned char upperPct,
-                               unsigned char lowerPct, float averageFlow, float instantFlow,
-                               float volume, unsigned int duration,
+    static FlowError flowError(const TestSequencePassFailLimits &limits,
+                               const INFUSION_PUMP_TEST_DATA &live, unsigned int duration,
                                unsigned int lastSampleElapsed);
 
     // The word shown for a flow test that does not run: 0 Ready (no samples),
@@ -67,11 +68,13 @@ public:
 
     // How a measured value is judged against limits: not at all, inside, or outside.
     enum Judgement { Unjudged = 0, Inside = 1, Outside = 2 };
-    // A bolus volume against a target and percentages; a target of 0 is not judged.
+    // A bolus volume against a target and percentages, as the judge judges a bolus; a
+    // target of 0 is not judged.
     static Judgement judgeBolusVolume(float volume, float target, unsigned char upperPct,
                                       unsigned char lowerPct);
-    // A pressure against lower and upper limits in mmHg; an upper limit of 0 is not judged.
-    static Judgement judgePressure(double pressure, float lower, float upper);
+    // A pressure in mmHg against the limits' pressures, as the judge judges the peak; an
+    // upper limit of 0 is not judged.
+    static Judgement judgePressure(float pressure, const TestSequencePassFailLimits &limits);
 
     // The emphasised item after one turn of the encoder: forward for a positive delta,
     // back otherwise, wrapping at both ends.

@@ -51,7 +51,11 @@ TestResultElement *ElementResultBuilder::build(const TestSequenceElement &step,
         result = measuredResult<TestResultElementFlowTest, TestSequenceElementFlowTest>(step, measured);
         break;
     case TestElementDetails::OCCLUSION_TEST:
-        result = measuredResult<TestResultElementOccTest, TestSequenceElementOccTest>(step, measured);
+        if (auto *occ = measuredResult<TestResultElementOccTest, TestSequenceElementOccTest>(step, measured)) {
+            // The step set the channel's pump type: the record says which it ran with.
+            occ->pumpType = TestResultElementOccTest::storedPumpType(occ->sequenceElement.setting.u8InfusionPumpType);
+            result = occ;
+        }
         break;
     case TestElementDetails::PCA_TEST:
         if (auto *pca = measuredResult<TestResultElementPCATest, TestSequenceElementPCATest>(step, measured)) {

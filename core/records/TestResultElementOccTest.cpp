@@ -35,3 +35,8 @@ void TestResultElementOccTest::dump(QDebug debug) const
         debug << sample << "\n";
     debug << "}";
 }
+
+unsigned char TestResultElementOccTest::storedPumpType(unsigned char ranWith)
+{
+    return ranWith == 0 ? 0 : 1;
+}

@@ -81,9 +81,7 @@ void FlowRateRunningScreen::fetchData()
 
     const TestSequencePassFailLimits limits = data.getManualPassFailLimits(c);
     const unsigned int lastSample = history.isEmpty() ? 0u : history.last().u32ElapseTime;
-    const auto error = ManualTestArithmetic::flowError(
-        int(limits.limitType), limits.flowTarget, limits.flowUpperPct, limits.flowLowerPct,
-        live.fFlowRate_Ave, live.fFlowRate_Instant, live.fVolume, duration, lastSample);
+    const auto error = ManualTestArithmetic::flowError(limits, live, duration, lastSample);
     QString name;
     if (limits.limitType == 1)
         name = tr("Avg Flow Err %", "Flow rate running screen error type label");

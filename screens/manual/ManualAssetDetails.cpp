@@ -4,6 +4,7 @@
 #include "BarcodeCollector.h"
 #include "BluetoothFavourites.h"
 #include "DataManager.h"
+#include "ElementJudging.h"
 #include "ElementResultBuilder.h"
 #include "InfusionPumpPowerBoardManager.h"
 #include "ScreenMessages.h"
@@ -104,9 +105,41 @@ TEST_RESULT_STATUS ManualAssetDetails::statusOfRow(int row)
     }
 }
 
+int ManualAssetDetails::rowOfStatus(TEST_RESULT_STATUS status)
+{
+    switch (status) {
+    case TEST_PASS:
+        return 0;
+    case TEST_INFORMATION_ONLY:
+        return 2;
+    default:
+        return 1;
+    }
+}
+
+TEST_RESULT_STATUS ManualAssetDetails::judgedVerdict() const
+{
+    const unsigned short channel = getChannel();
+    if (channel >= DataManager::CHANNEL_COUNT || !ScreenBase::board)
+        return TEST_PASS;
+    const DataManager &data = ScreenBase::board->m_DataManager;
+    const INFUSION_PUMP_SETTING setting = data.getTestSetting(channel);
+    const auto &history = data.m_vecRealTimeData[channel];
+    // The inputs of the running screen's colour, so the box opens on what it showed.
+    const unsigned int duration =
+        setting.u32ElapseTimeSetting < 0 ? 0u : unsigned(setting.u32ElapseTimeSetting);
+    const unsigned int lastSample = history.isEmpty() ? 0u : history.last().u32ElapseTime;
+    return ElementJudging::manualVerdict(setting.u8TestTypeSetting,
+                                         data.getManualPassFailLimits(channel),
+                                         data.getTestData(channel), data.m_listPcaTestData[channel],
+                                         duration, lastSample);
+}
+
 void ManualAssetDetails::showScreen(bool check)
 {
     ScreenBase::showScreen(check);
+    // Opens on the verdict of the test's own limits; the operator may still choose another.
+    ui->comboBox_status->setCurrentIndex(rowOfStatus(judgedVerdict()));
     ui->assetLineEdit->setFocus();
     BluetoothFavourites::getInstance()->connectDevice(BT_BARCODE);
 }
@@ -143,6 +176,7 @@ QString ManualAssetDetails::saveResult()
     }
     case occlusionTest: {
         auto *occ = createElement<TestResultElementOccTest>(occlusionResult, common);
+        occ->pumpType = TestResultElementOccTest::storedPumpType(data.getOcclusionTestSetting(channel));
         occ->sequenceElement.limits.upperPressure = 0;
         occ->sequenceElement.limits.lowerPressure = 0;
         element = occ;

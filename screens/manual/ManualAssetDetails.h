@@ -27,8 +27,9 @@ public:
     void setAssetId(const QString &id);
     QString getAssetId() const;
 
-    // The verdict of a row of the status box.
+    // The verdict of a row of the status box, and the row of a verdict.
     static TEST_RESULT_STATUS statusOfRow(int row);
+    static int rowOfStatus(TEST_RESULT_STATUS status);
 
 signals:
     void closeScreen(bool check);
@@ -43,6 +44,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // What the channel's manual limits make of its test (Pass without a channel).
+    TEST_RESULT_STATUS judgedVerdict() const;
     // Why the result was not saved; empty when it was.
     QString saveResult();
     void showOutcome(const QString &failure);

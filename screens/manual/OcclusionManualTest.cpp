@@ -226,8 +226,7 @@ void OcclusionManualTest::fetchData()
     const TestSequencePassFailLimits limits = data.getManualPassFailLimits(c);
     const QString name = tr("Current %1:").arg(data.getPressureUnitString(data.getPressureUnits()));
     const QString value = QString::number(data.getPressureValue(live.s16Pressure), 'f', 2);
-    switch (ManualTestArithmetic::judgePressure(live.s16Pressure, limits.lowerPressure,
-                                                limits.upperPressure)) {
+    switch (ManualTestArithmetic::judgePressure(live.s16Pressure, limits)) {
     case ManualTestArithmetic::Unjudged:
         ui->label_MSG_Pressure->setText(name);
         ui->label_Pressure->setText(value);

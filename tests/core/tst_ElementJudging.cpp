@@ -1,5 +1,6 @@
 #include "ElementJudging.h"
 #include "ElementResultBuilder.h"
+#include "ManualTestArithmetic.h"
 #include "TempRoot.h"
 #include "TestLimits.h"
 #include "TestRegistry.h"
@@ -63,6 +64,10 @@ private slots:
         QTest::newRow("float bound 0.1 -20% passes") << 1u << 0.1f << 5 << 20 << 0.0f << 0.0799999982f << 0.0f << 1;
         QTest::newRow("one step below it fails") << 1u << 0.1f << 5 << 20 << 0.0f
                                                  << std::nextafter(0.0799999982f, 0.0f) << 0.0f << 0;
+        // On bounds where an error worked in single precision lies a hair outside.
+        QTest::newRow("instant on the 0.1 -5% bound") << 0u << 0.1f << 5 << 5 << 0.095f << 0.0f << 0.0f << 1;
+        QTest::newRow("average on the 0.5 +10% bound") << 1u << 0.5f << 10 << 10 << 0.0f << 0.55f << 0.0f << 1;
+        QTest::newRow("volume on the 0.7 +10% bound") << 2u << 0.7f << 10 << 10 << 0.0f << 0.0f << 0.77f << 1;
         QTest::newRow("100% below: zero is in") << 1u << 10.0f << 0 << 100 << 0.0f << 0.0f << 0.0f << 1;
         QTest::newRow("255% above") << 1u << 10.0f << 255 << 0 << 0.0f << 35.5f << 0.0f << 1;
         QTest::newRow("255% above, beyond") << 1u << 10.0f << 255 << 0 << 0.0f << 35.51f << 0.0f << 0;
@@ -85,6 +90,72 @@ private slots:
         QCOMPARE(int(ElementJudging::judgeFlow(limits, live)), verdict);
         // The setting type routes to the same judge.
         QCOMPARE(int(ElementJudging::verdict(0, limits, live, {}, 3)), verdict);
+    }
+
+    // What the running screens colour red is what the judge fails, on every bound of a
+    // sweep of targets and percentages and one float step beyond it: flow of each limit
+    // type at the end of its duration, and a bolus.
+    void liveColourIsTheVerdict()
+    {
+        const int percents[] = {0, 1, 5, 10, 11, 20, 35, 100};
+        const unsigned int duration = 9;
+        int checked = 0;
+        for (int k = 1; k <= 200; ++k) {
+            const float target = float(k) / 10.0f;
+            for (int p : percents) {
+                const auto band = ElementJudging::percentBand(target, quint8(p), quint8(p));
+                const float readings[] = {band.lower, band.upper, std::nextafter(band.lower, -1.0f),
+                                          std::nextafter(band.upper, 1e9f)};
+                for (float reading : readings) {
+                    INFUSION_PUMP_TEST_DATA live;
+                    live.fFlowRate_Instant = live.fFlowRate_Ave = live.fVolume = reading;
+                    for (quint32 type = 0; type < 3; ++type) {
+                        const auto limits = flowLimits(type, target, quint8(p), quint8(p));
+                        const bool fail = ElementJudging::judgeFlow(limits, live) != TEST_PASS;
+                        const bool red = ManualTestArithmetic::flowError(limits, live, duration, duration).red;
+                        QVERIFY2(red == fail, qPrintable(QString("type %1 target %2 %3% reading %4")
+                                                             .arg(type).arg(double(target)).arg(p)
+                                                             .arg(double(reading), 0, 'g', 9)));
+                        ++checked;
+                    }
+                    TestSequencePassFailLimits limits;
+                    limits.bolusTarget = target;
+                    limits.bolusUpperPct = limits.bolusLowerPct = quint8(p);
+                    const bool fail = ElementJudging::judgePca(limits, {bolus(reading)}) != TEST_PASS;
+                    const bool red = ManualTestArithmetic::judgeBolusVolume(reading, target, quint8(p), quint8(p))
+                        == ManualTestArithmetic::Outside;
+                    QVERIFY2(red == fail, qPrintable(QString("bolus target %1 %2% volume %3")
+                                                         .arg(double(target)).arg(p)
+                                                         .arg(double(reading), 0, 'g', 9)));
+                }
+            }
+        }
+        QCOMPARE(checked, 200 * 8 * 4 * 3);
+    }
+
+    // Part-way through a volume test the volume is judged against what is expected by
+    // then; nothing is expected before the first second.
+    void volumeReadingPartWay_data()
+    {
+        QTest::addColumn<float>("volume");
+        QTest::addColumn<uint>("elapsed");
+        QTest::addColumn<int>("verdict");
+        // 10 ml over 100 s, 10 % either side.
+        QTest::newRow("half way, on the upper bound") << 5.5f << 50u << 1;
+        QTest::newRow("half way, short") << 4.4f << 50u << 0;
+        QTest::newRow("nothing expected yet") << 3.0f << 0u << 1;
+        QTest::newRow("at the end, the whole target") << 5.5f << 100u << 0;
+        QTest::newRow("past the end, the whole target") << 10.0f << 130u << 1;
+    }
+    void volumeReadingPartWay()
+    {
+        QFETCH(float, volume);
+        QFETCH(uint, elapsed);
+        QFETCH(int, verdict);
+        INFUSION_PUMP_TEST_DATA live;
+        live.fVolume = volume;
+        const auto limits = flowLimits(2, 10.0f, 10, 10);
+        QCOMPARE(int(ElementJudging::judgeFlowReading(limits, live, 100, elapsed)), verdict);
     }
 
     void bandBounds()
@@ -252,7 +323,8 @@ private slots:
         QCOMPARE(occResult->status, TEST_FAIL);
         QCOMPARE(occResult->channelId, (unsigned short)1);
         QCOMPARE(occResult->testData.s16Pressure_Peak, qint16(250));
-        QCOMPARE(occResult->pumpType, (unsigned char)0);
+        // The pump type it ran with, as its step set it up.
+        QCOMPARE(occResult->pumpType, (unsigned char)1);
         QCOMPARE(occResult->sequenceElement.setting.u8InfusionPumpType, (quint8)1);
         QCOMPARE(occResult->samples.size(), 2);
 
@@ -279,6 +351,28 @@ private slots:
         QCOMPARE(userResult->testUnits, QString("N"));
         QCOMPARE(userResult->result, 0.1f);
         QCOMPARE(userResult->serialNumber, QString("INS-0001"));
+    }
+
+    void occlusionPumpType_data()
+    {
+        QTest::addColumn<int>("stepType");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("manual") << 0 << 0;
+        QTest::newRow("auto reverse") << 1 << 1;
+        QTest::newRow("any other runs as auto reverse") << 7 << 1;
+    }
+    void occlusionPumpType()
+    {
+        QFETCH(int, stepType);
+        QFETCH(int, stored);
+        TestSequenceElementOccTest occ;
+        occ.setting.u8InfusionPumpType = quint8(stepType);
+        std::unique_ptr<TestResultElement> r(ElementResultBuilder::build(occ, TEST_PASS, 0, {}, {}));
+        auto *result = dynamic_cast<TestResultElementOccTest *>(r.get());
+        QVERIFY(result);
+        QCOMPARE(int(result->pumpType), stored);
+        // The step itself is kept as it was.
+        QCOMPARE(int(result->sequenceElement.setting.u8InfusionPumpType), stepType);
     }
 
     void unknownOrMismatchedStepBuildsNothing()

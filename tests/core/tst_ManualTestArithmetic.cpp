@@ -1,4 +1,5 @@
 #include "ManualTestArithmetic.h"
+#include "TestLimits.h"
 #include "TestRegistry.h"
 
 #include <QTest>
@@ -90,13 +91,22 @@ private slots:
         QTest::newRow("inst beyond upper") << 0 << 100.f << 0.f << 110.01f << 0.f << 900u << 0u << "10.0" << true;
         QTest::newRow("inst at lower bound") << 0 << 100.f << 0.f << 95.f << 0.f << 900u << 0u << "-5.0" << false;
         QTest::newRow("inst beyond lower") << 0 << 100.f << 0.f << 94.99f << 0.f << 900u << 0u << "-5.0" << true;
+        // On a bound that a single-precision error puts a hair outside: the judge
+        // passes it, so it is green.
+        QTest::newRow("inst on the 0.1 lower bound") << 0 << 0.1f << 0.f << 0.095f << 0.f << 900u << 0u << "-5.0" << false;
+        QTest::newRow("average on the 0.5 upper bound") << 1 << 0.5f << 0.55f << 0.f << 0.f << 900u << 0u << "10.0" << false;
         QTest::newRow("average judged") << 1 << 50.f << 40.f << 50.f << 0.f << 900u << 0u << "-20.0" << true;
         QTest::newRow("target 0 is off") << 1 << 0.f << 40.f << 50.f << 0.f << 900u << 0u << "0.0" << false;
         QTest::newRow("volume expected 5 of 10") << 2 << 10.f << 0.f << 0.f << 5.5f << 100u << 50u << "10.0" << false;
         QTest::newRow("volume short") << 2 << 10.f << 0.f << 0.f << 4.f << 100u << 50u << "-20.0" << true;
         QTest::newRow("volume empty history") << 2 << 10.f << 0.f << 0.f << 4.f << 100u << 0u << "0.0" << false;
-        QTest::newRow("volume duration 0") << 2 << 10.f << 0.f << 0.f << 4.f << 0u << 50u << "0.0" << false;
-        QTest::newRow("unknown type is inst") << 7 << 100.f << 0.f << 120.f << 0.f << 900u << 0u << "20.0" << true;
+        // Once the duration has run the whole target is expected, as the judge expects it;
+        // a test of no duration has run it from the start.
+        QTest::newRow("volume at the end, on the bound") << 2 << 0.7f << 0.f << 0.f << 0.77f << 9u << 9u << "10.0" << false;
+        QTest::newRow("volume past the end") << 2 << 10.f << 0.f << 0.f << 10.f << 100u << 120u << "0.0" << false;
+        QTest::newRow("volume duration 0") << 2 << 10.f << 0.f << 0.f << 4.f << 0u << 50u << "-60.0" << true;
+        // The judge passes a limit type it does not know: no red for it either.
+        QTest::newRow("unknown type is inst, unjudged") << 7 << 100.f << 0.f << 120.f << 0.f << 900u << 0u << "20.0" << false;
     }
     void flowError()
     {
@@ -109,8 +119,12 @@ private slots:
         QFETCH(uint, lastSample);
         QFETCH(QString, shown);
         QFETCH(bool, red);
-        const auto e = ManualTestArithmetic::flowError(limitType, target, 10, 5, average, instant,
-                                                       volume, duration, lastSample);
+        INFUSION_PUMP_TEST_DATA live;
+        live.fFlowRate_Ave = average;
+        live.fFlowRate_Instant = instant;
+        live.fVolume = volume;
+        const auto e = ManualTestArithmetic::flowError(flowLimits(quint32(limitType), target, 10, 5),
+                                                       live, duration, lastSample);
         QVERIFY(std::isfinite(e.percent));
         QCOMPARE(QString::number(e.percent, 'f', 1), shown);
         QCOMPARE(e.red, red);
@@ -285,22 +299,25 @@ private slots:
 
     void pressureJudgement_data()
     {
-        QTest::addColumn<double>("pressure");
+        QTest::addColumn<float>("pressure");
         QTest::addColumn<float>("upper");
         QTest::addColumn<int>("judgement");
         // Lower limit 50 mmHg.
-        QTest::newRow("at lower") << 50.0 << 300.f << int(ManualTestArithmetic::Inside);
-        QTest::newRow("at upper") << 300.0 << 300.f << int(ManualTestArithmetic::Inside);
-        QTest::newRow("below") << 49.0 << 300.f << int(ManualTestArithmetic::Outside);
-        QTest::newRow("above") << 301.0 << 300.f << int(ManualTestArithmetic::Outside);
-        QTest::newRow("no upper limit") << 900.0 << 0.f << int(ManualTestArithmetic::Unjudged);
+        QTest::newRow("at lower") << 50.f << 300.f << int(ManualTestArithmetic::Inside);
+        QTest::newRow("at upper") << 300.f << 300.f << int(ManualTestArithmetic::Inside);
+        QTest::newRow("below") << 49.f << 300.f << int(ManualTestArithmetic::Outside);
+        QTest::newRow("above") << 301.f << 300.f << int(ManualTestArithmetic::Outside);
+        QTest::newRow("no upper limit") << 900.f << 0.f << int(ManualTestArithmetic::Unjudged);
     }
     void pressureJudgement()
     {
-        QFETCH(double, pressure);
+        QFETCH(float, pressure);
         QFETCH(float, upper);
         QFETCH(int, judgement);
-        QCOMPARE(int(ManualTestArithmetic::judgePressure(pressure, 50.f, upper)), judgement);
+        TestSequencePassFailLimits limits;
+        limits.lowerPressure = 50.f;
+        limits.upperPressure = upper;
+        QCOMPARE(int(ManualTestArithmetic::judgePressure(pressure, limits)), judgement);
     }
 };
 

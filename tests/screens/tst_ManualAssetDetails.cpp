@@ -408,15 +408,137 @@ private slots:
         QCOMPARE(bench.area.current(), bench.summary);
         QVERIFY(resultFiles().isEmpty());
 
+        // The entries stay; the verdict box opens again on what the limits make of the
+        // test, here none: Pass.
         bench.open(1);
         QCOMPARE(screen->getAssetId(), QStringLiteral("B7"));
         QCOMPARE(field<LineEdit>(screen, "makeLineEdit")->text(), QStringLiteral("ACME"));
-        QCOMPARE(field<RotaryEncoderComboBox>(screen, "comboBox_status")->currentIndex(), 2);
+        QCOMPARE(field<RotaryEncoderComboBox>(screen, "comboBox_status")->currentIndex(), 0);
         QCOMPARE(confirm().text, QStringLiteral("Asset Saved Successfully"));
         bench.open(1);
         QCOMPARE(screen->getAssetId(), QStringLiteral("B7"));
         QCOMPARE(field<LineEdit>(screen, "makeLineEdit")->text(), QStringLiteral("ACME"));
-        QCOMPARE(field<RotaryEncoderComboBox>(screen, "comboBox_status")->currentIndex(), 2);
+        QCOMPARE(field<RotaryEncoderComboBox>(screen, "comboBox_status")->currentIndex(), 0);
+    }
+
+    // The verdict box opens on the verdict of the channel's manual limits for the test
+    // measured (6.0 ml/h instantaneous, 5.9 average, 0.5 ml after 5 s of a 900 s test,
+    // peak 0 mmHg; boluses of 0.75 and 0.7 ml); unconfirmed, that is what is saved.
+    void verdictBoxOpensOnTheJudgedVerdict_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<quint32>("limitType");
+        QTest::addColumn<float>("target"); // flow, bolus or upper pressure
+        QTest::addColumn<int>("upperPct");
+        QTest::addColumn<int>("lowerPct"); // or the lower pressure
+        QTest::addColumn<int>("row");
+        QTest::newRow("flow without limits") << int(flowType) << 0u << 0.0f << 0 << 0 << 0;
+        QTest::newRow("instant in band") << int(flowType) << 0u << 6.0f << 5 << 5 << 0;
+        QTest::newRow("instant out of band") << int(flowType) << 0u << 5.0f << 10 << 10 << 1;
+        QTest::newRow("instant on the upper bound") << int(flowType) << 0u << 5.0f << 20 << 0 << 0;
+        QTest::newRow("average out of band") << int(flowType) << 1u << 6.5f << 5 << 5 << 1;
+        QTest::newRow("volume as expected by 5 s") << int(flowType) << 2u << 90.0f << 5 << 5 << 0;
+        QTest::newRow("volume short of 5 s") << int(flowType) << 2u << 180.0f << 5 << 5 << 1;
+        QTest::newRow("occlusion peak in") << int(occlusionType) << 0u << 300.0f << 0 << 0 << 0;
+        QTest::newRow("occlusion peak below lower") << int(occlusionType) << 0u << 300.0f << 0 << 100 << 1;
+        QTest::newRow("occlusion without limits") << int(occlusionType) << 0u << 0.0f << 0 << 100 << 0;
+        QTest::newRow("boluses in band") << int(pcaType) << 0u << 0.75f << 10 << 10 << 0;
+        QTest::newRow("a bolus out of band") << int(pcaType) << 0u << 0.5f << 10 << 10 << 1;
+        QTest::newRow("boluses without limits") << int(pcaType) << 0u << 0.0f << 10 << 10 << 0;
+    }
+    void verdictBoxOpensOnTheJudgedVerdict()
+    {
+        QFETCH(int, type);
+        QFETCH(quint32, limitType);
+        QFETCH(float, target);
+        QFETCH(int, upperPct);
+        QFETCH(int, lowerPct);
+        QFETCH(int, row);
+        AssetBench bench;
+        const unsigned short channel = 2;
+        bench.data().vSetTestSetting_ElapseTime(channel, 900);
+        bench.measure(channel, type, 5);
+        bench.data().m_listPcaTestData[channel] = {PCA_TEST_DATA{1, 120.5f, 0.75f, 3},
+                                                   PCA_TEST_DATA{2, 118.0f, 0.7f, 4}};
+        TestSequencePassFailLimits limits = bench.data().getManualPassFailLimits(channel);
+        limits.limitType = limitType;
+        if (type == flowType) {
+            limits.flowTarget = target;
+            limits.flowUpperPct = quint8(upperPct);
+            limits.flowLowerPct = quint8(lowerPct);
+        } else if (type == occlusionType) {
+            limits.upperPressure = target;
+            limits.lowerPressure = float(lowerPct);
+        } else {
+            limits.bolusTarget = target;
+            limits.bolusUpperPct = quint8(upperPct);
+            limits.bolusLowerPct = quint8(lowerPct);
+        }
+        bench.data().setManualPassFailLimits(channel, limits);
+        ManualAssetDetails *screen = bench.open(channel);
+        QVERIFY(bench.area.activate());
+        screen->setAssetId(QStringLiteral("V1"));
+        QCOMPARE(field<RotaryEncoderComboBox>(screen, "comboBox_status")->currentIndex(), row);
+        QCOMPARE(confirm().text, QStringLiteral("Asset Saved Successfully"));
+        QCOMPARE(int(TestResultManager::getInstance()->currentApplianceResult().overallResult),
+                 row == 0 ? 1 : 0);
+    }
+
+    // The operator keeps the choice: a test its limits fail is saved as passed when the
+    // operator says so, and the next visit opens on the limits' verdict again.
+    void operatorOverridesTheJudgedVerdict()
+    {
+        AssetBench bench;
+        bench.measure(0, flowType, 5);
+        TestSequencePassFailLimits limits = bench.data().getManualPassFailLimits(0);
+        limits.limitType = 0;
+        limits.flowTarget = 5.0f;
+        limits.flowUpperPct = 10;
+        limits.flowLowerPct = 10;
+        bench.data().setManualPassFailLimits(0, limits);
+        ManualAssetDetails *screen = bench.open(0);
+        QVERIFY(bench.area.activate());
+        screen->setAssetId(QStringLiteral("O1"));
+        QTRY_VERIFY(field<LineEdit>(screen, "assetLineEdit")->hasFocus());
+        QCOMPARE(field<RotaryEncoderComboBox>(screen, "comboBox_status")->currentIndex(), 1);
+        chooseVerdict(0, 1);
+        QCOMPARE(confirm().text, QStringLiteral("Asset Saved Successfully"));
+        TestResultManager *results = TestResultManager::getInstance();
+        QCOMPARE(int(results->currentApplianceResult().overallResult), 1);
+        QCOMPARE(int(results->getTestResultPtr(0)->status), 1);
+        bench.open(0);
+        QCOMPARE(field<RotaryEncoderComboBox>(screen, "comboBox_status")->currentIndex(), 1);
+    }
+
+    // An occlusion test is stored with the pump type the channel was set up with, and
+    // reads back so from the file.
+    void occlusionKeepsItsPumpType_data()
+    {
+        QTest::addColumn<int>("setUp");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("Manual") << 0 << 0;
+        QTest::newRow("Auto Reverse") << 1 << 1;
+    }
+    void occlusionKeepsItsPumpType()
+    {
+        QFETCH(int, setUp);
+        QFETCH(int, stored);
+        AssetBench bench;
+        bench.data().vSetOcclusionInfusionPumpType(1, quint8(setUp));
+        bench.measure(1, occlusionType, 3);
+        bench.open(1)->setAssetId(QStringLiteral("P1"));
+        QVERIFY(bench.area.activate());
+        QCOMPARE(confirm().text, QStringLiteral("Asset Saved Successfully"));
+        const QStringList files = resultFiles();
+        QCOMPARE(files.size(), 1);
+        TestResultManager *results = TestResultManager::getInstance();
+        results->deleteAllTestResults();
+        QVERIFY(results->openApplianceResult(files.first(), true));
+        auto *occ = dynamic_cast<TestResultElementOccTest *>(results->getTestResultPtr(0));
+        QVERIFY(occ);
+        QCOMPARE(int(occ->pumpType), stored);
+        // Only the byte: the embedded step keeps a new step's defaults.
+        QCOMPARE(int(occ->sequenceElement.setting.u8InfusionPumpType), 0);
     }
 
     void languageChangeEmptiesTheChannel()

@@ -87,11 +87,12 @@ private slots:
         running->fetchData();
         QCOMPARE(labelText(running, "label_FlowRate_ElapseTime"),
                  QStringLiteral("<font color='blue'>Completed</font>"));
-        // A test duration of 0 judges nothing instead of dividing by it.
+        // A test of no duration has run it: the whole 10 ml are expected, as the judge
+        // expects them, instead of dividing by the duration.
         data.vSetTestSetting_ElapseTime(3, 0);
         running->fetchData();
         QCOMPARE(labelText(running, "label_FlowRate_Error"),
-                 QStringLiteral("<font color='green'>0.0</font>"));
+                 QStringLiteral("<font color='red'>-45.0</font>"));
     }
 
     void setupConfirmsItsOwnTestType_data()
