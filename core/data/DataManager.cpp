@@ -3,6 +3,7 @@
 #include "ChannelTestSettings.h"
 #include "ChannelTimer.h"
 #include "SettingsConstants.h"
+#include "SettingsReader.h"
 #include "SettingsWriter.h"
 #include "StreamHelper.h"
 #include "TestSettingRanges.h"
@@ -10,7 +11,6 @@
 #include <QDataStream>
 #include <QDebug>
 #include <QElapsedTimer>
-#include <QSettings>
 
 #include <cmath>
 
@@ -47,14 +47,14 @@ bool validChannel(unsigned int ch)
 // A number from the settings file, held to the range its set-up form allows: a
 // hand-edited or damaged file must not send a controller what no screen can set. A
 // value that is no number at all gives the default.
-int boundedInt(const QSettings &settings, const QString &key, int defaultValue, int low, int high)
+int boundedInt(const SettingsReader &settings, const QString &key, int defaultValue, int low, int high)
 {
     bool ok = false;
     const qlonglong value = settings.value(key, defaultValue).toLongLong(&ok);
     return ok ? int(qBound<qlonglong>(low, value, high)) : defaultValue;
 }
 
-float boundedFloat(const QSettings &settings, const QString &key, float defaultValue, float low,
+float boundedFloat(const SettingsReader &settings, const QString &key, float defaultValue, float low,
                    float high)
 {
     bool ok = false;
@@ -75,7 +75,7 @@ float boundedFloat(const QSettings &settings, const QString &key, float defaultV
 DataManager::DataManager(QObject *parent) : QObject(parent)
 {
     {
-        QSettings settings(settingsPath(), QSettings::NativeFormat);
+        const SettingsReader settings;
         m_currentPressureUnits = PRESSURE_UNITS(
             qBound(int(UNITS_MMHG), settings.value(SETTINGS_KEY_PRESSURE_UNITS, 0).toInt(),
                    int(UNITS_KPA)));
@@ -673,7 +673,7 @@ void DataManager::clearManualPassFailLimits(unsigned short ch)
 
 void DataManager::vRestoreTestSetting()
 {
-    QSettings settings(settingsPath(), QSettings::NativeFormat);
+    const SettingsReader settings;
     for (int n = 0; n < CHANNEL_COUNT; ++n) {
         TestSequencePassFailLimits limits;
         QDataStream in(settings.value(ChannelTestSettings::manualTestLimits(n), QByteArray())
@@ -777,7 +777,7 @@ bool DataManager::vSaveTestLimits(unsigned short ch)
 namespace {
 QString loadString(const QString &key, const QString &defaultValue)
 {
-    QSettings settings(settingsPath(), QSettings::NativeFormat);
+    const SettingsReader settings;
     return settings.value(key, defaultValue).toString();
 }
 } // namespace
