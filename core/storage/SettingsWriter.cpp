@@ -40,7 +40,9 @@ SettingsWriter::SettingsWriter()
     if (QFileInfo::exists(path) && !FileUtils::readBounded(path, MAX_SETTINGS_BYTES, old))
         return;
     // An entry no reader takes is not carried over either.
-    startCopy(SettingsReader::keptContent(old, false));
+    bool changed = false;
+    const QByteArray kept = SettingsReader::keptContent(old, false, &changed);
+    startCopy(changed ? kept : old);
 }
 
 void SettingsWriter::startCopy(const QByteArray &content)
