@@ -6,13 +6,13 @@
 #include "DevicePaths.h"
 #include "OppDecoder.h"
 #include "SettingsConstants.h"
+#include "SettingsReader.h"
 #include "SettingsWriter.h"
 
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 #include <QTimer>
 
 const QString BluetoothFavourites::PairingPin = QStringLiteral("8146");
@@ -49,8 +49,7 @@ QString favouriteKey(int kind, const char *field)
 
 QVariant readSetting(const QString &key, const QVariant &defaultValue = QVariant())
 {
-    QSettings settings(settingsPath(), QSettings::NativeFormat);
-    return settings.value(key, defaultValue);
+    return SettingsReader().value(key, defaultValue);
 }
 
 

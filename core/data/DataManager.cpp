@@ -3,13 +3,16 @@
 #include "ChannelTestSettings.h"
 #include "ChannelTimer.h"
 #include "SettingsConstants.h"
+#include "SettingsReader.h"
 #include "SettingsWriter.h"
 #include "StreamHelper.h"
+#include "TestSettingRanges.h"
 
 #include <QDataStream>
 #include <QDebug>
 #include <QElapsedTimer>
-#include <QSettings>
+
+#include <cmath>
 
 InfusionPumpPowerBoardManager *DataManager::board = nullptr;
 
@@ -35,11 +38,28 @@ constexpr qint16 kMinRawBackOff = 99;
 // Instantaneous flows from here up are spikes, not a peak of the pump.
 constexpr float kPeakFlowCeiling = 2000.0f;
 constexpr double kMinBolusVolume = 0.2;
-constexpr quint8 kHighestTestType = 3;
 
 bool validChannel(unsigned int ch)
 {
     return ch < unsigned(DataManager::CHANNEL_COUNT);
+}
+
+// A number from the settings file, held to the range its set-up form allows: a
+// hand-edited or damaged file must not send a controller what no screen can set. A
+// value that is no number at all gives the default.
+int boundedInt(const SettingsReader &settings, const QString &key, int defaultValue, int low, int high)
+{
+    bool ok = false;
+    const qlonglong value = settings.value(key, defaultValue).toLongLong(&ok);
+    return ok ? int(qBound<qlonglong>(low, value, high)) : defaultValue;
+}
+
+float boundedFloat(const SettingsReader &settings, const QString &key, float defaultValue, float low,
+                   float high)
+{
+    bool ok = false;
+    const double value = settings.value(key, defaultValue).toDouble(&ok);
+    return ok && std::isfinite(value) ? float(qBound<double>(low, value, high)) : defaultValue;
 }
 
 } // namespace
@@ -55,7 +75,7 @@ bool validChannel(unsigned int ch)
 DataManager::DataManager(QObject *parent) : QObject(parent)
 {
     {
-        QSettings settings(settingsPath(), QSettings::NativeFormat);
+        const SettingsReader settings;
         m_currentPressureUnits = PRESSURE_UNITS(
             qBound(int(UNITS_MMHG), settings.value(SETTINGS_KEY_PRESSURE_UNITS, 0).toInt(),
                    int(UNITS_KPA)));
@@ -653,7 +673,7 @@ void DataManager::clearManualPassFailLimits(unsigned short ch)
 
 void DataManager::vRestoreTestSetting()
 {
-    QSettings settings(settingsPath(), QSettings::NativeFormat);
+    const SettingsReader settings;
     for (int n = 0; n < CHANNEL_COUNT; ++n) {
         TestSequencePassFailLimits limits;
         QDataStream in(settings.value(ChannelTestSettings::manualTestLimits(n), QByteArray())
@@ -662,37 +682,40 @@ void DataManager::vRestoreTestSetting()
         in >> limits;
         m_ManualPassFailLimits[n] = limits;
 
+        using R = TestSettingRanges;
         INFUSION_PUMP_SETTING &flow = m_TestSetting[n];
-        // A hand-edited or damaged file must not give a test type no screen knows.
-        flow.u8TestTypeSetting = quint8(qMin<uint>(
-            settings.value(ChannelTestSettings::testTypeSetting(n), 0).toUInt(),
-            kHighestTestType));
+        flow.u8TestTypeSetting =
+            quint8(boundedInt(settings, ChannelTestSettings::testTypeSetting(n), 0, 0, R::maxTestType));
         flow.fFlowRateSetting = settings.value(ChannelTestSettings::flowRateSetting(n), 100).toFloat();
         flow.s16BackPressureSetting =
-            qint16(settings.value(ChannelTestSettings::backPressureSetting(n), 0).toInt());
-        flow.u32ElapseTimeSetting =
-            settings.value(ChannelTestSettings::elapseTimeSetting(n), 900).toInt();
+            qint16(boundedInt(settings, ChannelTestSettings::backPressureSetting(n), 0,
+                              R::minBackPressure, R::maxBackPressure));
+        flow.u32ElapseTimeSetting = boundedInt(settings, ChannelTestSettings::elapseTimeSetting(n),
+                                               900, 0, R::maxTestTime);
         flow.u8ScrollingItem =
             quint8(settings.value(ChannelTestSettings::scrollingItemSetting(n), 0).toInt());
         flow.u16SamplingWindowSetting =
-            quint16(settings.value(ChannelTestSettings::windowSizeSetting(n), 30).toInt());
+            quint16(boundedInt(settings, ChannelTestSettings::windowSizeSetting(n), 30,
+                               R::minWindowSize, R::maxWindowSize));
 
         INFUSION_PUMP_PCA_SETTING &pca = m_PCATestSetting[n];
         pca.fBasalFlowRateSetting =
-            settings.value(ChannelTestSettings::PCABasalFlowRateSetting(n), 10).toFloat();
-        pca.fBolusVolumeSetting =
-            settings.value(ChannelTestSettings::PCABolusVolumeSetting(n), 0).toFloat();
+            boundedFloat(settings, ChannelTestSettings::PCABasalFlowRateSetting(n), 10,
+                         R::minBasalFlowRate, R::maxBasalFlowRate);
+        pca.fBolusVolumeSetting = boundedFloat(
+            settings, ChannelTestSettings::PCABolusVolumeSetting(n), 0, 0, R::maxBolusVolume);
         pca.fTotalVolumeSetting =
             settings.value(ChannelTestSettings::PCATotalVolumeSetting(n), 0).toFloat();
         // The PCA window shares the flow window's key.
         pca.u16SamplingWindowSetting =
-            quint16(settings.value(ChannelTestSettings::windowSizeSetting(n), 10).toInt());
-        pca.u32ElapseTimeSetting =
-            settings.value(ChannelTestSettings::PCAElapseTimeSetting(n), 900).toInt();
+            quint16(boundedInt(settings, ChannelTestSettings::windowSizeSetting(n), 10,
+                               R::minWindowSize, R::maxWindowSize));
+        pca.u32ElapseTimeSetting = boundedInt(
+            settings, ChannelTestSettings::PCAElapseTimeSetting(n), 900, 0, R::maxTestTime);
         pca.fLoadingDose = settings.value(ChannelTestSettings::PCALoadingDoseSetting(n), 0).toFloat();
 
-        m_OcclusionTestSetting[n].u8InfusionPumpType = quint8(
-            settings.value(ChannelTestSettings::occlusionInfusionPumpTypeSetting(n), 0).toInt());
+        m_OcclusionTestSetting[n].u8InfusionPumpType = quint8(boundedInt(
+            settings, ChannelTestSettings::occlusionInfusionPumpTypeSetting(n), 0, 0, R::maxPumpType));
     }
 }
 
@@ -754,7 +777,7 @@ bool DataManager::vSaveTestLimits(unsigned short ch)
 namespace {
 QString loadString(const QString &key, const QString &defaultValue)
 {
-    QSettings settings(settingsPath(), QSettings::NativeFormat);
+    const SettingsReader settings;
     return settings.value(key, defaultValue).toString();
 }
 } // namespace
@@ -845,8 +868,8 @@ DataManager::PRESSURE_UNIT_DETAILS DataManager::getPressureUnitDetails() const
     } else {
         details.unitName = getPressureUnitString(PRESSURE_UNITS(unit));
     }
-    details.maxValue = float(600.0 * kUnitFactor[unit]);
-    details.minValue = float(-200.0 * kUnitFactor[unit]);
+    details.maxValue = float(TestSettingRanges::maxBackPressure * kUnitFactor[unit]);
+    details.minValue = float(TestSettingRanges::minBackPressure * kUnitFactor[unit]);
     details.stepValue = unit == UNITS_MMHG ? 1.0f : 0.01f;
     details.decimals = unit == UNITS_MMHG ? 0 : 2;
     return details;

@@ -12,6 +12,8 @@
 #include <linux/input.h>
 #include <unistd.h>
 
+#include <limits>
+
 const QByteArray RotaryEncoderReader::deviceName("wexholm-rotary");
 
 RotaryEncoderReader::RotaryEncoderReader(QObject *parent) : QObject(parent)
@@ -49,7 +51,10 @@ int RotaryEncoderReader::getFdByName(const char *name)
 
 void RotaryEncoderReader::notify(int)
 {
-    int sum = 0;
+    // A burst of 64 values of any size cannot overflow 64 bits; the turn itself is held
+    // to what one wheel event can carry.
+    constexpr qint64 maxDetents = std::numeric_limits<int>::max() / 120;
+    qint64 sum = 0;
     for (int i = 0; i < maxEventsPerBurst; ++i) {
         input_event ev;
         if (::read(m_fd, &ev, sizeof ev) != ssize_t(sizeof ev))
@@ -58,10 +63,11 @@ void RotaryEncoderReader::notify(int)
     }
     if (sum == 0)
         return;
+    const int detents = int(qBound(-maxDetents, sum, maxDetents));
     QWidget *target = QApplication::focusWidget();
     if (!target)
         return;
     // Up through the parents as a wheel event of the window system would travel: a
     // field that does not take the turn leaves it to its screen.
-    WheelDelivery::deliver(target, sum * 120);
+    WheelDelivery::deliver(target, detents * 120);
 }

@@ -7,9 +7,9 @@
 #include "InfusionPumpPowerBoardManager.h"
 #include "KovintaPacket.h"
 #include "SettingsConstants.h"
+#include "SettingsReader.h"
 
 #include <QDebug>
-#include <QSettings>
 #include <QTimer>
 
 #include <cstring>
@@ -330,7 +330,7 @@ void PcRequestDispatcher::handleAlarm(const DorvalenPacket &packet)
 void PcRequestDispatcher::handleRequestInfo(const DorvalenPacket &packet)
 {
     const unsigned char n = packet.getRequestInfo().channel;
-    QSettings settings(settingsPath(), QSettings::NativeFormat);
+    const SettingsReader settings;
     unsigned int channelCount = 0;
     for (int c = 0; c < kChannels; ++c) {
         if (m_board.getChannelStatus(c) != InfusionPumpPowerBoardManager::CHANNEL_ABSENT)

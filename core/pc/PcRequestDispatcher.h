@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PcFrameHeader.h"
+#include "TestSettingRanges.h"
 
 #include <QObject>
 
@@ -25,15 +26,15 @@ class PcRequestDispatcher : public QObject
     Q_OBJECT
 public:
     // The manual set-up screens' ranges.
-    static constexpr unsigned int maxTestTime = 23 * 3600 + 59 * 60 + 59; // s
-    static constexpr short minBackPressure = -200;                        // mmHg
-    static constexpr short maxBackPressure = 600;                         // mmHg
-    static constexpr unsigned short minWindowSize = 1;                    // s
-    static constexpr unsigned short maxWindowSize = 600;                  // s
-    static constexpr float minBasalFlowRate = 1.0f;                       // ml/h
-    static constexpr float maxBasalFlowRate = 30.0f;                      // ml/h
-    static constexpr float maxBolusVolume = 99999.0f;                     // ml
-    static constexpr unsigned char maxPumpType = 1;                       // auto reverse
+    static constexpr unsigned int maxTestTime = TestSettingRanges::maxTestTime;
+    static constexpr short minBackPressure = TestSettingRanges::minBackPressure;
+    static constexpr short maxBackPressure = TestSettingRanges::maxBackPressure;
+    static constexpr unsigned short minWindowSize = TestSettingRanges::minWindowSize;
+    static constexpr unsigned short maxWindowSize = TestSettingRanges::maxWindowSize;
+    static constexpr float minBasalFlowRate = TestSettingRanges::minBasalFlowRate;
+    static constexpr float maxBasalFlowRate = TestSettingRanges::maxBasalFlowRate;
+    static constexpr float maxBolusVolume = TestSettingRanges::maxBolusVolume;
+    static constexpr unsigned char maxPumpType = TestSettingRanges::maxPumpType;
     // Window size staged for a PCA test.
     static constexpr unsigned short pcaWindowSize = 30;
 

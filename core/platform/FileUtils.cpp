@@ -58,7 +58,11 @@ bool removeDir(const QString &path)
     return QDir().rmdir(path);
 }
 
-bool readBounded(const QString &path, qint64 maxBytes, QByteArray &data, ReadRefusal *refusal)
+namespace {
+// Reads a regular file of at most maxBytes; a larger one gives nothing, or its first
+// maxBytes when the beginning is wanted.
+bool readRegular(const QString &path, qint64 maxBytes, QByteArray &data, ReadRefusal *refusal,
+                 bool beginning)
 {
     data.clear();
     // What one byte array can hold.
@@ -90,12 +94,12 @@ bool readBounded(const QString &path, qint64 maxBytes, QByteArray &data, ReadRef
         why = ReadRefusal::NotRegular;
         return false;
     }
-    if (st.st_size > maxBytes) {
+    if (st.st_size > maxBytes && !beginning) {
         why = ReadRefusal::TooLarge;
         return false;
     }
     // Bounded again while reading: the file may grow after it was measured.
-    QByteArray read(int(st.st_size) + 1, Qt::Uninitialized);
+    QByteArray read(int(qMin<qint64>(st.st_size, maxBytes)) + 1, Qt::Uninitialized);
     qint64 got = 0;
     for (;;) {
         if (got == read.size()) {
@@ -112,14 +116,25 @@ bool readBounded(const QString &path, qint64 maxBytes, QByteArray &data, ReadRef
             break;
         got += n;
     }
-    if (got > maxBytes) {
+    if (got > maxBytes && !beginning) {
         why = ReadRefusal::TooLarge;
         return false;
     }
-    read.truncate(int(got));
+    why = got > maxBytes ? ReadRefusal::TooLarge : ReadRefusal::None;
+    read.truncate(int(qMin(got, maxBytes)));
     data = read;
-    why = ReadRefusal::None;
     return true;
+}
+} // namespace
+
+bool readBounded(const QString &path, qint64 maxBytes, QByteArray &data, ReadRefusal *refusal)
+{
+    return readRegular(path, maxBytes, data, refusal, false);
+}
+
+bool readBeginning(const QString &path, qint64 maxBytes, QByteArray &data, ReadRefusal *refusal)
+{
+    return readRegular(path, maxBytes, data, refusal, true);
 }
 
 quint64 dirSize(const QString &path)

@@ -35,6 +35,11 @@ enum class ReadRefusal { None, NotRegular, TooLarge, Unreadable };
 bool readBounded(const QString &path, qint64 maxBytes, QByteArray &data,
                  ReadRefusal *refusal = nullptr);
 
+// As readBounded, but a larger regular file gives its first maxBytes (true, with refusal
+// TooLarge) rather than nothing.
+bool readBeginning(const QString &path, qint64 maxBytes, QByteArray &data,
+                   ReadRefusal *refusal = nullptr);
+
 // Cleans a name in place for use as a file name: drops the characters a stored name
 // may not hold and turns blanks into "_". The result is never "", "." or "..".
 void makeValidName(QString &name);

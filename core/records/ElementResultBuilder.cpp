@@ -1,6 +1,7 @@
 #include "ElementResultBuilder.h"
 
 #include "SettingsConstants.h"
+#include "SettingsReader.h"
 #include "TestElementDetails.h"
 #include "TestResultElementFlowTest.h"
 #include "TestResultElementOccTest.h"
@@ -10,8 +11,6 @@
 #include "TestSequenceElementOccTest.h"
 #include "TestSequenceElementPCATest.h"
 #include "TestSequenceElementUserTest.h"
-
-#include <QSettings>
 
 namespace {
 template <typename Result, typename Step>
@@ -30,7 +29,7 @@ Result *measuredResult(const TestSequenceElement &step, const ElementResultBuild
 
 ElementResultBuilder::SerialNumbers ElementResultBuilder::readSerialNumbers(unsigned short channel)
 {
-    QSettings settings(settingsPath(), QSettings::NativeFormat);
+    const SettingsReader settings;
     SerialNumbers serials;
     const QString &none = SETTINGS_DEFAULT_SERIAL_NUM;
     serials.instrument = settings.value(SETTINGS_KEY_SERIAL_NUM, none).toString();

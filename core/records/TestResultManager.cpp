@@ -7,6 +7,7 @@
 #include "FileUtils.h"
 #include "ImportWarning.h"
 #include "SettingsConstants.h"
+#include "SettingsReader.h"
 #include "StoredName.h"
 #include "StreamHelper.h"
 #include "TestElementDetails.h"
@@ -24,7 +25,6 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QTextStream>
 #include <QTime>
 
@@ -144,7 +144,7 @@ QString assetOfFileName(const QString &fileName)
     return fileName.left(start);
 }
 
-QString readSetting(QSettings &settings, const QString &key)
+QString readSetting(const SettingsReader &settings, const QString &key)
 {
     return settings.value(key, SETTINGS_DEFAULT_SERIAL_NUM).toString();
 }
@@ -383,7 +383,7 @@ void TestResultManager::fillApplianceData(Slot &slot, const QString &make, const
     r.siteName = empty;
     r.userName = empty;
     r.retestPeriod = 9;
-    QSettings settings(settingsPath(), QSettings::NativeFormat);
+    const SettingsReader settings;
     r.serialNo = readSetting(settings, SETTINGS_KEY_SERIAL_NUM);
     r.testDate = QDateTime::currentDateTime();
     r.make = make;

@@ -3,6 +3,7 @@
 #include "DevicePath.h"
 #include "FileUtils.h"
 #include "SettingsConstants.h"
+#include "SettingsReader.h"
 #include "SettingsWriter.h"
 
 #include <QDir>
@@ -14,9 +15,11 @@ namespace FactoryRestore
 
 bool restoreSettings()
 {
-    SettingsWriter settings;
+    // Read as every reader reads it, so that of a file over the read bound the serial
+    // number its beginning holds is kept.
     const QString serial =
-        settings.value(SETTINGS_KEY_SERIAL_NUM, SETTINGS_DEFAULT_SERIAL_NUM).toString();
+        SettingsReader().value(SETTINGS_KEY_SERIAL_NUM, SETTINGS_DEFAULT_SERIAL_NUM).toString();
+    SettingsWriter settings;
     settings.clear();
     settings.setValue(SETTINGS_KEY_SERIAL_NUM, serial);
     return settings.commit();

@@ -12,7 +12,8 @@ namespace FactoryRestore
 // back as stored ("XXX-XXXX" when none was). False, with the file as it was, when the
 // new file could not be written.
 // Whatever is in the file's place is replaced: a file over the read bound or garbage, a
-// link or a folder; the serial number is kept where it can be read within the bound.
+// link or a folder; the serial number is kept where it can be read within the bound (of
+// a larger file, in its beginning).
 bool restoreSettings();
 
 // Removes everything inside a folder of the data partition (device paths, such as

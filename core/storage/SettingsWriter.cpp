@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 #include "FileUtils.h"
 #include "SettingsConstants.h"
+#include "SettingsReader.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -11,8 +12,7 @@
 #include <QSettings>
 
 namespace {
-// The settings file holds a few kilobytes; anything near this is not one.
-constexpr qint64 MAX_SETTINGS_BYTES = 1024 * 1024;
+constexpr qint64 MAX_SETTINGS_BYTES = SettingsReader::maxFileBytes;
 
 bool writeWhole(const QString &path, const QByteArray &content)
 {
@@ -39,7 +39,10 @@ SettingsWriter::SettingsWriter()
     QByteArray old;
     if (QFileInfo::exists(path) && !FileUtils::readBounded(path, MAX_SETTINGS_BYTES, old))
         return;
-    startCopy(old);
+    // An entry no reader takes is not carried over either.
+    bool changed = false;
+    const QByteArray kept = SettingsReader::keptContent(old, false, &changed);
+    startCopy(changed ? kept : old);
 }
 
 void SettingsWriter::startCopy(const QByteArray &content)
@@ -134,7 +137,7 @@ bool SettingsWriter::writeChanged(const QVariantMap &values)
 {
     QVariantMap changed;
     {
-        const QSettings stored(settingsPath(), QSettings::NativeFormat);
+        const SettingsReader stored;
         for (auto it = values.cbegin(); it != values.cend(); ++it) {
             if (!stored.contains(it.key()) || stored.value(it.key()) != it.value())
                 changed.insert(it.key(), it.value());

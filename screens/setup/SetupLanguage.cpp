@@ -5,12 +5,12 @@
 #include "MenuKeys.h"
 #include "ScreenMessages.h"
 #include "SettingsConstants.h"
+#include "SettingsReader.h"
 #include "SettingsWriter.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QKeyEvent>
-#include <QSettings>
 #include <QTranslator>
 
 namespace
@@ -30,7 +30,7 @@ SetupLanguage::SetupLanguage(QWidget *previousScreen, QWidget *parent)
     ui->listMainMenuList->setCurrentRow(0);
     connect(ui->pushButtonBack, &QPushButton::clicked, this, &SetupLanguage::onBackArrowClicked);
 
-    const QString stored = QSettings(settingsPath(), QSettings::NativeFormat)
+    const QString stored = SettingsReader()
                                .value(SETTINGS_KEY_LANGUAGE_FILE, DEFAULT_LANGUAGE_FILE)
                                .toString();
     // Nobody to tell at start-up: the language is in force, only the next start may

@@ -57,13 +57,15 @@ private slots:
 
     // Whatever lies where the settings file belongs, the restore leaves a regular file
     // holding the serial number alone (the old one where it can be read within the 1 MiB
-    // bound, otherwise the default), what a link led to stays as it was, and every later
-    // save works.
+    // bound, of a larger file in its beginning, otherwise the default), what a link led
+    // to stays as it was, and every later save works.
     void anyOldSettingsFileIsReplaced_data()
     {
         QTest::addColumn<QString>("old");
         QTest::addColumn<QString>("serial");
-        QTest::newRow("over the read bound") << "large" << "XXX-XXXX";
+        QTest::newRow("over the read bound") << "large" << "KV-0815";
+        QTest::newRow("over the read bound, serial past it") << "large, serial late" << "XXX-XXXX";
+        QTest::newRow("over the read bound, serial cut by it") << "large, serial cut" << "XXX-XXXX";
         QTest::newRow("garbage") << "garbage" << "XXX-XXXX";
         QTest::newRow("garbage around the serial") << "garbage serial" << "KV-0815";
         QTest::newRow("link to /dev/zero") << "zero" << "XXX-XXXX";
@@ -82,9 +84,20 @@ private slots:
         const QByteArray elsewhere("[General]\nSerial_num=KV-4711\nPressureUnits=3\n");
         QVERIFY(root.writeFile("/elsewhere/kovinta.ini", elsewhere));
         QVERIFY(QDir().mkpath(root.path(DATA)));
-        if (old == "large") {
-            QByteArray large("[General]\nSerial_num=KV-0815\n");
-            while (large.size() <= 1024 * 1024)
+        if (old.startsWith("large")) {
+            const QByteArray serialLine("Serial_num=KV-0815\n");
+            QByteArray large("[General]\n");
+            if (old == "large")
+                large += serialLine;
+            const int bound = 1024 * 1024;
+            // Cut by the bound: the entry's beginning alone would read as "KV-08".
+            const int before = old == "large, serial cut" ? bound - 5 : bound + 1;
+            while (large.size() < before - 59)
+                large += "; padding padding padding padding padding padding padding\n";
+            large += QByteArray(before - large.size() - 1, ';') + '\n';
+            if (old != "large")
+                large += serialLine;
+            while (large.size() <= bound)
                 large += "; padding padding padding padding padding padding padding\n";
             QVERIFY(root.writeFile(file, large));
         } else if (old == "garbage") {

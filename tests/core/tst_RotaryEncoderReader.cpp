@@ -13,6 +13,8 @@
 #include <linux/input.h>
 #include <unistd.h>
 
+#include <limits>
+
 namespace {
 class Recorder : public QWidget
 {
@@ -54,6 +56,20 @@ private slots:
         for (int i = 0; i < 70; ++i)
             seventy << 1;
         QTest::newRow("70 pending: 64 then 6") << seventy << QList<int>{64 * 120, 6 * 120};
+        // A device that reports huge movements: the sum saturates at the largest turn a
+        // wheel event carries, however many such events the burst holds.
+        const int most = std::numeric_limits<int>::max() / 120 * 120;
+        QList<int> hugeUp, hugeDown;
+        for (int i = 0; i < 64; ++i) {
+            hugeUp << std::numeric_limits<int>::max();
+            hugeDown << std::numeric_limits<int>::min();
+        }
+        QTest::newRow("64 of the largest value") << hugeUp << QList<int>{most};
+        QTest::newRow("64 of the smallest value") << hugeDown << QList<int>{-most};
+        QTest::newRow("largest then smallest") << QList<int>{std::numeric_limits<int>::max(), std::numeric_limits<int>::min()}
+                                              << QList<int>{-120};
+        QTest::newRow("one event over a wheel event's reach")
+            << QList<int>{std::numeric_limits<int>::max() / 100} << QList<int>{most};
     }
     void burstBecomesOneWheelEvent()
     {

@@ -133,6 +133,45 @@ private slots:
         QVERIFY(bench.data().getOcclusionTestComplete(1));
     }
 
+    // Back pressure and window from a hand-edited settings file reach the controller only
+    // within the ranges the set-up forms allow, whichever set-up stages them.
+    void settingsFileValuesReachTheControllerInRange_data()
+    {
+        QTest::addColumn<QByteArray>("keys");
+        QTest::addColumn<QStringList>("setupCommands");
+        QTest::newRow("occlusion, back pressure 30000, window 0")
+            << QByteArray("test_type=1\nback_pressure=30000\nwindow_size=0\n")
+            << QStringList{"0 IF1 01", "0 IF2 58 02", "0 IF4 01 00", "0 IF5 00"};
+        QTest::newRow("occlusion, back pressure -30000, window 65535")
+            << QByteArray("test_type=1\nback_pressure=-30000\nwindow_size=65535\n")
+            << QStringList{"0 IF1 01", "0 IF2 38 ff", "0 IF4 58 02", "0 IF5 00"};
+        QTest::newRow("occlusion, values past 16 bits")
+            << QByteArray("test_type=1\nback_pressure=65636\nwindow_size=65566\n"
+                          "infusion_pump_type=9\n")
+            << QStringList{"0 IF1 01", "0 IF2 58 02", "0 IF4 58 02", "0 IF5 01"};
+        QTest::newRow("occlusion, no numbers")
+            << QByteArray("test_type=1\nback_pressure=high\nwindow_size=wide\n")
+            << QStringList{"0 IF1 01", "0 IF2 00 00", "0 IF4 1e 00", "0 IF5 00"};
+        // The PCA window follows the basal rate, which is held to 1..30 ml/h.
+        QTest::newRow("PCA, back pressure 30000, basal rate 1e30")
+            << QByteArray("test_type=2\nback_pressure=30000\nbasal_flow_rate=1e30\n")
+            << QStringList{"0 IF1 02", "0 IF2 58 02", "0 IF4 0a 00", "0 IF5 00"};
+    }
+    void settingsFileValuesReachTheControllerInRange()
+    {
+        QFETCH(QByteArray, keys);
+        QFETCH(QStringList, setupCommands);
+        ManualBench bench(settingsWithChannel0(keys));
+        QVERIFY(bench.area.settle());
+        bench.summary->showScreen(true);
+        QVERIFY(bench.area.activate());
+        GuiTest::key(Qt::Key_F4); // MANUAL: the set-up of the channel's stored type
+        QVERIFY(qobject_cast<OcclusionManual_Setup *>(bench.area.current())
+                || qobject_cast<PCAManual_Setup *>(bench.area.current()));
+        GuiTest::key(Qt::Key_F4); // confirm
+        QTRY_COMPARE_WITH_TIMEOUT(bench.area.requests(), setupCommands, 10000);
+    }
+
     // PCA set-up confirmed, the test started, boluses counted in the table, stopped.
     void pcaRoad()
     {
