@@ -398,17 +398,14 @@ void SummaryManualScreen::onSetUpClicked(bool)
             return;
         switch (type) {
         case 0:
-            getFlowRateRunningScreen()->setAutoMode(false);
             getFlowRateRunningScreen()->vSetChannel(channel);
             getFlowRateSetupScreen()->showScreen(true);
             break;
         case 1:
-            getOcclusionRunningScreen()->setAutoMode(false);
             getOcclusionRunningScreen()->vSetChannel(channel);
             getOcclusionSetupScreen()->showScreen(true);
             break;
         case 2:
-            getPCARunningScreen()->setAutoMode(false);
             getPCARunningScreen()->vSetChannel(channel);
             getPCASetupScreen()->showScreen(true);
             break;
@@ -647,15 +644,12 @@ void SummaryManualScreen::showElementScreen(const TestSequenceElement &element,
     TestScreen *running = nullptr;
     switch (element.id) {
     case TestElementDetails::FLOW_TEST:
-        getFlowRateRunningScreen()->setAutoMode(true);
         running = getFlowRateRunningScreen();
         break;
     case TestElementDetails::PCA_TEST:
-        getPCARunningScreen()->setAutoMode(true);
         running = getPCARunningScreen();
         break;
     case TestElementDetails::OCCLUSION_TEST:
-        getOcclusionRunningScreen()->setAutoMode(true);
         running = getOcclusionRunningScreen();
         break;
     default:
