@@ -40,10 +40,13 @@ public:
     static TEST_RESULT_STATUS judgePca(const TestSequencePassFailLimits &limits,
                                        const QList<PCA_TEST_DATA> &boluses);
     // By the channel's setting type (0 flow, 1 occlusion, 2 PCA, 3 user); a user test
-    // takes the prompt's answer; any other setting type passes.
+    // takes the prompt's answer; any other setting type passes. A flow or PCA element
+    // that ended with no sample in its history measured nothing and fails, whatever
+    // its limits: a step of no duration is never passed.
     static TEST_RESULT_STATUS verdict(int settingType, const TestSequencePassFailLimits &limits,
                                       const INFUSION_PUMP_TEST_DATA &live,
-                                      const QList<PCA_TEST_DATA> &boluses, int userStatus);
+                                      const QList<PCA_TEST_DATA> &boluses, int userStatus,
+                                      int samples);
 
     // The live watch of a running flow element with limit type 0 and a target above 0.
     // inBandCount counts consecutive in-band instantaneous readings up to 3; a reading

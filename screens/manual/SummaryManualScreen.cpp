@@ -765,7 +765,8 @@ TEST_RESULT_STATUS SummaryManualScreen::judgeElement(unsigned short channel,
     DataManager &data = dataManager();
     return ElementJudging::verdict(data.getTestSetting(channel).u8TestTypeSetting, element.limits,
                                    data.getTestData(channel), data.m_listPcaTestData[channel],
-                                   getUserTestScreen()->getTestStatus(channel));
+                                   getUserTestScreen()->getTestStatus(channel),
+                                   data.m_vecRealTimeData[channel].size());
 }
 
 void SummaryManualScreen::finishRunningElement(unsigned short channel)
