@@ -492,8 +492,14 @@ void SummaryManualScreen::onAutoClicked(bool)
         return;
     case InfusionPumpPowerBoardManager::AUTO_STOPPED:
         m_abortFailMenu->vSetChannel(channel);
-        m_abortFailMenu->showScreen(true);
-        return;
+        if (m_abortFailMenu->getOption() == AbortFailMenu::NO_OPTION) {
+            m_abortFailMenu->showScreen(true);
+            return;
+        }
+        // A choice made and not yet read is taken now rather than dropped by opening
+        // the menu again.
+        actOnAbortFailChoice(channel);
+        break;
     case InfusionPumpPowerBoardManager::AUTO_FAILED:
         // The asset record could not be saved; its results are still held, so AUTO
         // tries the save again.
@@ -502,6 +508,14 @@ void SummaryManualScreen::onAutoClicked(bool)
     default:
         break;
     }
+    // A step due to be set up is set up now, so that the screen opened shows it and
+    // its first green key starts it; the tick would set it up only later, and a start
+    // before then would run the set-up of the step before.
+    if (manager->getChannelAutoState(channel) ==
+        InfusionPumpPowerBoardManager::AUTO_SETUP_NEXT_TEST)
+        setUpCurrentElement(channel);
+    if (manager->getChannelAutoState(channel) != InfusionPumpPowerBoardManager::AUTO_TEST_RUNNING)
+        return;
     TestSequenceElement *element = sequences()->getTestElementPtr(m_testIndex[channel], channel);
     if (!element)
         return;
@@ -712,6 +726,9 @@ void SummaryManualScreen::stepAutoState(unsigned short channel)
         data.m_vecRealTimeData[channel].clear();
         setChannelIsAutoMode(channel, false);
         m_inBandCount[channel] = 0;
+        // The run's last step no longer stands for the channel: MANUAL finds the set-up
+        // a fresh channel has, never the run's user prompt or its step's limits.
+        data.restoreChannelSetting(channel);
         break;
     case InfusionPumpPowerBoardManager::AUTO_SETUP_NEXT_TEST:
         setUpCurrentElement(channel);
@@ -840,9 +857,15 @@ void SummaryManualScreen::actOnAbortFailChoice(unsigned short channel)
     case AbortFailMenu::RESTART_PROTOCOL:
         m_testIndex[channel] = 0;
         results()->deleteAllTestResults(channel);
+        // The run starts over: a step skipped before counts no more.
+        results()->setCurrentOverallStatus(TEST_PASS, channel);
         manager->setChannelAutoState(channel, InfusionPumpPowerBoardManager::AUTO_SETUP_NEXT_TEST);
         break;
     case AbortFailMenu::NEXT_TEST:
+        // A step that failed or was stopped is not passed by skipping it: it is stored
+        // as failed and fails the asset, as ending the protocol on it would.
+        createCurrentTestResult(channel, TEST_FAIL);
+        results()->storeCurrentTestResult(channel);
         ++m_testIndex[channel];
         manager->setChannelAutoState(channel, m_testIndex[channel] < sequenceSize
                                                   ? InfusionPumpPowerBoardManager::AUTO_SETUP_NEXT_TEST

@@ -131,7 +131,12 @@ void TestScreen::showEmphasised(QLabel *panel, const QString &text)
 
 bool TestScreen::mayStart(unsigned short channel)
 {
-    const DataManager &data = ScreenBase::board->m_DataManager;
+    const InfusionPumpPowerBoardManager *manager = ScreenBase::board;
+    // In an automatic run the key starts only a step that is set up and waiting for it.
+    if (manager->getChannelIsAutoMode(channel) &&
+        manager->getChannelAutoState(channel) != InfusionPumpPowerBoardManager::AUTO_TEST_RUNNING)
+        return false;
+    const DataManager &data = manager->m_DataManager;
     // A test under way is not started again. A stopped channel keeps its last test's
     // elapsed time (whatever the idle controller reports), and takes a new test.
     return !data.vGetTestRunningFlag(channel) || data.getTestData(channel).u32ElapseTime == 0;
