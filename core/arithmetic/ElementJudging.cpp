@@ -93,17 +93,19 @@ TEST_RESULT_STATUS ElementJudging::judgePca(const TestSequencePassFailLimits &li
     return TEST_PASS;
 }
 
-TEST_RESULT_STATUS ElementJudging::verdict(int settingType, const TestSequencePassFailLimits &limits,
+TEST_RESULT_STATUS ElementJudging::verdict(int settingType,
+                                           const TestSequencePassFailLimits &limits,
                                            const INFUSION_PUMP_TEST_DATA &live,
-                                           const QList<PCA_TEST_DATA> &boluses, int userStatus)
+                                           const QList<PCA_TEST_DATA> &boluses, int userStatus,
+                                           int samples)
 {
     switch (settingType) {
     case 0:
-        return judgeFlow(limits, live);
+        return samples > 0 ? judgeFlow(limits, live) : TEST_FAIL;
     case 1:
         return judgeOcclusion(limits, live);
     case 2:
-        return judgePca(limits, boluses);
+        return samples > 0 ? judgePca(limits, boluses) : TEST_FAIL;
     case 3:
         return static_cast<TEST_RESULT_STATUS>(userStatus);
     default:

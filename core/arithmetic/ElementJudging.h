@@ -59,10 +59,13 @@ public:
     static TEST_RESULT_STATUS judgePca(const TestSequencePassFailLimits &limits,
                                        const QList<PCA_TEST_DATA> &boluses);
     // By the channel's setting type (0 flow, 1 occlusion, 2 PCA, 3 user); a user test
-    // takes the prompt's answer; any other setting type passes.
+    // takes the prompt's answer; any other setting type passes. A flow or PCA element
+    // that ended with no sample in its history measured nothing and fails, whatever
+    // its limits: a step of no duration is never passed.
     static TEST_RESULT_STATUS verdict(int settingType, const TestSequencePassFailLimits &limits,
                                       const INFUSION_PUMP_TEST_DATA &live,
-                                      const QList<PCA_TEST_DATA> &boluses, int userStatus);
+                                      const QList<PCA_TEST_DATA> &boluses, int userStatus,
+                                      int samples);
 
     // The verdict a manual test's own limits give it, by the channel's setting type, as
     // its running screen colours it: a flow reading judged part-way (judgeFlowReading),

@@ -673,8 +673,19 @@ void DataManager::clearManualPassFailLimits(unsigned short ch)
 
 void DataManager::vRestoreTestSetting()
 {
+    restoreSettings(0, CHANNEL_COUNT);
+}
+
+void DataManager::restoreChannelSetting(unsigned short ch)
+{
+    CHECK_CHANNEL(ch);
+    restoreSettings(ch, ch + 1);
+}
+
+void DataManager::restoreSettings(int first, int end)
+{
     const SettingsReader settings;
-    for (int n = 0; n < CHANNEL_COUNT; ++n) {
+    for (int n = first; n < end; ++n) {
         TestSequencePassFailLimits limits;
         QDataStream in(settings.value(ChannelTestSettings::manualTestLimits(n), QByteArray())
                            .toByteArray());

@@ -96,6 +96,9 @@ public:
     // Each save returns false when the settings file could not be written; the file
     // then holds what it held before, and the values apply until the next start only.
     void vRestoreTestSetting();
+    // One channel's manual set-up (flow, PCA and occlusion settings and limits) as the
+    // settings file holds it, as at start-up: what an automatic run staged is dropped.
+    void restoreChannelSetting(unsigned short ch);
     bool vSaveCurrentSetting(unsigned short ch);
     bool vSavePCACurrentSetting(unsigned short ch);
     bool vSaveOcclusionCurrentSetting(unsigned short ch);
@@ -148,6 +151,8 @@ private:
     enum BolusState : quint32 { BOLUS_IDLE = 0, BOLUS_RISING = 1, BOLUS_ACTIVE = 2, BOLUS_ENDED = 3 };
 
     void runBolusDetector(int ch, float instantFlow, float volume);
+    // The set-up of channels first .. end - 1 from the settings file.
+    void restoreSettings(int first, int end);
     void recordBolus(int ch, float volume);
     void storeFullRecord(int ch);
     // Seconds a flow or PCA test keeps in its full-record history; -1 for no limit.

@@ -29,7 +29,7 @@ FlowRateRunningScreen::FlowRateRunningScreen(QWidget *previous, QWidget *parent)
     connect(ui->pushButton_SwitchChannel, &QPushButton::clicked, this,
             &FlowRateRunningScreen::onChannelClicked);
     connectRequests();
-    setAutoMode(false);
+    setModeKeys(ui->pushButtonFlowTest_ViewSetting, ui->pushButton_SwitchChannel);
 }
 
 FlowRateRunningScreen::~FlowRateRunningScreen()
@@ -49,12 +49,6 @@ void FlowRateRunningScreen::showScreen(bool check)
     TestScreen::showScreen(check);
     const DataManager &data = ScreenBase::board->m_DataManager;
     ui->label_MSG_Pressure->setText(data.getPressureUnitString(data.getPressureUnits()));
-}
-
-void FlowRateRunningScreen::setAutoMode(bool automatic)
-{
-    m_bAutoMode = automatic;
-    applyAutoMode(ui->pushButtonFlowTest_ViewSetting, ui->pushButton_SwitchChannel, automatic);
 }
 
 void FlowRateRunningScreen::fetchData()

@@ -17,8 +17,6 @@ public:
     FlowRateRunningScreen(QWidget *previous, QWidget *parent);
     ~FlowRateRunningScreen() override;
 
-    void setAutoMode(bool automatic);
-
 public slots:
     void showScreen(bool check) override;
     void fetchData() override;
@@ -38,5 +36,4 @@ private:
     QList<QLabel *> m_valueLabels;
     QList<QLabel *> m_nameLabels;
     int m_emphasisIndex = 0;
-    bool m_bAutoMode = false;
 };

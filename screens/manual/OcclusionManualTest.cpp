@@ -34,7 +34,7 @@ OcclusionManualTest::OcclusionManualTest(QWidget *previous, QWidget *parent)
     connectRequests();
     connect(this, &OcclusionManualTest::stopOcclusionBlockage, ScreenBase::board,
             &InfusionPumpPowerBoardManager::vSetStopOcclusionBlockageRsq);
-    setAutoMode(false);
+    setModeKeys(ui->pushButtonViewSetting, ui->pushButton_SwitchChannel);
 }
 
 OcclusionManualTest::~OcclusionManualTest()
@@ -57,12 +57,6 @@ void OcclusionManualTest::showScreen(bool check)
     ui->label_MSG_Pressure->setText(tr("Current %1:").arg(unit));
     ui->label_MSG_Pressure_Peak->setText(tr("Peak %1:").arg(unit));
     ui->label_MSG_Pressure_BackOff->setText(tr("Back-off %1:").arg(unit));
-}
-
-void OcclusionManualTest::setAutoMode(bool automatic)
-{
-    m_bAutoMode = automatic;
-    applyAutoMode(ui->pushButtonViewSetting, ui->pushButton_SwitchChannel, automatic);
 }
 
 void OcclusionManualTest::endTest(unsigned short channel, unsigned int stopTime)

@@ -26,7 +26,6 @@ public:
     // The PC link starts (true) or stops a run on the channel: a started run waits for the
     // pump's alarm, as after the green key.
     void setRemoteRun(unsigned short channel, bool running);
-    void setAutoMode(bool automatic);
 
     // Per channel: 1 while a test started from the green key waits for the alarm.
     int m_greenKeyState[4] = {0, 0, 0, 0};
@@ -63,5 +62,4 @@ private:
     bool m_countdownActive[4] = {false, false, false, false};
     int m_countdown[4] = {0, 0, 0, 0};
     bool m_countdownCompleted[4] = {false, false, false, false};
-    bool m_bAutoMode = false;
 };

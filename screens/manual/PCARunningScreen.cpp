@@ -24,7 +24,7 @@ PCARunningScreen::PCARunningScreen(QWidget *previous, QWidget *parent)
     connect(ui->pushButton_SwitchChannel, &QPushButton::clicked, this,
             &PCARunningScreen::onChannelClicked);
     connectRequests();
-    setAutoMode(false);
+    setModeKeys(ui->pushButtonFlowTest_ViewSetting, ui->pushButton_SwitchChannel);
     m_scrollOffset = 0;
 }
 
@@ -44,12 +44,6 @@ void PCARunningScreen::showScreen(bool check)
 {
     TestScreen::showScreen(check);
     m_scrollOffset = 0;
-}
-
-void PCARunningScreen::setAutoMode(bool automatic)
-{
-    m_bAutoMode = automatic;
-    applyAutoMode(ui->pushButtonFlowTest_ViewSetting, ui->pushButton_SwitchChannel, automatic);
 }
 
 void PCARunningScreen::keyPressEvent(QKeyEvent *event)

@@ -15,8 +15,6 @@ public:
     PCARunningScreen(QWidget *previous, QWidget *parent);
     ~PCARunningScreen() override;
 
-    void setAutoMode(bool automatic);
-
 public slots:
     void showScreen(bool check) override;
     void fetchData() override;
@@ -35,5 +33,4 @@ private:
     // The bolus count last seen per channel; a new bolus brings the table back to the
     // newest ones. Kept per channel so a channel switch alone does not reset the scroll.
     qint16 m_lastBolusNum[4] = {0, 0, 0, 0};
-    bool m_bAutoMode = false;
 };

@@ -398,17 +398,14 @@ void SummaryManualScreen::onSetUpClicked(bool)
             return;
         switch (type) {
         case 0:
-            getFlowRateRunningScreen()->setAutoMode(false);
             getFlowRateRunningScreen()->vSetChannel(channel);
             getFlowRateSetupScreen()->showScreen(true);
             break;
         case 1:
-            getOcclusionRunningScreen()->setAutoMode(false);
             getOcclusionRunningScreen()->vSetChannel(channel);
             getOcclusionSetupScreen()->showScreen(true);
             break;
         case 2:
-            getPCARunningScreen()->setAutoMode(false);
             getPCARunningScreen()->vSetChannel(channel);
             getPCASetupScreen()->showScreen(true);
             break;
@@ -495,8 +492,14 @@ void SummaryManualScreen::onAutoClicked(bool)
         return;
     case InfusionPumpPowerBoardManager::AUTO_STOPPED:
         m_abortFailMenu->vSetChannel(channel);
-        m_abortFailMenu->showScreen(true);
-        return;
+        if (m_abortFailMenu->getOption() == AbortFailMenu::NO_OPTION) {
+            m_abortFailMenu->showScreen(true);
+            return;
+        }
+        // A choice made and not yet read is taken now rather than dropped by opening
+        // the menu again.
+        actOnAbortFailChoice(channel);
+        break;
     case InfusionPumpPowerBoardManager::AUTO_FAILED:
         // The asset record could not be saved; its results are still held, so AUTO
         // tries the save again.
@@ -505,6 +508,14 @@ void SummaryManualScreen::onAutoClicked(bool)
     default:
         break;
     }
+    // A step due to be set up is set up now, so that the screen opened shows it and
+    // its first green key starts it; the tick would set it up only later, and a start
+    // before then would run the set-up of the step before.
+    if (manager->getChannelAutoState(channel) ==
+        InfusionPumpPowerBoardManager::AUTO_SETUP_NEXT_TEST)
+        setUpCurrentElement(channel);
+    if (manager->getChannelAutoState(channel) != InfusionPumpPowerBoardManager::AUTO_TEST_RUNNING)
+        return;
     TestSequenceElement *element = sequences()->getTestElementPtr(m_testIndex[channel], channel);
     if (!element)
         return;
@@ -647,15 +658,12 @@ void SummaryManualScreen::showElementScreen(const TestSequenceElement &element,
     TestScreen *running = nullptr;
     switch (element.id) {
     case TestElementDetails::FLOW_TEST:
-        getFlowRateRunningScreen()->setAutoMode(true);
         running = getFlowRateRunningScreen();
         break;
     case TestElementDetails::PCA_TEST:
-        getPCARunningScreen()->setAutoMode(true);
         running = getPCARunningScreen();
         break;
     case TestElementDetails::OCCLUSION_TEST:
-        getOcclusionRunningScreen()->setAutoMode(true);
         running = getOcclusionRunningScreen();
         break;
     default:
@@ -718,6 +726,9 @@ void SummaryManualScreen::stepAutoState(unsigned short channel)
         data.m_vecRealTimeData[channel].clear();
         setChannelIsAutoMode(channel, false);
         m_inBandCount[channel] = 0;
+        // The run's last step no longer stands for the channel: MANUAL finds the set-up
+        // a fresh channel has, never the run's user prompt or its step's limits.
+        data.restoreChannelSetting(channel);
         break;
     case InfusionPumpPowerBoardManager::AUTO_SETUP_NEXT_TEST:
         setUpCurrentElement(channel);
@@ -771,7 +782,8 @@ TEST_RESULT_STATUS SummaryManualScreen::judgeElement(unsigned short channel,
     DataManager &data = dataManager();
     return ElementJudging::verdict(data.getTestSetting(channel).u8TestTypeSetting, element.limits,
                                    data.getTestData(channel), data.m_listPcaTestData[channel],
-                                   getUserTestScreen()->getTestStatus(channel));
+                                   getUserTestScreen()->getTestStatus(channel),
+                                   data.m_vecRealTimeData[channel].size());
 }
 
 void SummaryManualScreen::finishRunningElement(unsigned short channel)
@@ -845,9 +857,15 @@ void SummaryManualScreen::actOnAbortFailChoice(unsigned short channel)
     case AbortFailMenu::RESTART_PROTOCOL:
         m_testIndex[channel] = 0;
         results()->deleteAllTestResults(channel);
+        // The run starts over: a step skipped before counts no more.
+        results()->setCurrentOverallStatus(TEST_PASS, channel);
         manager->setChannelAutoState(channel, InfusionPumpPowerBoardManager::AUTO_SETUP_NEXT_TEST);
         break;
     case AbortFailMenu::NEXT_TEST:
+        // A step that failed or was stopped is not passed by skipping it: it is stored
+        // as failed and fails the asset, as ending the protocol on it would.
+        createCurrentTestResult(channel, TEST_FAIL);
+        results()->storeCurrentTestResult(channel);
         ++m_testIndex[channel];
         manager->setChannelAutoState(channel, m_testIndex[channel] < sequenceSize
                                                   ? InfusionPumpPowerBoardManager::AUTO_SETUP_NEXT_TEST

@@ -40,13 +40,22 @@ TestScreen::TestScreen(QWidget *previous, QWidget *parent) : ScreenBase(previous
         screenRefreshTimer->start(1000);
 }
 
+void TestScreen::vSetChannel(unsigned short channel)
+{
+    m_u16Channel = channel;
+    applyChannelMode();
+}
+
 void TestScreen::showScreen(bool check)
 {
+    applyChannelMode();
     ScreenBase::showScreen(check);
 }
 
 void TestScreen::updateScreen()
 {
+    // A run that ends while its screen is shown gives the channel its manual keys back.
+    applyChannelMode();
     fetchData();
     update();
 }
@@ -61,8 +70,25 @@ void TestScreen::connectRequests()
             &InfusionPumpPowerBoardManager::vSetStartPrimingRsq);
 }
 
-void TestScreen::applyAutoMode(QPushButton *setupKey, QPushButton *channelKey, bool automatic)
+void TestScreen::setModeKeys(QPushButton *setupKey, QPushButton *channelKey)
 {
+    m_setupKey = setupKey;
+    m_channelKey = channelKey;
+    m_keysAutomatic = -1;
+    applyChannelMode();
+}
+
+void TestScreen::applyChannelMode()
+{
+    if (!m_setupKey || !m_channelKey)
+        return;
+    const bool automatic =
+        ScreenBase::board && ScreenBase::board->getChannelIsAutoMode(m_u16Channel);
+    if (m_keysAutomatic == int(automatic))
+        return;
+    m_keysAutomatic = int(automatic);
+    QPushButton *setupKey = m_setupKey;
+    QPushButton *channelKey = m_channelKey;
     if (automatic) {
         setupKey->setText(QString());
         channelKey->setText(QString());
@@ -105,7 +131,12 @@ void TestScreen::showEmphasised(QLabel *panel, const QString &text)
 
 bool TestScreen::mayStart(unsigned short channel)
 {
-    const DataManager &data = ScreenBase::board->m_DataManager;
+    const InfusionPumpPowerBoardManager *manager = ScreenBase::board;
+    // In an automatic run the key starts only a step that is set up and waiting for it.
+    if (manager->getChannelIsAutoMode(channel) &&
+        manager->getChannelAutoState(channel) != InfusionPumpPowerBoardManager::AUTO_TEST_RUNNING)
+        return false;
+    const DataManager &data = manager->m_DataManager;
     // A test under way is not started again. A stopped channel keeps its last test's
     // elapsed time (whatever the idle controller reports), and takes a new test.
     return !data.vGetTestRunningFlag(channel) || data.getTestData(channel).u32ElapseTime == 0;

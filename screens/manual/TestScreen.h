@@ -16,7 +16,8 @@ class TestScreen : public ScreenBase
 public:
     TestScreen(QWidget *previous, QWidget *parent);
 
-    void vSetChannel(unsigned short channel) { m_u16Channel = channel; }
+    // The channel shown; the screen's keys become those of that channel's mode.
+    void vSetChannel(unsigned short channel);
     unsigned short getChannelId() const { return m_u16Channel; }
 
     // One timer for every running screen; it runs from the first construction to the
@@ -54,8 +55,9 @@ protected:
     // test type is started with the flow-rate start request, the staged set-up decides
     // which test the channel runs.
     void connectRequests();
-    // Soft keys F3 and F4: empty and off while an automatic sequence drives the screen.
-    static void applyAutoMode(QPushButton *setupKey, QPushButton *channelKey, bool automatic);
+    // The soft keys F3 (set-up) and F4 (channel), which are offered only while the
+    // channel shown is not in an automatic run.
+    void setModeKeys(QPushButton *setupKey, QPushButton *channelKey);
     // The emphasised value in the highlighted panel, in the forms' large type or as
     // much smaller as it takes to fit the panel whole.
     static void showEmphasised(QLabel *panel, const QString &text);
@@ -65,5 +67,12 @@ protected:
     static QString idleWord(int samples, unsigned int duration);
 
 private:
+    // Soft keys F3 and F4 as the mode of the channel shown has them: empty and off in an
+    // automatic run. Each channel has its mode; the screen has none of its own.
+    void applyChannelMode();
+
     unsigned short m_u16Channel = 0;
+    QPushButton *m_setupKey = nullptr;
+    QPushButton *m_channelKey = nullptr;
+    int m_keysAutomatic = -1; // the mode the keys show; -1 before the first
 };

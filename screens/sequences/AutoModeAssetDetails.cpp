@@ -20,10 +20,13 @@ AutoModeAssetDetails::AutoModeAssetDetails(QWidget *previous, QWidget *parent)
     ui->setupUi(this);
     ui->comboBox_protocol->clear();
     ui->comboBox_protocol->addItems(TestSequenceManager::getInstance()->getTestSequenceList());
-    ui->comboBox_protocol->setCurrentIndex(m_sequenceIndex);
+    ui->comboBox_protocol->setCurrentIndex(0);
 
     connect(m_barcode, &BarcodeCollector::codeRead, this, [this](const QString &code) {
-        ui->assetLineEdit->setText(StoredName::cleanAssetId(code));
+        const QString assetId = StoredName::cleanAssetId(code);
+        ui->assetLineEdit->setText(assetId);
+        if (!isCurrentWidget())
+            m_scannedMeanwhile = assetId;
     });
     connect(ui->pushButtonBack, &QPushButton::clicked, this,
             &AutoModeAssetDetails::backButtonClicked);
@@ -43,6 +46,19 @@ AutoModeAssetDetails::~AutoModeAssetDetails()
 void AutoModeAssetDetails::setChannel(unsigned short ch)
 {
     ui->selectedChannel->setText(QString::number(ch + 1));
+    const Entry entry = ch < 4 ? m_entries[ch] : Entry();
+    ui->assetLineEdit->setText(entry.assetId);
+    ui->makeLineEdit->setText(entry.make);
+    ui->modelLineEdit->setText(entry.model);
+    ui->serialLineEdit->setText(entry.serial);
+}
+
+void AutoModeAssetDetails::keepEntry(unsigned short ch)
+{
+    if (ch >= 4)
+        return;
+    m_entries[ch] = {ui->assetLineEdit->text(), ui->makeLineEdit->text(), ui->modelLineEdit->text(),
+                     ui->serialLineEdit->text(), ui->comboBox_protocol->currentIndex()};
 }
 
 unsigned short AutoModeAssetDetails::channel() const
@@ -56,7 +72,12 @@ void AutoModeAssetDetails::showScreen(bool state)
     ScreenBase::showScreen(state);
     ui->comboBox_protocol->clear();
     ui->comboBox_protocol->addItems(TestSequenceManager::getInstance()->getTestSequenceList());
-    ui->comboBox_protocol->setCurrentIndex(m_sequenceIndex);
+    const unsigned short ch = channel();
+    ui->comboBox_protocol->setCurrentIndex(ch < 4 ? m_entries[ch].sequenceIndex : 0);
+    if (!m_scannedMeanwhile.isEmpty()) {
+        ui->assetLineEdit->setText(m_scannedMeanwhile);
+        m_scannedMeanwhile.clear();
+    }
     ui->assetLineEdit->setFocus();
     BluetoothFavourites::getInstance()->connectDevice(BT_BARCODE);
     MemoryWarning::guard();
@@ -67,7 +88,7 @@ void AutoModeAssetDetails::backButtonClicked(bool check)
     const unsigned short ch = channel();
     if (ScreenBase::board && ch < 4)
         ScreenBase::board->setChannelAutoState(ch, InfusionPumpPowerBoardManager::AUTO_COMPLETED);
-    m_sequenceIndex = ui->comboBox_protocol->currentIndex();
+    keepEntry(ch);
     onBackArrowClicked(check);
 }
 
@@ -75,7 +96,6 @@ void AutoModeAssetDetails::confirmButtonClicked()
 {
     if (ui->assetLineEdit->text().isEmpty())
         return;
-    m_sequenceIndex = ui->comboBox_protocol->currentIndex();
     const unsigned short ch = channel();
     if (ch >= 4) {
         qWarning() << Q_FUNC_INFO << "no channel";
@@ -108,6 +128,8 @@ void AutoModeAssetDetails::confirmButtonClicked()
     results->setAssetId(assetId, ch);
     results->setApplianceData(ui->makeLineEdit->text(), ui->modelLineEdit->text(),
                               ui->serialLineEdit->text(), ch);
+    // The run takes the entry: the channel's next run starts from an empty one.
+    m_entries[ch] = Entry();
     onBackArrowClicked(false);
     BluetoothFavourites::getInstance()->disconnectDevices();
     emit assetConfirmed(ch);

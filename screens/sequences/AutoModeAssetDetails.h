@@ -22,7 +22,9 @@ public:
     AutoModeAssetDetails(QWidget *previous, QWidget *parent);
     ~AutoModeAssetDetails() override;
 
-    // Channel 0 to 3, shown as 1 to 4; back and confirm act on the channel shown.
+    // Channel 0 to 3, shown as 1 to 4; back and confirm act on the channel shown. The
+    // fields show that channel's own entry: what was left there by back, or nothing
+    // for a channel whose last entry started a run.
     void setChannel(unsigned short ch);
 
 signals:
@@ -43,10 +45,22 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // What the operator entered for one channel and has not yet started a run with.
+    struct Entry {
+        QString assetId;
+        QString make;
+        QString model;
+        QString serial;
+        int sequenceIndex = 0;
+    };
+
     unsigned short channel() const;
     void refuse(const QString &text);
+    void keepEntry(unsigned short ch);
 
     Ui::AutoModeAssetDetails *ui;
     BarcodeCollector *m_barcode;
-    int m_sequenceIndex = 0;
+    Entry m_entries[4];
+    // A code scanned while the screen is not shown, for the next showing.
+    QString m_scannedMeanwhile;
 };

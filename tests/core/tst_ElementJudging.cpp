@@ -89,7 +89,7 @@ private slots:
         const auto limits = flowLimits(limitType, target, quint8(up), quint8(lo));
         QCOMPARE(int(ElementJudging::judgeFlow(limits, live)), verdict);
         // The setting type routes to the same judge.
-        QCOMPARE(int(ElementJudging::verdict(0, limits, live, {}, 3)), verdict);
+        QCOMPARE(int(ElementJudging::verdict(0, limits, live, {}, 3, 1)), verdict);
     }
 
     // What the running screens colour red is what the judge fails, on every bound of a
@@ -192,7 +192,7 @@ private slots:
         live.s16Pressure_Peak = qint16(peak);
         live.fFlowRate_Instant = 1e6f; // never judged for occlusion
         QCOMPARE(int(ElementJudging::judgeOcclusion(limits, live)), verdict);
-        QCOMPARE(int(ElementJudging::verdict(1, limits, live, {}, 3)), verdict);
+        QCOMPARE(int(ElementJudging::verdict(1, limits, live, {}, 3, 1)), verdict);
     }
 
     void pcaVerdict_data()
@@ -220,17 +220,48 @@ private slots:
         for (float v : volumes)
             boluses << bolus(v);
         QCOMPARE(int(ElementJudging::judgePca(limits, boluses)), verdict);
-        QCOMPARE(int(ElementJudging::verdict(2, limits, INFUSION_PUMP_TEST_DATA(), boluses, 3)), verdict);
+        QCOMPARE(int(ElementJudging::verdict(2, limits, INFUSION_PUMP_TEST_DATA(), boluses, 3, 1)),
+                 verdict);
     }
 
     void userAndUnknownVerdict()
     {
         const TestSequencePassFailLimits tight = flowLimits(0, 10.0f, 0, 0);
         const INFUSION_PUMP_TEST_DATA live; // all zero: out of every band above
-        QCOMPARE(ElementJudging::verdict(3, tight, live, {}, 1), TEST_PASS);
-        QCOMPARE(ElementJudging::verdict(3, tight, live, {}, 0), TEST_FAIL);
-        QVERIFY(ElementJudging::verdict(3, tight, live, {}, 3) != TEST_PASS);
-        QCOMPARE(ElementJudging::verdict(4, tight, live, {}, 0), TEST_PASS);
+        QCOMPARE(ElementJudging::verdict(3, tight, live, {}, 1, 1), TEST_PASS);
+        QCOMPARE(ElementJudging::verdict(3, tight, live, {}, 0, 1), TEST_FAIL);
+        QVERIFY(ElementJudging::verdict(3, tight, live, {}, 3, 1) != TEST_PASS);
+        QCOMPARE(ElementJudging::verdict(4, tight, live, {}, 0, 1), TEST_PASS);
+    }
+
+    // A step that ended without a sample measured nothing: a flow or PCA step fails
+    // even where its limits would pass anything; the occlusion step, judged on its
+    // peak, and the user step, on its answer, do not count samples.
+    void noSampleVerdict_data()
+    {
+        QTest::addColumn<int>("settingType");
+        QTest::addColumn<float>("target");
+        QTest::addColumn<int>("samples");
+        QTest::addColumn<int>("verdict");
+        QTest::newRow("flow, target 0, no sample") << 0 << 0.0f << 0 << 0;
+        QTest::newRow("flow, in band, no sample") << 0 << 100.0f << 0 << 0;
+        QTest::newRow("flow, in band, one sample") << 0 << 100.0f << 1 << 1;
+        QTest::newRow("PCA, target 0, no sample") << 2 << 0.0f << 0 << 0;
+        QTest::newRow("PCA, target 0, one sample") << 2 << 0.0f << 1 << 1;
+        QTest::newRow("occlusion, no sample") << 1 << 0.0f << 0 << 1;
+        QTest::newRow("user pass, no sample") << 3 << 0.0f << 0 << 1;
+    }
+    void noSampleVerdict()
+    {
+        QFETCH(int, settingType);
+        QFETCH(float, target);
+        QFETCH(int, samples);
+        QFETCH(int, verdict);
+        TestSequencePassFailLimits limits = flowLimits(1, target, 10, 10);
+        limits.bolusTarget = target;
+        INFUSION_PUMP_TEST_DATA live;
+        live.fFlowRate_Ave = 100.0f;
+        QCOMPARE(int(ElementJudging::verdict(settingType, limits, live, {}, 1, samples)), verdict);
     }
 
     // Readings one per tick; the indices at which the watch asks for a stop.

@@ -1,8 +1,12 @@
 #include "AutoRunBench.h"
+#include "FlowRateRunningScreen.h"
+#include "PCAManual_Setup.h"
+#include "PowerBoardSim.h"
 #include "RotaryEncoderMessageBox.h"
 #include "TestRegistry.h"
 #include "TestResultElementUserTest.h"
 #include "TestSequenceElementFlowTest.h"
+#include "TestSequenceElementPCATest.h"
 #include "TestSequenceElementUserTest.h"
 
 #include <QPlainTextEdit>
@@ -205,7 +209,7 @@ private slots:
             << AfterNextTick{Board::AUTO_STOPPED, 1, true, false};
         QTest::newRow("saving: saved")
             << Given{Board::AUTO_SAVING, 2, TICK} << AfterAct{Board::AUTO_COMPLETED, 3}
-            << AfterNextTick{Board::AUTO_COMPLETED, 2, false, true};
+            << AfterNextTick{Board::AUTO_COMPLETED, -1, false, true};
         QTest::newRow("stopped, no choice: waits")
             << Given{Board::AUTO_STOPPED, 1, TICK} << AfterAct{Board::AUTO_STOPPED, 1}
             << AfterNextTick{Board::AUTO_STOPPED, 1, true, false};
@@ -219,10 +223,11 @@ private slots:
             << AfterNextTick{Board::AUTO_TEST_RUNNING, 0, true, false};
         QTest::newRow("stopped, Next Test")
             << Given{Board::AUTO_STOPPED, 1, CHOOSE, M::NEXT_TEST}
-            << AfterAct{Board::AUTO_SETUP_NEXT_TEST, 1}
+            << AfterAct{Board::AUTO_SETUP_NEXT_TEST, 2}
             << AfterNextTick{Board::AUTO_TEST_RUNNING, 2, true, false};
         QTest::newRow("stopped, Next Test on the last")
-            << Given{Board::AUTO_STOPPED, 2, CHOOSE, M::NEXT_TEST} << AfterAct{Board::AUTO_SAVING, 2}
+            << Given{Board::AUTO_STOPPED, 2, CHOOSE, M::NEXT_TEST}
+            << AfterAct{Board::AUTO_SAVING, 3}
             << AfterNextTick{Board::AUTO_COMPLETED, 2, true, true};
         QTest::newRow("stopped, End Protocol")
             << Given{Board::AUTO_STOPPED, 1, CHOOSE, M::END_PROTOCOL} << AfterAct{Board::AUTO_SAVING, 2}
@@ -230,7 +235,7 @@ private slots:
         QTest::newRow("stopped, Abort Protocol")
             << Given{Board::AUTO_STOPPED, 1, CHOOSE, M::ABORT_PROTOCOL}
             << AfterAct{Board::AUTO_COMPLETED, 0}
-            << AfterNextTick{Board::AUTO_COMPLETED, 1, false, false};
+            << AfterNextTick{Board::AUTO_COMPLETED, -1, false, false};
         QTest::newRow("failed save: waits")
             << Given{Board::AUTO_FAILED, 2, TICK} << AfterAct{Board::AUTO_FAILED, 3}
             << AfterNextTick{Board::AUTO_FAILED, 2, true, false};
@@ -279,10 +284,13 @@ private slots:
             QCOMPARE(b.board->getChannelIsAutoMode(c), afterNextTick.automatic);
             QCOMPARE(savedFiles(c), afterNextTick.saved ? 1 : 0);
         }
-        if (given.act == CHOOSE && given.choice == AbortFailMenu::END_PROTOCOL) {
+        // Ending the protocol on the stopped step, or skipping it, stores it as failed
+        // and fails the asset.
+        if (given.act == CHOOSE && (given.choice == AbortFailMenu::END_PROTOCOL ||
+                                    given.choice == AbortFailMenu::NEXT_TEST)) {
             for (unsigned short c = 0; c < 4; ++c) {
                 QCOMPARE(results()->getCurrentAssetStatus(c), TEST_FAIL);
-                const TestResultElement *last = results()->getTestResultPtr(1, c);
+                const TestResultElement *last = results()->getTestResultPtr(given.step, c);
                 QCOMPARE(last->status, TEST_FAIL);
                 QCOMPARE(last->channelId, (unsigned short)(c + 1));
             }
@@ -546,6 +554,225 @@ private slots:
         QCOMPARE(results()->getCurrentTestResultSize(3), 1);
         QVERIFY(!results()->getCurrentTestResult(3));
         QCOMPARE(results()->getCurrentAssetStatus(3), TEST_FAIL);
+    }
+
+    // AUTO on a run between steps (a menu choice made but not yet read, or read; a step
+    // passed) sets the step up before its screen opens, so the first green key there
+    // starts that step, with its own set-up on the line first.
+    void autoOpensTheStepSetUp_data()
+    {
+        QTest::addColumn<int>("choice"); // -1: the step passes instead
+        QTest::addColumn<bool>("read");  // a tick has passed since
+        QTest::addColumn<int>("step");
+        QTest::newRow("Next Test, not yet read") << int(AbortFailMenu::NEXT_TEST) << false << 2;
+        QTest::newRow("Next Test, read") << int(AbortFailMenu::NEXT_TEST) << true << 2;
+        QTest::newRow("Restart Test, not yet read")
+            << int(AbortFailMenu::RESTART_TEST) << false << 1;
+        QTest::newRow("passed, next not set up") << -1 << true << 2;
+    }
+    void autoOpensTheStepSetUp()
+    {
+        QFETCH(int, choice);
+        QFETCH(bool, read);
+        QFETCH(int, step);
+        Bench &b = *m_bench;
+        b.confirmAsset(0, "seq1");
+        complete(b, 0, true);
+        b.tick();
+        b.tick();
+        QCOMPARE(loadedStep(b, 0), 1);
+        if (choice < 0) {
+            complete(b, 0, true);
+        } else {
+            b.data().m_u8StopKeyPressed[0] = 1;
+            b.tick();
+            QCOMPARE(b.board->getChannelAutoState(0), Board::AUTO_STOPPED);
+            b.menu()->vSetChannel(0);
+            b.menu()->showScreen(true);
+            b.choose(choice);
+        }
+        if (read)
+            b.tick();
+
+        b.pressAuto(0);
+        auto *flow = b.summary->getFlowRateRunningScreen();
+        QCOMPARE(b.area.current(), static_cast<QWidget *>(flow));
+        QCOMPARE(flow->getChannelId(), (unsigned short)0);
+        QCOMPARE(b.board->getChannelAutoState(0), Board::AUTO_TEST_RUNNING);
+        QCOMPARE(loadedStep(b, 0), step);
+        QTRY_VERIFY_WITH_TIMEOUT(b.area.requests().contains(QStringLiteral("0 IF5 00")), 10000);
+        b.area.sim().clearCommands();
+        QTest::keyClick(flow, Qt::Key_F6);
+        QTRY_VERIFY_WITH_TIMEOUT(b.area.requests().contains(QStringLiteral("0 I2")), 10000);
+        QCOMPARE(b.board->getChannelAutoState(0), Board::AUTO_TEST_RUNNING);
+        QCOMPARE(loadedStep(b, 0), step);
+        b.board->vSetStopRsq(0);
+        QTRY_VERIFY_WITH_TIMEOUT(b.area.requests().contains(QStringLiteral("0 I3")), 10000);
+    }
+
+    // Restart Protocol after a skipped step: the run is done again and only the new
+    // run counts, so a pass throughout saves the asset as passed.
+    void restartProtocolAfterASkipCountsOnlyTheNewRun()
+    {
+        Bench &b = *m_bench;
+        b.confirmAsset(0, "seq1");
+        const auto stopAndChoose = [&b](int choice) {
+            b.data().m_u8StopKeyPressed[0] = 1;
+            b.tick();
+            b.menu()->vSetChannel(0);
+            b.menu()->showScreen(true);
+            b.choose(choice);
+            b.tick();
+            b.tick();
+        };
+        stopAndChoose(AbortFailMenu::NEXT_TEST);
+        QCOMPARE(results()->getCurrentAssetStatus(0), TEST_FAIL);
+        QCOMPARE(results()->getCurrentTestResultSize(0), 1);
+        stopAndChoose(AbortFailMenu::RESTART_PROTOCOL);
+        QCOMPARE(results()->getCurrentAssetStatus(0), TEST_PASS);
+        QCOMPARE(results()->getCurrentTestResultSize(0), 0);
+        QCOMPARE(loadedStep(b, 0), 0);
+        for (int i = 0; i < 3; ++i) {
+            complete(b, 0, true);
+            b.tick();
+            b.tick();
+        }
+        QCOMPARE(savedFiles(0), 1);
+        QVERIFY(results()->openApplianceResult(QDir(TestResultManager::directory())
+                                                   .entryList({assetOf(0) + "_*"}, QDir::Files)
+                                                   .first(),
+                                               true));
+        QCOMPARE(results()->getCurrentAssetStatus(), TEST_PASS);
+        QCOMPARE(results()->getCurrentTestResultSize(), 3);
+    }
+
+    // A flow or PCA step of no duration ends without a sample: it is judged failed at
+    // once, never passed; ending the protocol on it stores it as failed.
+    void stepOfNoDurationIsNotPassed_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::newRow("flow") << 1;
+        QTest::newRow("PCA") << 2;
+    }
+    void stepOfNoDurationIsNotPassed()
+    {
+        QFETCH(int, type);
+        Bench &b = *m_bench;
+        QVERIFY(storeSequence(
+            "no duration", {(unsigned char)type}, [type](int, TestSequenceElement *e) {
+                if (type == 1) {
+                    auto *flow = static_cast<TestSequenceElementFlowTest *>(e);
+                    flow->setting.u32ElapseTimeSetting = 0;
+                    flow->limits.flowTarget = 0.0f; // a target that passes any reading
+                } else {
+                    auto *pca = static_cast<TestSequenceElementPCATest *>(e);
+                    pca->setting.u32ElapseTimeSetting = 0;
+                    pca->limits.bolusTarget = 0.0f;
+                }
+            }));
+        b.confirmAsset(1, "no duration");
+        QCOMPARE(b.board->getChannelAutoState(1), Board::AUTO_TEST_RUNNING);
+        b.tick();
+        QCOMPARE(b.board->getChannelAutoState(1), Board::AUTO_STOPPED);
+        QCOMPARE(results()->getCurrentTestResultSize(1), 0);
+        b.menu()->vSetChannel(1);
+        b.menu()->showScreen(true);
+        b.choose(AbortFailMenu::END_PROTOCOL);
+        b.tick();
+        QCOMPARE(results()->getCurrentTestResultSize(1), 1);
+        QCOMPARE(results()->getTestResultPtr(0, 1)->status, TEST_FAIL);
+        QCOMPARE(results()->getCurrentAssetStatus(1), TEST_FAIL);
+    }
+
+    // However a run ends, on a user step too, MANUAL then opens the set-up the channel
+    // has by hand (here a PCA test, as stored), as on a fresh channel.
+    void manualAfterTheRunOpensTheSetUp_data()
+    {
+        QTest::addColumn<int>("choice"); // -1: the user step passes and the run is saved
+        QTest::newRow("saved") << -1;
+        QTest::newRow("ended") << int(AbortFailMenu::END_PROTOCOL);
+        QTest::newRow("aborted") << int(AbortFailMenu::ABORT_PROTOCOL);
+    }
+    void manualAfterTheRunOpensTheSetUp()
+    {
+        QFETCH(int, choice);
+        Bench &b = *m_bench;
+        QVERIFY(storeSequence("one question", {0}, [](int, TestSequenceElement *e) {
+            static_cast<TestSequenceElementUserTest *>(e)->testText = "Door latch";
+        }));
+        b.data().vSetTestSetting_Type(2, 2);
+        QVERIFY(b.data().vSaveCurrentSetting(2));
+        b.confirmAsset(2, "one question");
+        QCOMPARE(b.area.current(), static_cast<QWidget *>(b.prompt()));
+        QCOMPARE(b.data().getTestSetting(2).u8TestTypeSetting, quint8(3));
+        if (choice < 0) {
+            b.answerPrompt(TEST_PASS, 0.0);
+        } else {
+            b.answerPrompt(TEST_FAIL, 0.0);
+            b.tick();
+            QCOMPARE(b.board->getChannelAutoState(2), Board::AUTO_STOPPED);
+            b.menu()->vSetChannel(2);
+            b.menu()->showScreen(true);
+            b.choose(choice);
+        }
+        for (int i = 0; i < 4 && b.board->getChannelIsAutoMode(2); ++i)
+            b.tick();
+        QVERIFY(!b.board->getChannelIsAutoMode(2));
+
+        b.summary->showScreen(true);
+        b.summary->channelList()->setCurrentRow(2);
+        b.summary->findChild<QPushButton *>(QStringLiteral("pushButtonSetting"))->click();
+        QCOMPARE(b.area.current(), static_cast<QWidget *>(b.summary->getPCASetupScreen()));
+        QCOMPARE(b.data().getTestSetting(2).u8TestTypeSetting, quint8(2));
+
+        b.data().vSetTestSetting_Type(2, 0);
+        QVERIFY(b.data().vSaveCurrentSetting(2));
+    }
+
+    // One running screen serves every channel: its Setup and CH keys are those of the
+    // channel in front, whatever another channel was last shown in.
+    void runningKeysAreThoseOfTheChannelInFront()
+    {
+        Bench &b = *m_bench;
+        FlowRateRunningScreen *flow = b.summary->getFlowRateRunningScreen();
+        auto *setupKey =
+            flow->findChild<QPushButton *>(QStringLiteral("pushButtonFlowTest_ViewSetting"));
+        auto *channelKey =
+            flow->findChild<QPushButton *>(QStringLiteral("pushButton_SwitchChannel"));
+        const auto keys = [&]() {
+            return QStringList(
+                {setupKey->isEnabled() ? setupKey->text() : QStringLiteral("off"),
+                 channelKey->isEnabled() ? channelKey->text() : QStringLiteral("off")});
+        };
+        const QStringList automatic = {"off", "off"};
+        const QStringList manual = {"Setup", "CH"};
+
+        b.confirmAsset(0, "seq1");
+        QCOMPARE(b.area.current(), static_cast<QWidget *>(flow));
+        QCOMPARE(keys(), automatic);
+        QVERIFY(setupKey->text().isEmpty());
+
+        // MANUAL on channel 2, a flow channel outside any run.
+        b.data().vSetTestSetting_Type(1, 0);
+        b.summary->showScreen(true);
+        b.summary->channelList()->setCurrentRow(1);
+        b.summary->findChild<QPushButton *>(QStringLiteral("pushButtonSetting"))->click();
+        QCOMPARE(flow->getChannelId(), (unsigned short)1);
+        QCOMPARE(keys(), manual);
+
+        // AUTO on channel 1's running step.
+        b.summary->showScreen(true);
+        b.pressAuto(0);
+        QCOMPARE(b.area.current(), static_cast<QWidget *>(flow));
+        QCOMPARE(flow->getChannelId(), (unsigned short)0);
+        QCOMPARE(keys(), automatic);
+
+        // The run ends while its screen is shown: the channel's keys are manual again.
+        b.board->setChannelAutoState(0, Board::AUTO_COMPLETED);
+        b.tick();
+        QVERIFY(!b.board->getChannelIsAutoMode(0));
+        TestScreen::screenRefreshTimer->timeout({});
+        QCOMPARE(keys(), manual);
     }
 
 private:

@@ -17,7 +17,8 @@ private slots:
     // Four runs at once against the power board, in real time: a flow, PCA and user
     // sequence passing on channel 1; a flow step judged out of its limits and ended
     // on channel 2; a flow step stopped by the live watch and aborted on channel 3; an
-    // occlusion step stopped at its upper pressure and skipped on channel 4.
+    // occlusion step stopped at its upper pressure and skipped on channel 4, which
+    // stores it as failed and fails the asset.
     void fourRunsThroughThePowerBoard()
     {
         Bench b; // a fresh device root; ticks run on the summary's own timer here
@@ -130,7 +131,7 @@ private slots:
         // What was saved, read back from the files.
         const struct { int files; TEST_RESULT_STATUS overall; QList<int> types; QList<int> statuses; } saved[] = {
             {1, TEST_PASS, {1, 2, 0}, {1, 1, 1}}, {1, TEST_FAIL, {1}, {0}}, {0, TEST_PASS, {}, {}},
-            {1, TEST_PASS, {}, {}}};
+            {1, TEST_FAIL, {3}, {0}}};
         for (int c = 0; c < 4; ++c) {
             const QStringList files = QDir(TestResultManager::directory())
                 .entryList({assetOf(c) + QStringLiteral("_*")}, QDir::Files);

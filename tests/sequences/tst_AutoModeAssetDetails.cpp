@@ -127,9 +127,10 @@ private slots:
         QCOMPARE(b.field<QPushButton>("pushButtonConfirm")->shortcut(), QKeySequence("F4"));
     }
 
-    // Back leaves the channel idle and remembers the sequence chosen; the entries stay
-    // for the next visit, whichever channel it is for. A list that has become shorter
-    // than the position remembered chooses nothing, and confirm then says so.
+    // Back leaves the channel idle and keeps what was entered for that channel alone:
+    // another channel opens on its own, empty entry, the channel itself on what it was
+    // left with. A list that has become shorter than the position remembered chooses
+    // nothing, and confirm then says so.
     void backRemembersTheChoice()
     {
         AssetBench b;
@@ -148,17 +149,62 @@ private slots:
         QCOMPARE(int(b.board->getChannelAutoState(2)), 0);
 
         b.open(0);
+        QCOMPARE(b.protocol()->currentText(), QStringLiteral("alpha"));
+        QCOMPARE(b.assetId()->text(), QString());
+        key(Qt::Key_F1);
+        b.open(2);
         QCOMPARE(b.protocol()->currentText(), QStringLiteral("charlie"));
         QCOMPARE(b.assetId()->text(), QStringLiteral("P-1"));
         key(Qt::Key_F1);
 
         QVERIFY(sequences()->removeTestSequence("alpha"));
-        b.open(1);
+        b.open(2);
         QCOMPARE(b.protocols(), QStringList({"bravo", "charlie"}));
         QCOMPARE(b.protocol()->currentIndex(), -1);
         QCOMPARE(b.confirm(), QStringLiteral("No test sequence is chosen."));
         QCOMPARE(b.area.current(), static_cast<QWidget *>(b.asset));
-        QCOMPARE(int(b.board->getChannelAutoState(1)), 1);
+        QCOMPARE(int(b.board->getChannelAutoState(2)), 1);
+    }
+
+    // Runs started one after the other: each channel's screen opens empty, so nothing
+    // of channel 1's asset or sequence is taken into channel 2's run, and the channel's
+    // own next run starts empty too. Every field, the sequence chooser included.
+    void eachRunStartsFromAnEmptyEntry()
+    {
+        AssetBench b;
+        for (const char *name : {"alpha", "bravo"})
+            QVERIFY(storeUserSequence(name, {"Q"}));
+        QVERIFY(b.area.activate());
+        const char *const fields[] = {"assetLineEdit", "makeLineEdit", "modelLineEdit",
+                                      "serialLineEdit"};
+        const auto entry = [&b, &fields]() {
+            QStringList texts;
+            for (const char *name : fields)
+                texts << b.field<LineEdit>(name)->text();
+            return texts << b.protocol()->currentText();
+        };
+        const QStringList empty = {"", "", "", "", "alpha"};
+        b.open(0);
+        QCOMPARE(entry(), empty);
+        for (const char *name : fields)
+            b.field<LineEdit>(name)->setText("11");
+        b.protocol()->setCurrentIndex(1);
+        QCOMPARE(b.confirm(), QString());
+        QCOMPARE(results()->getCurrentAssetId(0), QStringLiteral("11"));
+        QCOMPARE(sequences()->getCurrentTestSequenceName(0), QStringLiteral("bravo"));
+
+        b.summary->showScreen(true);
+        b.open(1);
+        QCOMPARE(entry(), empty);
+        b.assetId()->setText("22");
+        QCOMPARE(b.confirm(), QString());
+        QCOMPARE(results()->getCurrentAssetId(1), QStringLiteral("22"));
+        QCOMPARE(sequences()->getCurrentTestSequenceName(1), QStringLiteral("alpha"));
+        QCOMPARE(results()->getCurrentAssetId(0), QStringLiteral("11"));
+
+        b.summary->showScreen(true);
+        b.open(0);
+        QCOMPARE(entry(), empty);
     }
 
     // A confirm that cannot start the run leaves the screen open and the channel at

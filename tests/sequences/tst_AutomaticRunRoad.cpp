@@ -281,7 +281,8 @@ private slots:
 
     // Two runs at once: channel 2's occlusion step passes its upper pressure and is
     // stopped; the menu opens for it and "Next Test" moves it on to its flow step, while
-    // channel 1's long flow step runs on untouched and is saved as it passed.
+    // channel 1's long flow step runs on untouched and is saved as it passed. The skipped
+    // step is saved as failed and fails channel 2's asset, though its flow step passed.
     void menuChoiceActsOnItsChannelOnly()
     {
         RoadBench b;
@@ -334,17 +335,22 @@ private slots:
 
         const struct {
             const char *asset;
-            int type;
-        } saved[] = {{"FIRST", flowType}, {"SECOND", flowType}};
+            TEST_RESULT_STATUS overall;
+            QList<int> types;
+            QList<int> statuses;
+        } saved[] = {{"FIRST", TEST_PASS, {flowType}, {TEST_PASS}},
+                     {"SECOND", TEST_FAIL, {occlusionType, flowType}, {TEST_FAIL, TEST_PASS}}};
         for (int c = 0; c < 2; ++c) {
             const QStringList files = resultFiles(saved[c].asset);
             QCOMPARE(files.size(), 1);
             QVERIFY(results()->openApplianceResult(files.first(), true));
-            QCOMPARE(results()->getCurrentAssetStatus(), TEST_PASS);
-            QCOMPARE(results()->getCurrentTestResultSize(), 1);
-            QCOMPARE(int(results()->getTestResultPtr(0)->id), saved[c].type);
-            QCOMPARE(results()->getTestResultPtr(0)->status, TEST_PASS);
-            QCOMPARE(results()->getTestResultPtr(0)->channelId, (unsigned short)(c + 1));
+            QCOMPARE(results()->getCurrentAssetStatus(), saved[c].overall);
+            QCOMPARE(results()->getCurrentTestResultSize(), saved[c].types.size());
+            for (int i = 0; i < saved[c].types.size(); ++i) {
+                QCOMPARE(int(results()->getTestResultPtr(i)->id), saved[c].types[i]);
+                QCOMPARE(int(results()->getTestResultPtr(i)->status), saved[c].statuses[i]);
+                QCOMPARE(results()->getTestResultPtr(i)->channelId, (unsigned short)(c + 1));
+            }
         }
         const auto *first = dynamic_cast<const TestResultElementFlowTest *>(
             (results()->openApplianceResult(resultFiles("FIRST").first(), true),
