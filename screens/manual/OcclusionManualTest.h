@@ -26,6 +26,9 @@ public:
     // The PC link starts (true) or stops a run on the channel: a started run waits for the
     // pump's alarm, as after the green key.
     void setRemoteRun(unsigned short channel, bool running);
+    // True while a run the PC started on the channel is on and waits for the pump's alarm:
+    // the one state in which the remote screen's green key acknowledges it.
+    bool waitsForRemoteAlarm(unsigned short channel) const;
     void setAutoMode(bool automatic);
 
     // Per channel: 1 while a test started from the green key waits for the alarm.
@@ -64,4 +67,7 @@ private:
     int m_countdown[4] = {0, 0, 0, 0};
     bool m_countdownCompleted[4] = {false, false, false, false};
     bool m_bAutoMode = false;
+    // Per channel: the run on it was started by the PC. Cleared wherever the run ends or
+    // is stopped, so its wait for the alarm never outlives it.
+    bool m_startedByPc[4] = {false, false, false, false};
 };
