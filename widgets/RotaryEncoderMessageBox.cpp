@@ -1,5 +1,6 @@
 #include "RotaryEncoderMessageBox.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -75,6 +76,30 @@ void RotaryEncoderMessageBox::showEvent(QShowEvent *event)
 {
     QMessageBox::showEvent(event);
     limitSize();
+    placeOverActiveWindow();
+}
+
+void RotaryEncoderMessageBox::placeOverActiveWindow()
+{
+    // Without a parent the window system places the box as any new window, on a desktop
+    // at its corner, off the instrument's display: it goes over the window in use, or the
+    // one window shown when none is active.
+    if (parentWidget())
+        return;
+    QWidget *anchor = QApplication::activeWindow();
+    if (anchor == this || (anchor && !anchor->isVisible()))
+        anchor = nullptr;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (int i = 0; !anchor && i < windows.size(); ++i) {
+        QWidget *w = windows.at(i);
+        if (w != this && w->isVisible() && w->windowType() == Qt::Window)
+            anchor = w;
+    }
+    if (!anchor)
+        return;
+    QRect placed = frameGeometry();
+    placed.moveCenter(anchor->frameGeometry().center());
+    move(placed.topLeft());
 }
 
 void RotaryEncoderMessageBox::limitSize()

@@ -4,7 +4,8 @@
 
 // The message box of every screen, limited to the display: the wheel moves between the
 // buttons and the select key presses the focused one. The select key is Escape, so it
-// never acts as the dialog's reject. Its texts are plain text.
+// never acts as the dialog's reject. Its texts are plain text. A box without a parent
+// comes up centred over the window in use.
 class RotaryEncoderMessageBox : public QMessageBox
 {
     Q_OBJECT
@@ -26,5 +27,6 @@ protected:
 
 private:
     void limitSize();
+    void placeOverActiveWindow();
     void shortenLongWords();
 };

@@ -2,24 +2,28 @@
 
 TestElementDetails *TestElementDetails::getInstance()
 {
-    // Built on first use so the names follow the language in force then.
     static TestElementDetails *instance = new TestElementDetails;
     return instance;
 }
 
 TestElementDetails::TestElementDetails()
 {
-    add(USER_TEST, tr("User Test"), 0x3F);
-    add(FLOW_TEST, tr("Flow Rate Test"), FLAG_SEQUENCE);
-    add(PCA_TEST, tr("PCA Test"), FLAG_SEQUENCE);
-    add(OCCLUSION_TEST, tr("Occlusion Test"), FLAG_SEQUENCE);
+    add(USER_TEST, QT_TR_NOOP("User Test"), 0x3F);
+    add(FLOW_TEST, QT_TR_NOOP("Flow Rate Test"), FLAG_SEQUENCE);
+    add(PCA_TEST, QT_TR_NOOP("PCA Test"), FLAG_SEQUENCE);
+    add(OCCLUSION_TEST, QT_TR_NOOP("Occlusion Test"), FLAG_SEQUENCE);
 }
 
-void TestElementDetails::add(unsigned char id, const QString &name, int flags)
+QString TestElementDetails::Details::name() const
+{
+    return TestElementDetails::tr(source);
+}
+
+void TestElementDetails::add(unsigned char id, const char *source, int flags)
 {
     Details d;
     d.id = id;
-    d.name = name;
+    d.source = source;
     d.flags = flags;
     m_details.insert(id, d);
 }

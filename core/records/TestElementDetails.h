@@ -18,12 +18,16 @@ public:
     struct Details
     {
         unsigned char id = 0;
-        QString name;
+        // The display name before translation; name() gives it in the language in force,
+        // so a name shown or written follows a change of language.
+        const char *source = "";
         QString auxText;
         int flags = 0;
         unsigned char auxByte = 1;
         int auxInt1 = 4;
         int auxInt2 = 4;
+
+        QString name() const;
     };
 
     static TestElementDetails *getInstance();
@@ -37,7 +41,7 @@ public:
 
 private:
     TestElementDetails();
-    void add(unsigned char id, const QString &name, int flags);
+    void add(unsigned char id, const char *source, int flags);
 
     QMap<unsigned char, Details> m_details;
 };

@@ -517,7 +517,7 @@ int TestResultManager::getCurrentTestResultNames(QStringList &names) const
     names.clear();
     for (const TestResultElement *element : m_current.results) {
         if (const auto *details = TestElementDetails::getInstance()->getDetails(element->id))
-            names << details->name;
+            names << details->name();
     }
     return m_current.results.size();
 }
@@ -768,7 +768,7 @@ void TestResultManager::sendCurrentApplianceCSVToStream(QTextStream &out, bool w
             const auto *details = TestElementDetails::getInstance()->getDetails(element->id);
             if (!details)
                 continue;
-            QStringList fields = {details->name, tr("Status:"), verdict(element->getStatus())};
+            QStringList fields = {details->name(), tr("Status:"), verdict(element->getStatus())};
             switch (element->id) {
             case TestElementDetails::USER_TEST:
                 fields << tr("Text:") << element->getCustomName();

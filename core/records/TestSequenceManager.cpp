@@ -255,7 +255,8 @@ void TestSequenceManager::testNames(const QList<TestSequenceElement *> &elements
     for (int i = 0; i < elements.size(); ++i) {
         const auto *details = TestElementDetails::getInstance()->getDetails(elements.at(i)->id);
         if (details)
-            lines << QStringLiteral("%1: %2 %3").arg(QString::number(i + 1), details->name, QString());
+            lines << QStringLiteral("%1: %2 %3")
+                         .arg(QString::number(i + 1), details->name(), QString());
     }
 }
 

@@ -2,11 +2,14 @@
 
 #include "RotaryEncoderMessageBox.h"
 
+#include <QPushButton>
+
 namespace ScreenMessages
 {
 
 void setUp(RotaryEncoderMessageBox &box, QMessageBox::Icon icon, const QString &title,
-           const QString &text, QMessageBox::StandardButtons buttons, const QString &informative)
+           const QString &text, QMessageBox::StandardButtons buttons, const QString &informative,
+           Question question)
 {
     box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     box.setWindowTitle(title);
@@ -16,13 +19,22 @@ void setUp(RotaryEncoderMessageBox &box, QMessageBox::Icon icon, const QString &
     box.setInformativeText(informative);
     box.setStandardButtons(buttons);
     box.translateStandardButtons();
+    if (question == Question::Erases) {
+        auto *harmless = qobject_cast<QPushButton *>(box.button(QMessageBox::No));
+        if (!harmless)
+            harmless = qobject_cast<QPushButton *>(box.button(QMessageBox::Cancel));
+        if (harmless) {
+            box.setDefaultButton(harmless);
+            harmless->setFocus();
+        }
+    }
 }
 
 int run(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text,
-        QMessageBox::StandardButtons buttons, const QString &informative)
+        QMessageBox::StandardButtons buttons, const QString &informative, Question question)
 {
     RotaryEncoderMessageBox box(parent);
-    setUp(box, icon, title, text, buttons, informative);
+    setUp(box, icon, title, text, buttons, informative, question);
     return box.exec();
 }
 
@@ -36,16 +48,17 @@ void inform(const QString &title, const QString &text)
     run(nullptr, QMessageBox::Information, title, text, QMessageBox::Ok);
 }
 
-bool ask(QWidget *parent, const QString &title, const QString &text, const QString &informative)
+bool ask(QWidget *parent, const QString &title, const QString &text, const QString &informative,
+         Question question)
 {
     return run(parent, QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No,
-               informative) == QMessageBox::Yes;
+               informative, question) == QMessageBox::Yes;
 }
 
-bool confirm(QWidget *parent, const QString &title, const QString &text)
+bool confirm(QWidget *parent, const QString &title, const QString &text, Question question)
 {
-    return run(parent, QMessageBox::Warning, title, text, QMessageBox::Ok | QMessageBox::Cancel) ==
-           QMessageBox::Ok;
+    return run(parent, QMessageBox::Warning, title, text, QMessageBox::Ok | QMessageBox::Cancel,
+               QString(), question) == QMessageBox::Ok;
 }
 
 } // namespace ScreenMessages

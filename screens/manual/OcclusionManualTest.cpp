@@ -35,6 +35,16 @@ OcclusionManualTest::OcclusionManualTest(QWidget *previous, QWidget *parent)
     connect(this, &OcclusionManualTest::stopOcclusionBlockage, ScreenBase::board,
             &InfusionPumpPowerBoardManager::vSetStopOcclusionBlockageRsq);
     setModeKeys(ui->pushButtonViewSetting, ui->pushButton_SwitchChannel);
+    // The data manager ends a test by itself (an auto-reverse pump done, a controller
+    // that runs no test): a PC run ended so waits for no alarm any more.
+    if (ScreenBase::board)
+        connect(&ScreenBase::board->m_DataManager, &DataManager::stopPump, this,
+                [this](unsigned short c) {
+                    if (c < 4 && m_startedByPc[c]) {
+                        m_startedByPc[c] = false;
+                        m_greenKeyState[c] = 0;
+                    }
+                });
 }
 
 OcclusionManualTest::~OcclusionManualTest()
@@ -63,6 +73,7 @@ void OcclusionManualTest::endTest(unsigned short channel, unsigned int stopTime)
 {
     DataManager &data = ScreenBase::board->m_DataManager;
     m_greenKeyState[channel] = 0;
+    m_startedByPc[channel] = false;
     data.m_u32OcclusionStopTime[channel] = stopTime;
     emit stopTest(channel);
     emit prime(channel);
@@ -80,10 +91,17 @@ void OcclusionManualTest::setRemoteRun(unsigned short c, bool running)
     if (c >= 4)
         return;
     m_greenKeyState[c] = running ? 1 : 0;
+    m_startedByPc[c] = running;
     // A countdown of an earlier run must neither end this one nor end it at once.
     m_countdownActive[c] = false;
     if (running)
         m_countdownCompleted[c] = false;
+}
+
+bool OcclusionManualTest::waitsForRemoteAlarm(unsigned short c) const
+{
+    return c < 4 && m_startedByPc[c] && m_greenKeyState[c] == 1 &&
+           ScreenBase::board->m_DataManager.vGetTestRunningFlag(c) != 0;
 }
 
 void OcclusionManualTest::onGreenKeyPressed(unsigned short c)
@@ -105,6 +123,7 @@ void OcclusionManualTest::onGreenKeyPressed(unsigned short c)
         emit stopTest(c);
         emit startTest(c);
         m_greenKeyState[c] = 1;
+        m_startedByPc[c] = false; // started by hand
         data.clearAccumulators(c);
         DataSeries::setScaleMode(0);
     } else if (m_greenKeyState[c] == 1) {
@@ -132,6 +151,7 @@ void OcclusionManualTest::keyPressEvent(QKeyEvent *event)
         DataManager &data = ScreenBase::board->m_DataManager;
         const unsigned short c = getChannelId();
         m_greenKeyState[c] = 0;
+        m_startedByPc[c] = false;
         m_countdownActive[c] = false;
         data.m_u16OcclusionStopped[c] = 1;
         data.m_u32OcclusionStopTime[c] = data.getTestData(c).u32ElapseTime;

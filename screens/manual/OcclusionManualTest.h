@@ -26,6 +26,9 @@ public:
     // The PC link starts (true) or stops a run on the channel: a started run waits for the
     // pump's alarm, as after the green key.
     void setRemoteRun(unsigned short channel, bool running);
+    // True while a run the PC started on the channel is on and waits for the pump's alarm:
+    // the one state in which the remote screen's green key acknowledges it.
+    bool waitsForRemoteAlarm(unsigned short channel) const;
 
     // Per channel: 1 while a test started from the green key waits for the alarm.
     int m_greenKeyState[4] = {0, 0, 0, 0};
@@ -62,4 +65,7 @@ private:
     bool m_countdownActive[4] = {false, false, false, false};
     int m_countdown[4] = {0, 0, 0, 0};
     bool m_countdownCompleted[4] = {false, false, false, false};
+    // Per channel: the run on it was started by the PC. Cleared wherever the run ends or
+    // is stopped, so its wait for the alarm never outlives it.
+    bool m_startedByPc[4] = {false, false, false, false};
 };

@@ -92,7 +92,8 @@ void ViewDataAssetDetails::deleteButtonClicked()
 {
     if (!ScreenMessages::confirm(this, tr("Delete Appliance Result"),
                                  tr("The current appliance result will be deleted. \n"
-                                    "Press Ok to confirm")))
+                                    "Press Ok to confirm"),
+                                 ScreenMessages::Question::Erases))
         return;
     if (!TestResultManager::getInstance()->removeApplianceResult(m_fileName))
         ScreenMessages::warn(tr("Delete Appliance Result"),

@@ -35,7 +35,8 @@ void TestSequenceEditOptions::showScreen(bool state)
 void TestSequenceEditOptions::deleteButtonPressed()
 {
     if (ScreenMessages::ask(this, tr("Delete Test"), tr("Are you sure?"),
-                            tr("This will delete the selected test from the test sequence")))
+                            tr("This will delete the selected test from the test sequence"),
+                            ScreenMessages::Question::Erases))
         TestSequenceManager::getInstance()->deleteTestElement(m_testIndex);
     // Whatever the answer: the editor moves its selection up as after a delete.
     m_editor->setLastOption(TestSequenceEdit::TEST_SEQ_DELETE);

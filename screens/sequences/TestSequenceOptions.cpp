@@ -42,7 +42,8 @@ void TestSequenceOptions::showScreen(bool state)
 void TestSequenceOptions::deleteButtonPressed()
 {
     if (ScreenMessages::ask(this, tr("Delete Test Sequence"), tr("Are you sure?"),
-                            tr("This will delete test sequence %1").arg(m_testSequenceName)))
+                            tr("This will delete test sequence %1").arg(m_testSequenceName),
+                            ScreenMessages::Question::Erases))
         TestSequenceManager::getInstance()->removeTestSequence(m_testSequenceName);
     ui->pushButtonBack->click();
 }

@@ -55,7 +55,8 @@ void RestoreSettings::onRestoreClicked()
                           QMessageBox::Yes | QMessageBox::No,
                           tr("The selected items will be restored to factory settings, you will "
                              "be required to power down once this step is complete.",
-                             "Informative message shown when about to restore factory settings"));
+                             "Informative message shown when about to restore factory settings"),
+                          ScreenMessages::Question::Erases);
     if (box.exec() != QMessageBox::Yes)
         return;
 

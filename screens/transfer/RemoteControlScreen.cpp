@@ -117,27 +117,38 @@ void RemoteControlScreen::keyPressEvent(QKeyEvent *event)
 
 void RemoteControlScreen::acknowledgeOcclusionChannels()
 {
-    auto *menu = qobject_cast<InfusionPumpMainScreen *>(previousScreen());
-    if (!board || !menu)
+    OcclusionManualTest *occlusion = occlusionScreen();
+    if (!board || !occlusion)
         return;
     DataManager &data = board->m_DataManager;
-    OcclusionManualTest *occlusion = menu->getSummaryManualScreen()->getOcclusionRunningScreen();
-    // Only manual pumps wait for the operator; auto-reverse pumps clear themselves.
+    // Only manual pumps wait for the operator; auto-reverse pumps clear themselves. A
+    // channel whose PC run is over, stopped or not waiting is left alone: the key would
+    // start a run the PC never asked for, or report an alarm nobody acknowledged.
     for (unsigned short channel = 0; channel < 4; ++channel) {
         if (data.getTestSetting(channel).u8TestTypeSetting == 1 &&
-            data.getOcclusionTestSetting(channel) == 0) {
+            data.getOcclusionTestSetting(channel) == 0 && occlusion->waitsForRemoteAlarm(channel)) {
             occlusion->vSetChannel(channel);
             occlusion->onGreenKeyPressed();
         }
     }
 }
 
+OcclusionManualTest *RemoteControlScreen::occlusionScreen() const
+{
+    auto *menu = qobject_cast<InfusionPumpMainScreen *>(previousScreen());
+    return menu ? menu->getSummaryManualScreen()->getOcclusionRunningScreen() : nullptr;
+}
+
 void RemoteControlScreen::onStopAllClicked(bool)
 {
     DorvalenPacketHandler *port = board ? board->m_DataManager.m_pPacketHandler : nullptr;
+    OcclusionManualTest *occlusion = occlusionScreen();
     for (unsigned short channel = 0; channel < 4; ++channel) {
         emit stopPump(channel);
         emit primePump(channel);
+        // A stopped run waits for no alarm.
+        if (occlusion)
+            occlusion->setRemoteRun(channel, false);
         KovintaPacket stop;
         stop.stop(static_cast<unsigned char>(channel));
         DorvalenPacketHandler::sendReply(port, stop);

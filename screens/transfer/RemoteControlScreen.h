@@ -2,6 +2,7 @@
 
 #include "ScreenBase.h"
 
+class OcclusionManualTest;
 class QTimer;
 
 namespace Ui
@@ -10,9 +11,10 @@ class RemoteControlScreen;
 }
 
 // Shown while a PC drives the instrument over the PC link: the four channels' live
-// values twice a second; the green or select key acknowledges the manual occlusion
-// channels' alarms, the red key stops every channel, back stops them all and closes the
-// link two seconds later (the stop replies and late requests are still served).
+// values twice a second; the green or select key acknowledges the alarms of the manual
+// occlusion channels whose PC runs wait for it, the red key stops every channel, back
+// stops them all and closes the link two seconds later (the stop replies and late
+// requests are still served).
 class RemoteControlScreen : public ScreenBase
 {
     Q_OBJECT
@@ -41,6 +43,7 @@ protected:
 private:
     void writeRow(unsigned short channel);
     void acknowledgeOcclusionChannels();
+    OcclusionManualTest *occlusionScreen() const;
 
     Ui::RemoteControlScreen *ui;
     QTimer *m_refreshTimer;

@@ -49,7 +49,7 @@ private slots:
             const auto *details = registry->getDetails(row.id);
             QVERIFY(details);
             QCOMPARE(details->id, row.id);
-            QCOMPARE(details->name, QString(row.name));
+            QCOMPARE(details->name(), QString(row.name));
             QCOMPARE(details->flags, row.flags);
         }
         QVERIFY(!registry->getDetails(4));

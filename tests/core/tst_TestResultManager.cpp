@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QTest>
 #include <QTextStream>
+#include <QTranslator>
 
 #include <sys/stat.h>
 
@@ -57,6 +58,21 @@ TestResultElementUserTest *userResult(const QString &text, const QString &units,
     user->status = status;
     return user;
 }
+
+// Stands in for the Italian translation of the test type names.
+class ItalianTypeNames : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        if (QByteArray(context) != "TestElementDetails")
+            return QString();
+        return QByteArray(source) == "Flow Rate Test" ? QStringLiteral("Test portata")
+               : QByteArray(source) == "User Test"    ? QStringLiteral("Test utente")
+                                                      : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
 } // namespace
 
 class TestTestResultManager : public QObject
@@ -442,6 +458,35 @@ private slots:
         QCOMPARE(csvOfCurrent(false),
                  QString("Tested on,Tue Mar 5 09:04:30 2024\nAsset ID,PUMP 17\n"
                          "Test Sequence,Ward1\nOverall Result,Pass\n\n"));
+    }
+
+    // The test type names listed and written follow the language in force, also after a
+    // change of language once they were first used.
+    void typeNamesFollowTheLanguage()
+    {
+        QList<TestResultElement *> results{new TestResultElementFlowTest,
+                                           userResult("Check alarm", "", 0, TEST_PASS)};
+        storeFile("PUMP17_05032024_090430", record("PUMP 17", results));
+        qDeleteAll(results);
+        QVERIFY(m->openApplianceResult("PUMP17_05032024_090430", true));
+        const auto namesAndCsv = [this] {
+            QStringList names;
+            m->getCurrentTestResultNames(names);
+            const QStringList lines = csvOfCurrent(true).split('\n');
+            for (const QString &line : lines.mid(5, 2))
+                names << line.section(',', 0, 0);
+            return names;
+        };
+        {
+            ItalianTypeNames italian;
+            QCoreApplication::installTranslator(&italian);
+            const QStringList shown = namesAndCsv();
+            QCoreApplication::removeTranslator(&italian);
+            QCOMPARE(shown,
+                     QStringList({"Test portata", "Test utente", "Test portata", "Test utente"}));
+        }
+        QCOMPARE(namesAndCsv(),
+                 QStringList({"Flow Rate Test", "User Test", "Flow Rate Test", "User Test"}));
     }
 
     void csvOcclusionAndPcaResults()

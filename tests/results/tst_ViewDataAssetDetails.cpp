@@ -129,6 +129,22 @@ private slots:
         QCOMPARE(bench.chosenRow(), 0);
     }
 
+    // The select key pressed once more by habit keeps the result: the question opens on
+    // Cancel.
+    void deleteOpensOnCancel()
+    {
+        ResultsBench bench;
+        QVERIFY(storeThree(bench));
+        QVERIFY(bench.openList());
+        key(Qt::Key_Escape);
+        BoxSeen seen;
+        QCOMPARE(dialogs(press(Qt::Key_F4), {selectAsOpened(&seen)}).size(), 1);
+        QCOMPARE(seen.defaultButton, QMessageBox::Cancel);
+        QCOMPARE(seen.focused, QMessageBox::Cancel);
+        QCOMPARE(bench.files().size(), 3);
+        QCOMPARE(bench.area.current(), bench.list()->assetDetailsScreen());
+    }
+
     void aFailedDeleteIsReported()
     {
         ResultsBench bench;

@@ -24,6 +24,9 @@ QPushButton *softKey(QWidget *screen, const char *name)
     return screen->findChild<QPushButton *>(QLatin1String(name));
 }
 
+// An answer to the delete question: the select key on the button the box opened on.
+constexpr int selectAsOpenedAnswer = -1;
+
 // The list with the sequence "A" of four flow elements, open in the editor.
 struct EditorBench : SequenceBench {
     bool openEditor()
@@ -169,6 +172,7 @@ private slots:
         QTest::addColumn<QByteArray>("backPressures");
         QTest::addColumn<int>("chosen");
         const int yes = QMessageBox::Yes, no = QMessageBox::No, none = 0;
+        // The select key pressed once more by habit; the question opens on No.
         // clang-format off
         QTest::newRow("delete the first") << 0 << QList<int>{Qt::Key_F4, Qt::Key_F3} << yes
                                           << QByteArray("\1\2\3", 3) << 0;
@@ -176,6 +180,9 @@ private slots:
                                          << QByteArray("\0\1\2", 3) << 2;
         QTest::newRow("delete answered no") << 2 << QList<int>{Qt::Key_F4, Qt::Key_F3} << no
                                             << QByteArray("\0\1\2\3", 4) << 1;
+        QTest::newRow("delete answered by select as opened")
+            << 2 << QList<int>{Qt::Key_F4, Qt::Key_F3} << selectAsOpenedAnswer
+            << QByteArray("\0\1\2\3", 4) << 1;
         QTest::newRow("copy") << 2 << QList<int>{Qt::Key_F4, Qt::Key_F2} << none
                               << QByteArray("\0\1\2\2\3", 5) << 3;
         QTest::newRow("copy the last") << 3 << QList<int>{Qt::Key_F4, Qt::Key_F2} << none
@@ -206,11 +213,16 @@ private slots:
         QVERIFY(bench.area.savePng(
             QDir::temp().filePath("SequenceEdit-%1.png").arg(QTest::currentDataTag())));
         QList<Answer> answers;
-        if (answer)
+        BoxSeen box;
+        if (answer == selectAsOpenedAnswer)
+            answers << selectAsOpened(&box);
+        else if (answer)
             answers << button(QMessageBox::StandardButton(answer));
         dialogs(press(keyPresses.last()), answers);
         QCOMPARE(bench.area.current(), bench.editor());
         QCOMPARE(bench.editorChosenRow(), chosen);
+        if (answer == selectAsOpenedAnswer)
+            QCOMPARE(box.focused, QMessageBox::No);
 
         QCOMPARE(dialogs(press(Qt::Key_F1), {button(QMessageBox::Yes)}),
                  QStringList({"Save changes?"}));

@@ -139,6 +139,22 @@ private slots:
         QCOMPARE(bench.files(), QStringList({"A"}));
         QCOMPARE(bench.rows(), QStringList({"A"}));
     }
+
+    // Delete chosen with the select key, then the select key once more by habit: the
+    // question opens on No and the sequence stays.
+    void deleteOpensOnNo()
+    {
+        OptionsBench bench;
+        QVERIFY(bench.openOptions(1));
+        turn(1);
+        turn(1); // "Copy", "Delete"
+        BoxSeen box;
+        QCOMPARE(dialogs(press(Qt::Key_Escape), {selectAsOpened(&box)}),
+                 QStringList({"Are you sure?"}));
+        QCOMPARE(box.defaultButton, QMessageBox::No);
+        QCOMPARE(box.focused, QMessageBox::No);
+        QCOMPARE(bench.files(), QStringList({"A", "A_2"}));
+    }
 };
 
 RONDIX_TEST(TestSequenceOptionsTest)

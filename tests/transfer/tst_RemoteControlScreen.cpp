@@ -119,13 +119,52 @@ private slots:
         for (unsigned short c = 0; c < 4; ++c) {
             data.vSetTestSetting_Type(c, types[c][0]);
             data.vSetOcclusionInfusionPumpType(c, types[c][1]);
-            occlusion->setRemoteRun(c, true); // each waits for its alarm's acknowledgement
+            // Each runs a PC test that waits for its alarm's acknowledgement.
+            occlusion->setRemoteRun(c, true);
+            data.vSetTestRunningFlag(PicRunningData(c, 1));
         }
         GuiTest::key(key);
         QVERIFY(bench.pc.waitForReplies(2, 10000));
         QVERIFY(!bench.pc.waitForReplies(3, 300));
         QCOMPARE(channelsOf(bench.repliesOf(PcLinkClient::AlarmReply)), QList<int>({0, 3}));
         QCOMPARE(occlusion->getChannelId(), (unsigned short)3);
+    }
+
+    // The green key acknowledges only a PC run that is on and waits for it. Channel 1's
+    // run, acknowledged and over, is not started again; channel 2's run, stopped with the
+    // red key, is not released, and the PC hears of no alarm.
+    void greenKeyLeavesEndedAndStoppedRunsAlone()
+    {
+        RemoteBench bench([](PowerBoardSim &sim) { sim.controller(0).pump().pressureRise = 50.0; });
+        QVERIFY(bench.ready());
+        DataManager &data = bench.data();
+        bench.pc.startOcclusion(1, 0);
+        QVERIFY(bench.pc.waitForReplies(1, 10000));
+        bench.pc.follow(0, 100);
+        QVERIFY(bench.pressureReaches(0, 400));
+        GuiTest::key(Qt::Key_F6);
+        QTRY_COMPARE_WITH_TIMEOUT(bench.repliesOf(PcLinkClient::AlarmReply).size(), 1, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(bench.pc.finished(0), 30000);
+        QVERIFY(data.getOcclusionTestComplete(0));
+        QTRY_VERIFY(bench.area.requests().contains("0 I6")); // primed after its end
+
+        bench.pc.startOcclusion(2, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(bench.repliesOf(PcLinkClient::ConfirmReply).size(), 2, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(bench.area.requests().contains("1 I2"), 10000);
+        QCOMPARE(int(data.vGetTestRunningFlag(1)), 1);
+        bench.area.sim().clearCommands();
+        GuiTest::key(Qt::Key_F7);
+        QTRY_COMPARE_WITH_TIMEOUT(bench.repliesOf(PcLinkClient::StopReply).size(), 5, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            bench.area.requests(),
+            QStringList({"0 I3", "0 I6", "1 I3", "1 I6", "2 I3", "2 I6", "3 I3", "3 I6"}), 10000);
+
+        bench.pc.takeReplies();
+        bench.area.sim().clearCommands();
+        GuiTest::key(Qt::Key_F6);
+        QTest::qWait(1500);
+        QCOMPARE(bench.area.requests(), QStringList());
+        QVERIFY(bench.pc.replies().isEmpty());
     }
 
     // Back stops every channel and shows the main menu; the link serves the PC for two

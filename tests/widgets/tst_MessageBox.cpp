@@ -152,6 +152,42 @@ private slots:
         QCOMPARE(shown, QStringList({informative, text}));
     }
 
+    // A box without a parent comes up centred over the window in use, also when no
+    // window is active.
+    void placedOverTheWindowInUse_data()
+    {
+        QTest::addColumn<bool>("active");
+        QTest::newRow("over the active window") << true;
+        QTest::newRow("over the one window shown") << false;
+    }
+    void placedOverTheWindowInUse()
+    {
+        QFETCH(bool, active);
+        QWidget display;
+        display.setGeometry(500, 400, 320, 240);
+        display.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&display));
+        if (active) {
+            display.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&display));
+        } else {
+            QApplication::setActiveWindow(nullptr);
+        }
+        RotaryEncoderMessageBox box;
+        setUp(box, QMessageBox::Ok | QMessageBox::Cancel);
+        box.show();
+        QTRY_VERIFY(box.isVisible());
+        QVERIFY2(display.frameGeometry().contains(box.frameGeometry()),
+                 qPrintable(QString("%1,%2 %3x%4")
+                                .arg(box.x())
+                                .arg(box.y())
+                                .arg(box.width())
+                                .arg(box.height())));
+        QVERIFY(
+            (box.frameGeometry().center() - display.frameGeometry().center()).manhattanLength() <=
+            2);
+    }
+
     void standardButtonTexts()
     {
         RotaryEncoderMessageBox box;

@@ -6,11 +6,26 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 
 #include <memory>
 #include <vector>
 
 using namespace GuiTest;
+
+namespace
+{
+void note(QMessageBox *box, BoxSeen *seen)
+{
+    if (!seen)
+        return;
+    *seen = {box->windowTitle(), box->text(), box->informativeText(), box->icon()};
+    if (box->defaultButton())
+        seen->defaultButton = box->standardButton(box->defaultButton());
+    if (auto *focused = qobject_cast<QAbstractButton *>(QApplication::focusWidget()))
+        seen->focused = box->standardButton(focused);
+}
+} // namespace
 
 Answer button(QMessageBox::StandardButton pressed, BoxSeen *seen)
 {
@@ -18,11 +33,19 @@ Answer button(QMessageBox::StandardButton pressed, BoxSeen *seen)
         auto *box = qobject_cast<QMessageBox *>(w);
         if (!box)
             return;
-        if (seen)
-            *seen = {box->windowTitle(), box->text(), box->informativeText(), box->icon()};
+        note(box, seen);
         QAbstractButton *target = box->button(pressed);
         for (int turns = 0; target && turns < 4 && QApplication::focusWidget() != target; ++turns)
             turn(1);
+        key(Qt::Key_Escape);
+    };
+}
+
+Answer selectAsOpened(BoxSeen *seen)
+{
+    return [seen](QWidget *w) {
+        if (auto *box = qobject_cast<QMessageBox *>(w))
+            note(box, seen);
         key(Qt::Key_Escape);
     };
 }

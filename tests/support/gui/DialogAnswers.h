@@ -15,6 +15,9 @@ struct BoxSeen {
     QString text;
     QString informative;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    // The buttons the box opened with as default and as focused.
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    QMessageBox::StandardButton focused = QMessageBox::NoButton;
 };
 
 // How the operator answers one dialog.
@@ -22,6 +25,9 @@ using Answer = std::function<void(QWidget *dialog)>;
 // Turns to the button of a message box and presses the select key; what the box showed
 // goes into seen when given.
 Answer button(QMessageBox::StandardButton pressed, BoxSeen *seen = nullptr);
+// Presses the select key on the button the box opened on, as a key pressed once more
+// by habit does.
+Answer selectAsOpened(BoxSeen *seen = nullptr);
 // Types text on the on-screen keyboard and takes it with the green key.
 Answer type(const QString &text);
 // The red key.
