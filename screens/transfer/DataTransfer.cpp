@@ -326,7 +326,8 @@ bool DataTransfer::importFiles()
     };
     const auto clearStatus = qScopeGuard([this] { ui->label_Status->clear(); });
     for (const QFileInfo &info : files) {
-        inFile = 0;
+        // Shown before the file is read, which a slow stick may take a while over.
+        showProgress(0);
         const ExchangeImport::Outcome outcome = ExchangeImport::importFile(
             info.absoluteFilePath(),
             results ? ExchangeImport::Kind::Results : ExchangeImport::Kind::Sequences,
