@@ -1160,6 +1160,10 @@ Attach the unit to a Pc via a USB cable and copy the sequences file from the rem
         <translation>Files of another kind: %1</translation>
     </message>
     <message>
+        <source>Importing: %1</source>
+        <translation>Importing: %1</translation>
+    </message>
+    <message>
         <source>Import Complete</source>
         <translation>Import Complete</translation>
     </message>

@@ -1160,6 +1160,10 @@ Collegare lo strumento a un PC con un cavo USB e copiare il file delle sequenze 
         <translation>File di altro tipo: %1</translation>
     </message>
     <message>
+        <source>Importing: %1</source>
+        <translation>Importazione: %1</translation>
+    </message>
+    <message>
         <source>Import Complete</source>
         <translation>Importazione completata</translation>
     </message>

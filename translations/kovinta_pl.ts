@@ -1160,6 +1160,10 @@ Podłącz przyrząd do komputera kablem USB i skopiuj plik sekwencji z dysku wym
         <translation>Pliki innego rodzaju: %1</translation>
     </message>
     <message>
+        <source>Importing: %1</source>
+        <translation>Importowanie: %1</translation>
+    </message>
+    <message>
         <source>Import Complete</source>
         <translation>Import zakończony</translation>
     </message>

@@ -54,7 +54,9 @@ QDateTime readDateTime(QDataStream &stream)
     quint32 msecs = 0;
     quint8 spec = 0;
     stream >> julian >> msecs >> spec;
-    if (stream.status() != QDataStream::Ok)
+    // Julian day 0 is the toolkit's null date (what writeDateTime writes for none, and
+    // what a zero-filled file holds); Qt 5 would read it as 24 November 4714 BC.
+    if (stream.status() != QDataStream::Ok || julian == 0)
         return QDateTime();
     const QDate d = QDate::fromJulianDay(julian);
     const QTime t = msecs == 0xFFFFFFFFu ? QTime() : QTime::fromMSecsSinceStartOfDay(int(msecs));

@@ -24,7 +24,8 @@ float readFloat(QDataStream &stream);
 // 1 (local daylight-saving time) or 2 (UTC). Qt 5 would write FF for local time.
 void writeDateTime(QDataStream &stream, const QDateTime &dateTime);
 
-// Reads what writeDateTime writes, and also the other spec bytes Qt may have written.
+// Reads what writeDateTime writes, and also the other spec bytes Qt may have written;
+// Julian day 0 reads as no date.
 QDateTime readDateTime(QDataStream &stream);
 
 // Reads a byte array that may be cut off by the end of the data (the last field of a

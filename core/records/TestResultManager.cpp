@@ -5,6 +5,7 @@
 #include "DevicePaths.h"
 #include "ElementResultBuilder.h"
 #include "FileUtils.h"
+#include "FreeResultNames.h"
 #include "ImportWarning.h"
 #include "SettingsConstants.h"
 #include "SettingsReader.h"
@@ -233,7 +234,8 @@ bool TestResultManager::identityNamesFile(const QString &applianceName)
 
 QString TestResultManager::importedFileName(const QString &fileName,
                                             const MedicalApplianceResult &record,
-                                            const QByteArray &content, bool &renamed)
+                                            const QByteArray &content, FreeResultNames &names,
+                                            bool &renamed)
 {
     renamed = fileName.isEmpty();
     if (!renamed)
@@ -244,15 +246,7 @@ QString TestResultManager::importedFileName(const QString &fileName,
     QString base = assetPart(record.applianceName) + QLatin1Char('_')
         + (record.testDate.isValid() ? dateStamp(record.testDate) : NO_DATE_STAMP);
     makeValidFileName(base);
-    for (int n = 1;; ++n) {
-        const QString name = n == 1 ? base : base + QLatin1Char('_') + QString::number(n);
-        QByteArray stored;
-        if (!QFileInfo::exists(directory() + QLatin1Char('/') + name)
-            || (FileUtils::readBounded(directory() + QLatin1Char('/') + name,
-                                       MAX_RESULT_FILE_BYTES, stored)
-                && stored == content))
-            return name;
-    }
+    return names.nameFor(base, content);
 }
 
 void TestResultManager::setPressureDisplay(std::function<float(float)> value,
@@ -694,7 +688,8 @@ bool TestResultManager::keepWholeElements(MedicalApplianceResult &record)
 }
 
 ImportReport TestResultManager::importApplianceResults(const QByteArray &data,
-                                                       const ImportRunner &run)
+                                                       const ImportRunner &run,
+                                                       ImportProgress *progress)
 {
     ImportReport report;
     QDataStream in(data);
@@ -708,7 +703,7 @@ ImportReport TestResultManager::importApplianceResults(const QByteArray &data,
     }
     MedicalApplianceResult last;
     bool anyRead = false;
-    const auto store = [&] { report = storeRecords(data, last, anyRead); };
+    const auto store = [&] { report = storeRecords(data, last, anyRead, progress); };
     if (run)
         run(store);
     else
@@ -719,12 +714,13 @@ ImportReport TestResultManager::importApplianceResults(const QByteArray &data,
 }
 
 ImportReport TestResultManager::storeRecords(const QByteArray &data, MedicalApplianceResult &last,
-                                             bool &anyRead)
+                                             bool &anyRead, ImportProgress *progress)
 {
     ImportReport report;
     QDataStream in(data);
     StreamHelper::setup(in);
     in.skipRawData(4); // the header, checked by the caller
+    FreeResultNames names(directory(), MAX_RESULT_FILE_BYTES);
     while (!in.atEnd()) {
         MedicalApplianceResult record;
         bool resultsCut = false;
@@ -741,8 +737,10 @@ ImportReport TestResultManager::storeRecords(const QByteArray &data, MedicalAppl
         // record of its second: it is stored as one that cannot name itself.
         const QString ownName =
             identityNamesFile(record.applianceName) ? fileNameFor(record) : QString();
-        const QString fileName = importedFileName(ownName, record, content, renamed);
+        const QString fileName = importedFileName(ownName, record, content, names, renamed);
         if (write(fileName, content)) {
+            if (renamed)
+                names.taken();
             ++report.stored;
             report.renamed += renamed ? 1 : 0;
             report.damaged += damaged ? 1 : 0;
@@ -751,6 +749,8 @@ ImportReport TestResultManager::storeRecords(const QByteArray &data, MedicalAppl
         }
         last = record;
         anyRead = true;
+        if (progress)
+            ++*progress;
     }
     return report;
 }

@@ -12,6 +12,7 @@
 
 #include <functional>
 
+class FreeResultNames;
 class QIODevice;
 class QTextStream;
 
@@ -128,8 +129,10 @@ public:
     // of file shows the format warning. The report counts what was stored, renamed,
     // damaged and skipped.
     // It takes the file's content, read through the bounded reader. The kind is checked
-    // (and the warning shown) on the calling thread, the records are stored through run.
-    ImportReport importApplianceResults(const QByteArray &data, const ImportRunner &run = {});
+    // (and the warning shown) on the calling thread, the records are stored through run;
+    // progress, when given, counts them as they are.
+    ImportReport importApplianceResults(const QByteArray &data, const ImportRunner &run = {},
+                                        ImportProgress *progress = nullptr);
     // The CSV block of the current record, ended by an empty line.
     void sendCurrentApplianceCSVToStream(QTextStream &out, bool withResults);
     // The whole exports in one call, written atomically to path (CSV as UTF-8). Each
@@ -171,10 +174,11 @@ private:
     static bool keepWholeElements(MedicalApplianceResult &record);
     // Stores the records of an exchange file's content; the last record read goes to last.
     static ImportReport storeRecords(const QByteArray &data, MedicalApplianceResult &last,
-                                     bool &anyRead);
+                                     bool &anyRead, ImportProgress *progress);
     // fileName, or when that is empty a name for a record that cannot name its own file.
     static QString importedFileName(const QString &fileName, const MedicalApplianceResult &record,
-                                    const QByteArray &content, bool &renamed);
+                                    const QByteArray &content, FreeResultNames &names,
+                                    bool &renamed);
 
     Slot m_current;
     Slot m_channels[CHANNELS];

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 
 const QString TestSequenceManager::testSequenceDirectory =
     DevicePaths::dataPartition + QStringLiteral("/testSequences");
@@ -88,12 +89,16 @@ bool TestSequenceManager::removeTestSequence(const QString &name)
     return StoredName::isFileName(name) && QFile::remove(filePath(name));
 }
 
-QString TestSequenceManager::freeNumberedName(const QString &base, const QSet<QString> &taken)
+QString TestSequenceManager::freeNumberedName(const QString &base, const QSet<QString> &taken,
+                                              int *from)
 {
-    for (int n = 2;; ++n) {
+    for (int n = from ? qMax(*from, 2) : 2;; ++n) {
         const QString name = base + QLatin1Char('_') + QString::number(n);
-        if (!taken.contains(name) && !QFileInfo::exists(filePath(name)))
+        if (!taken.contains(name) && !QFileInfo::exists(filePath(name))) {
+            if (from)
+                *from = n;
             return name;
+        }
     }
 }
 
@@ -359,7 +364,8 @@ bool TestSequenceManager::appendCurrentTestSequenceToFile(QIODevice &file)
 }
 
 ImportReport TestSequenceManager::importTestSequences(const QByteArray &data,
-                                                      const ImportRunner &run)
+                                                      const ImportRunner &run,
+                                                      ImportProgress *progress)
 {
     ImportReport report;
     QDataStream in(data);
@@ -376,7 +382,7 @@ ImportReport TestSequenceManager::importTestSequences(const QByteArray &data,
     currentFileName.clear();
     currentWhole = true;
     QString lastStored;
-    const auto store = [&] { report = storeSequences(data, lastStored); };
+    const auto store = [&] { report = storeSequences(data, lastStored, progress); };
     if (run)
         run(store);
     else
@@ -386,7 +392,8 @@ ImportReport TestSequenceManager::importTestSequences(const QByteArray &data,
     return report;
 }
 
-ImportReport TestSequenceManager::storeSequences(const QByteArray &data, QString &lastStored)
+ImportReport TestSequenceManager::storeSequences(const QByteArray &data, QString &lastStored,
+                                                 ImportProgress *progress)
 {
     ImportReport report;
     QDataStream in(data);
@@ -395,6 +402,9 @@ ImportReport TestSequenceManager::storeSequences(const QByteArray &data, QString
     // Files written by this import: a later sequence that cleans to one of them must
     // not replace it.
     QSet<QString> written;
+    // By cleaned name, the number its last renamed sequence was given: every number below
+    // it is taken, and stays so while the import runs, so the search goes on from there.
+    QHash<QString, int> lastNumber;
     while (!in.atEnd()) {
         QString name;
         in >> name;
@@ -410,7 +420,7 @@ ImportReport TestSequenceManager::storeSequences(const QByteArray &data, QString
         QString fileName = StoredName::sequenceFileName(name);
         const bool renamed = written.contains(fileName);
         if (renamed)
-            fileName = freeNumberedName(fileName, written);
+            fileName = freeNumberedName(fileName, written, &lastNumber[fileName]);
         if (!fileName.isEmpty() && writeSequenceFile(fileName, fileName, elements, true)) {
             written.insert(fileName);
             lastStored = fileName;
@@ -421,6 +431,8 @@ ImportReport TestSequenceManager::storeSequences(const QByteArray &data, QString
             ++report.skipped;
         }
         qDeleteAll(elements);
+        if (progress)
+            ++*progress;
     }
     return report;
 }

@@ -98,8 +98,10 @@ public:
     // or cut before its elements, is not stored. Another kind of file shows the format
     // warning. The report counts what was stored, renamed, damaged and skipped.
     // It takes the file's content, read through the bounded reader. The kind is checked
-    // (and the warning shown) on the calling thread, the sequences are stored through run.
-    ImportReport importTestSequences(const QByteArray &data, const ImportRunner &run = {});
+    // (and the warning shown) on the calling thread, the sequences are stored through run;
+    // progress, when given, counts them as they are.
+    ImportReport importTestSequences(const QByteArray &data, const ImportRunner &run = {},
+                                     ImportProgress *progress = nullptr);
     // The whole export in one call, written atomically to path; returns the number of
     // sequences exported (unreadable ones are left out), or -1 when the file could not
     // be written.
@@ -117,9 +119,12 @@ private:
                                   const QList<TestSequenceElement *> &elements, bool withElements);
     // Stores the sequences of an exchange file's content; the name of the last one stored
     // goes to lastStored.
-    static ImportReport storeSequences(const QByteArray &data, QString &lastStored);
-    // The first "base_N" (N from 2) that names no file and is not taken.
-    static QString freeNumberedName(const QString &base, const QSet<QString> &taken = {});
+    static ImportReport storeSequences(const QByteArray &data, QString &lastStored,
+                                       ImportProgress *progress);
+    // The first "base_N" (N from 2, or from *from when given) that names no file and is
+    // not taken; *from is set to the N given.
+    static QString freeNumberedName(const QString &base, const QSet<QString> &taken = {},
+                                    int *from = nullptr);
     static bool isValid(const QList<TestSequenceElement *> &elements);
     static void testNames(const QList<TestSequenceElement *> &elements, QStringList &lines);
     static void replaceList(QList<TestSequenceElement *> &target,

@@ -3,9 +3,12 @@
 #include "TestResultManager.h"
 #include "TestSequenceManager.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QEventLoop>
 #include <QMutex>
 #include <QThread>
+#include <QTimer>
 
 #include <memory>
 
@@ -25,9 +28,53 @@ void storeAside(const std::function<void()> &work)
         work();
     });
 }
+
+bool isUserInput(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::Wheel:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+    case QEvent::ContextMenu:
+    case QEvent::InputMethod:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Swallows user input for as long as it lives: the key pad's keys reach the program as
+// window-system or posted events, the encoder's turns as wheel events sent at once.
+class InputDrop : public QObject
+{
+public:
+    InputDrop()
+    {
+        if (QCoreApplication::instance())
+            QCoreApplication::instance()->installEventFilter(this);
+    }
+    ~InputDrop() override
+    {
+        if (QCoreApplication::instance())
+            QCoreApplication::instance()->removeEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override { return isUserInput(event->type()); }
+};
 } // namespace
 
-Outcome importFile(const QString &path, Kind kind)
+Outcome importFile(const QString &path, Kind kind, const Progress &progress)
 {
     Outcome outcome;
     QByteArray data;
@@ -35,10 +82,23 @@ Outcome importFile(const QString &path, Kind kind)
     runAside([&] { FileUtils::readBounded(path, MAX_FILE_BYTES, data, &outcome.refusal); });
     if (outcome.refusal != FileUtils::ReadRefusal::None)
         return outcome;
+    ImportProgress done{0};
+    int told = -1;
+    const auto tell = [&] {
+        const int now = done.load();
+        if (progress && now != told)
+            progress(told = now);
+    };
+    QTimer teller;
+    QObject::connect(&teller, &QTimer::timeout, tell);
+    if (progress)
+        teller.start(PROGRESS_INTERVAL_MS);
     outcome.report =
         kind == Kind::Results
-            ? TestResultManager::getInstance()->importApplianceResults(data, storeAside)
-            : TestSequenceManager::getInstance()->importTestSequences(data, storeAside);
+            ? TestResultManager::getInstance()->importApplianceResults(data, storeAside, &done)
+            : TestSequenceManager::getInstance()->importTestSequences(data, storeAside, &done);
+    teller.stop();
+    tell();
     return outcome;
 }
 
@@ -48,8 +108,11 @@ void runAside(const std::function<void()> &work)
     const std::unique_ptr<QThread> worker(QThread::create(work));
     // Queued to this thread, so a worker that ends before the loop starts still ends it.
     QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    // Not held back (ExcludeUserInputEvents would replay it all once the loop ends):
+    // delivered now, and dropped.
+    const InputDrop dropInput;
     worker->start();
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    loop.exec();
     worker->wait();
 }
 

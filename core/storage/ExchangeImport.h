@@ -11,7 +11,8 @@
 // push). A file is read only when it is a regular file no larger than an exchange file
 // can be, through the bounded reader; reading it and storing what it holds run on a
 // worker thread, while this thread's event loop goes on serving timers and lines (the
-// channel poll) and holds the operator's input back until the import is done.
+// channel poll) and drops the operator's input: a key pressed while an import runs is
+// not kept for later, where it could dismiss what the import ends with unseen.
 namespace ExchangeImport
 {
 
@@ -27,12 +28,18 @@ struct Outcome {
     ImportReport report;
 };
 
+// Told, on this thread, how many records or sequences the import has gone through: while
+// it stores them, whenever that changed in the last PROGRESS_INTERVAL_MS, and once at the
+// end.
+using Progress = std::function<void(int done)>;
+constexpr int PROGRESS_INTERVAL_MS = 100;
+
 // Imports the file at path as kind; the format warning of a file of the other kind is
 // shown by the store, on this thread.
-Outcome importFile(const QString &path, Kind kind);
+Outcome importFile(const QString &path, Kind kind, const Progress &progress = {});
 
 // Runs work on a worker thread and returns when it is done; meanwhile this thread's
-// event loop runs, user input excepted.
+// event loop runs, and user input that arrives is dropped.
 void runAside(const std::function<void()> &work);
 
 } // namespace ExchangeImport

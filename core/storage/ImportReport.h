@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <functional>
 
 // What an exchange-file import did, for the transfer screen to tell the operator.
@@ -29,3 +30,7 @@ struct ImportReport
 // runs (a worker thread, say); the part touches no state of the store that calls it.
 // An empty runner runs it at once, on the calling thread.
 using ImportRunner = std::function<void(const std::function<void()> &work)>;
+
+// Records or sequences an import has gone through so far, stored or not: counted by the
+// storing part, wherever it runs, for a screen to show while it waits.
+using ImportProgress = std::atomic<int>;

@@ -90,9 +90,11 @@ void ViewData::updateResultsList()
         asset->setData(Qt::UserRole, it.key());
         table->setItem(row, 0, asset);
         // Only the head of each file is read; a file that cannot be read shows no date
-        // and no status rather than another result's.
+        // and no status rather than another result's. Nor does one without a date (a
+        // zero-filled file reads as one): every saved result has its date, so such a
+        // file is damaged, and its verdict is no more to be trusted than a date would be.
         MedicalApplianceResult head;
-        if (store->readApplianceResultHead(it.key(), head)) {
+        if (store->readApplianceResultHead(it.key(), head) && head.testDate.isValid()) {
             table->setItem(row, 1,
                            new DateItem(head.testDate.date().toString(dateFormat), head.testDate));
             table->setItem(row, 2, new QTableWidgetItem(statusText(head.overallResult)));

@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QRegularExpression>
+#include <QScopeGuard>
 
 const QString DataTransfer::ResultsImportFileName = QStringLiteral("*.vexd");
 const QString DataTransfer::SequencesImportFileName = QStringLiteral("*.vexd");
@@ -316,10 +317,22 @@ bool DataTransfer::importFiles()
     ImportReport total;
     int readable = 0, otherKind = 0;
     QStringList tooLarge, notFiles;
+    // The operator's keys do nothing while a file is imported: the count of records or
+    // sequences gone through shows that it goes on, until what it did has been told.
+    int before = 0, inFile = 0;
+    const auto showProgress = [&](int done) {
+        inFile = done;
+        ui->label_Status->setText(tr("Importing: %1").arg(before + done));
+    };
+    const auto clearStatus = qScopeGuard([this] { ui->label_Status->clear(); });
     for (const QFileInfo &info : files) {
+        // Shown before the file is read, which a slow stick may take a while over.
+        showProgress(0);
         const ExchangeImport::Outcome outcome = ExchangeImport::importFile(
             info.absoluteFilePath(),
-            results ? ExchangeImport::Kind::Results : ExchangeImport::Kind::Sequences);
+            results ? ExchangeImport::Kind::Results : ExchangeImport::Kind::Sequences,
+            showProgress);
+        before += inFile;
         switch (outcome.refusal) {
         case FileUtils::ReadRefusal::None:
             break;

@@ -52,6 +52,17 @@ private slots:
         QCOMPARE(int(quint8(bytes.at(8))), 1);
     }
 
+    // Julian day 0 is no date: what is written for none, and what a zero-filled file holds.
+    void julianDayZeroReadsAsNoDate()
+    {
+        for (const char *hex : {"00000000 00000000 00", "00000000 ffffffff 00"}) {
+            QDataStream in(QByteArray::fromHex(QByteArray(hex).replace(' ', "")));
+            StreamHelper::setup(in);
+            QVERIFY(!StreamHelper::readDateTime(in).isValid());
+            QCOMPARE(int(in.status()), int(QDataStream::Ok));
+        }
+    }
+
     void commandsGoToTheRecorder()
     {
         TempRoot root;

@@ -637,6 +637,57 @@ private slots:
         QCOMPARE(m->getCurrentAssetId(), QString("#"));
     }
 
+    // Records without an identity go to the first of "_<date>", "_<date>_2", ... that
+    // names no file or holds that very record, whatever the store already holds there:
+    // files of other records of the same size or of another, gaps in the numbers, and
+    // records that come again within one import.
+    void importNumbersRecordsAroundWhatIsStored_data()
+    {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QString>("imported");
+        QTest::addColumn<QStringList>("after");
+        // Each is "<number>:<record>"; records a, b, c and o are of one size, l is longer.
+        QTest::newRow("others of the same size, a gap")
+            << QStringList{"1:o", "3:l"} << "abc" << QStringList{"1:o", "2:a", "3:l", "4:b", "5:c"};
+        QTest::newRow("one already there, further up")
+            << QStringList{"1:o", "2:b"} << "ab" << QStringList{"1:o", "2:b", "3:a"};
+        QTest::newRow("a free name below the same record")
+            << QStringList{"3:a"} << "aa" << QStringList{"1:a", "3:a"};
+        QTest::newRow("of another size, matched later")
+            << QStringList{"1:l", "2:o"} << "bla" << QStringList{"1:l", "2:o", "3:b", "4:a"};
+        QTest::newRow("again within the import")
+            << QStringList() << "abab" << QStringList{"1:a", "2:b"};
+    }
+    void importNumbersRecordsAroundWhatIsStored()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QString, imported);
+        QFETCH(QStringList, after);
+        QMap<QChar, MedicalApplianceResult> records;
+        for (const char letter : {'a', 'b', 'c', 'o', 'l'}) {
+            MedicalApplianceResult r = record("", {});
+            r.serialNo = QString(letter == 'l' ? "SN-long" : "SN-") + letter;
+            records.insert(QChar(letter), r);
+        }
+        const auto name = [](const QString &number) {
+            return number == "1" ? QString("_05032024_090430") : "_05032024_090430_" + number;
+        };
+        for (const QString &file : stored)
+            storeFile(name(file.section(':', 0, 0)), records.value(file.at(2)));
+        QByteArray exchange = hex("0100 0000");
+        for (const QChar letter : imported)
+            exchange += recordBytes(records.value(letter));
+        QCOMPARE(m->importApplianceResults(exchange).stored, imported.size());
+        QStringList names;
+        for (const QString &file : after) {
+            names << name(file.section(':', 0, 0));
+            QCOMPARE(root->readFile(DIR + names.last()),
+                     hex("0100 0000") + recordBytes(records.value(file.at(2))));
+        }
+        names.sort();
+        QCOMPARE(files(), names);
+    }
+
     void exportsWriteWhatIsStored()
     {
         QList<TestResultElement *> results{userResult("U", "", 0, TEST_PASS)};

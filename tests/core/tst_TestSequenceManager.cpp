@@ -463,6 +463,22 @@ private slots:
         QCOMPARE(m->getCurrentTestSequenceSize(), 0);
     }
 
+    // The numbers go on past the ones a sequence of the file took under its own name.
+    void importedNumbersSkipNamesTakenOnTheWay()
+    {
+        QVERIFY(m->createNewTestSequence("Bed_2"));
+        QBuffer in;
+        in.setData(exchangeFile({{"Bed", QByteArray()}, {"Bed", QByteArray()},
+                                 {"Bed_4", QByteArray()}, {"Bed", QByteArray()},
+                                 {"Bed", QByteArray()}}));
+        in.open(QIODevice::ReadOnly);
+        QCOMPARE(importSummary(m->importTestSequences(in.readAll())),
+                 QString("stored 5 renamed 3 damaged 0 skipped 0"));
+        QCOMPARE(m->getTestSequenceList(),
+                 QStringList({"Bed", "Bed_2", "Bed_3", "Bed_4", "Bed_5", "Bed_6"}));
+        QCOMPARE(m->getCurrentTestSequenceName(), QString("Bed_6"));
+    }
+
     void openFromRecord()
     {
         MedicalApplianceResult record;

@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -117,6 +118,29 @@ private slots:
         QVERIFY(bench.openList());
         QCOMPARE(bench.column(0), QStringList({"Alpha"}));
         QCOMPARE(bench.column(2), QStringList({"Pass"}));
+    }
+
+    // A zero-filled file reads as a record without a date: it is listed as a damaged file
+    // is, without a date or a verdict of its own, and opens without one.
+    void aZeroFilledFileIsListedAsDamaged()
+    {
+        ResultsBench bench;
+        QVERIFY(bench.store({resultRecord("Alpha", at(2024, 3, 2), TEST_PASS)}));
+        QFile zeros(bench.resultPath("Zero_01012024_090000"));
+        QVERIFY(zeros.open(QIODevice::WriteOnly));
+        QCOMPARE(zeros.write(QByteArray(512, '\0')), qint64(512));
+        zeros.close();
+        QVERIFY(bench.openList());
+        QCOMPARE(bench.column(0), QStringList({"Zero", "Alpha"}));
+        QCOMPARE(bench.column(1), QStringList({"", "02.03.2024"}));
+        QCOMPARE(bench.column(2), QStringList({"", "Pass"}));
+        key(Qt::Key_Escape);
+        ViewDataAssetDetails *details = bench.list()->assetDetailsScreen();
+        QVERIFY(details);
+        QCOMPARE(bench.area.current(), details);
+        const auto *date = details->findChild<QLabel *>("testDate_value_label");
+        QVERIFY(date);
+        QCOMPARE(date->text(), QString());
     }
 
     void highlightWrapsOneRowPerTurn()

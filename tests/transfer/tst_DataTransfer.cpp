@@ -355,6 +355,34 @@ private slots:
         QCOMPARE(bench.stored(resultsDir).value("A_05032024_090430"), a);
     }
 
+    // While an import runs the status tells how many records it has gone through, over
+    // every file; once the operator has been told the outcome it is empty again.
+    void importCountsItsRecords()
+    {
+        TransferBench bench;
+        TempRoot &root = bench.area.root();
+        StartupWiring::connectCore();
+        const std::shared_ptr<void> logWarningsAgain(nullptr,
+                                                     [](void *) { ImportWarning::setHandler({}); });
+        QVERIFY(root.writeFile("/mnt/update/a.vexd",
+                               resultFile("A", true) + resultFile("B", false).mid(4)));
+        QVERIFY(root.writeFile("/mnt/update/b.vexd", QByteArray::fromHex("01000100")));
+        QVERIFY(root.writeFile("/mnt/update/c.vexd", resultFile("C", false)));
+        QVERIFY(bench.open());
+        QVERIFY(bench.choose(1, 3));
+        const auto *status = bench.screen->findChild<QLabel *>("label_Status");
+        QVERIFY(status);
+        QStringList statusAtBox;
+        const QStringList boxes =
+            bench.start([&](const QString &) { statusAtBox << status->text(); });
+        QCOMPARE(boxes, QStringList({"Warning: Incorrect File Format",
+                                     "Import Complete: Results import completed\n"
+                                     "Files of another kind: 1"}));
+        QCOMPARE(statusAtBox, QStringList({"Importing: 2", "Importing: 3"}));
+        QCOMPARE(status->text(), QString());
+        QCOMPARE(bench.stored(resultsDir).size(), 3);
+    }
+
     // A link to /dev/zero, a FIFO or a file one byte larger than an exchange file can be,
     // from the PC or on a stick: not read, named to the operator, and the exchange files
     // beside it are imported all the same.
