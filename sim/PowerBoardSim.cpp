@@ -101,6 +101,24 @@ void PowerBoardSim::setDropAcks(int channel, int count)
     m_channel[channel].dropAcks = count;
 }
 
+qint64 PowerBoardSim::longestGap(int channel, const QByteArray &payload, qint64 fromMs) const
+{
+    qint64 last = fromMs;
+    qint64 longest = 0;
+    for (const Command &c : m_commands) {
+        if (c.channel != channel || c.payload != payload || c.atMs < fromMs)
+            continue;
+        longest = qMax(longest, c.atMs - last);
+        last = c.atMs;
+    }
+    return qMax(longest, wallMs() - last);
+}
+
+void PowerBoardSim::setNakWithStrayAck(int channel, bool on)
+{
+    m_channel[channel].nakWithStrayAck = on;
+}
+
 void PowerBoardSim::fault(const QString &what)
 {
     m_faults.append(what);
@@ -197,7 +215,7 @@ void PowerBoardSim::onCommand(int seq, const QByteArray &payload)
 {
     const int ch = m_gpio->listeningChannel();
     const bool repeated = ch >= 0 && m_channel[ch].lastSeq == seq && m_channel[ch].lastPayload == payload;
-    m_commands.append({ch, seq, payload, repeated});
+    m_commands.append({ch, seq, payload, repeated, wallMs()});
     emit commandReceived(ch, payload);
     if (ch == -2)
         fault("several controllers selected for " + QString::fromLatin1(payload.toHex(' ')));
@@ -208,9 +226,16 @@ void PowerBoardSim::onCommand(int seq, const QByteArray &payload)
     // A new command ends any answer still waiting for its acknowledgement.
     m_replyTimer->stop();
     m_pending.active = false;
-    m_lastRxSeq = seq;
 
     Channel &c = m_channel[ch];
+    if (c.nakWithStrayAck) {
+        // The sequence number before the command's: never the frame that is out.
+        const int stray = seq == SimFrame::firstSequence ? SimFrame::lastSequence : seq - 1;
+        log(QString("ch%1 NAK and a stray ACK of %2").arg(ch + 1).arg(stray));
+        m_line->write(SimFrame::acknowledgement(SimFrame::NAK, seq) + SimFrame::acknowledgement(SimFrame::ACK, stray));
+        return;
+    }
+    m_lastRxSeq = seq;
     QByteArray reply;
     if (repeated) {
         reply = c.lastReply; // a retransmission: answer again, do not act twice

@@ -36,6 +36,7 @@ public:
         int seq;
         QByteArray payload;
         bool repeated;      // same sequence number and payload as its previous command
+        qint64 atMs;        // wall-clock milliseconds since the simulator was built
     };
 
     explicit PowerBoardSim(QObject *parent = nullptr);
@@ -60,6 +61,9 @@ public:
     // Drops the acknowledgements of the next count commands (< 0: all of them); the
     // commands themselves are still carried out and answered.
     void setDropAcks(int channel, int count);
+    // Answers every command with a NAK and then an ACK of another sequence number (as a
+    // second controller on a stuck chip-select might), and never carries one out.
+    void setNakWithStrayAck(int channel, bool on);
     // How every controller's calibration console answers.
     void setConsole(SimConsole::Mode mode);
 
@@ -68,6 +72,11 @@ public:
     qint64 now() const { return m_clock(); }
 
     QList<Command> commands() const { return m_commands; }
+    // Wall-clock milliseconds since the simulator was built (whatever setClock() says).
+    qint64 wallMs() const { return m_started.elapsed(); }
+    // The longest stretch from fromMs until now in which the channel's controller heard
+    // no command with this payload (the ends of the stretch count as bounds).
+    qint64 longestGap(int channel, const QByteArray &payload, qint64 fromMs) const;
     void clearCommands() { m_commands.clear(); }
     // Channels whose reset line was pulsed, in the order seen.
     QList<int> resets() const { return m_resets; }
@@ -89,6 +98,7 @@ private:
         int silentFrom = -1;
         int silentFor = -1;
         int dropAcks = 0;
+        bool nakWithStrayAck = false;
         int lastSeq = -1;
         QByteArray lastPayload;
         QByteArray lastReply;

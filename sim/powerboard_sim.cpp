@@ -39,6 +39,8 @@ int main(int argc, char **argv)
     parser.addOption({"root", "Device root to work under.", "dir"});
     parser.addOption({"absent", "No controller fitted on channel CH (repeatable).", "CH"});
     parser.addOption({"drop-acks", "Channel CH drops its next N acknowledgements (all without N).", "CH[:N]"});
+    parser.addOption({"nak-stray-ack", "Channel CH answers every command with a NAK followed by an ACK of another "
+                                       "sequence number, and carries none out (repeatable).", "CH"});
     parser.addOption({"silent-after", "Channel CH stops answering S seconds into a test, for D seconds (for good without D).",
                       "CH:S[:D]"});
     parser.addOption({"rate", "Flow rate of the pump on channel CH, ml/h (default 100).", "CH:RATE"});
@@ -73,6 +75,13 @@ int main(int argc, char **argv)
         if (!parseChannelSpec(v, &ch, &n) || n.size() > 1)
             return bad("drop-acks", v);
         sim.setDropAcks(ch, n.isEmpty() ? -1 : int(n.at(0)));
+    }
+    for (const QString &v : parser.values("nak-stray-ack")) {
+        int ch;
+        QList<double> n;
+        if (!parseChannelSpec(v, &ch, &n) || !n.isEmpty())
+            return bad("nak-stray-ack", v);
+        sim.setNakWithStrayAck(ch, true);
     }
     for (const QString &v : parser.values("silent-after")) {
         int ch;

@@ -126,8 +126,13 @@ void InfusionPumpPowerBoardManager::clearFlags()
         m_u16VerifyDateReady[ch] = 0;
         m_bAutoMode[ch] = false;
         m_eAutoState[ch] = AUTO_COMPLETED;
+        m_bPollOwed[ch] = false;
     }
     m_bPicBusy = false;
+    m_iHeldChannel = -1;
+    m_bHeldSettings = false;
+    m_bHeldStart = false;
+    m_bStartExchange = false;
 }
 
 // --- staging and accessors ---
@@ -233,6 +238,7 @@ void InfusionPumpPowerBoardManager::vSetStartFlowRateRsq(unsigned short channel)
 {
     if (!raise(channel, m_u16StartFlowRateRsq))
         return;
+    ++m_u32StartTestsRaised[channel];
     m_DataManager.m_vecRealTimeData[channel].clear();
     multiChannelManager();
 }
@@ -297,6 +303,22 @@ void InfusionPumpPowerBoardManager::vSetGetVerifyDateRsq(unsigned short channel)
     multiChannelManager();
 }
 
+quint32 InfusionPumpPowerBoardManager::pendingStartTest(unsigned short channel) const
+{
+    return validChannel(channel) && m_u16StartFlowRateRsq[channel] ? m_u32StartTestsRaised[channel] : 0;
+}
+
+void InfusionPumpPowerBoardManager::vBeginRequests()
+{
+    ++m_iRequestBatches;
+}
+
+void InfusionPumpPowerBoardManager::vEndRequests()
+{
+    if (m_iRequestBatches > 0 && --m_iRequestBatches == 0)
+        multiChannelManager();
+}
+
 void InfusionPumpPowerBoardManager::vUpdateChannelRsq()
 {
     for (unsigned short ch = 0; ch < CHANNEL_COUNT; ++ch)
@@ -313,61 +335,111 @@ void InfusionPumpPowerBoardManager::autoPrime()
 
 // --- scheduling ---
 
+namespace {
+// Clears a raised request flag and says whether it was raised.
+template <typename Flag> bool take(Flag &flag)
+{
+    if (!flag)
+        return false;
+    flag = 0;
+    return true;
+}
+} // namespace
+
 void InfusionPumpPowerBoardManager::multiChannelManager()
 {
-    if (m_bPicBusy || m_bHyperterminal)
+    if (m_bPicBusy || m_bHyperterminal || m_iRequestBatches > 0)
         return;
-    const auto take = [](auto &flag) {
-        if (!flag)
+    // A start goes out whole: after its stop, its settings and its start, nothing else.
+    if (continueHeldStart())
+        return;
+    // The channels take turns, one exchange (or one whole start) each, so that however
+    // many requests one channel gets, every other is served, and polled, between two of
+    // its own. A silent channel's failed exchange takes a second of retries; in turn, it
+    // delays each of the others by that second at most.
+    for (unsigned short i = 0; i < CHANNEL_COUNT; ++i) {
+        const unsigned short ch = (m_u16NextTurn + i) % CHANNEL_COUNT;
+        if (serveChannel(ch)) {
+            m_u16NextTurn = (ch + 1) % CHANNEL_COUNT;
+            return;
+        }
+    }
+}
+
+bool InfusionPumpPowerBoardManager::continueHeldStart()
+{
+    if (m_iHeldChannel < 0)
+        return false;
+    const unsigned short ch = static_cast<unsigned short>(m_iHeldChannel);
+    if (m_bHeldSettings) {
+        m_bHeldSettings = false;
+        if (!m_bHeldStart)
+            m_iHeldChannel = -1;
+        sendSettings(ch, m_heldSetting);
+        return true;
+    }
+    m_iHeldChannel = -1;
+    if (!m_bHeldStart)
+        return false;
+    m_bHeldStart = false;
+    sendStartTest(ch, m_u32HeldStartTest);
+    return true;
+}
+
+bool InfusionPumpPowerBoardManager::serveChannel(unsigned short ch)
+{
+    if (m_bPollOwed[ch] && take(m_u16GetTestDataRsq[ch])) {
+        m_bPollOwed[ch] = false;
+        sendGetTestDataCommand(ch);
+        return true;
+    }
+    // Within the turn: identity queries, then stop, then the rest; the poll after the
+    // starts, but owed if passed over.
+    using Sender = void (InfusionPumpPowerBoardManager::*)(unsigned short);
+    const bool pollWaiting = m_u16GetTestDataRsq[ch] != 0;
+    const auto serve = [&](auto &flag, Sender send) {
+        if (!take(flag))
             return false;
-        flag = 0;
+        m_bPollOwed[ch] = pollWaiting;
+        (this->*send)(ch);
         return true;
     };
-    // Every pending request of a lower channel goes first; within a channel, identity
-    // queries, then stop, then the rest. The one exception: the poll of a channel whose
-    // line is lost waits until no other channel has anything pending. Its failed poll
-    // takes a whole second of retries, the next poll is raised meanwhile, and served
-    // first it would starve every channel above it of test data for as long as it is
-    // silent.
-    bool deferredPoll = false;
-    for (unsigned short ch = 0; ch < CHANNEL_COUNT; ++ch) {
-        const bool lost = m_u16ChannelStatus[ch] == CHANNEL_COMMS_LOST;
-        if (take(m_u8GetVersionRsq[ch]))
-            return sendGetVersionCommand(ch);
-        if (take(m_u8GetSerialNoRsq[ch]))
-            return sendGetSerialNoCommand(ch);
-        if (take(m_u8GetCalDateRsq[ch]))
-            return sendGetCalDateCommand(ch);
-        if (take(m_u8GetVerifyDateRsq[ch]))
-            return sendGetVerifyDateCommand(ch);
+    if (serve(m_u8GetVersionRsq[ch], &InfusionPumpPowerBoardManager::sendGetVersionCommand)
+        || serve(m_u8GetSerialNoRsq[ch], &InfusionPumpPowerBoardManager::sendGetSerialNoCommand)
+        || serve(m_u8GetCalDateRsq[ch], &InfusionPumpPowerBoardManager::sendGetCalDateCommand)
+        || serve(m_u8GetVerifyDateRsq[ch], &InfusionPumpPowerBoardManager::sendGetVerifyDateCommand))
+        return true;
+    // A start with its stop or its settings, and nothing between them in the order
+    // (find zero, priming), goes out as one. It takes the three requests now, so that
+    // those of a newer start make a start of their own and do not mix with this one.
+    if (m_u16StartFlowRateRsq[ch] && (m_u16StopRsq[ch] || m_u16ChangeSettingRsq[ch])
+        && !m_u16FindZeroRsq[ch] && !m_u16StartPrimingRsq[ch]) {
+        m_iHeldChannel = ch;
+        m_bHeldSettings = take(m_u16ChangeSettingRsq[ch]);
+        m_heldSetting = m_changeSetting[ch];
+        m_bHeldStart = take(m_u16StartFlowRateRsq[ch]);
+        m_u32HeldStartTest = m_u32StartTestsRaised[ch];
+        m_bPollOwed[ch] = pollWaiting;
         if (take(m_u16StopRsq[ch]))
-            return sendStopCommand(ch);
-        if (take(m_u16FindZeroRsq[ch]))
-            return sendFindZeroCommand(ch);
-        if (take(m_u16ChangeSettingRsq[ch]))
-            return sendChangeSettingCommand(ch);
-        if (take(m_u16StartPrimingRsq[ch]))
-            return sendStartPrimingCommand(ch);
-        if (take(m_u16StartFlowRateRsq[ch]))
-            return sendStartFlowRateCommand(ch);
-        if (lost && m_u16GetTestDataRsq[ch]) {
-            deferredPoll = true;
-        } else if (take(m_u16GetTestDataRsq[ch])) {
-            return sendGetTestDataCommand(ch);
-        }
-        if (take(m_u16StartDrainRsq[ch]))
-            return sendStartDrainCommand(ch);
-        if (take(m_u16StartCalibrateRsq[ch]))
-            return sendStartCalibrateCommand(ch);
-        if (take(m_u16StopOcclusionBlockageRsq[ch]))
-            return sendStopOcclusionBlockageCommand(ch);
+            sendStopCommand(ch);
+        else
+            continueHeldStart();
+        return true;
     }
-    if (!deferredPoll)
-        return;
-    for (unsigned short ch = 0; ch < CHANNEL_COUNT; ++ch) {
-        if (take(m_u16GetTestDataRsq[ch]))
-            return sendGetTestDataCommand(ch);
+    if (serve(m_u16StopRsq[ch], &InfusionPumpPowerBoardManager::sendStopCommand)
+        || serve(m_u16FindZeroRsq[ch], &InfusionPumpPowerBoardManager::sendFindZeroCommand)
+        || serve(m_u16ChangeSettingRsq[ch], &InfusionPumpPowerBoardManager::sendChangeSettingCommand)
+        || serve(m_u16StartPrimingRsq[ch], &InfusionPumpPowerBoardManager::sendStartPrimingCommand)
+        || serve(m_u16StartFlowRateRsq[ch], &InfusionPumpPowerBoardManager::sendStartFlowRateCommand))
+        return true;
+    if (take(m_u16GetTestDataRsq[ch])) {
+        m_bPollOwed[ch] = false;
+        sendGetTestDataCommand(ch);
+        return true;
     }
+    return serve(m_u16StartDrainRsq[ch], &InfusionPumpPowerBoardManager::sendStartDrainCommand)
+        || serve(m_u16StartCalibrateRsq[ch], &InfusionPumpPowerBoardManager::sendStartCalibrateCommand)
+        || serve(m_u16StopOcclusionBlockageRsq[ch], &InfusionPumpPowerBoardManager::sendStopOcclusionBlockageCommand);
 }
 
 void InfusionPumpPowerBoardManager::vPicChipSelect(unsigned short channel)
@@ -444,9 +516,13 @@ void InfusionPumpPowerBoardManager::sendFindZeroCommand(unsigned short channel)
 
 void InfusionPumpPowerBoardManager::sendChangeSettingCommand(unsigned short channel)
 {
+    sendSettings(channel, m_changeSetting[channel]);
+}
+
+void InfusionPumpPowerBoardManager::sendSettings(unsigned short channel, const StagedSetting &staged)
+{
     if (!beginExchange(channel))
         return;
-    const StagedSetting &staged = m_changeSetting[channel];
     QByteArray type(cmdSetTestType);
     type.append(char(staged.testType));
     QByteArray backPressure(cmdSetBackPressure);
@@ -466,9 +542,16 @@ void InfusionPumpPowerBoardManager::sendStartPrimingCommand(unsigned short chann
 
 void InfusionPumpPowerBoardManager::sendStartFlowRateCommand(unsigned short channel)
 {
+    sendStartTest(channel, m_u32StartTestsRaised[channel]);
+}
+
+void InfusionPumpPowerBoardManager::sendStartTest(unsigned short channel, quint32 request)
+{
     if (!beginExchange(channel))
         return;
     m_tx_queue.enqueue(QByteArray(cmdStartFlowRate));
+    m_bStartExchange = true;
+    m_u32StartTestOnLine = request;
     m_DataManager.vSetTestRunningFlag(PicRunningData(channel, 1));
     startSending();
 }
@@ -500,7 +583,7 @@ void InfusionPumpPowerBoardManager::vResetCommsErrorCounter()
     const unsigned short ch = m_u16CurrentChannel;
     if (m_u16ChannelStatus[ch] == CHANNEL_USABLE)
         m_u16CommsErrorCount[ch] = 0;
-    turnOffUartTimeOut();
+    turnOffUartTimeOut(true);
 }
 
 void InfusionPumpPowerBoardManager::vCommsPortFail()
@@ -520,15 +603,31 @@ void InfusionPumpPowerBoardManager::vCommsPortFail()
         m_u16ChannelStatus[ch] = CHANNEL_ABSENT;
         emit updateMonitor(MonitorData(ch, MONITOR_ABSENT));
     }
-    turnOffUartTimeOut();
+    turnOffUartTimeOut(false);
 }
 
-void InfusionPumpPowerBoardManager::turnOffUartTimeOut()
+void InfusionPumpPowerBoardManager::turnOffUartTimeOut(bool completed)
 {
     const unsigned short ch = m_u16CurrentChannel;
     m_u16PicContacted[ch] = 1;
     vPicChipSelect(ch);
     m_bPicBusy = false;
+    // A start that failed part-way lets the others have the line; what is left of it
+    // is raised again for the channel's next turn (unless a newer start raised its own).
+    if (!completed && m_iHeldChannel == ch) {
+        m_iHeldChannel = -1;
+        if (m_bHeldSettings && !m_u16ChangeSettingRsq[ch]) {
+            m_changeSetting[ch] = m_heldSetting;
+            m_u16ChangeSettingRsq[ch] = 1;
+        }
+        if (m_bHeldStart)
+            m_u16StartFlowRateRsq[ch] = 1;
+        m_bHeldSettings = m_bHeldStart = false;
+    }
+    if (m_bStartExchange) {
+        m_bStartExchange = false;
+        emit startTestDone(ch, completed, m_u32StartTestOnLine);
+    }
     multiChannelManager();
 }
 

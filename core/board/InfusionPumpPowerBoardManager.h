@@ -15,8 +15,9 @@ class RotaryEncoderReader;
 // The one manager of the four measuring channels. Each channel controller sits behind
 // the shared power-board line and its own chip-select (active low) and reset lines.
 // Screens raise per-channel requests; the manager runs one exchange at a time with the
-// one selected controller, lower channels and higher-priority requests first, polls
-// every channel for test data once a second, decodes the replies and keeps each
+// one selected controller, the channels taking turns (within a turn the more urgent
+// request first), polls every channel for test data once a second, decodes the replies
+// and keeps each
 // channel's status: 1 usable, 0 absent (its first exchange failed), 2 communication
 // lost (three failed exchanges in a row after contact; its next test data restores it).
 class InfusionPumpPowerBoardManager : public PowerBoardManager
@@ -85,6 +86,15 @@ public:
     AutoState getChannelAutoState(int channel) const;
     void setChannelAutoState(int channel, AutoState state);
 
+    // The number of the channel's start-test request that waits for the line, 0 when
+    // none does; requests are numbered from 1 as they are raised.
+    quint32 pendingStartTest(unsigned short channel) const;
+
+    // Requests raised between these calls wait until the last batch is closed, and are
+    // then scheduled together: a start's stop, settings and start go out as one.
+    void vBeginRequests();
+    void vEndRequests();
+
     // Hands the raw line to one controller (the others held in reset) for the
     // calibration terminal; the manager stops using the line until restoreNormality().
     void hyperterminalMode(unsigned short channel);
@@ -111,6 +121,10 @@ signals:
     void updateMonitor(const MonitorData &monitor);
     void initializeDone(unsigned short channelId);
     void requestTest();
+    // A start-test exchange has ended: delivered when the controller acknowledged the
+    // start, false when the link gave it up. It answers for every start request of the
+    // channel up to the numbered one (see pendingStartTest()).
+    void startTestDone(unsigned short channel, bool delivered, quint32 request);
 
 public slots:
     void vSetStopRsq(unsigned short channel);
@@ -142,7 +156,11 @@ private:
     // Starts an exchange with the channel: nothing (false) while another runs.
     bool beginExchange(unsigned short channel);
     void startSending();
-    void turnOffUartTimeOut();
+    void turnOffUartTimeOut(bool completed);
+    // The channel's turn: starts its most urgent exchange, false when it has none.
+    bool serveChannel(unsigned short channel);
+    // Starts the next part of the start under way, false when none is left.
+    bool continueHeldStart();
     // Raises a request flag when the channel's status is one of those allowed.
     bool raise(unsigned short channel, quint16 *flags, bool alsoWhenCommsLost = false);
     bool raise(unsigned short channel, quint8 *flags);
@@ -156,6 +174,8 @@ private:
     void sendChangeSettingCommand(unsigned short channel);
     void sendStartPrimingCommand(unsigned short channel);
     void sendStartFlowRateCommand(unsigned short channel);
+    // The start-test exchange for the numbered request (and those before it).
+    void sendStartTest(unsigned short channel, quint32 request);
     void sendGetTestDataCommand(unsigned short channel);
     void sendStartDrainCommand(unsigned short channel);
     void sendStartCalibrateCommand(unsigned short channel);
@@ -170,6 +190,26 @@ private:
     QTimer *m_pChipSelectSettleTimer = nullptr;
     QTimer *m_pPollTimer = nullptr;
     bool m_bPicBusy = false;
+    // Open request batches; nothing is scheduled while there are any.
+    int m_iRequestBatches = 0;
+    // The channel whose turn comes next.
+    unsigned short m_u16NextTurn = 0;
+    // A start under way: the channel keeps the line until its start is out (-1 when
+    // none). It took its stop, settings and start requests when it began, with the
+    // settings as staged then; what is raised meanwhile waits for the next start.
+    int m_iHeldChannel = -1;
+    bool m_bHeldSettings = false;
+    bool m_bHeldStart = false;
+    // The exchange on the line is a start-test.
+    bool m_bStartExchange = false;
+    // Start-test requests raised per channel, the one the held start took, and the one
+    // the start-test exchange on the line carries.
+    quint32 m_u32StartTestsRaised[CHANNEL_COUNT] = {};
+    quint32 m_u32HeldStartTest = 0;
+    quint32 m_u32StartTestOnLine = 0;
+    // The channel's poll waited through a turn given to another of its requests; it goes
+    // first at the next turn, so that a stream of requests cannot keep it waiting.
+    bool m_bPollOwed[CHANNEL_COUNT] = {};
     // The calibration terminal has the line; no exchange may start.
     bool m_bHyperterminal = false;
 
@@ -188,6 +228,8 @@ private:
         unsigned char infusionPumpType = 0;
     };
     StagedSetting m_changeSetting[CHANNEL_COUNT];
+    StagedSetting m_heldSetting;
+    void sendSettings(unsigned short channel, const StagedSetting &staged);
 
     GpioPinController *m_pChipSelect[CHANNEL_COUNT] = {};
     GpioPinController *m_pReset[CHANNEL_COUNT] = {};

@@ -127,8 +127,9 @@ bool PowerBoardManager::checkDataFrame(const QByteArray &frame, QByteArray *pack
     if (!sequenceInRange(sequence))
         return false;
     const int length = quint8(data.at(1)) | (quint8(data.at(2)) << 8);
-    // A length beyond the bytes received would have the check read past the frame.
-    if (length > MAX_PAYLOAD || data.size() < length + 5)
+    // A length beyond the bytes received would have the check read past the frame; bytes
+    // beyond the length are no part of any frame the far end meant.
+    if (length > MAX_PAYLOAD || data.size() != length + 5)
         return false;
     const quint16 sum = checksum(sequence, data.mid(1, length + 2));
     const quint16 sent = quint16(quint8(data.at(length + 3)) | (quint8(data.at(length + 4)) << 8));
@@ -170,6 +171,7 @@ void PowerBoardManager::sendPowerBoardCommand(QByteArray command)
 {
     m_tx_message_buffer = packetiseMessageBuffer(command, m_tx_sequence);
     m_tx_pending = true;
+    m_tx_retries = 0;
     m_tx_timer->start();
     m_port->sendByteArray(m_tx_message_buffer);
 }
@@ -233,10 +235,12 @@ void PowerBoardManager::lineReceived(const QByteArray &frame)
         const char kind = frame.at(0);
         const quint8 sequence = quint8(frame.at(1));
         if (kind == ACK) {
-            m_tx_retries = 0;
             // Only the frame that is out can be acknowledged: a late ACK for a command
-            // already given up must not end the next exchange early.
+            // already given up must not end the next exchange early, and a stray one
+            // (a far end answering NAK and then some other number) must not give the
+            // frame its transmissions back, or it is retransmitted for ever.
             if (m_tx_pending && sequence == m_tx_sequence) {
+                m_tx_retries = 0;
                 m_tx_pending = false;
                 m_tx_sequence = nextSequence(m_tx_sequence);
                 m_tx_timer->stop();

@@ -748,18 +748,16 @@ bool DataManager::vSavePCACurrentSetting(unsigned short ch)
 {
     CHECK_CHANNEL(ch, false);
     const INFUSION_PUMP_PCA_SETTING &pca = m_PCATestSetting[ch];
-    SettingsWriter settings;
-    settings.setValue(ChannelTestSettings::testTypeSetting(ch),
-                      int(m_TestSetting[ch].u8TestTypeSetting));
-    settings.setValue(ChannelTestSettings::PCABasalFlowRateSetting(ch),
-                      QVariant(pca.fBasalFlowRateSetting));
-    settings.setValue(ChannelTestSettings::PCABolusVolumeSetting(ch),
-                      QVariant(pca.fBolusVolumeSetting));
-    settings.setValue(ChannelTestSettings::PCATotalVolumeSetting(ch),
-                      QVariant(pca.fTotalVolumeSetting));
-    settings.setValue(ChannelTestSettings::PCAElapseTimeSetting(ch), int(pca.u32ElapseTimeSetting));
-    settings.setValue(ChannelTestSettings::PCALoadingDoseSetting(ch), QVariant(pca.fLoadingDose));
-    return settings.commit();
+    // The PC may start the same PCA test again and again: what is stored already costs
+    // no write.
+    return SettingsWriter::writeChanged({
+        {ChannelTestSettings::testTypeSetting(ch), int(m_TestSetting[ch].u8TestTypeSetting)},
+        {ChannelTestSettings::PCABasalFlowRateSetting(ch), QVariant(pca.fBasalFlowRateSetting)},
+        {ChannelTestSettings::PCABolusVolumeSetting(ch), QVariant(pca.fBolusVolumeSetting)},
+        {ChannelTestSettings::PCATotalVolumeSetting(ch), QVariant(pca.fTotalVolumeSetting)},
+        {ChannelTestSettings::PCAElapseTimeSetting(ch), int(pca.u32ElapseTimeSetting)},
+        {ChannelTestSettings::PCALoadingDoseSetting(ch), QVariant(pca.fLoadingDose)},
+    });
 }
 
 bool DataManager::vSaveOcclusionCurrentSetting(unsigned short ch)

@@ -31,6 +31,19 @@ bool within(float value, float low, float high)
     return value >= low && value <= high;
 }
 
+// Holds the board manager's scheduling while a request raises what belongs together.
+class RequestBatch
+{
+public:
+    explicit RequestBatch(InfusionPumpPowerBoardManager &board) : m_board(board) { m_board.vBeginRequests(); }
+    ~RequestBatch() { m_board.vEndRequests(); }
+    RequestBatch(const RequestBatch &) = delete;
+    RequestBatch &operator=(const RequestBatch &) = delete;
+
+private:
+    InfusionPumpPowerBoardManager &m_board;
+};
+
 } // namespace
 
 PcRequestDispatcher::PcRequestDispatcher(InfusionPumpPowerBoardManager &board, QObject *parent)
@@ -39,6 +52,8 @@ PcRequestDispatcher::PcRequestDispatcher(InfusionPumpPowerBoardManager &board, Q
     m_idleTimer->setSingleShot(true);
     m_idleTimer->setInterval(idleGapMs);
     connect(m_idleTimer, &QTimer::timeout, this, &PcRequestDispatcher::lineIdle);
+    connect(&board, &InfusionPumpPowerBoardManager::startTestDone, this,
+            &PcRequestDispatcher::onStartTestDone);
 }
 
 void PcRequestDispatcher::readFrom(DorvalenPacketHandler &port)
@@ -263,6 +278,9 @@ void PcRequestDispatcher::handleStart(const DorvalenPacket &packet)
 
     m_data.m_vecFullTestData[c].clear();
     m_data.resetTestData(c);
+    // The settings change and the stop and start that the signal raises reach the board
+    // manager as one, so the start goes out whole.
+    RequestBatch batch(m_board);
     switch (type) {
     case DorvalenPacket::TEST_FLOW: {
         const DorvalenPacket::DataConfigFlowRate flow = packet.getFlowRateDetails();
@@ -291,16 +309,49 @@ void PcRequestDispatcher::handleStart(const DorvalenPacket &packet)
         m_data.vSetTestSetting_Type(c, DorvalenPacket::TEST_PCA);
         m_data.vSetPCABasalFlowRate(c, pca.basalFlowRate);
         m_data.vSetPCABolusVolume(c, pca.bolusVolume);
-        m_data.vSavePCACurrentSetting(c);
         stageSettings(c, pcaWindowSize);
         m_board.vSetChangeSettingRsq(c);
         break;
     }
     }
     emit startRequested(c, type);
+    // Still inside the batch, so nothing has gone out yet: a start the board manager
+    // refused (its channel absent or lost) is never confirmed.
+    const quint32 request = m_board.pendingStartTest(c);
+    if (request == 0)
+        return;
+    QVector<quint32> &owed = m_owedConfirms[c];
+    if (owed.isEmpty() || owed.last() != request)
+        owed.append(request);
+    m_bPcaSaveOwed[c] = type == DorvalenPacket::TEST_PCA;
+}
 
+void PcRequestDispatcher::onStartTestDone(unsigned short channel, bool delivered, quint32 request)
+{
+    if (channel >= kChannels)
+        return;
+    // The start on the line answers for the Starts up to its request (those before it
+    // were overtaken while they waited), not for any that came after it.
+    QVector<quint32> &owed = m_owedConfirms[channel];
+    int answered = 0;
+    while (answered < owed.size() && owed.at(answered) <= request)
+        ++answered;
+    if (answered == 0)
+        return;
+    owed.remove(0, answered);
+    const bool standing = owed.isEmpty() && m_board.pendingStartTest(channel) == 0;
+    if (!delivered) {
+        if (standing)
+            m_bPcaSaveOwed[channel] = false;
+        return;
+    }
+    // Saved once the settings stand, not for every request that brought them.
+    if (standing && m_bPcaSaveOwed[channel]) {
+        m_bPcaSaveOwed[channel] = false;
+        m_data.vSavePCACurrentSetting(channel);
+    }
     KovintaPacket reply;
-    reply.confirm(static_cast<unsigned char>(c));
+    reply.confirm(static_cast<unsigned char>(channel));
     send(reply);
 }
 

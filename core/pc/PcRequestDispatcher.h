@@ -4,6 +4,7 @@
 #include "TestSettingRanges.h"
 
 #include <QObject>
+#include <QVector>
 
 class DataManager;
 class DorvalenPacket;
@@ -21,6 +22,9 @@ class QTimer;
 // what the manual set-up screens accept. A request that fails is dropped without a reply.
 // What a request does to the running screens is left to whoever handles the three
 // signals; they come synchronously, after the settings reached the board manager.
+// A Start is confirmed, and a PCA Start's settings saved, only once the board manager
+// has the start on the controller; starts that a newer one on the channel overtook
+// while they waited for the line share its one Confirm.
 class PcRequestDispatcher : public QObject
 {
     Q_OBJECT
@@ -71,6 +75,9 @@ signals:
     // reply is out.
     void alarmRequested(unsigned short channel);
 
+private slots:
+    void onStartTestDone(unsigned short channel, bool delivered, quint32 request);
+
 private:
     // Takes out every frame the buffer holds; at an idle line, also drops what waits.
     void processFrames(bool idle);
@@ -95,4 +102,11 @@ private:
     // Bytes dropped since the last frame, for one warning per stretch of garbage.
     unsigned int m_u32SkippedCount = 0;
     QTimer *m_idleTimer;
+    // The board manager's numbers of the start-test requests that the channel's Starts
+    // raised and that wait for their confirmation, oldest first (a few at most: each start
+    // on the line answers for all before it); and whether a PCA Start's settings wait to
+    // be saved.
+    static constexpr int channelCount = 4;
+    QVector<quint32> m_owedConfirms[channelCount];
+    bool m_bPcaSaveOwed[channelCount] = {};
 };

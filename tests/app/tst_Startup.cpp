@@ -47,11 +47,11 @@ private slots:
         QProcess rondix;
         QVERIFY(startProgram(rondix, {"alpha", "be ta"}));
 
-        // The board comes up: every channel stopped and primed, channel 0 first, then
-        // polled. The poll timer runs from the start, so when the start-up exchanges take
-        // longer than a poll period a primed lower channel's poll rightly goes before a
-        // higher channel's stop; a channel is never polled before it is primed. The About
-        // pages ask every channel for its identity and dates meanwhile.
+        // The board comes up: every channel stopped and primed, the channels taking turns
+        // from channel 0, and polled. The poll timer runs from the start, so when the
+        // start-up exchanges take longer than a poll period a channel's poll, passed over
+        // once, rightly goes before its stop or prime. The About pages ask every channel
+        // for its identity and dates meanwhile.
         const QStringList identity{"IV", "ICG", "IRC", "IRV"};
         QStringList seen, asked;
         const auto exchanges = [&] {
@@ -63,19 +63,16 @@ private slots:
                 const QString line = QString("%1 %2").arg(c.channel).arg(QString::fromLatin1(c.payload));
                 (identity.contains(QString::fromLatin1(c.payload)) ? asked : seen) << line;
             }
-            return seen.contains("3 I4") && asked.size() >= 16;
+            return seen.contains("3 I4") && seen.contains("3 I6") && asked.size() >= 16;
         };
         QTRY_VERIFY_WITH_TIMEOUT(exchanges(), 15000);
         QStringList startUp;
         for (const QString &e : seen) {
-            if (e.endsWith(" I4")) {
-                QVERIFY2(startUp.contains(e.left(2) + "I6"), qPrintable(seen.join(", ")));
-                continue;
-            }
-            startUp << e;
+            if (!e.endsWith(" I4"))
+                startUp << e;
         }
         QCOMPARE(startUp.mid(0, 8),
-                 QStringList({"0 I3", "0 I6", "1 I3", "1 I6", "2 I3", "2 I6", "3 I3", "3 I6"}));
+                 QStringList({"0 I3", "1 I3", "2 I3", "3 I3", "0 I6", "1 I6", "2 I6", "3 I6"}));
         for (int ch = 0; ch < 4; ++ch)
             for (const QString &letters : identity)
                 QVERIFY2(asked.contains(QString("%1 %2").arg(ch).arg(letters)), qPrintable(asked.join(',')));

@@ -61,6 +61,7 @@ struct Bench
         return root.readFile(QString("/sys/class/gpio/gpio%1/value").arg(number));
     }
 };
+
 } // namespace
 
 class TestInfusionPumpPowerBoardManager : public QObject
@@ -88,7 +89,8 @@ private slots:
             writes = writes.filter(QRegularExpression(QString("^(?!%1 value)").arg(cs)));
         QCOMPARE(QStringList(writes.mid(0, 12)), expected);
         QCOMPARE(b.sim.resets(), QList<int>({0, 1, 2, 3}));
-        QCOMPARE(QStringList(b.lines().mid(0, 12)), QStringList({"0 I3", "0 I6", "1 I3", "1 I6", "2 I3", "2 I6", "3 I3",
+        // The channels take turns on the line: every stop, then every prime.
+        QCOMPARE(QStringList(b.lines().mid(0, 12)), QStringList({"0 I3", "1 I3", "2 I3", "3 I3", "0 I6", "1 I6", "2 I6",
                                                     "3 I6", "0 I4", "1 I4", "2 I4", "3 I4"}));
         QCOMPARE(initialised.size(), 4);
         for (int ch = 0; ch < 4; ++ch) {
@@ -211,6 +213,34 @@ private slots:
         QCOMPARE(b.board->getChannelStatus(3), ushort(1));
         // The lost channel is still polled, and comes back when it answers again.
         b.sim.setSilent(0, false);
+        QTRY_COMPARE_WITH_TIMEOUT(b.board->getChannelStatus(0), ushort(1), 10000);
+    }
+
+    // A controller that answers every frame with a NAK and then an ACK of another number
+    // gets each frame five times, like a silent one, and the others are polled on.
+    void nakWithStrayAckCannotHoldTheLine()
+    {
+        Bench b;
+        b.start();
+        QVERIFY(b.settle());
+        b.sim.setNakWithStrayAck(0, true);
+        const int before = b.sim.commands().size();
+        const qint64 from = b.sim.wallMs();
+        QTest::qWait(6000);
+        QList<qint64> gaps;
+        for (int ch = 0; ch < 4; ++ch)
+            gaps << b.sim.longestGap(ch, "I4", from);
+        qInfo("longest gaps between polls over 6 s (ms): %lld %lld %lld %lld", gaps[0], gaps[1], gaps[2],
+              gaps[3]);
+        const QStringList l = b.lines().mid(before);
+        for (int ch : {1, 2, 3}) {
+            QVERIFY2(gaps[ch] < 2000, qPrintable(QString("channel %1: %2 ms").arg(ch).arg(gaps[ch])));
+            QCOMPARE(b.board->getChannelStatus(ch), ushort(1));
+        }
+        // About one poll a second, each given up after its five transmissions.
+        QVERIFY2(l.count("0 I4") <= 5 * 8, qPrintable(QString::number(l.count("0 I4"))));
+        QCOMPARE(b.board->getChannelStatus(0), ushort(2));
+        b.sim.setNakWithStrayAck(0, false);
         QTRY_COMPARE_WITH_TIMEOUT(b.board->getChannelStatus(0), ushort(1), 10000);
     }
 

@@ -208,6 +208,36 @@ private slots:
         QCOMPARE(line.take(4).toHex(' '), hex(kAckT1).toHex(' '));
     }
 
+    // Only the acknowledgement of the frame that is out ends its retries: a far end that
+    // answers NAK and then acknowledges some other number cannot keep it going.
+    void onlyTheMatchingAckResetsTheRetries()
+    {
+        Line line;
+        line.link->queue("I4");
+        line.link->queue("I4");
+        line.link->sendNextCommand();
+        const QByteArray first = hex("02 04 7F F2 00 49 34 84 00 03");
+        const QByteArray second = hex("02 05 7F F2 00 49 34 85 00 03");
+        QCOMPARE(line.take(10), first);
+        for (int nak = 1; nak <= 4; ++nak) {
+            line.far.write(hex("02 15 04 03"));
+            QCOMPARE(line.take(10), first);
+        }
+        line.far.write(hex("02 06 04 03"));
+        QCOMPARE(line.take(10), second);
+        // The next frame has all its transmissions again, and a stray ACK gives none back.
+        for (int nak = 1; nak <= 4; ++nak) {
+            line.far.write(hex("02 15 05 03") + hex("02 06 04 03"));
+            QCOMPARE(line.take(10), second);
+        }
+        QCOMPARE(line.failed->count(), 0);
+        line.far.write(hex("02 15 05 03") + hex("02 06 04 03"));
+        QTRY_COMPARE_WITH_TIMEOUT(line.failed->count(), 1, 5000);
+        line.far.write(hex(kFrameT1));
+        QCOMPARE(line.take(4).toHex(' '), hex(kAckT1).toHex(' '));
+        QCOMPARE(line.complete->count(), 0);
+    }
+
     void nakWithNothingOutIsIgnored()
     {
         Line line;
@@ -240,6 +270,10 @@ private slots:
         QTest::newRow("sequence only") << hex("02 05 03") << nak << QByteArray();
         QTest::newRow("length beyond the frame") << hex("02 05 05 00 54 31 8D 00 03") << nak << QByteArray();
         QTest::newRow("no checksum") << hex("02 05 00 00 03") << nak << QByteArray();
+        // Length 1, "T" and its right sum (1 + 5 + 1 + 0x54 = 0x5B), then one byte more.
+        QTest::newRow("byte beyond the length") << hex("02 05 01 00 54 5B 00 31 03") << nak << QByteArray();
+        QTest::newRow("escaped byte beyond the length")
+            << hex("02 05 01 00 54 5B 00 7F F2 03") << nak << QByteArray();
         // 1 + 6 + 0x58 + 0x02 + 600 * 0x41 = 0x98B9.
         QTest::newRow("600 bytes")
             << hex("02 06 58 7F F2") + repeated(600, 'A') + hex("B9 98 03") << hex("02 06 06 03")

@@ -84,7 +84,7 @@ private slots:
         QCOMPARE(area.current(), draining);
         QCOMPARE(labelText(draining, "label_Draining_Channel"), QString("Draining All Channels"));
         QCOMPARE(raised.log, QStringList({"stop 0", "drain 0", "stop 2", "drain 2"}));
-        QTRY_COMPARE_WITH_TIMEOUT(area.requests(), QStringList({"0 I3", "0 I7", "2 I3", "2 I7"}), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(area.requestsByChannel(), QStringList({"0 I3", "0 I7", "2 I3", "2 I7"}), 10000);
         QCOMPARE(area.sim().controller(0).status(), SimController::Drain);
 
         raised.log.clear();
@@ -93,7 +93,7 @@ private slots:
         QCOMPARE(raised.log, QStringList({"stop 0", "prime 0", "stop 2", "prime 2"}));
         QCOMPARE(area.current(), menu);
         QCOMPARE(menu->channelList()->currentRow(), 0);
-        QTRY_COMPARE_WITH_TIMEOUT(area.requests(), QStringList({"0 I3", "0 I6", "2 I3", "2 I6"}), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(area.requestsByChannel(), QStringList({"0 I3", "0 I6", "2 I3", "2 I6"}), 10000);
         QCOMPARE(area.sim().controller(2).status(), SimController::Prime);
 
         key(Qt::Key_F1);

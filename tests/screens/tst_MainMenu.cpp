@@ -159,12 +159,12 @@ private slots:
         key(Qt::Key_Escape);
         QCOMPARE(area.current()->findChild<QLabel *>("label_Draining_Channel")->text(),
                  QString("Draining All Channels"));
-        QTRY_COMPARE_WITH_TIMEOUT(area.requests(), QStringList({"0 I3", "0 I7", "2 I3", "2 I7", "3 I3", "3 I7"}),
+        QTRY_COMPARE_WITH_TIMEOUT(area.requestsByChannel(), QStringList({"0 I3", "0 I7", "2 I3", "2 I7", "3 I3", "3 I7"}),
                                   10000);
         area.sim().clearCommands();
         keys({Qt::Key_F1, Qt::Key_F1});
         QCOMPARE(area.current(), menu);
-        QTRY_COMPARE_WITH_TIMEOUT(area.requests(), QStringList({"0 I3", "0 I6", "2 I3", "2 I6", "3 I3", "3 I6"}),
+        QTRY_COMPARE_WITH_TIMEOUT(area.requestsByChannel(), QStringList({"0 I3", "0 I6", "2 I3", "2 I6", "3 I3", "3 I6"}),
                                   10000);
     }
 

@@ -221,6 +221,22 @@ private slots:
         QCOMPARE(m_host->read(2), hex("02 04"));
     }
 
+    void nakWithStrayAckNeverCarriesACommandOut()
+    {
+        select(1);
+        m_sim->setNakWithStrayAck(1, true);
+        // "I2" with sequence 4, then with 5: each is refused and followed by the
+        // acknowledgement of the number before it (126 comes before 4).
+        m_host->send(hex("02 04 7F F2 00 49 32 82 00 03"));
+        QCOMPARE(m_host->quiet(200).toHex(' '), hex("02 15 04 03 02 06 7E 03").toHex(' '));
+        m_host->send(hex("02 05 7F F2 00 49 32 83 00 03"));
+        QCOMPARE(m_host->quiet(200).toHex(' '), hex("02 15 05 03 02 06 04 03").toHex(' '));
+        QCOMPARE(m_sim->controller(1).status(), SimController::Idle);
+        m_sim->setNakWithStrayAck(1, false);
+        m_host->send(hex("02 05 7F F2 00 49 32 83 00 03"));
+        QCOMPARE(m_host->frame().left(2), hex("02 04"));
+    }
+
     void droppedAcknowledgementDoesNotRunACommandTwice()
     {
         qint64 clock = 0;

@@ -17,6 +17,13 @@ LinkBench::LinkBench(const QList<int> &absentChannels, const QByteArray &setting
     if (!area.settle() || !pc.open(area.root().root()))
         return;
     dispatcher.reset(new PcRequestDispatcher(*area.board()));
+    // What the running screens raise for a Start from the PC, as the main menu has them.
+    InfusionPumpPowerBoardManager *board = area.board();
+    QObject::connect(dispatcher.get(), &PcRequestDispatcher::startRequested, board,
+                     [board](unsigned short channel, unsigned int) {
+                         board->vSetStopRsq(channel);
+                         board->vSetStartFlowRateRsq(channel);
+                     });
     port = new DorvalenPacketHandler(QStringLiteral("/dev/ttyGS0"), 4);
     data().m_pPacketHandler = port;
     QObject::connect(port, &DorvalenPacketHandler::readyRead,

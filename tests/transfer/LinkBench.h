@@ -14,7 +14,9 @@ class PcRequestDispatcher;
 
 // The PC link on its own: the board manager on the power-board simulator, the PC
 // application's end of the line (open before the instrument opens its port), the
-// instrument's port on "/dev/ttyGS0" and the dispatcher reading it. No screen is built.
+// instrument's port on "/dev/ttyGS0" and the dispatcher reading it. No screen is built;
+// a Start raises the stop and start of its test on the board manager as the running
+// screens do.
 class LinkBench
 {
 public:

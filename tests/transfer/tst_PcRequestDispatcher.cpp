@@ -112,6 +112,22 @@ class TestPcRequestDispatcher : public QObject
             [&] { bench().pc.sendRaw(PcLinkClient::frame(77, opcode, body)); });
     }
 
+    // A Start is confirmed once its start reached the controller, not at once.
+    QList<Reply> answersToStart(const QByteArray &body)
+    {
+        return bench().answersTo([&] {
+            bench().pc.sendRaw(PcLinkClient::frame(77, 2, body));
+            QTest::qWaitFor(
+                [&] {
+                    for (const Reply &r : bench().pc.replies())
+                        if (r.opcode == PcLinkClient::ConfirmReply)
+                            return true;
+                    return false;
+                },
+                5000);
+        });
+    }
+
 private slots:
     void initTestCase()
     {
@@ -196,7 +212,7 @@ private slots:
         QSignalSpy started(&dispatcher, &PcRequestDispatcher::startRequested);
         bench().area.sim().clearCommands();
         fillHistory(data(), 1, 3);
-        QCOMPARE(describe(answersToFrame(2, flowStart(2, 900, 100, 45))),
+        QCOMPARE(describe(answersToStart(flowStart(2, 900, 100, 45))),
                  QStringLiteral("confirm 1"));
         INFUSION_PUMP_SETTING flow = data().getTestSetting(1);
         QCOMPARE(int(flow.u8TestTypeSetting), 0);
@@ -211,7 +227,7 @@ private slots:
 
         bench().area.sim().clearCommands();
         data().setOcclusionTestcomplete(2, true);
-        QCOMPARE(describe(answersToFrame(2, occlusionStart(3, 1))), QStringLiteral("confirm 2"));
+        QCOMPARE(describe(answersToStart(occlusionStart(3, 1))), QStringLiteral("confirm 2"));
         QCOMPARE(int(data().getTestSetting(2).u8TestTypeSetting), 1);
         QCOMPARE(int(data().getOcclusionTestSetting(2)), 1);
         QVERIFY(!data().getOcclusionTestComplete(2));
@@ -219,7 +235,7 @@ private slots:
         QVERIFY(bench().settingCommands().contains("2 IF1 01"));
 
         bench().area.sim().clearCommands();
-        QCOMPARE(describe(answersToFrame(2, pcaStart(1, 600, 12.5f, 2.0f))),
+        QCOMPARE(describe(answersToStart(pcaStart(1, 600, 12.5f, 2.0f))),
                  QStringLiteral("confirm 0"));
         const INFUSION_PUMP_PCA_SETTING pca = data().getPCATestSetting(0);
         QCOMPARE(pca.u32ElapseTimeSetting, 600);

@@ -94,7 +94,7 @@ private slots:
         GuiTest::key(Qt::Key_F7);
         QVERIFY(bench.pc.waitForReplies(4, 10000));
         QCOMPARE(channelsOf(bench.repliesOf(PcLinkClient::StopReply)), QList<int>({0, 1, 2, 3}));
-        QTRY_COMPARE(bench.area.requests(),
+        QTRY_COMPARE(bench.area.requestsByChannel(),
                      QStringList({"0 I3", "0 I6", "1 I3", "1 I6", "2 I3", "2 I6", "3 I3", "3 I6"}));
         QCOMPARE(bench.area.current(), bench.menu->getRemoteScreen());
     }

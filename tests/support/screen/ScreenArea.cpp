@@ -1,5 +1,7 @@
 #include "ScreenArea.h"
 
+#include <algorithm>
+
 #include "BluetoothFavourites.h"
 #include "InfusionPumpPowerBoardManager.h"
 #include "PowerBoardSim.h"
@@ -55,7 +57,8 @@ bool ScreenArea::settle()
     if (!m_sim)
         return false;
     // Channels that do not answer take a second per command, so wait generously for the
-    // start-up prime of channel 3, a poll after it, and then a quiet line.
+    // start-up prime of channel 3, a poll (after it, or before it when the poll waited
+    // long behind failing channels), and then a quiet line.
     QDeadlineTimer deadline(60000);
     int seen = -1;
     QDeadlineTimer quiet;
@@ -63,7 +66,7 @@ bool ScreenArea::settle()
         QTest::qWait(10);
         const QStringList l = lines();
         const int primed = l.lastIndexOf(QLatin1String("3 I6"));
-        if (primed < 0 || !l.mid(primed).filter(QRegularExpression(QStringLiteral(" I4$"))).size())
+        if (primed < 0 || !l.filter(QRegularExpression(QStringLiteral(" I4$"))).size())
             continue;
         if (l.size() != seen) {
             seen = l.size();
@@ -99,6 +102,15 @@ QStringList ScreenArea::requests() const
         if (!l.endsWith(QLatin1String(" I4")))
             out << l;
     }
+    return out;
+}
+
+QStringList ScreenArea::requestsByChannel() const
+{
+    QStringList out = requests();
+    std::stable_sort(out.begin(), out.end(), [](const QString &a, const QString &b) {
+        return a.section(QLatin1Char(' '), 0, 0).toInt() < b.section(QLatin1Char(' '), 0, 0).toInt();
+    });
     return out;
 }
 

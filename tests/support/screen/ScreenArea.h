@@ -70,6 +70,9 @@ public:
     // test-data poll ("I4").
     QStringList lines() const;
     QStringList requests() const;
+    // requests() channel by channel, each channel's in the order they went out: the
+    // channels take turns on the line, and which turn comes first depends on the poll.
+    QStringList requestsByChannel() const;
 
     // Shows the screen area and waits until it is the active window.
     bool activate();
