@@ -156,7 +156,7 @@ private slots:
         GuiTest::key(Qt::Key_F7);
         QTRY_COMPARE_WITH_TIMEOUT(bench.repliesOf(PcLinkClient::StopReply).size(), 5, 10000);
         QTRY_COMPARE_WITH_TIMEOUT(
-            bench.area.requests(),
+            bench.area.requestsByChannel(),
             QStringList({"0 I3", "0 I6", "1 I3", "1 I6", "2 I3", "2 I6", "3 I3", "3 I6"}), 10000);
 
         bench.pc.takeReplies();
