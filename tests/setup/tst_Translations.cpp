@@ -550,6 +550,23 @@ private slots:
         const QString gone = prepare();
         QVERIFY(QFile::remove(gone));
         stopped("send-file-gone", gone);
+        // The phone's own refusal of a file sent, and a link that drops before its word.
+        const auto refused = [&](const QString &state, BtModuleSim::FinalAnswer answer) {
+            sim.options().finalAnswer = answer;
+            send->setNoAnswerLimits(1500, 1500);
+            send->setFilenameToSend(prepare());
+            send->showScreen(true);
+            QTRY_COMPARE_WITH_TIMEOUT(send->displayState(),
+                                      int(BluetoothDataTransfer::StateReadyToSend), 10000);
+            GuiTest::key(Qt::Key_F4);
+            QTRY_COMPARE_WITH_TIMEOUT(send->displayState(), int(BluetoothDataTransfer::StateStopped),
+                                      10000);
+            check(state);
+            GuiTest::key(Qt::Key_F1);
+            sim.options().finalAnswer = BtModuleSim::FinalAnswer::Ok;
+        };
+        refused("send-refused", BtModuleSim::FinalAnswer::NotAcceptable);
+        refused("send-link-dropped", BtModuleSim::FinalAnswer::DropLink);
         sim.devices()[1].outcome = BtModuleSim::CallOutcome::Silent;
         stopped("send-no-answer", prepare());
         QVERIFY(bt->setDeviceName(BT_MOBILE_PHONE, QString()));
