@@ -240,7 +240,11 @@ void OcclusionManualTest::fetchData()
     const TestSequencePassFailLimits limits = data.getManualPassFailLimits(c);
     const QString name = tr("Current %1:").arg(data.getPressureUnitString(data.getPressureUnits()));
     const QString value = QString::number(data.getPressureValue(live.s16Pressure), 'f', 2);
-    switch (ManualTestArithmetic::judgePressure(live.s16Pressure, limits)) {
+    // An idle channel's pressure before the test has measured is judged against nothing.
+    const ManualTestArithmetic::Judgement judgement = data.m_vecRealTimeData[c].isEmpty()
+        ? ManualTestArithmetic::Unjudged
+        : ManualTestArithmetic::judgePressure(live.s16Pressure, limits);
+    switch (judgement) {
     case ManualTestArithmetic::Unjudged:
         ui->label_MSG_Pressure->setText(name);
         ui->label_Pressure->setText(value);

@@ -95,6 +95,64 @@ private slots:
                  QStringLiteral("<font color='red'>-45.0</font>"));
     }
 
+    // A test that has not measured yet has nothing to be judged on: its value is shown
+    // plain (or not at all) until the first sample, then against the limits.
+    void nothingJudgedBeforeTheFirstSample_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("valueLabel");
+        QTest::addColumn<QString>("nameLabel");
+        QTest::addColumn<QString>("readyValue");
+        QTest::addColumn<QString>("readyName");
+        QTest::addColumn<QString>("measuredValue");
+        QTest::newRow("flow error") << 0 << "label_FlowRate_Error" << "label_MSG_ERROR" << "---"
+                                    << "Avg Flow Err %" << "<font color='red'>-50.0</font>";
+        QTest::newRow("occlusion pressure")
+            << 1 << "label_Pressure" << "label_MSG_Pressure" << "0.00" << "Current mmHg:"
+            << "<font color='red'>50.00</font>";
+    }
+    void nothingJudgedBeforeTheFirstSample()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, valueLabel);
+        QFETCH(QString, nameLabel);
+        QFETCH(QString, readyValue);
+        QFETCH(QString, readyName);
+        QFETCH(QString, measuredValue);
+        ManualBench bench(ScreenArea::defaultSettings(), {3});
+        QVERIFY(bench.area.settle());
+        DataManager &data = bench.data();
+        data.vSetTestSetting_Type(3, quint16(type));
+        TestSequencePassFailLimits limits;
+        limits.limitType = TestSequencePassFailLimits::AVERAGE_FLOW;
+        limits.flowTarget = 100.0f;
+        limits.flowUpperPct = 10;
+        limits.flowLowerPct = 10;
+        limits.upperPressure = 600.0f;
+        limits.lowerPressure = 100.0f;
+        data.setManualPassFailLimits(3, limits);
+        TestScreen *running = type == 0 ? static_cast<TestScreen *>(bench.summary->getFlowRateRunningScreen())
+                                        : bench.summary->getOcclusionRunningScreen();
+        running->vSetChannel(3);
+        running->showScreen(true);
+        QVERIFY(bench.area.activate());
+        GuiTest::turn(type == 0 ? 2 : 1); // the value emphasised
+        running->fetchData();
+        if (qEnvironmentVariableIsSet("RONDIX_PNG_DIR"))
+            GuiTest::savePng(running, qEnvironmentVariable("RONDIX_PNG_DIR")
+                                          + QStringLiteral("/ready-%1.png").arg(type));
+        QCOMPARE(labelText(running, qPrintable(valueLabel)), readyValue);
+        QCOMPARE(labelText(running, qPrintable(nameLabel)), readyName);
+        QCOMPARE(labelText(running, "label_Ephasing_Item_Data"), readyValue);
+
+        // The first second: 50 mmHg, 50 ml/h.
+        data.vSetTestRunningFlag(PicRunningData(3, 1));
+        data.vStoreTestData(TestData(3, ManualBench::testDataReply(type, 3, 500, 1, 14, 50000, 50000)));
+        running->fetchData();
+        QCOMPARE(labelText(running, qPrintable(valueLabel)), measuredValue);
+        QVERIFY(labelText(running, qPrintable(nameLabel)).startsWith(QLatin1String("<font color='red'>")));
+    }
+
     void setupConfirmsItsOwnTestType_data()
     {
         QTest::addColumn<int>("type");
