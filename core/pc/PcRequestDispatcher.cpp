@@ -275,6 +275,12 @@ void PcRequestDispatcher::handleStart(const DorvalenPacket &packet)
         return;
     const unsigned short c = packet.getStart().channel - 1;
     const unsigned int type = packet.getTestType();
+    // A channel in an automatic run belongs to its run: a test of the PC's would replace
+    // the step's measurement (or one awaiting its verdict) and be judged as the step.
+    if (m_board.getChannelIsAutoMode(c)) {
+        qWarning() << "PC link: Start refused, channel" << c + 1 << "runs an automatic sequence";
+        return;
+    }
 
     m_data.m_vecFullTestData[c].clear();
     m_data.resetTestData(c);

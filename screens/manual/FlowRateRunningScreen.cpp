@@ -83,10 +83,16 @@ void FlowRateRunningScreen::fetchData()
         name = tr("Volume Err %", "Flow rate running screen error type label");
     else
         name = tr("Inst Flow Err %", "Flow rate running screen error type label");
-    const QString colour = error.red ? QStringLiteral("<font color='red'>%1</font>")
-                                     : QStringLiteral("<font color='green'>%1</font>");
-    ui->label_MSG_ERROR->setText(colour.arg(name));
-    ui->label_FlowRate_Error->setText(colour.arg(QString::number(error.percent, 'f', 1)));
+    if (history.isEmpty()) {
+        // Nothing measured yet: no error against the target, and no verdict colour.
+        ui->label_MSG_ERROR->setText(name);
+        ui->label_FlowRate_Error->setText(QStringLiteral("---"));
+    } else {
+        const QString colour = error.red ? QStringLiteral("<font color='red'>%1</font>")
+                                         : QStringLiteral("<font color='green'>%1</font>");
+        ui->label_MSG_ERROR->setText(colour.arg(name));
+        ui->label_FlowRate_Error->setText(colour.arg(QString::number(error.percent, 'f', 1)));
+    }
 
     ui->label_FlowRateTest_Volume->setText(ManualTestArithmetic::formatVolume(live.fVolume));
     ui->label_Pressure->setText(

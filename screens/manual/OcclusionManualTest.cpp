@@ -109,6 +109,10 @@ void OcclusionManualTest::onGreenKeyPressed(unsigned short c)
     if (c >= 4)
         return;
     DataManager &data = ScreenBase::board->m_DataManager;
+    // In a run the key acknowledges the alarm or starts a step not yet measured; a step
+    // that has ended (or is counting down to its end) waits for its judgement untouched.
+    if (m_greenKeyState[c] == 0 && ScreenBase::board->getChannelIsAutoMode(c) && !mayStart(c))
+        return;
     const INFUSION_PUMP_TEST_DATA live = data.getTestData(c);
     // A test that its controller gave up is over: nothing waits for an alarm any more.
     if (data.m_u16OcclusionStopped[c] == 1 && !data.vGetTestRunningFlag(c))
@@ -117,7 +121,7 @@ void OcclusionManualTest::onGreenKeyPressed(unsigned short c)
     // During the countdown the old test counts as over, so the key may start a new one.
     const unsigned int elapsed = m_countdownActive[c] ? 0u : live.u32ElapseTime;
 
-    if (m_greenKeyState[c] == 0 && (m_countdownActive[c] || mayStart(c))) {
+    if (m_greenKeyState[c] == 0 && (m_countdownActive[c] || greenKeyStarts(c))) {
         m_countdownActive[c] = false;
         m_countdownCompleted[c] = false;
         emit stopTest(c);
@@ -159,6 +163,7 @@ void OcclusionManualTest::keyPressEvent(QKeyEvent *event)
         emit prime(c);
         data.vSetTestRunningFlag(PicRunningData(c, 0));
         data.m_u8StopKeyPressed[c] = 1;
+        forgetShownRun(c);
         break;
     }
     default:
@@ -240,7 +245,12 @@ void OcclusionManualTest::fetchData()
     const TestSequencePassFailLimits limits = data.getManualPassFailLimits(c);
     const QString name = tr("Current %1:").arg(data.getPressureUnitString(data.getPressureUnits()));
     const QString value = QString::number(data.getPressureValue(live.s16Pressure), 'f', 2);
-    switch (ManualTestArithmetic::judgePressure(live.s16Pressure, limits)) {
+    // An idle channel's pressure before the test has measured is judged against nothing.
+    const ManualTestArithmetic::Judgement judgement =
+        data.m_vecRealTimeData[c].isEmpty()
+            ? ManualTestArithmetic::Unjudged
+            : ManualTestArithmetic::judgePressure(live.s16Pressure, limits);
+    switch (judgement) {
     case ManualTestArithmetic::Unjudged:
         ui->label_MSG_Pressure->setText(name);
         ui->label_Pressure->setText(value);

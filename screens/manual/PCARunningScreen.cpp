@@ -51,8 +51,14 @@ void PCARunningScreen::keyPressEvent(QKeyEvent *event)
     DataManager &data = ScreenBase::board->m_DataManager;
     const unsigned short c = getChannelId();
     if (event->key() == Qt::Key_F6) {
-        data.m_listPcaTestData[c].clear();
-        data.clearAccumulators(c);
+        // The boluses go with a start, and by hand with a key during the test; never
+        // with a test that has ended, nor with a run's step, whose verdict they are.
+        const bool byHandDuringTest =
+            !ScreenBase::board->getChannelIsAutoMode(c) && data.vGetTestRunningFlag(c);
+        if (byHandDuringTest || greenKeyStarts(c)) {
+            data.m_listPcaTestData[c].clear();
+            data.clearAccumulators(c);
+        }
     } else if (event->key() == Qt::Key_F7) {
         data.m_u8StopKeyPressed[c] = 1;
     }

@@ -266,6 +266,7 @@ void SummaryManualScreen::writeRow(unsigned short channel)
         showNumber(pressure, data.getPressureValue(live.s16Pressure), 2);
         showNumber(flow, live.fFlowRate_Ave, 2);
         const bool automatic = manager->getChannelIsAutoMode(channel);
+        m_rowShowsRunning[channel] = data.vGetTestRunningFlag(channel);
         if (data.vGetTestRunningFlag(channel))
             duration->setText(formatTimeFromPic(live.u32ElapseTime));
         else if (automatic)
@@ -278,6 +279,7 @@ void SummaryManualScreen::writeRow(unsigned short channel)
         break;
     }
     case 2:
+        m_rowShowsRunning[channel] = false;
         if (channel != 0)
             type->setText(tr("?"));
         volume->setText(tr("?"));
@@ -288,6 +290,7 @@ void SummaryManualScreen::writeRow(unsigned short channel)
         mode->clear();
         break;
     case 0:
+        m_rowShowsRunning[channel] = false;
         type->setText(tr("N/A"));
         volume->setText(tr("---"));
         pressure->setText(tr("---"));
@@ -392,7 +395,11 @@ void SummaryManualScreen::onSetUpClicked(bool)
     DataManager &data = dataManager();
     const bool usable = ScreenBase::board->getChannelStatus(channel) == 1;
     const int type = data.getTestSetting(channel).u8TestTypeSetting;
-    if (!data.vGetTestRunningFlag(channel)) {
+    // A test that ended after the row last showed it running is taken as the row shows
+    // it: its running screen opens and shows the end, rather than a reset wiping it.
+    const bool endNotShown =
+        m_rowShowsRunning[channel] && !data.m_vecRealTimeData[channel].isEmpty();
+    if (!data.vGetTestRunningFlag(channel) && !endNotShown) {
         data.resetTestData(channel);
         if (!usable)
             return;
@@ -756,6 +763,15 @@ void SummaryManualScreen::setUpCurrentElement(unsigned short channel)
         startTest(element, channel);
 }
 
+bool SummaryManualScreen::stepHasMeasured(unsigned short channel)
+{
+    if (channel > 3)
+        return false;
+    const DataManager &data = dataManager();
+    return !data.m_vecRealTimeData[channel].isEmpty() || data.m_u8StopKeyPressed[channel] ||
+           data.getOcclusionTestComplete(channel);
+}
+
 bool SummaryManualScreen::elementComplete(unsigned short channel)
 {
     DataManager &data = dataManager();
@@ -805,7 +821,10 @@ void SummaryManualScreen::finishRunningElement(unsigned short channel)
                                      m_testIndex[channel] < sequences()->getCurrentTestSequenceSize(channel)
                                          ? InfusionPumpPowerBoardManager::AUTO_SETUP_NEXT_TEST
                                          : InfusionPumpPowerBoardManager::AUTO_SAVING);
-    } else if (data.m_u8StopKeyPressed[channel]) {
+    } else if (stepHasMeasured(channel)) {
+        // Stopped part-way, by the red key or by any other stop (the summary's red key,
+        // the PC): the green key no longer starts a step that has measured, so the menu
+        // decides what comes next.
         data.m_u8StopKeyPressed[channel] = 0;
         manager->setChannelAutoState(channel, InfusionPumpPowerBoardManager::AUTO_STOPPED);
     }

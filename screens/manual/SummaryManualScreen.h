@@ -56,6 +56,10 @@ public:
     // The duration column's word for an automatic sequence state; the same on every row.
     static QString autoStateWord(int state);
 
+    // The channel holds a measurement of its current step, or the end of one (a stop):
+    // from then on only the engine's judgement or a stop acts on the step.
+    static bool stepHasMeasured(unsigned short channel);
+
 signals:
     void stopPump(unsigned short channel);
     void primePump(unsigned short channel);
@@ -117,6 +121,8 @@ private:
     unsigned short m_currentChannelId = 0;
     int m_testIndex[4] = {0, 0, 0, 0};
     int m_inBandCount[4] = {0, 0, 0, 0};
+    // Per channel: the row's last refresh showed the channel's test running.
+    bool m_rowShowsRunning[4] = {false, false, false, false};
     QTimer *m_refreshTimer = nullptr;
     AbortFailMenu *m_abortFailMenu = nullptr;
     ManualSetup *m_flowSetup = nullptr;

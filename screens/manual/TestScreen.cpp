@@ -57,6 +57,9 @@ void TestScreen::updateScreen()
     // A run that ends while its screen is shown gives the channel its manual keys back.
     applyChannelMode();
     fetchData();
+    if (m_u16Channel < 4)
+        m_runningShown[m_u16Channel] =
+            ScreenBase::board && ScreenBase::board->m_DataManager.vGetTestRunningFlag(m_u16Channel);
     update();
 }
 
@@ -132,14 +135,33 @@ void TestScreen::showEmphasised(QLabel *panel, const QString &text)
 bool TestScreen::mayStart(unsigned short channel)
 {
     const InfusionPumpPowerBoardManager *manager = ScreenBase::board;
-    // In an automatic run the key starts only a step that is set up and waiting for it.
-    if (manager->getChannelIsAutoMode(channel) &&
-        manager->getChannelAutoState(channel) != InfusionPumpPowerBoardManager::AUTO_TEST_RUNNING)
-        return false;
+    // In an automatic run the key starts only a step that is set up and has not measured
+    // yet: a step that has is judged first, however soon after its end the key comes.
+    if (manager->getChannelIsAutoMode(channel))
+        return manager->getChannelAutoState(channel) ==
+                   InfusionPumpPowerBoardManager::AUTO_TEST_RUNNING &&
+               !SummaryManualScreen::stepHasMeasured(channel);
     const DataManager &data = manager->m_DataManager;
     // A test under way is not started again. A stopped channel keeps its last test's
     // elapsed time (whatever the idle controller reports), and takes a new test.
     return !data.vGetTestRunningFlag(channel) || data.getTestData(channel).u32ElapseTime == 0;
+}
+
+bool TestScreen::greenKeyStarts(unsigned short channel) const
+{
+    if (!mayStart(channel))
+        return false;
+    const DataManager &data = ScreenBase::board->m_DataManager;
+    const bool endNotShown = channel < 4 && m_runningShown[channel] &&
+                             !data.vGetTestRunningFlag(channel) &&
+                             !data.m_vecRealTimeData[channel].isEmpty();
+    return !endNotShown;
+}
+
+void TestScreen::forgetShownRun(unsigned short channel)
+{
+    if (channel < 4)
+        m_runningShown[channel] = false;
 }
 
 SummaryManualScreen *TestScreen::summaryScreen() const
@@ -153,7 +175,7 @@ void TestScreen::keyPressEvent(QKeyEvent *event)
     const unsigned short channel = m_u16Channel;
     switch (event->key()) {
     case Qt::Key_F6:
-        if (mayStart(channel)) {
+        if (greenKeyStarts(channel)) {
             m_u16StartFlag = 1;
             emit stopTest(channel);
             emit startTest(channel);
@@ -164,6 +186,7 @@ void TestScreen::keyPressEvent(QKeyEvent *event)
         emit stopTest(channel);
         emit prime(channel);
         data.vSetTestRunningFlag(PicRunningData(channel, 0));
+        forgetShownRun(channel);
         m_u16StartFlag = 0;
         break;
     default:

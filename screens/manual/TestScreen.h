@@ -63,6 +63,12 @@ protected:
     static void showEmphasised(QLabel *panel, const QString &text);
     // Whether the green key may start a test on the channel now.
     static bool mayStart(unsigned short channel);
+    // mayStart, and a test that has ended since this screen last showed the channel
+    // running has been shown ended first: until then the key does what it does during
+    // the test, nothing, rather than throw the finished test away.
+    bool greenKeyStarts(unsigned short channel) const;
+    // The red key ends the test on the operator's own word: its end needs no showing.
+    void forgetShownRun(unsigned short channel);
     // The word for a test that does not run, by its samples and its duration.
     static QString idleWord(int samples, unsigned int duration);
 
@@ -75,4 +81,6 @@ private:
     QPushButton *m_setupKey = nullptr;
     QPushButton *m_channelKey = nullptr;
     int m_keysAutomatic = -1; // the mode the keys show; -1 before the first
+    // Per channel: this screen's last refresh of the channel showed its test running.
+    bool m_runningShown[4] = {false, false, false, false};
 };

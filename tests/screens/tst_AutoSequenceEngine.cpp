@@ -1,15 +1,20 @@
 #include "AutoRunBench.h"
 #include "FlowRateRunningScreen.h"
+#include "ManualBench.h"
+#include "OcclusionManualTest.h"
 #include "PCAManual_Setup.h"
 #include "PowerBoardSim.h"
 #include "RotaryEncoderMessageBox.h"
+#include "TestData.h"
 #include "TestRegistry.h"
+#include "TestResultElementFlowTest.h"
 #include "TestResultElementUserTest.h"
 #include "TestSequenceElementFlowTest.h"
 #include "TestSequenceElementPCATest.h"
 #include "TestSequenceElementUserTest.h"
 
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 
 #include <memory>
 
@@ -28,7 +33,7 @@ int stepDuration(int channel, int step)
 }
 
 // What happens on every channel before one tick.
-enum Act { TICK, STOP_KEY, PASS, PASS_PAST_DURATION, FAIL, CHOOSE };
+enum Act { TICK, STOP_KEY, STOPPED_PART_WAY, PASS, PASS_PAST_DURATION, FAIL, CHOOSE };
 
 // What a row of the transition table starts from: the state the four channels are brought to,
 // at which step, and what is then done on each.
@@ -157,6 +162,8 @@ private slots:
         QFile::remove(TestResultManager::directory()); // left by a failed save
         QVERIFY(QDir(TestResultManager::directory()).removeRecursively());
         for (unsigned short c = 0; c < 4; ++c) {
+            if (b.data().vGetTestRunningFlag(c))
+                b.board->vSetStopRsq(c); // a test a failed row left on the controller
             b.board->setChannelAutoState(c, Board::AUTO_COMPLETED);
             b.board->setChannelIsAutoMode(c, false);
             results()->deleteAllTestResults(c);
@@ -193,6 +200,10 @@ private slots:
             << AfterNextTick{Board::AUTO_TEST_RUNNING, 0, true, false};
         QTest::newRow("running, red key: stopped")
             << Given{Board::AUTO_TEST_RUNNING, 1, STOP_KEY} << AfterAct{Board::AUTO_STOPPED, 1}
+            << AfterNextTick{Board::AUTO_STOPPED, 1, true, false};
+        QTest::newRow("running, stopped part-way: stopped")
+            << Given{Board::AUTO_TEST_RUNNING, 1, STOPPED_PART_WAY}
+            << AfterAct{Board::AUTO_STOPPED, 1}
             << AfterNextTick{Board::AUTO_STOPPED, 1, true, false};
         QTest::newRow("running, pass: next step")
             << Given{Board::AUTO_TEST_RUNNING, 0, PASS} << AfterAct{Board::AUTO_SETUP_NEXT_TEST, 1}
@@ -254,6 +265,9 @@ private slots:
             switch (given.act) {
             case STOP_KEY:
                 b.data().m_u8StopKeyPressed[c] = 1;
+                break;
+            case STOPPED_PART_WAY: // by a stop other than the running screen's red key
+                b.data().m_vecRealTimeData[c].resize(2);
                 break;
             case PASS:
             case FAIL:
@@ -608,6 +622,146 @@ private slots:
         QCOMPARE(loadedStep(b, 0), step);
         b.board->vSetStopRsq(0);
         QTRY_VERIFY_WITH_TIMEOUT(b.area.requests().contains(QStringLiteral("0 I3")), 10000);
+    }
+
+    // The green key around a step's end, on the power board: the ended step is judged as
+    // it ran, whether the key comes while it runs, before the tick that judges it or
+    // after; only a step set up and not yet measured is started by it. A failing step
+    // (average 100 ml/h against 50 +- 10 %) stays failed and brings the menu up; a
+    // passing one is stored with its own samples.
+    void greenKeyAroundTheStepsEnd_data()
+    {
+        QTest::addColumn<bool>("passes");
+        QTest::addColumn<int>("ticksBeforeKey"); // after the step's end; -1: while it runs
+        QTest::addColumn<bool>("keyStarts");
+        QTest::newRow("failing, key while it runs") << false << -1 << false;
+        QTest::newRow("failing, key before the judging tick") << false << 0 << false;
+        QTest::newRow("failing, key after it") << false << 1 << false;
+        QTest::newRow("passing, key while it runs") << true << -1 << false;
+        QTest::newRow("passing, key before the judging tick") << true << 0 << false;
+        QTest::newRow("passing, key after it") << true << 1 << false;
+        QTest::newRow("passing, key once the next step is set up") << true << 2 << true;
+    }
+    void greenKeyAroundTheStepsEnd()
+    {
+        QFETCH(bool, passes);
+        QFETCH(int, ticksBeforeKey);
+        QFETCH(bool, keyStarts);
+        Bench &b = *m_bench;
+        QVERIFY(storeSequence("judged", {1, 1}, [passes](int i, TestSequenceElement *e) {
+            auto *flow = static_cast<TestSequenceElementFlowTest *>(e);
+            flow->setting.u32ElapseTimeSetting = 3 + i; // the duration tells the steps apart
+            flow->limits.limitType = TestSequencePassFailLimits::AVERAGE_FLOW;
+            flow->limits.flowTarget = i == 0 && !passes ? 50.0f : 100.0f;
+            flow->limits.flowUpperPct = 10;
+            flow->limits.flowLowerPct = 10;
+        }));
+        b.confirmAsset(0, "judged");
+        FlowRateRunningScreen *flow = b.summary->getFlowRateRunningScreen();
+        QCOMPARE(b.area.current(), static_cast<QWidget *>(flow));
+        QTRY_VERIFY_WITH_TIMEOUT(b.area.requests().contains(QStringLiteral("0 IF5 00")), 10000);
+        QTest::keyClick(flow, Qt::Key_F6);
+        QTRY_VERIFY_WITH_TIMEOUT(b.data().vGetTestRunningFlag(0), 10000);
+
+        QSignalSpy starts(flow, &TestScreen::startTest);
+        if (ticksBeforeKey < 0) {
+            QTRY_VERIFY_WITH_TIMEOUT(!b.data().m_vecRealTimeData[0].isEmpty(), 10000);
+            QTest::keyClick(flow, Qt::Key_F6);
+        }
+        // The controller ends the step at its duration.
+        QTRY_VERIFY_WITH_TIMEOUT(!b.data().vGetTestRunningFlag(0), 10000);
+        const QVector<INFUSION_PUMP_REAL_TIME_DATA> measured = b.data().m_vecRealTimeData[0];
+        QVERIFY(measured.size() >= 3);
+        for (int i = 0; i < ticksBeforeKey; ++i)
+            b.tick();
+        b.area.sim().clearCommands();
+        if (ticksBeforeKey >= 0)
+            QTest::keyClick(flow, Qt::Key_F6);
+        QCOMPARE(starts.size(), keyStarts ? 1 : 0);
+        if (ticksBeforeKey < 1) {
+            QCOMPARE(b.data().m_vecRealTimeData[0].size(), measured.size());
+            b.tick();
+        }
+
+        QCOMPARE(results()->getCurrentTestResultSize(0), passes ? 1 : 0);
+        if (!passes) {
+            QCOMPARE(b.board->getChannelAutoState(0), Board::AUTO_STOPPED);
+            b.tick(); // the menu comes up over the step's screen
+            QCOMPARE(b.area.current(), static_cast<QWidget *>(b.menu()));
+            return;
+        }
+        const auto *stored =
+            dynamic_cast<const TestResultElementFlowTest *>(results()->getTestResultPtr(0, 0));
+        QVERIFY(stored);
+        QCOMPARE(stored->status, TEST_PASS);
+        QCOMPARE(stored->samples.size(), measured.size());
+        QCOMPARE(stored->samples.last().fVolume, measured.last().fVolume);
+        if (!keyStarts) {
+            QCOMPARE(b.board->getChannelAutoState(0), Board::AUTO_SETUP_NEXT_TEST);
+            return;
+        }
+        // The next step, started by the key.
+        QCOMPARE(b.data().getTestSetting(0).u32ElapseTimeSetting, 4);
+        QTRY_VERIFY_WITH_TIMEOUT(b.area.requests().contains(QStringLiteral("0 I2")), 10000);
+        QVERIFY(b.data().m_vecRealTimeData[0].size() < measured.size());
+        b.board->vSetStopRsq(0);
+        QTRY_VERIFY_WITH_TIMEOUT(b.area.requests().contains(QStringLiteral("0 I3")), 10000);
+    }
+
+    // The green key leaves a PCA or occlusion step that has measured as it is, on its own
+    // screen: the boluses it is judged on stay, and the occlusion step counting down to
+    // its end after the alarm is not started again.
+    void greenKeyLeavesAMeasuredStepAlone_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("ended");
+        QTest::newRow("PCA step while it runs") << 2 << false;
+        QTest::newRow("PCA step ended, before the judging tick") << 2 << true;
+        QTest::newRow("occlusion step counting down to its end") << 3 << false;
+    }
+    void greenKeyLeavesAMeasuredStepAlone()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, ended);
+        Bench &b = *m_bench;
+        QVERIFY(storeSequence("measured", {quint8(type)}, [](int, TestSequenceElement *e) {
+            if (auto *pca = dynamic_cast<TestSequenceElementPCATest *>(e))
+                pca->setting.u32ElapseTimeSetting = 5;
+            e->limits.bolusTarget = 1.0f; // the 2 ml bolus fails it
+            e->limits.bolusUpperPct = 10;
+            e->limits.bolusLowerPct = 10;
+        }));
+        b.confirmAsset(0, "measured");
+        auto *screen = qobject_cast<TestScreen *>(b.area.current());
+        QVERIFY(screen);
+        auto *occlusion = qobject_cast<OcclusionManualTest *>(screen);
+        // Started, and its seconds measured, fed in one go: no poll comes between them.
+        DataManager &data = b.data();
+        const auto measure = [&](unsigned from, unsigned to) {
+            for (unsigned s = from; s <= to; ++s)
+                data.vStoreTestData(
+                    TestData(0, ManualBench::testDataReply(occlusion ? 1 : 2, 3, 0, s, s * 3, 10000,
+                                                           10000)));
+        };
+        data.vSetTestRunningFlag(PicRunningData(0, 1));
+        measure(1, 2);
+        data.m_listPcaTestData[0] = {PCA_TEST_DATA{1, 120.0f, 2.0f, 60}};
+        if (occlusion) {
+            occlusion->m_greenKeyState[0] = 1;
+            QTest::keyClick(screen, Qt::Key_F6); // the alarm acknowledged
+        }
+        if (ended)
+            measure(3, 5); // its last second ends it
+        QCOMPARE(bool(data.vGetTestRunningFlag(0)), !ended);
+        QSignalSpy starts(screen, &TestScreen::startTest);
+        QTest::keyClick(screen, Qt::Key_F6);
+        QCOMPARE(starts.size(), 0);
+        QCOMPARE(data.m_vecRealTimeData[0].size(), ended ? 5 : 2);
+        QCOMPARE(data.m_listPcaTestData[0].size(), 1);
+        if (ended) {
+            b.tick();
+            QCOMPARE(b.board->getChannelAutoState(0), Board::AUTO_STOPPED);
+        }
     }
 
     // Restart Protocol after a skipped step: the run is done again and only the new

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
 
@@ -93,6 +94,149 @@ private slots:
         running->fetchData();
         QCOMPARE(labelText(running, "label_FlowRate_Error"),
                  QStringLiteral("<font color='red'>-45.0</font>"));
+    }
+
+    // A test that has not measured yet has nothing to be judged on: its value is shown
+    // plain (or not at all) until the first sample, then against the limits.
+    void nothingJudgedBeforeTheFirstSample_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("valueLabel");
+        QTest::addColumn<QString>("nameLabel");
+        QTest::addColumn<QString>("readyValue");
+        QTest::addColumn<QString>("readyName");
+        QTest::addColumn<QString>("measuredValue");
+        QTest::newRow("flow error") << 0 << "label_FlowRate_Error"
+                                    << "label_MSG_ERROR"
+                                    << "---"
+                                    << "Avg Flow Err %"
+                                    << "<font color='red'>-50.0</font>";
+        QTest::newRow("occlusion pressure") << 1 << "label_Pressure"
+                                            << "label_MSG_Pressure"
+                                            << "0.00"
+                                            << "Current mmHg:"
+                                            << "<font color='red'>50.00</font>";
+    }
+    void nothingJudgedBeforeTheFirstSample()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, valueLabel);
+        QFETCH(QString, nameLabel);
+        QFETCH(QString, readyValue);
+        QFETCH(QString, readyName);
+        QFETCH(QString, measuredValue);
+        ManualBench bench(ScreenArea::defaultSettings(), {3});
+        QVERIFY(bench.area.settle());
+        DataManager &data = bench.data();
+        data.vSetTestSetting_Type(3, quint16(type));
+        TestSequencePassFailLimits limits;
+        limits.limitType = TestSequencePassFailLimits::AVERAGE_FLOW;
+        limits.flowTarget = 100.0f;
+        limits.flowUpperPct = 10;
+        limits.flowLowerPct = 10;
+        limits.upperPressure = 600.0f;
+        limits.lowerPressure = 100.0f;
+        data.setManualPassFailLimits(3, limits);
+        TestScreen *running =
+            type == 0 ? static_cast<TestScreen *>(bench.summary->getFlowRateRunningScreen())
+                      : bench.summary->getOcclusionRunningScreen();
+        running->vSetChannel(3);
+        running->showScreen(true);
+        QVERIFY(bench.area.activate());
+        GuiTest::turn(type == 0 ? 2 : 1); // the value emphasised
+        running->fetchData();
+        if (qEnvironmentVariableIsSet("RONDIX_PNG_DIR"))
+            GuiTest::savePng(running, qEnvironmentVariable("RONDIX_PNG_DIR") +
+                                          QStringLiteral("/ready-%1.png").arg(type));
+        QCOMPARE(labelText(running, qPrintable(valueLabel)), readyValue);
+        QCOMPARE(labelText(running, qPrintable(nameLabel)), readyName);
+        QCOMPARE(labelText(running, "label_Ephasing_Item_Data"), readyValue);
+
+        // The first second: 50 mmHg, 50 ml/h.
+        data.vSetTestRunningFlag(PicRunningData(3, 1));
+        data.vStoreTestData(
+            TestData(3, ManualBench::testDataReply(type, 3, 500, 1, 14, 50000, 50000)));
+        running->fetchData();
+        QCOMPARE(labelText(running, qPrintable(valueLabel)), measuredValue);
+        QVERIFY(labelText(running, qPrintable(nameLabel))
+                    .startsWith(QLatin1String("<font color='red'>")));
+    }
+
+    // A manual test that ends between two refreshes is still shown running: the green
+    // key (MANUAL on the summary) does then what it does during the test, and the test is
+    // kept until it has been shown ended. The red key is the operator's own end.
+    void greenKeyKeepsAnEndNotYetShown_data()
+    {
+        QTest::addColumn<bool>("onSummary");
+        QTest::addColumn<bool>("byRedKey");
+        QTest::addColumn<bool>("endShown");
+        QTest::addColumn<bool>("keyActs"); // starts a test; on the summary, resets for a set-up
+        QTest::newRow("running screen, end not yet shown") << false << false << false << false;
+        QTest::newRow("running screen, end shown") << false << false << true << true;
+        QTest::newRow("running screen, red key") << false << true << false << true;
+        QTest::newRow("summary, end not yet shown") << true << false << false << false;
+        QTest::newRow("summary, end shown") << true << false << true << true;
+    }
+    void greenKeyKeepsAnEndNotYetShown()
+    {
+        QFETCH(bool, onSummary);
+        QFETCH(bool, byRedKey);
+        QFETCH(bool, endShown);
+        QFETCH(bool, keyActs);
+        ManualBench bench;
+        QVERIFY(bench.area.settle());
+        DataManager &data = bench.data();
+        data.vSetTestSetting_ElapseTime(0, 5);
+        FlowRateRunningScreen *running = bench.summary->getFlowRateRunningScreen();
+        running->vSetChannel(0);
+        QWidget *screen = onSummary ? static_cast<QWidget *>(bench.summary) : running;
+        if (onSummary)
+            bench.summary->showScreen(true);
+        else
+            running->showScreen(true);
+        const auto refresh = [&] {
+            if (onSummary)
+                bench.summary->fetchData();
+            else
+                running->updateScreen();
+        };
+        const auto second = [&](unsigned s) {
+            data.vStoreTestData(
+                TestData(0, ManualBench::testDataReply(0, 3, 0, s, s * 28, 100000, 100000)));
+        };
+        // Replies fed in one go: no poll of the simulator's comes between them.
+        data.vSetTestRunningFlag(PicRunningData(0, 1));
+        for (unsigned s = 1; s <= 4; ++s)
+            second(s);
+        refresh();
+        if (byRedKey)
+            QTest::keyClick(running, Qt::Key_F7);
+        else
+            second(5); // the test's last second ends it
+        QVERIFY(!data.vGetTestRunningFlag(0));
+        const int measured = data.m_vecRealTimeData[0].size();
+        QCOMPARE(measured, byRedKey ? 4 : 5);
+        if (endShown)
+            refresh();
+
+        QSignalSpy starts(running, &TestScreen::startTest);
+        QTest::keyClick(screen, Qt::Key_F6);
+        QCOMPARE(data.m_vecRealTimeData[0].size(), keyActs ? 0 : measured);
+        if (onSummary) {
+            QWidget *expected =
+                keyActs ? static_cast<QWidget *>(bench.summary->getFlowRateSetupScreen()) : running;
+            QCOMPARE(bench.area.current(), expected);
+            return;
+        }
+        QCOMPARE(starts.size(), keyActs ? 1 : 0);
+        if (keyActs)
+            return;
+        // Shown ended, the test takes the next key.
+        refresh();
+        QCOMPARE(labelText(running, "label_FlowRate_ElapseTime"),
+                 QStringLiteral("<font color='blue'>Completed</font>"));
+        QTest::keyClick(running, Qt::Key_F6);
+        QCOMPARE(starts.size(), 1);
     }
 
     void setupConfirmsItsOwnTestType_data()

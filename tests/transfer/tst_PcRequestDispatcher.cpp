@@ -1,6 +1,7 @@
 #include "BuildVersion.h"
 #include "DataManager.h"
 #include "DorvalenPacketHandler.h"
+#include "InfusionPumpPowerBoardManager.h"
 #include "LinkBench.h"
 #include "PcRequestDispatcher.h"
 #include "PowerBoardSim.h"
@@ -8,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
@@ -283,6 +285,27 @@ private slots:
     void invalidStarts()
     {
         QFETCH(QByteArray, body);
+        verifyStartChangesNothing(body);
+    }
+
+    // A channel in an automatic run takes no Start from the PC, however valid: the
+    // PC's test would be judged as the run's step.
+    void startOnAChannelInAnAutomaticRun()
+    {
+        InfusionPumpPowerBoardManager *board = bench().area.board();
+        board->setChannelIsAutoMode(1, true);
+        board->setChannelAutoState(1, InfusionPumpPowerBoardManager::AUTO_TEST_RUNNING);
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression("Start refused, channel 2 runs an automatic"));
+        verifyStartChangesNothing(flowStart(2, 60, 0, 30));
+        board->setChannelIsAutoMode(1, false);
+        board->setChannelAutoState(1, InfusionPumpPowerBoardManager::AUTO_COMPLETED);
+    }
+
+private:
+    // The Start gets no reply and changes nothing of channel 2's.
+    void verifyStartChangesNothing(const QByteArray &body)
+    {
         QSignalSpy started(bench().dispatcher.get(), &PcRequestDispatcher::startRequested);
         fillHistory(data(), 1, 3);
         data().vSetTestSetting_ElapseTime(1, 123);
@@ -303,6 +326,8 @@ private slots:
         QTest::qWait(50);
         QCOMPARE(bench().settingCommands(), QStringList());
     }
+
+private slots:
 
     void stopAndAlarm()
     {
