@@ -754,8 +754,10 @@ ImportReport TestResultManager::storeRecords(const QByteArray &data, MedicalAppl
             ++report.stored;
             report.renamed += renamed ? 1 : 0;
             report.damaged += damaged ? 1 : 0;
-        } else {
+        } else if (fileName.isEmpty()) {
             ++report.skipped;
+        } else {
+            report.saveFailed();
         }
         last = record;
         anyRead = true;
