@@ -256,9 +256,9 @@ DorvalenPacket::HeaderFit DorvalenPacket::headerFit(const Header &header)
         return HeaderFit::None;
     }
     const quint32 length = header.length;
-    if (length < quint32(Header::getSize() + fewest) || length > Header::maxLength)
+    if (length < Header::minLength + quint32(fewest) || length > Header::maxLength)
         return HeaderFit::None;
-    return length <= quint32(Header::getSize() + most) ? HeaderFit::Request : HeaderFit::Oversized;
+    return length <= Header::minLength + quint32(most) ? HeaderFit::Request : HeaderFit::Oversized;
 }
 
 unsigned int DorvalenPacket::getPacketID()
