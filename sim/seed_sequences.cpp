@@ -1,5 +1,5 @@
 // Gives a desktop run something to run automatically: when the device root under
-// INSTRUMENT_ROOT holds no test sequence yet, stores "Demo run" with one step of each
+// INSTRUMENT_ROOT holds no test sequence yet, stores "Demo_run" with one step of each
 // kind, set for the simulated power board's pumps. Never touches stored sequences.
 #include "TestSequenceElementFlowTest.h"
 #include "TestSequenceElementPCATest.h"
@@ -20,8 +20,10 @@ int main(int argc, char **argv)
     TestSequenceManager *sequences = TestSequenceManager::getInstance();
     if (!sequences->getTestSequenceList().isEmpty())
         return 0;
-    const QString name = QStringLiteral("Demo run");
-    QString fileName = name; // what the sequence list shows and opens
+    // A name its file keeps as it is: the lists show file names, a result the name
+    // stored in the file, and the two should read alike.
+    const QString name = QStringLiteral("Demo_run");
+    QString fileName = name;
     TestSequenceManager::makeValidName(fileName);
     if (!sequences->createNewTestSequence(name) || !sequences->openTestSequence(fileName))
         return 1;

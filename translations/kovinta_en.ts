@@ -1179,6 +1179,18 @@ Attach the unit to a Pc via a USB cable and copy the sequences file from the rem
         <source>Not a regular file, not read: %1</source>
         <translation>Not a regular file, not read: %1</translation>
     </message>
+    <message>
+        <source>Results imported: %1</source>
+        <translation>Results imported: %1</translation>
+    </message>
+    <message>
+        <source>Sequences imported: %1</source>
+        <translation>Sequences imported: %1</translation>
+    </message>
+    <message>
+        <source>Import Incomplete</source>
+        <translation>Import Incomplete</translation>
+    </message>
 </context>
 <context>
     <name>DrainMode</name>
@@ -1401,6 +1413,17 @@ Attach the unit to a Pc via a USB cable and copy the sequences file from the rem
     <message>
         <source>Ch </source>
         <translation>Ch </translation>
+    </message>
+</context>
+<context>
+    <name>ImportReport</name>
+    <message>
+        <source>Not imported, the data partition is full: %1</source>
+        <translation>Not imported, the data partition is full: %1</translation>
+    </message>
+    <message>
+        <source>Not imported, could not be stored: %1</source>
+        <translation>Not imported, could not be stored: %1</translation>
     </message>
 </context>
 <context>

@@ -1179,6 +1179,18 @@ Collegare lo strumento a un PC con un cavo USB e copiare il file delle sequenze 
         <source>Not a regular file, not read: %1</source>
         <translation>Non sono file regolari, non letti: %1</translation>
     </message>
+    <message>
+        <source>Results imported: %1</source>
+        <translation>Risultati importati: %1</translation>
+    </message>
+    <message>
+        <source>Sequences imported: %1</source>
+        <translation>Sequenze importate: %1</translation>
+    </message>
+    <message>
+        <source>Import Incomplete</source>
+        <translation>Importazione incompleta</translation>
+    </message>
 </context>
 <context>
     <name>DrainMode</name>
@@ -1401,6 +1413,17 @@ Collegare lo strumento a un PC con un cavo USB e copiare il file delle sequenze 
     <message>
         <source>Ch </source>
         <translation>Can. </translation>
+    </message>
+</context>
+<context>
+    <name>ImportReport</name>
+    <message>
+        <source>Not imported, the data partition is full: %1</source>
+        <translation>Non importati, la partizione dati è piena: %1</translation>
+    </message>
+    <message>
+        <source>Not imported, could not be stored: %1</source>
+        <translation>Non importati, salvataggio non riuscito: %1</translation>
     </message>
 </context>
 <context>

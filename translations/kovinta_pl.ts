@@ -1179,6 +1179,18 @@ Podłącz przyrząd do komputera kablem USB i skopiuj plik sekwencji z dysku wym
         <source>Not a regular file, not read: %1</source>
         <translation>Nie jest zwykłym plikiem, nieodczytane: %1</translation>
     </message>
+    <message>
+        <source>Results imported: %1</source>
+        <translation>Zaimportowane wyniki: %1</translation>
+    </message>
+    <message>
+        <source>Sequences imported: %1</source>
+        <translation>Zaimportowane sekwencje: %1</translation>
+    </message>
+    <message>
+        <source>Import Incomplete</source>
+        <translation>Import niepełny</translation>
+    </message>
 </context>
 <context>
     <name>DrainMode</name>
@@ -1401,6 +1413,17 @@ Podłącz przyrząd do komputera kablem USB i skopiuj plik sekwencji z dysku wym
     <message>
         <source>Ch </source>
         <translation>Kan. </translation>
+    </message>
+</context>
+<context>
+    <name>ImportReport</name>
+    <message>
+        <source>Not imported, the data partition is full: %1</source>
+        <translation>Niezaimportowane, partycja danych jest pełna: %1</translation>
+    </message>
+    <message>
+        <source>Not imported, could not be stored: %1</source>
+        <translation>Niezaimportowane, nie udało się zapisać: %1</translation>
     </message>
 </context>
 <context>

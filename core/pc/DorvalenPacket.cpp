@@ -2,7 +2,9 @@
 
 #include "SerialUtilities.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 unsigned int DorvalenPacket::ms_packetID = 0;
 
@@ -218,6 +220,45 @@ bool DorvalenPacket::hasCompleteBody() const
     } catch (const DataPacketException &) {
         return false;
     }
+}
+
+DorvalenPacket::HeaderFit DorvalenPacket::headerFit(const Header &header)
+{
+    // The fewest and the most body bytes a request of the opcode carries, as the getters
+    // read them: a Start's configuration depends on its test type.
+    int fewest = 0, most = 0;
+    switch (header.opcode) {
+    case OPCODE_POLL:
+        fewest = most = OpCodePoll().getSize();
+        break;
+    case OPCODE_START: {
+        const int configurations[] = {DataConfigFlowRate().getSize(),
+                                      DataConfigOcclusion().getSize(), DataConfigPCA().getSize()};
+        fewest = OpCodeStart().getSize() +
+                 *std::min_element(std::begin(configurations), std::end(configurations));
+        most = OpCodeStart().getSize() +
+               *std::max_element(std::begin(configurations), std::end(configurations));
+        break;
+    }
+    case OPCODE_STOP:
+        fewest = most = OpCodeStop().getSize();
+        break;
+    case OPCODE_ALARM:
+        fewest = most = OpCodeAlarm().getSize();
+        break;
+    case OPCODE_REQUEST_INFO:
+        fewest = most = OpCodeRequestInfo().getSize();
+        break;
+    case OPCODE_REQUEST_PACKET:
+        fewest = most = OpCodeRequestPacket().getSize();
+        break;
+    default:
+        return HeaderFit::None;
+    }
+    const quint32 length = header.length;
+    if (length < Header::minLength + quint32(fewest) || length > Header::maxLength)
+        return HeaderFit::None;
+    return length <= Header::minLength + quint32(most) ? HeaderFit::Request : HeaderFit::Oversized;
 }
 
 unsigned int DorvalenPacket::getPacketID()

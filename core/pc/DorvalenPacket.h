@@ -130,6 +130,22 @@ public:
     // the getters below.
     bool hasCompleteBody() const;
 
+    // What a received header, before its body is there, says of the frame it begins. With
+    // no start marker on the wire, this is how a receiver tells a request that is still
+    // coming from garbage.
+    enum class HeaderFit {
+        // No request begins so: an opcode no request has, or a length below the header
+        // and the opcode's body or beyond a frame buffer.
+        None,
+        // A request's opcode with a length that fits a frame buffer but is longer than
+        // any request of that opcode: a frame all the same, though more likely a length
+        // field gone wrong.
+        Oversized,
+        // A length that a request of the opcode has.
+        Request
+    };
+    static HeaderFit headerFit(const Header &header);
+
     OpCodePoll getPoll() const;
     OpCodeStart getStart() const;
     OpCodeStop getStop() const;

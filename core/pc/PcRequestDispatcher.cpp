@@ -9,6 +9,7 @@
 #include "SettingsConstants.h"
 #include "SettingsReader.h"
 
+#include <QDeadlineTimer>
 #include <QDebug>
 #include <QTimer>
 
@@ -47,13 +48,21 @@ private:
 } // namespace
 
 PcRequestDispatcher::PcRequestDispatcher(InfusionPumpPowerBoardManager &board, QObject *parent)
-    : QObject(parent), m_board(board), m_data(board.m_DataManager), m_idleTimer(new QTimer(this))
+    : QObject(parent), m_board(board), m_data(board.m_DataManager), m_waitTimer(new QTimer(this))
 {
-    m_idleTimer->setSingleShot(true);
-    m_idleTimer->setInterval(idleGapMs);
-    connect(m_idleTimer, &QTimer::timeout, this, &PcRequestDispatcher::lineIdle);
+    setClock({});
+    m_waitTimer->setInterval(waitCheckMs);
+    connect(m_waitTimer, &QTimer::timeout, this, &PcRequestDispatcher::checkWait);
     connect(&board, &InfusionPumpPowerBoardManager::startTestDone, this,
             &PcRequestDispatcher::onStartTestDone);
+}
+
+void PcRequestDispatcher::setClock(std::function<qint64()> clock)
+{
+    if (!clock)
+        clock = [] { return QDeadlineTimer::current().deadline(); };
+    m_clock = std::move(clock);
+    m_lastByteAt = m_clock();
 }
 
 void PcRequestDispatcher::readFrom(DorvalenPacketHandler &port)
@@ -66,6 +75,8 @@ void PcRequestDispatcher::readFrom(DorvalenPacketHandler &port)
 
 void PcRequestDispatcher::receiveBytes(const char *data, int size)
 {
+    if (size > 0)
+        m_lastByteAt = m_clock();
     // Every frame that fits the buffer is complete once the buffer is full, and is then
     // taken out or skipped, so there is always room for more after processFrames().
     while (size > 0) {
@@ -77,15 +88,30 @@ void PcRequestDispatcher::receiveBytes(const char *data, int size)
         size -= n;
         processFrames(false);
     }
-    if (m_u32ReceivedCount > 0)
-        m_idleTimer->start();
-    else
-        m_idleTimer->stop();
+    if (m_u32ReceivedCount == 0)
+        m_waitTimer->stop();
+    else if (!m_waitTimer->isActive())
+        m_waitTimer->start();
+}
+
+void PcRequestDispatcher::checkWait()
+{
+    if (m_u32ReceivedCount == 0) {
+        m_waitTimer->stop();
+        return;
+    }
+    if (m_clock() - m_lastByteAt < m_waitMs)
+        return;
+    // A busy event loop may not have passed on bytes that came in time.
+    if (m_data.m_pPacketHandler)
+        readFrom(*m_data.m_pPacketHandler);
+    if (m_u32ReceivedCount > 0 && m_clock() - m_lastByteAt >= m_waitMs)
+        lineIdle();
 }
 
 void PcRequestDispatcher::lineIdle()
 {
-    m_idleTimer->stop();
+    m_waitTimer->stop();
     processFrames(true);
 }
 
@@ -93,7 +119,7 @@ void PcRequestDispatcher::clearReceiveBuffer()
 {
     m_u32ReceivedCount = 0;
     m_u32SkippedCount = 0;
-    m_idleTimer->stop();
+    m_waitTimer->stop();
 }
 
 void PcRequestDispatcher::dropReceived(unsigned int count)
@@ -108,6 +134,7 @@ void PcRequestDispatcher::processFrames(bool idle)
     // together, and before a frame is handled, so the buffer is in order whatever the
     // request does.
     unsigned int skipped = 0;
+    m_waitMs = requestWaitMs;
     for (;;) {
         unsigned char *at = m_receiveBuffer + skipped;
         const unsigned int left = m_u32ReceivedCount - skipped;
@@ -118,14 +145,18 @@ void PcRequestDispatcher::processFrames(bool idle)
         }
         PcFrameHeader header;
         header.readFromBuffer(at + PcFrameHeader::headerOffset);
-        if (header.length < PcFrameHeader::minLength || header.length > PcFrameHeader::maxLength) {
+        const DorvalenPacket::HeaderFit fit = DorvalenPacket::headerFit(header);
+        if (fit == DorvalenPacket::HeaderFit::None) {
             ++skipped;
             continue;
         }
         const unsigned int frameSize = header.length + PcFrameHeader::crcSize;
         if (left < frameSize) {
-            if (!idle)
+            if (!idle) {
+                if (fit == DorvalenPacket::HeaderFit::Oversized)
+                    m_waitMs = oversizedWaitMs;
                 break;
+            }
             ++skipped;
             continue;
         }

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QVector>
 
+#include <functional>
+
 class DataManager;
 class DorvalenPacket;
 class DorvalenPacketHandler;
@@ -44,20 +46,31 @@ public:
 
     explicit PcRequestDispatcher(InfusionPumpPowerBoardManager &board, QObject *parent = nullptr);
 
-    // A frame still incomplete after this long with no byte is taken for garbage.
-    static constexpr int idleGapMs = 200;
+    // How long a frame still coming may go without a byte: a request's frame (or a header
+    // not yet whole) as long as any PC may take between its writes, a frame whose length
+    // no request of its opcode has only briefly.
+    static constexpr int requestWaitMs = 5000;
+    static constexpr int oversizedWaitMs = 200;
+    // How often the clock is looked at while bytes wait.
+    static constexpr int waitCheckMs = 100;
+
+    // Milliseconds of a steady clock, for the waits; an empty one is the system's.
+    void setClock(std::function<qint64()> clock);
 
     // Reads what the port holds, at most the receive buffer's free room, and handles every
     // frame that is then complete.
     void readFrom(DorvalenPacketHandler &port);
     // Handles bytes as they came from the PC, however they are cut. With no start marker
-    // on the wire, a frame is looked for one byte further on whenever the length at hand
-    // is one no frame can have or a complete frame's CRC fails, so garbage does not take
-    // the valid frames behind it along.
+    // on the wire, a frame is looked for one byte further on whenever the header at hand
+    // is one no request has or a complete frame's CRC fails, so garbage does not take the
+    // valid frames behind it along.
     void receiveBytes(const char *data, int size);
-    // No byte came for the idle gap: what waits for more is garbage too (a cut-off frame,
-    // or a length that claims more than was sent). Every frame found in it is handled and
-    // the rest dropped, which empties the buffer.
+    // What the wait's timer runs: once what waits has gone its wait without a byte (the
+    // port read first, so bytes that came meanwhile count), the line is idle.
+    void checkWait();
+    // What waits for more is garbage (a cut-off frame, or a length that claims more than
+    // was sent). Every frame found in it is handled and the rest dropped, which empties
+    // the buffer.
     void lineIdle();
     void clearReceiveBuffer();
     unsigned int receivedCount() const { return m_u32ReceivedCount; }
@@ -101,7 +114,11 @@ private:
     unsigned int m_u32ReceivedCount = 0;
     // Bytes dropped since the last frame, for one warning per stretch of garbage.
     unsigned int m_u32SkippedCount = 0;
-    QTimer *m_idleTimer;
+    std::function<qint64()> m_clock;
+    qint64 m_lastByteAt = 0;
+    // The wait of what the buffer holds now.
+    int m_waitMs = requestWaitMs;
+    QTimer *m_waitTimer;
     // The board manager's numbers of the start-test requests that the channel's Starts
     // raised and that wait for their confirmation, oldest first (a few at most: each start
     // on the line answers for all before it); and whether a PCA Start's settings wait to

@@ -105,6 +105,16 @@ QString csvField(const QString &field)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
+// Text that came from outside (a scanner, the PC, an imported file) and that a spreadsheet
+// would take for a formula gets a leading apostrophe, which keeps it text there.
+QString inertText(const QString &text)
+{
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    if (!text.isEmpty() && formulaStarts.contains(text.at(0)))
+        return QLatin1Char('\'') + text;
+    return text;
+}
+
 void csvLine(QTextStream &out, const QStringList &fields)
 {
     QStringList escaped;
@@ -744,8 +754,10 @@ ImportReport TestResultManager::storeRecords(const QByteArray &data, MedicalAppl
             ++report.stored;
             report.renamed += renamed ? 1 : 0;
             report.damaged += damaged ? 1 : 0;
-        } else {
+        } else if (fileName.isEmpty()) {
             ++report.skipped;
+        } else {
+            report.saveFailed();
         }
         last = record;
         anyRead = true;
@@ -759,8 +771,8 @@ void TestResultManager::sendCurrentApplianceCSVToStream(QTextStream &out, bool w
 {
     const MedicalApplianceResult &r = m_current.record;
     csvLine(out, {tr("Tested on"), r.testDate.toString(Qt::TextDate)});
-    csvLine(out, {tr("Asset ID"), r.applianceName});
-    csvLine(out, {tr("Test Sequence"), r.testSequenceName});
+    csvLine(out, {tr("Asset ID"), inertText(r.applianceName)});
+    csvLine(out, {tr("Test Sequence"), inertText(r.testSequenceName)});
     csvLine(out, {tr("Overall Result"), overallVerdict(r.overallResult)});
     if (withResults) {
         out << "Results:\n";
@@ -771,12 +783,12 @@ void TestResultManager::sendCurrentApplianceCSVToStream(QTextStream &out, bool w
             QStringList fields = {details->name(), tr("Status:"), verdict(element->getStatus())};
             switch (element->id) {
             case TestElementDetails::USER_TEST:
-                fields << tr("Text:") << element->getCustomName();
+                fields << tr("Text:") << inertText(element->getCustomName());
                 if (element->getCustomUnits().isEmpty())
                     fields << QString() << QString() << QString();
                 else
                     fields << tr("Result:") << number(element->getResult())
-                           << element->getCustomUnits();
+                           << inertText(element->getCustomUnits());
                 csvLine(out, fields);
                 break;
             case TestElementDetails::FLOW_TEST: {

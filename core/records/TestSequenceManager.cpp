@@ -427,8 +427,10 @@ ImportReport TestSequenceManager::storeSequences(const QByteArray &data, QString
             ++report.stored;
             report.renamed += renamed ? 1 : 0;
             report.damaged += damaged ? 1 : 0;
-        } else {
+        } else if (fileName.isEmpty()) {
             ++report.skipped;
+        } else {
+            report.saveFailed();
         }
         qDeleteAll(elements);
         if (progress)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <atomic>
 #include <functional>
 
@@ -18,12 +20,23 @@ struct ImportReport
     // Not stored: cut short or unreadable, too large, without a usable name, or the
     // save failed.
     int skipped = 0;
+    // Of the skipped, those whose save failed; and whether the data partition was full
+    // when one failed, which is why as a rule.
+    int unwritten = 0;
+    bool partitionFull = false;
     // The file is of the other kind (or no exchange file at all); the format warning
     // was shown and nothing was imported.
     bool wrongKind = false;
 
     // Everything in the file was stored whole.
     bool complete() const { return !wrongKind && damaged == 0 && skipped == 0; }
+
+    // A save of what was read whole failed.
+    void saveFailed();
+    // What another file's import did, added to this.
+    void add(const ImportReport &other);
+    // For the operator: how many saves failed and why; empty when none did.
+    QString unwrittenNote() const;
 };
 
 // Runs the storing part of an import: given to an import, it decides where that part

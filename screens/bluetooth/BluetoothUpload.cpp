@@ -133,12 +133,14 @@ void BluetoothUpload::import(const QString &path, const QString &name)
     if (report.complete() || report.wrongKind)
         return;
     QString text = tr("Imported: %1").arg(report.stored);
+    if (report.unwritten > 0)
+        text += QLatin1Char('\n') + report.unwrittenNote();
     if (report.renamed > 0)
         text += QLatin1Char('\n') + tr("Stored under a new name: %1").arg(report.renamed);
     if (report.damaged > 0)
         text += QLatin1Char('\n') + tr("Stored in part, damaged: %1").arg(report.damaged);
-    if (report.skipped > 0)
-        text += QLatin1Char('\n') + tr("Not imported: %1").arg(report.skipped);
+    if (report.skipped > report.unwritten)
+        text += QLatin1Char('\n') + tr("Not imported: %1").arg(report.skipped - report.unwritten);
     ScreenMessages::warn(tr("Import incomplete"), text);
 }
 

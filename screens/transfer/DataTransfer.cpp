@@ -127,7 +127,7 @@ QString DataTransfer::exportFileName(int operation, const QString &dateFormat,
 
 void DataTransfer::onStartClicked(bool)
 {
-    m_refusedFiles.clear();
+    m_importNotes.clear();
     switch (m_currentPort) {
     case PortPc:
         startOnPc();
@@ -169,7 +169,7 @@ void DataTransfer::startOnPc()
                            tr("Attach the unit to a PC via a USB cable and copy the data file to "
                               "the removable drive that appears.  \n Then press Ok"));
     if (!performPCDriveOperation())
-        ScreenMessages::warn(tr("Warning"), tr("Error copying files") + m_refusedFiles);
+        ScreenMessages::warn(tr("Warning"), tr("Error copying files") + m_importNotes);
 }
 
 bool DataTransfer::performPCDriveOperation()
@@ -207,7 +207,7 @@ void DataTransfer::startOnMemoryStick()
     if (!opened)
         return;
     if (!done || (isExport() && !closed))
-        ScreenMessages::warn(tr("Warning"), tr("Error copying files") + m_refusedFiles);
+        ScreenMessages::warn(tr("Warning"), tr("Error copying files") + m_importNotes);
     else if (isExport())
         ScreenMessages::inform(tr("Transfer Complete"), exportDoneText(false));
 }
@@ -352,31 +352,48 @@ bool DataTransfer::importFiles()
             continue;
         }
         ++readable;
-        total.stored += report.stored;
-        total.renamed += report.renamed;
-        total.damaged += report.damaged;
-        total.skipped += report.skipped;
+        total.add(report);
     }
+    // Why what was read was not stored: a full data partition above all.
+    QString unwrittenText = total.unwrittenNote();
+    if (!unwrittenText.isEmpty())
+        unwrittenText.prepend(QLatin1Char('\n'));
     const QList<QPair<QString, QStringList>> refused = {
         {tr("Too large for an exchange file, not read: %1"), tooLarge},
         {tr("Not a regular file, not read: %1"), notFiles}};
+    QString refusedText;
     for (const auto &note : refused)
         if (!note.second.isEmpty())
-            m_refusedFiles +=
+            refusedText +=
                 QLatin1Char('\n') + note.first.arg(note.second.join(QLatin1String(", ")));
     // No exchange file of this kind, or nothing in it could be stored: nothing was imported.
-    if (readable == 0 || (total.stored == 0 && total.skipped > 0))
+    if (readable == 0 || (total.stored == 0 && total.skipped > 0)) {
+        m_importNotes += unwrittenText + refusedText;
         return false;
+    }
 
-    QString text = results ? tr("Results import completed") : tr("Sequences import completed");
-    const QList<QPair<QString, int>> notes = {{tr("Stored under a new name: %1"), total.renamed},
-                                              {tr("Stored in part, damaged: %1"), total.damaged},
-                                              {tr("Not imported: %1"), total.skipped},
-                                              {tr("Files of another kind: %1"), otherKind}};
+    // Complete only when all that was read is stored whole.
+    const bool complete = total.skipped == 0 && total.damaged == 0;
+    QString text;
+    if (complete)
+        text = results ? tr("Results import completed") : tr("Sequences import completed");
+    else
+        text =
+            (results ? tr("Results imported: %1") : tr("Sequences imported: %1")).arg(total.stored);
+    text += unwrittenText;
+    const QList<QPair<QString, int>> notes = {
+        {tr("Stored under a new name: %1"), total.renamed},
+        {tr("Stored in part, damaged: %1"), total.damaged},
+        {tr("Not imported: %1"), total.skipped - total.unwritten},
+        {tr("Files of another kind: %1"), otherKind}};
     for (const auto &note : notes)
         if (note.second > 0)
             text += QLatin1Char('\n') + note.first.arg(note.second);
-    ScreenMessages::inform(tr("Import Complete"), text + m_refusedFiles);
+    text += refusedText;
+    if (complete)
+        ScreenMessages::inform(tr("Import Complete"), text);
+    else
+        ScreenMessages::warn(tr("Import Incomplete"), text);
     return true;
 }
 

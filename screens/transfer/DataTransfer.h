@@ -78,8 +78,8 @@ private:
     bool writeExportFile(const QString &directory, QString *written = nullptr);
     // What a finished export tells the operator, by port.
     QString exportDoneText(bool toPc) const;
-    // Imports every exchange file in the drive path; false when nothing could be imported.
-    // Files it would not read are named in m_refusedFiles.
+    // Imports every exchange file in the drive path; false when nothing could be imported,
+    // with what the operator is to learn of it in m_importNotes.
     bool importFiles();
 
     Ui::DataTransfer *ui;
@@ -89,8 +89,9 @@ private:
     QString m_drivePath;
     // Stored items the last export could not read and left out.
     int m_leftOut = 0;
-    // Lines naming the files the last import would not read, each after a line break.
-    QString m_refusedFiles;
+    // Lines of the last import that failed: why nothing was stored, and the files it
+    // would not read; each after a line break.
+    QString m_importNotes;
     BluetoothDataTransfer *m_btSendScreen;
     BluetoothUpload *m_btReceiveScreen;
 };

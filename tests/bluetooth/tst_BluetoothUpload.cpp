@@ -9,6 +9,7 @@
 #include "GuiTest.h"
 #include "ImportWarning.h"
 #include "SettingsConstants.h"
+#include "SmallPartition.h"
 #include "StoredSequence.h"
 #include "TestRegistry.h"
 #include "TestResultManager.h"
@@ -187,6 +188,25 @@ private slots:
                  QStringList({offer("cut.dat", cut.size()),
                               "Import incomplete: Imported: 2\nStored in part, damaged: 1"}));
         QCOMPARE(road.results(), 2);
+    }
+
+    // A data partition with no room for what arrived: the operator learns why nothing of
+    // it was imported.
+    void anImportOntoAFullPartitionSaysSo()
+    {
+        ReceiveRoad road;
+        QVERIFY(road.configured());
+        const QByteArray content = road.resultsExchangeFile();
+        QVERIFY(road.open(BluetoothUpload::UPLOAD_APPLIANCE_RESULTS));
+        SmallPartition partition(road.area.root().path("/mnt/data"));
+        if (!partition.mounted())
+            QSKIP("mounting a tmpfs is not allowed here");
+        QVERIFY(partition.fillUp());
+        QCOMPARE(road.push("full.dat", content, {button(QMessageBox::Yes), button(QMessageBox::Ok)}),
+                 QStringList({offer("full.dat", content.size()),
+                              "Import incomplete: Imported: 0\n"
+                              "Not imported, the data partition is full: 2"}));
+        QCOMPARE(road.results(), 0);
     }
 
     // The phone's link drops in the middle of the push, or the push stops moving: the

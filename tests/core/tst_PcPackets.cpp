@@ -306,6 +306,44 @@ private slots:
         QVERIFY(!stub.hasCompleteBody());
     }
 
+    // A receiver waits for the rest of a frame only after a header a request can have;
+    // a length beyond its opcode's requests still makes a frame, one held only briefly.
+    void headerFits_data()
+    {
+        QTest::addColumn<quint32>("opcode");
+        QTest::addColumn<quint32>("length");
+        QTest::addColumn<int>("fit");
+        const int none = int(DorvalenPacket::HeaderFit::None);
+        const int request = int(DorvalenPacket::HeaderFit::Request);
+        const int oversized = int(DorvalenPacket::HeaderFit::Oversized);
+        QTest::newRow("poll short of its body") << 1u << 16u << none;
+        QTest::newRow("poll") << 1u << 17u << request;
+        QTest::newRow("poll with a byte more") << 1u << 18u << oversized;
+        QTest::newRow("poll filling the buffer") << 1u << 1022u << oversized;
+        QTest::newRow("poll beyond the buffer") << 1u << 1023u << none;
+        QTest::newRow("poll, length near 2^32") << 1u << 0xFFFFFFFFu << none;
+        QTest::newRow("start without configuration") << 2u << 19u << none;
+        QTest::newRow("occlusion start") << 2u << 20u << request;
+        QTest::newRow("PCA start") << 2u << 33u << request;
+        QTest::newRow("start past a PCA start") << 2u << 34u << oversized;
+        QTest::newRow("stop") << 3u << 13u << request;
+        QTest::newRow("alarm without channel") << 4u << 12u << none;
+        QTest::newRow("request info") << 5u << 13u << request;
+        QTest::newRow("request packet") << 6u << 17u << request;
+        QTest::newRow("opcode 0") << 0u << 17u << none;
+        QTest::newRow("opcode 7") << 7u << 13u << none;
+        QTest::newRow("poll opcode in the high bytes") << 0x01000000u << 17u << none;
+    }
+    void headerFits()
+    {
+        QFETCH(quint32, opcode);
+        QFETCH(quint32, length);
+        PcFrameHeader header;
+        header.opcode = opcode;
+        header.length = length;
+        QTEST(int(DorvalenPacket::headerFit(header)), "fit");
+    }
+
     void replyFrames()
     {
         KovintaPacket confirm, stop, meta;

@@ -540,6 +540,51 @@ private slots:
         QCOMPARE(lines.at(6), QString("then wait\",Result:,2.00,\"ml, total\""));
     }
 
+    // Text from outside that a spreadsheet would run as a formula stays text: an apostrophe
+    // goes before it, then it is quoted as any text is. Numbers the instrument writes,
+    // negative ones too, stay numbers.
+    void csvTextCannotBecomeAFormula_data()
+    {
+        QTest::addColumn<QString>("asset");
+        QTest::addColumn<QString>("sequence");
+        QTest::addColumn<QString>("userTest");
+        QTest::addColumn<QString>("units");
+        QTest::addColumn<QString>("csv");
+        const QString plain = "Tested on,Tue Mar 5 09:04:30 2024\n"
+                              "Asset ID,%1\nTest Sequence,%2\nOverall Result,Pass\nResults:\n"
+                              "User Test,Status:,Pass,Text:,%3,Result:,-2.50,%4\n\n";
+        QTest::newRow("link")
+            << "=HYPERLINK(\"http://x.example/a?b\",\"x\")" << "Ward1" << "Check" << "ml"
+            << plain.arg("\"'=HYPERLINK(\"\"http://x.example/a?b\"\",\"\"x\"\")\"", "Ward1",
+                         "Check", "ml");
+        QTest::newRow("command")
+            << "=cmd|' /C calc'!A0" << "Ward1" << "Check" << "ml"
+            << plain.arg("'=cmd|' /C calc'!A0", "Ward1", "Check", "ml");
+        QTest::newRow("plus, minus, at")
+            << "+1" << "-Ward" << "@SUM(A1:A9)" << "ml"
+            << plain.arg("'+1", "'-Ward", "'@SUM(A1:A9)", "ml");
+        QTest::newRow("tab, carriage return")
+            << "\tx" << "Ward1" << "\r=1+1" << "=u"
+            << plain.arg("'\tx", "Ward1", "\"'\r=1+1\"", "'=u");
+        QTest::newRow("a sign inside stays") << "PUMP-0815" << "W=1" << "a+b" << "ml/h"
+                                             << plain.arg("PUMP-0815", "W=1", "a+b", "ml/h");
+        QTest::newRow("empty") << "" << "" << "" << "-" << plain.arg("", "", "", "'-");
+    }
+    void csvTextCannotBecomeAFormula()
+    {
+        QFETCH(QString, asset);
+        QFETCH(QString, sequence);
+        QFETCH(QString, userTest);
+        QFETCH(QString, units);
+        QList<TestResultElement *> results{userResult(userTest, units, -2.5f, TEST_PASS)};
+        MedicalApplianceResult r = record(asset, results);
+        r.testSequenceName = sequence;
+        qDeleteAll(results);
+        storeFile("x", r);
+        QVERIFY(m->openApplianceResult("x", true));
+        QTEST(csvOfCurrent(true), "csv");
+    }
+
     void importStoresWhatItCan_data()
     {
         QTest::addColumn<QByteArray>("content");

@@ -615,7 +615,11 @@ private slots:
         const auto translated = [](const char *context, const char *source) {
             return QCoreApplication::translate(context, source);
         };
-        const QStringList report{translated("BluetoothUpload", "Imported: %1").arg(120),
+        const QString full =
+            translated("ImportReport", "Not imported, the data partition is full: %1").arg(120);
+        const QString unstored =
+            translated("ImportReport", "Not imported, could not be stored: %1").arg(120);
+        const QStringList report{translated("BluetoothUpload", "Imported: %1").arg(120), full,
                                  translated("BluetoothUpload", "Stored under a new name: %1").arg(120),
                                  translated("BluetoothUpload", "Stored in part, damaged: %1").arg(120),
                                  translated("BluetoothUpload", "Not imported: %1").arg(120)};
@@ -628,6 +632,18 @@ private slots:
              {translated("BluetoothUpload", "Warning"), translated("BluetoothUpload", "Error reading file")}},
             {"receive-import-report",
              {translated("BluetoothUpload", "Import incomplete"), report.join(QLatin1Char('\n'))}},
+            {"transfer-import-report",
+             {translated("DataTransfer", "Import Incomplete"),
+              QStringList({translated("DataTransfer", "Sequences imported: %1").arg(120), unstored,
+                           translated("DataTransfer", "Stored in part, damaged: %1").arg(120),
+                           translated("DataTransfer", "Not imported: %1").arg(120),
+                           translated("DataTransfer", "Files of another kind: %1").arg(120),
+                           translated("DataTransfer", "Not a regular file, not read: %1")
+                               .arg("RESULTS.VEXD")})
+                  .join(QLatin1Char('\n'))}},
+            {"transfer-import-failed",
+             {translated("DataTransfer", "Warning"),
+              translated("DataTransfer", "Error copying files") + QLatin1Char('\n') + full}},
         };
         for (const auto &b : boxes) {
             DialogAnswers answers({box(b.first, QMessageBox::Ok)});

@@ -19,6 +19,8 @@ private slots:
         TestSequenceManager *sequences = TestSequenceManager::getInstance();
         QCOMPARE(sequences->getTestSequenceList(), QStringList({"Demo_run"}));
         QVERIFY(sequences->openTestSequence("Demo_run", 0));
+        // A result names the sequence as its file stores it, the lists by its file name.
+        QCOMPARE(sequences->getCurrentTestSequenceName(0), QStringLiteral("Demo_run"));
         QVERIFY(sequences->isValidCurrentTestSequence(0));
         QList<int> types;
         for (int i = 0; i < sequences->getCurrentTestSequenceSize(0); ++i)

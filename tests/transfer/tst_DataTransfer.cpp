@@ -5,6 +5,7 @@
 #include "ImportWarning.h"
 #include "MedicalApplianceResult.h"
 #include "ScreenArea.h"
+#include "SmallPartition.h"
 #include "StartupWiring.h"
 #include "StoredSequence.h"
 #include "StreamHelper.h"
@@ -348,11 +349,56 @@ private slots:
         QVERIFY(bench.choose(1, 3));
         QCOMPARE(bench.start(),
                  QStringList({"Warning: Incorrect File Format",
-                              "Import Complete: Results import completed\nNot imported: 1\n"
+                              "Import Incomplete: Results imported: 2\nNot imported: 1\n"
                               "Files of another kind: 1"}));
         QCOMPARE(bench.stored(resultsDir).keys(),
                  QStringList({"A_05032024_090430", "B_05032024_090430"}));
         QCOMPARE(bench.stored(resultsDir).value("A_05032024_090430"), a);
+    }
+
+    // An import that the data partition cannot take says so, whether part of it was
+    // stored or none; a save that fails with room to spare says that it failed.
+    void importOntoAFullDataPartition_data()
+    {
+        QTest::addColumn<int>("freePages"); // -1: room, but no results folder can be made
+        QTest::addColumn<QString>("reason");
+        const QString full = "Not imported, the data partition is full: %1";
+        QTest::newRow("room for some") << 20 << full;
+        QTest::newRow("full") << 0 << full;
+        QTest::newRow("room, but the folder is a file")
+            << -1 << "Not imported, could not be stored: %1";
+    }
+    void importOntoAFullDataPartition()
+    {
+        QFETCH(int, freePages);
+        QFETCH(QString, reason);
+        TransferBench bench;
+        TempRoot &root = bench.area.root();
+        SmallPartition partition(root.path("/mnt/data"));
+        if (!partition.mounted())
+            QSKIP("mounting a tmpfs is not allowed here");
+        constexpr int records = 60;
+        QByteArray file = resultFile("R0", false);
+        for (int i = 1; i < records; ++i)
+            file += resultFile(QStringLiteral("R%1").arg(i), false).mid(4);
+        QVERIFY(root.writeFile("/mnt/update/r.vexd", file));
+        if (freePages < 0)
+            QVERIFY(root.writeFile("/mnt/data/testResults", "not a folder"));
+        else
+            QVERIFY(partition.leaveFree(freePages));
+        QVERIFY(bench.open());
+        QVERIFY(bench.choose(1, 3));
+        const QStringList boxes = bench.start();
+        const int stored = bench.stored(resultsDir).size();
+        QVERIFY(stored < records);
+        if (stored == 0)
+            QCOMPARE(boxes,
+                     QStringList({"Warning: Error copying files\n" + reason.arg(records)}));
+        else
+            QCOMPARE(boxes, QStringList({QStringLiteral("Import Incomplete: Results imported: %1\n")
+                                             .arg(stored) +
+                                         reason.arg(records - stored)}));
+        QCOMPARE(stored > 0, freePages > 0);
     }
 
     // While an import runs the status tells how many records it has gone through, over

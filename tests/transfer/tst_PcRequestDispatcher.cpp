@@ -139,9 +139,11 @@ private slots:
         QVERIFY(m_bench->dispatcher);
     }
     void cleanupTestCase() { m_bench.reset(); }
+    void cleanup() { bench().dispatcher->setClock({}); }
     void init()
     {
         bench().pc.setWriteChunk(0);
+        bench().dispatcher->clearReceiveBuffer();
         for (unsigned short c = 0; c < 4; ++c) {
             data().m_vecFullTestData[c].clear();
             data().vSetTestSetting_Type(c, 0);
@@ -441,8 +443,9 @@ private slots:
     }
 
     // Whatever garbage comes before them, valid requests written right behind it, in the
-    // same write, are all answered, in order, and soon. Most of these rows also leave a
-    // length that claims more than follows, which only the idle line ends.
+    // same write, are all answered, in order, and soon. A request's header cut off from
+    // its body waits for bytes that complete it, and the requests behind do so; a length
+    // beyond any request of its opcode is let go as soon as the line is briefly idle.
     void garbageBeforeRequests_data()
     {
         QTest::addColumn<QByteArray>("garbage");
@@ -451,6 +454,14 @@ private slots:
             return le(0x3C5A, 2) + le(9, 4) + le(length, 4) + le(1, 4);
         };
         const QByteArray poll = PcLinkClient::frame(40, 1, le(0, 1) + le(1, 4));
+        QTest::newRow("cut-off flow start")
+            << PcLinkClient::frame(41, 2, flowStart(2, 60, 0, 30)).left(20) << 3;
+        QTest::newRow("cut-off PCA start, header only")
+            << PcLinkClient::frame(41, 2, pcaStart(2, 60, 10, 1)).left(14) << 3;
+        QTest::newRow("poll header claiming 1000") << header(1000) << 3;
+        QByteArray longPoll = poll;
+        longPoll[7] = char(0x01); // length 17 + 256
+        QTest::newRow("poll whose length lost a bit") << longPoll << 3;
         QTest::newRow("length 0") << header(0) << 3;
         QTest::newRow("length 11") << header(11) << 3;
         QTest::newRow("length 1023") << header(1023) << 3;
@@ -495,6 +506,107 @@ private slots:
         QVERIFY2(clock.elapsed() < 5000,
                  qPrintable(QStringLiteral("answered after %1 ms").arg(clock.elapsed())));
         QCOMPARE(bench().dispatcher->receivedCount(), 0u);
+    }
+
+    // A request whose writes pause is answered once it is whole, after any pause a PC
+    // may make; a pause as long as the wait drops what came before it. The clock is the
+    // test's: a pause passes as the wait's timer would see it.
+    void pausedRequests_data()
+    {
+        QTest::addColumn<QByteArray>("frame");
+        QTest::addColumn<int>("cut"); // the second write's first byte; 0: byte by byte
+        QTest::addColumn<int>("pauseMs");
+        QTest::addColumn<QString>("answer");
+        const QByteArray poll = PcLinkClient::frame(5, 1, le(0, 1) + le(1, 4));
+        const QByteArray flow = PcLinkClient::frame(6, 2, flowStart(2, 900, 100, 45));
+        const QByteArray pca = PcLinkClient::frame(7, 2, pcaStart(2, 600, 12.5f, 2));
+        // Longer than any poll: a length field gone wrong, as far as the receiver knows.
+        const QByteArray padded = PcLinkClient::frame(8, 1, le(0, 1) + le(1, 4) + le(0, 4));
+        const int wait = PcRequestDispatcher::requestWaitMs;
+        QTest::newRow("poll, header apart from body, 0.5 s") << poll << 14 << 500 << "data 0 2";
+        QTest::newRow("poll, cut in its length, 3 s") << poll << 7 << 3000 << "data 0 2";
+        QTest::newRow("poll, CRC apart, just under the wait")
+            << poll << 2 << wait - 1 << "data 0 2";
+        QTest::newRow("poll, byte by byte, 0.2 s") << poll << 0 << 200 << "data 0 2";
+        QTest::newRow("poll, byte by byte, 1 s") << poll << 0 << 1000 << "data 0 2";
+        QTest::newRow("poll, byte by byte, just under the wait")
+            << poll << 0 << wait - 1 << "data 0 2";
+        QTest::newRow("flow start, header apart from body, 2 s")
+            << flow << 14 << 2000 << "confirm 1";
+        QTest::newRow("PCA start, byte by byte, 1 s") << pca << 0 << 1000 << "confirm 1";
+        QTest::newRow("poll, header apart from body, the wait") << poll << 14 << wait << "";
+        QTest::newRow("poll, byte by byte, over the wait") << poll << 0 << wait + 1000 << "";
+        QTest::newRow("padded poll, 0.1 s") << padded << 14 << 100 << "data 0 2";
+        QTest::newRow("padded poll, 0.5 s") << padded << 14 << 500 << "";
+    }
+    void pausedRequests()
+    {
+        QFETCH(QByteArray, frame);
+        QFETCH(int, cut);
+        QFETCH(int, pauseMs);
+        QFETCH(QString, answer);
+        fillHistory(data(), 0, 3);
+        PcRequestDispatcher &dispatcher = *bench().dispatcher;
+        qint64 now = 1000000;
+        dispatcher.setClock([&now] { return now; });
+        QList<QByteArray> writes;
+        if (cut > 0)
+            writes << frame.left(cut) << frame.mid(cut);
+        else
+            for (char b : frame)
+                writes << QByteArray(1, b);
+        const QList<Reply> replies = bench().answersTo([&] {
+            for (int i = 0; i < writes.size(); ++i) {
+                if (i > 0) {
+                    now += pauseMs;
+                    dispatcher.checkWait();
+                }
+                dispatcher.receiveBytes(writes.at(i).constData(), writes.at(i).size());
+            }
+            // A Start is confirmed once the controller has it.
+            if (answer.startsWith(QLatin1String("confirm")))
+                QVERIFY(QTest::qWaitFor([&] { return !bench().pc.replies().isEmpty(); }, 5000));
+        });
+        QCOMPARE(describe(replies), answer);
+    }
+
+    // A request's header whose body the requests behind it do not complete holds them
+    // until its wait has passed without a byte; then the wait's timer lets the line go
+    // on with them.
+    void aCutOffRequestHoldsTheLineOnlyForItsWait()
+    {
+        PcRequestDispatcher &dispatcher = *bench().dispatcher;
+        qint64 now = 1000000;
+        dispatcher.setClock([&now] { return now; });
+        const QByteArray bytes = PcLinkClient::frame(9, 2, pcaStart(2, 60, 10, 1)).left(14) +
+                                 PcLinkClient::frame(10, 5, le(2, 1));
+        const QList<Reply> replies = bench().answersTo([&] {
+            dispatcher.receiveBytes(bytes.constData(), bytes.size());
+            now += PcRequestDispatcher::requestWaitMs - 1;
+            QTest::qWait(3 * PcRequestDispatcher::waitCheckMs);
+            QCOMPARE(dispatcher.receivedCount(), unsigned(bytes.size()));
+            QVERIFY(bench().pc.replies().isEmpty());
+            now += 1;
+            QTRY_COMPARE(dispatcher.receivedCount(), 0u);
+        });
+        QCOMPARE(describe(replies), QStringLiteral("info 2"));
+    }
+
+    // Over the line, on the system's clock: a request written in two parts half a second
+    // apart is answered once, after the second.
+    void requestInTwoWritesOverTheLine()
+    {
+        fillHistory(data(), 0, 3);
+        const QByteArray poll = PcLinkClient::frame(11, 1, le(0, 1) + le(1, 4));
+        int afterFirst = -1;
+        const QList<Reply> replies = bench().answersTo([&] {
+            bench().pc.sendRaw(poll.left(14));
+            QTest::qWait(500);
+            afterFirst = bench().pc.replies().size();
+            bench().pc.sendRaw(poll.mid(14));
+        });
+        QCOMPARE(afterFirst, 0);
+        QCOMPARE(describe(replies), QStringLiteral("data 0 2"));
     }
 
     // A PC that stops reading fills the line; the instrument goes on, gives replies up
