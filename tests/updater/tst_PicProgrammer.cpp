@@ -240,6 +240,10 @@ private slots:
         QVERIFY(programmer.isFinished());
         QVERIFY(!programmer.isProgrammed());
         QCOMPARE(errors.count(), eraseFails ? 1 : 0);
+        // A byte that does not read back is named with both values.
+        QCOMPARE(programmer.failureReason(),
+                 fault == 4 ? QString("Verify failed at 0x0005: asked 0x00, read 0x01")
+                            : QString());
         if (fault >= 2 && fault <= 3)
             QVERIFY(bench.pic.eraseKeys().isEmpty());
         QVERIFY(bench.pic.state() != Pic18Simulator::Programming);
@@ -285,6 +289,8 @@ private slots:
         programmer.programPic(writeFile(dir, hex));
         QVERIFY(programmer.isFinished());
         QVERIFY(!programmer.isProgrammed());
+        QVERIFY2(programmer.failureReason().startsWith("File refused after the erase - "),
+                 qPrintable(programmer.failureReason()));
         // Records outside the chip are found before the good record ahead of them is
         // written.
         QCOMPARE(bench.pic.rowWrites(), 0);
