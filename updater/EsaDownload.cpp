@@ -93,13 +93,22 @@ int EsaDownload::download(const QString &filePath, Board board, Kind kind)
     m_SinceProgress.start();
     QTimer tick;
     tick.start(20);
+    bool lastLook = false;
     while (!m_EsaDone) {
-        if (m_EotSent && m_SinceProgress.elapsed() >= m_EndAnswerWaitMs) {
+        const int limit = m_EotSent ? m_EndAnswerWaitMs : m_ReplyTimeoutMs;
+        if (m_SinceProgress.elapsed() < limit) {
+            lastLook = false;
+        } else if (!lastLook) {
+            // What reached the line in time counts, however late a busy program reads it:
+            // one more look without waiting.
+            lastLook = true;
+            QCoreApplication::processEvents();
+            continue;
+        } else if (m_EotSent) {
             // The board took every block and did not refuse the end.
             end(true);
             break;
-        }
-        if (!m_EotSent && m_SinceProgress.elapsed() >= m_ReplyTimeoutMs) {
+        } else {
             fail(timeoutReason());
             break;
         }
