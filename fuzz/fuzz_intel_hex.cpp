@@ -1,8 +1,9 @@
 // Feeds arbitrary bytes to the reading of a channel controller's HEX file: line by line,
-// whatever a line holds, it is either refused or read into a record that agrees with its
-// own count, checksum and type; as a whole file, one that the check before programming
-// accepts ends with its end-of-file record, places every data record where the
-// controller can take it and has a program for it whose bytes no two records dispute.
+// whatever a line holds, it is either refused with a short reason or read into a record
+// that agrees with its own count, checksum and type; as a whole file, one that the check
+// before programming accepts ends with its end-of-file record, places every data record
+// where the controller can take it and has a program for it whose bytes no two records
+// dispute.
 #include "FuzzRoot.h"
 #include "IntelHexFile.h"
 #include "PicProgrammer.h"
@@ -16,13 +17,16 @@
 
 namespace {
 
+// A refusal is shown on the updater's screen: it names the line, never quotes it.
+constexpr int MaxReason = 80;
+
 void checkLines(const QByteArray &content)
 {
     for (const QByteArray &line : content.split('\n')) {
         IntelHexFile::Record record;
         QString why;
         if (!IntelHexFile::parseLine(line, &record, &why)) {
-            if (why.isEmpty())
+            if (why.isEmpty() || why.size() > MaxReason)
                 abort();
             continue;
         }
@@ -52,7 +56,7 @@ void checkFile(const uint8_t *data, size_t size)
     IntelHexFile hex;
     QString error;
     if (!PicProgrammer::loadHexFile(path, &hex, &error)) {
-        if (error.isEmpty())
+        if (error.isEmpty() || error.size() > MaxReason)
             abort();
         return;
     }

@@ -48,6 +48,11 @@ int EsaDownload::download(const QString &filePath, Board board, Kind kind)
     m_EsaDone = false;
     m_EsaSuccess = false;
     m_EsaStarted = false;
+    m_EotSent = false;
+    m_BlockIndex = -1;
+    m_AnswerBytes = 0;
+    m_Noise = false;
+    m_FailureReason.clear();
     if (!m_EsaTty || !m_EsaTty->isOpen()) {
         qDebug() << "ESA port not open";
         return -1;
@@ -82,16 +87,29 @@ int EsaDownload::download(const QString &filePath, Board board, Kind kind)
     }
     sent = sent && m_EsaTty->sendString(kind == Eeprom ? QStringLiteral("3") : QStringLiteral("2"));
     if (!sent)
-        end(false);
+        fail(tr("Could not send to the ESA board"));
 
     // Every wait has an end: the board must ask for each next block in time.
     m_SinceProgress.start();
     QTimer tick;
     tick.start(20);
+    bool lastLook = false;
     while (!m_EsaDone) {
-        if (m_SinceProgress.elapsed() >= m_ReplyTimeoutMs) {
-            qDebug() << "ESA board did not answer";
-            end(false);
+        const int limit = m_EotSent ? m_EndAnswerWaitMs : m_ReplyTimeoutMs;
+        if (m_SinceProgress.elapsed() < limit) {
+            lastLook = false;
+        } else if (!lastLook) {
+            // What reached the line in time counts, however late a busy program reads it:
+            // one more look without waiting.
+            lastLook = true;
+            QCoreApplication::processEvents();
+            continue;
+        } else if (m_EotSent) {
+            // The board took every block and did not refuse the end.
+            end(true);
+            break;
+        } else {
+            fail(timeoutReason());
             break;
         }
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
@@ -121,40 +139,99 @@ void EsaDownload::end(bool success)
     m_EsaStarted = false;
 }
 
+void EsaDownload::fail(const QString &reason)
+{
+    qDebug().noquote() << "ESA download failed:" << reason;
+    m_FailureReason = reason;
+    end(false);
+}
+
+QString EsaDownload::timeoutReason() const
+{
+    const QString limit = QString::number(m_ReplyTimeoutMs / 1000.0);
+    if (!m_EsaStarted)
+        return tr("The ESA board did not ask for the file within %1 s").arg(limit);
+    if (m_Noise)
+        return tr("Noise from the ESA board in answer to block %1").arg(m_BlockIndex);
+    return tr("No answer from the ESA board to block %1 within %2 s").arg(m_BlockIndex).arg(limit);
+}
+
 void EsaDownload::ESADataReceived()
 {
     const QByteArray data = m_EsaTty->readAll();
-    // The board's answer to EOT, or anything after a download: nobody is listening, and
-    // the bytes are only logged.
+    // Anything after a download: nobody is listening, and the bytes are only logged.
     const bool listening = m_EsaFile && !m_EsaDone;
     if (listening && data.contains(CRQ) && !m_EsaStarted) {
         m_EsaStarted = true;
         m_EsaBlockNumber = 0;
         m_EsaDone = false;
         emit ESAUpdateSendNextPacket();
-    } else if (listening && m_EsaStarted && data.contains(ACK)) {
-        emit ESAUpdateSendNextPacket();
-    } else if (listening && m_EsaStarted && data.contains(NAK)) {
-        end(false);
-        qDebug() << "ESA NACK received";
+    } else if (listening && m_EsaStarted) {
+        takeAnswer(data);
     } else {
         qDebug().noquote() << "unknown received: " + QString::fromLatin1(data.toHex());
     }
+}
+
+void EsaDownload::takeAnswer(const QByteArray &data)
+{
+    // A request beside the answer is the board asking again; it says nothing of the block.
+    QByteArray bytes = data;
+    bytes.replace(QByteArray(1, CRQ), QByteArray());
+    if (bytes.isEmpty()) {
+        qDebug().noquote() << "unknown received: " + QString::fromLatin1(data.toHex());
+        return;
+    }
+    // The board answers with one byte: a second one, or a byte that is no answer, makes
+    // all of it noise, and noise is never taken for a word.
+    const bool word =
+        m_AnswerBytes == 0 && bytes.size() == 1 && (bytes.at(0) == ACK || bytes.at(0) == NAK);
+    m_AnswerBytes += bytes.size();
+    if (m_EotSent) {
+        // A refusal of the end is never overlooked, even among noise; a success needs no
+        // word after EOT.
+        if (bytes.contains(NAK))
+            fail(tr("The ESA board refused the end of the transfer (NAK)"));
+        else if (word)
+            end(true);
+        else
+            qDebug().noquote() << "unknown received: " + QString::fromLatin1(data.toHex());
+        return;
+    }
+    if (!word) {
+        m_Noise = true;
+        qDebug().noquote() << "unknown received: " + QString::fromLatin1(data.toHex());
+        return;
+    }
+    if (bytes.at(0) == ACK) {
+        emit ESAUpdateSendNextPacket();
+        return;
+    }
+    qDebug() << "ESA NACK received";
+    fail(tr("The ESA board refused block %1 (NAK)").arg(m_BlockIndex));
 }
 
 void EsaDownload::sendNextESAPacket()
 {
     if (!m_EsaFile || m_EsaDone)
         return;
+    m_AnswerBytes = 0;
+    m_Noise = false;
     if (m_EsaFile->atEnd()) {
-        end(m_EsaTty->sendByteArray(QByteArray(1, EOT)));
+        if (!m_EsaTty->sendByteArray(QByteArray(1, EOT))) {
+            fail(tr("Could not send the end of the transfer to the ESA board"));
+            return;
+        }
+        m_EotSent = true;
+        m_SinceProgress.restart();
         qDebug() << "ESA programming finished";
         return;
     }
+    ++m_BlockIndex;
     QByteArray data = m_EsaFile->read(BlockData);
     if (data.isEmpty()) {
         qDebug() << "ESA file read failed: " << m_EsaFile->errorString();
-        end(false);
+        fail(tr("Could not read block %1 of the file").arg(m_BlockIndex));
         return;
     }
     data.append(QByteArray(BlockData - data.size(), Fill));
@@ -164,7 +241,7 @@ void EsaDownload::sendNextESAPacket()
     block.append(SOH).append(char(m_EsaBlockNumber)).append(char(255 - m_EsaBlockNumber));
     block.append(data).append(char(crc >> 8)).append(char(crc & 0xFF));
     if (!m_EsaTty->sendByteArray(block)) {
-        end(false);
+        fail(tr("Could not send block %1 to the ESA board").arg(m_BlockIndex));
         return;
     }
     ++m_EsaBlockNumber;

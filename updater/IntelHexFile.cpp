@@ -13,12 +13,18 @@ int hexDigit(char c)
         return c - 'a' + 10;
     return -1;
 }
+
+// As the byte stands in the file's text.
+QString hexByte(quint8 b)
+{
+    return QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0')).toUpper();
+}
 } // namespace
 
 bool IntelHexFile::parseLine(const QByteArray &line, Record *record, QString *error)
 {
     if (!line.startsWith(':')) {
-        *error = QStringLiteral("no colon");
+        *error = tr("no colon at its start");
         return false;
     }
     QByteArray bytes;
@@ -26,27 +32,30 @@ bool IntelHexFile::parseLine(const QByteArray &line, Record *record, QString *er
         const int hi = hexDigit(line.at(i));
         const int lo = i + 1 < line.size() ? hexDigit(line.at(i + 1)) : -1;
         if (hi < 0 || lo < 0) {
-            *error = QStringLiteral("not hexadecimal");
+            *error = tr("not hexadecimal");
             return false;
         }
         bytes.append(char(hi << 4 | lo));
     }
     if (bytes.size() < 5 || bytes.size() != 5 + quint8(bytes.at(0))) {
-        *error = QStringLiteral("length does not match the count");
+        *error = tr("length does not match the count");
         return false;
     }
     quint8 sum = 0;
-    for (char b : bytes)
-        sum += quint8(b);
-    if (sum != 0) {
-        *error = QStringLiteral("bad checksum");
+    for (int i = 0; i + 1 < bytes.size(); ++i)
+        sum += quint8(bytes.at(i));
+    const quint8 expected = quint8(-sum);
+    if (quint8(bytes.back()) != expected) {
+        // Both values, so the line can be checked by eye against the file.
+        *error = tr("bad checksum %1, should be %2")
+                     .arg(hexByte(quint8(bytes.back())), hexByte(expected));
         return false;
     }
     const quint8 count = quint8(bytes.at(0));
     const quint8 type = quint8(bytes.at(3));
     if ((type == EndOfFile && count != 0) || (type == ExtendedLinearAddress && count != 2)
         || (type != Data && type != EndOfFile && type != ExtendedLinearAddress)) {
-        *error = QStringLiteral("record type %1 not allowed").arg(type, 2, 16, QLatin1Char('0'));
+        *error = tr("record type %1 not allowed").arg(type, 2, 16, QLatin1Char('0'));
         return false;
     }
     record->type = type;
@@ -62,13 +71,13 @@ bool IntelHexFile::load(const QString &path)
     m_Error.clear();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        m_Error = QStringLiteral("cannot open %1").arg(path);
+        m_Error = tr("cannot be opened");
         return false;
     }
     // A program image of the controllers is a few hundred kilobytes as text; anything far
     // larger is the wrong file and is not read into memory.
     if (file.size() > MaximumFileSize) {
-        m_Error = QStringLiteral("%1 is too large for a HEX file").arg(path);
+        m_Error = tr("too large for a HEX file");
         return false;
     }
     const QByteArray content = file.readAll();
@@ -89,18 +98,19 @@ bool IntelHexFile::load(const QString &path)
         Record record;
         QString why;
         if (ended)
-            why = QStringLiteral("data after the end-of-file record");
+            why = tr("data after the end-of-file record");
         else if (parseLine(line, &record, &why)) {
             record.fileBytes = consumed;
+            record.lineNumber = lineNumber;
             ended = record.type == EndOfFile;
             m_Records.append(record);
             continue;
         }
-        m_Error = QStringLiteral("line %1: %2").arg(lineNumber).arg(why);
+        m_Error = tr("line %1: %2").arg(lineNumber).arg(why);
         return false;
     }
     if (!ended) {
-        m_Error = QStringLiteral("no end-of-file record");
+        m_Error = tr("no end-of-file record");
         return false;
     }
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QVector>
 
@@ -10,6 +11,8 @@
 // (04); the file must end with its end-of-file record.
 class IntelHexFile
 {
+    Q_DECLARE_TR_FUNCTIONS(IntelHexFile)
+
 public:
     enum RecordType { Data = 0x00, EndOfFile = 0x01, ExtendedLinearAddress = 0x04 };
 
@@ -19,12 +22,15 @@ public:
         quint16 address = 0;
         QByteArray data;
         QByteArray line;   // the text of the line, for error reports
+        int lineNumber = 0;   // counted from 1, as an editor shows it
         qint64 fileBytes = 0; // bytes of the file up to and including this line
     };
 
     static constexpr qint64 MaximumFileSize = 16 * 1024 * 1024;
 
-    // False (with errorString()) when the file cannot be read or any line is bad.
+    // False (with errorString()) when the file cannot be read or any line is bad. The
+    // reason is short enough for the updater's screen and names the line it is on, never
+    // the line's text, which may be anything.
     bool load(const QString &path);
 
     const QVector<Record> &records() const { return m_Records; }

@@ -65,14 +65,39 @@ unsigned short u16DeviceId_1 = 0;
 // The controller au8EepromCopy was read from; 0 while it holds no whole copy.
 int s32EepromCopyPic = 0;
 
-// The families this programmer knows, by device identifier; null for any other.
-const char *picFamily(unsigned short id)
+constexpr int ConfigBytes = int(ConfigLast - ConfigFirst + 1);
+
+// The families this programmer knows, by device identifier (its low five bits are the
+// revision), with the bits each implements in the configuration bytes 0x300000 to
+// 0x30000D. They differ in CONFIG3H (the CCP2 pin choice of the 4620), CONFIG4L (the
+// boot block size of the others) and the number of 16 KB blocks that the protection
+// bytes cover (four, five or six).
+struct PicFamily {
+    unsigned short id;
+    const char *name;
+    quint8 configBits[ConfigBytes];
+};
+const PicFamily Families[] = {
+    {0x0C00,
+     "PIC18F4620",
+     {0x00, 0xCF, 0x1F, 0x1F, 0x00, 0x87, 0xC5, 0x00, 0x0F, 0xC0, 0x0F, 0xE0, 0x0F, 0x40}},
+    {0x0E80,
+     "PIC18F4680",
+     {0x00, 0xCF, 0x1F, 0x1F, 0x00, 0x86, 0xF5, 0x00, 0x0F, 0xC0, 0x0F, 0xE0, 0x0F, 0x40}},
+    {0x2740,
+     "PIC18F4682",
+     {0x00, 0xCF, 0x1F, 0x1F, 0x00, 0x86, 0xF5, 0x00, 0x1F, 0xC0, 0x1F, 0xE0, 0x1F, 0x40}},
+    {0x2760,
+     "PIC18F4685",
+     {0x00, 0xCF, 0x1F, 0x1F, 0x00, 0x86, 0xF5, 0x00, 0x3F, 0xC0, 0x3F, 0xE0, 0x3F, 0x40}},
+};
+
+// Null for a controller of no known family.
+const PicFamily *picFamily(unsigned short id)
 {
-    switch (id & 0xFFE0) {
-    case 0x0C00: return "PIC18F4620";
-    case 0x0E80: return "PIC18F4680";
-    case 0x2740: return "PIC18F4682";
-    case 0x2760: return "PIC18F4685";
+    for (const PicFamily &family : Families) {
+        if ((id & 0xFFE0) == family.id)
+            return &family;
     }
     return nullptr;
 }
@@ -343,6 +368,7 @@ bool PicProgrammer::canProgram(const char *operation) const
 void PicProgrammer::ev_pic_begin_erase()
 {
     m_Programmed = false;
+    m_FailureReason.clear();
     if (!canProgram("ev_pic_begin_erase")) {
         m_Finished = true;
         emit eraseError();
@@ -362,6 +388,7 @@ void PicProgrammer::ev_pic_begin_erase()
         emit eraseError();
         return;
     }
+    m_DeviceId = id;
     qDebug() << "ev_pic_begin_erase -" << pGetPicIdStr(id);
     // Boot block and code blocks 0 to 3; the data EEPROM and configuration stay.
     vPicBulkErase(0x00, 0x81);
@@ -450,8 +477,7 @@ bool PicProgrammer::loadHexFile(const QString &path, IntelHexFile *hex, QString 
         const quint64 address = upper + record.address;
         const RecordTarget target = recordTarget(address, quint32(record.data.size()));
         if (target == Refused) {
-            *error = QStringLiteral("record outside the controller's memory: %1")
-                         .arg(QString::fromLatin1(record.line));
+            *error = tr("line %1: record outside the controller's memory").arg(record.lineNumber);
             return false;
         }
         if (target != ProgramMemory)
@@ -460,9 +486,10 @@ bool PicProgrammer::loadHexFile(const QString &path, IntelHexFile *hex, QString 
         for (int i = 0; i < record.data.size(); ++i) {
             const int at = int(address) + i;
             if (written.at(at) && image.at(at) != record.data.at(i)) {
-                *error = QStringLiteral("records give the byte at %1 two values: %2")
-                             .arg(at, 4, 16, QLatin1Char('0'))
-                             .arg(QString::fromLatin1(record.line));
+                *error =
+                    tr("line %1: a second value for the byte at 0x%2")
+                        .arg(record.lineNumber)
+                        .arg(QString::number(at, 16).rightJustified(4, QLatin1Char('0')).toUpper());
                 return false;
             }
             written[at] = 1;
@@ -472,7 +499,7 @@ bool PicProgrammer::loadHexFile(const QString &path, IntelHexFile *hex, QString 
     // The erase wipes the whole program: a file with nothing for it would leave the
     // channel blank.
     if (programRecords == 0) {
-        *error = QStringLiteral("no program memory to write");
+        *error = tr("no program memory to write");
         return false;
     }
     return true;
@@ -481,10 +508,12 @@ bool PicProgrammer::loadHexFile(const QString &path, IntelHexFile *hex, QString 
 void PicProgrammer::programPic(const QString &hexFile)
 {
     // The file is checked whole again: it is read anew, after the erase.
+    m_FailureReason.clear();
     IntelHexFile hex;
     QString error;
     if (!loadHexFile(hexFile, &hex, &error)) {
         qDebug() << "Failed to open hex file: " << hexFile << error;
+        m_FailureReason = tr("File refused after the erase - %1").arg(error);
         m_Programmed = false;
         finish();
         return;
@@ -558,9 +587,12 @@ unsigned char PicProgrammer::u8PicWriteRecord()
         return u8VerifyPicRecord();
     }
     if (target == Configuration) {
-        for (quint32 i = 0; i < length && address + i <= ConfigLast; ++i)
-            vProgramPicConfig(address + i, m_RecordData[i]);
-        return 0;
+        quint32 count = 0;
+        for (; count < length && address + count <= ConfigLast; ++count)
+            vProgramPicConfig(address + count, m_RecordData[count]);
+        // Wrong oscillator, watchdog or protection fuses can leave a controller dead: a
+        // write that did not take (a protected or failing part) is a failure.
+        return u8VerifyPicConfig(address, count);
     }
     if (target == Refused) {
         qDebug() << "u8PicWriteRecord - outside program memory" << Qt::hex << address;
@@ -607,6 +639,23 @@ void PicProgrammer::vProgramPicConfig(unsigned int address, unsigned char value)
     vGeneralDelay(AfterProgramming);
 }
 
+void PicProgrammer::noteVerifyMismatch(quint32 address, unsigned char wanted, unsigned char actual)
+{
+    u32VerifyAddress = address;
+    u8VerifyCorrect = wanted;
+    u8VerifyActual = actual;
+    qDebug() << "u32VerifyAddress: " << Qt::hex << u32VerifyAddress
+             << "u8VerifyCorrect: " << u8VerifyCorrect << "u8VerifyActual" << u8VerifyActual;
+    const auto hex = [](quint32 value, int digits) {
+        return QStringLiteral("0x") +
+               QString::number(value, 16).rightJustified(digits, QLatin1Char('0')).toUpper();
+    };
+    const bool config = address >= ConfigFirst;
+    m_FailureReason = (config ? tr("Configuration byte %1 not written: asked %2, read %3")
+                              : tr("Verify failed at %1: asked %2, read %3"))
+                          .arg(hex(address, config ? 6 : 4), hex(wanted, 2), hex(actual, 2));
+}
+
 unsigned char PicProgrammer::u8VerifyPicRecord()
 {
     vEnterIspMode();
@@ -614,11 +663,24 @@ unsigned char PicProgrammer::u8VerifyPicRecord()
     for (unsigned int i = 0; i < m_RecordLength; ++i) {
         const unsigned char actual = u8ReadNextAddress();
         if (actual != m_RecordData[i]) {
-            u32VerifyAddress = m_RecordAddress + i;
-            u8VerifyCorrect = m_RecordData[i];
-            u8VerifyActual = actual;
-            qDebug() << "u32VerifyAddress: " << Qt::hex << u32VerifyAddress
-                     << "u8VerifyCorrect: " << u8VerifyCorrect << "u8VerifyActual" << u8VerifyActual;
+            noteVerifyMismatch(m_RecordAddress + i, m_RecordData[i], actual);
+            return 1;
+        }
+    }
+    return 0;
+}
+
+unsigned char PicProgrammer::u8VerifyPicConfig(quint32 address, quint32 count)
+{
+    vEnterIspMode();
+    // Programming that did not begin with the erase has not read the identity yet.
+    if (!picFamily(m_DeviceId))
+        m_DeviceId = u16ReadDeviceId();
+    vSetCoreAddress(address);
+    for (quint32 i = 0; i < count; ++i) {
+        const unsigned char actual = u8ReadNextAddress();
+        if ((actual ^ m_RecordData[i]) & configurationMask(m_DeviceId, address + i)) {
+            noteVerifyMismatch(address + i, m_RecordData[i], actual);
             return 1;
         }
     }
@@ -840,8 +902,16 @@ bool PicProgrammer::u8ValidPicId(unsigned short id)
 
 QString PicProgrammer::pGetPicIdStr(unsigned short id)
 {
-    const char *name = picFamily(id);
-    if (!name)
+    const PicFamily *family = picFamily(id);
+    if (!family)
         return QStringLiteral("Unknown PIC: %1").arg(id);
-    return QStringLiteral("%1 version %2").arg(QLatin1String(name)).arg(id & 0x1F);
+    return QStringLiteral("%1 version %2").arg(QLatin1String(family->name)).arg(id & 0x1F);
+}
+
+quint8 PicProgrammer::configurationMask(unsigned short deviceId, quint32 address)
+{
+    if (address < ConfigFirst || address > ConfigLast)
+        return 0;
+    const PicFamily *family = picFamily(deviceId);
+    return family ? family->configBits[address - ConfigFirst] : 0xFF;
 }

@@ -10,9 +10,9 @@ class IntelHexFile;
 class MemoryMappedPinController;
 class QTimer;
 
-// Erases, blank-checks, programs and verifies the flash of one channel controller (PIC18,
-// numbered 1..4) from an Intel HEX file, by clocking the in-circuit serial programming
-// protocol on the pin controller's lines one bit at a time.
+// Erases, blank-checks, programs and verifies the flash and configuration bytes of one
+// channel controller (PIC18, numbered 1..4) from an Intel HEX file, by clocking the in-circuit
+// serial programming protocol on the pin controller's lines one bit at a time.
 //
 // A job: ev_pic_begin_erase() erases and then blank-checks one 512-byte block per posted
 // event; eraseDone() (after which the caller calls programPic()) or eraseError() follows.
@@ -62,6 +62,10 @@ public:
     // Set when the erase was refused because the controller is none of the known
     // families: its name as pGetPicIdStr() gives it ("Unknown PIC: ..."); empty otherwise.
     QString refusedDevice() const { return m_RefusedDevice; }
+    // Why programming failed, for the operator: a byte that did not read back as written
+    // (its address, the byte asked for and the byte read), or a file refused after the
+    // erase. Empty when programming did not fail or never began.
+    QString failureReason() const { return m_FailureReason; }
 
     // Holds the chosen controller in reset; with startTimer the lines are restored 20 ms
     // later.
@@ -98,6 +102,11 @@ public:
     // past the end of the address space), gives one program memory byte two values, or
     // holds nothing for program memory at all.
     static bool loadHexFile(const QString &path, IntelHexFile *hex, QString *error);
+
+    // The bits of the configuration byte at address that a controller of this identity
+    // implements; the others read back as 0 whatever is written, and are not compared.
+    // Every bit of a controller of no known family.
+    static quint8 configurationMask(unsigned short deviceId, quint32 address);
 
     static bool u8ValidPicId(unsigned short id);
     static QString pGetPicIdStr(unsigned short id);
@@ -140,6 +149,8 @@ private:
     void vProgramPicFlash(unsigned int address, unsigned char length, const unsigned char *bytes);
     void vProgramPicConfig(unsigned int address, unsigned char value);
     unsigned char u8VerifyPicRecord();
+    unsigned char u8VerifyPicConfig(quint32 address, quint32 count);
+    void noteVerifyMismatch(quint32 address, unsigned char wanted, unsigned char actual);
     bool canProgram(const char *operation) const;
     unsigned short u16ReadPic();
     unsigned char u8ShiftOutTablat();
@@ -161,4 +172,6 @@ private:
     bool m_Finished = false;
     bool m_Programmed = false;
     QString m_RefusedDevice;
+    unsigned short m_DeviceId = 0;
+    QString m_FailureReason;
 };

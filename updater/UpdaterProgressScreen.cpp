@@ -563,10 +563,17 @@ int UpdaterProgressScreen::updateRootfs(const QString &file)
 
 int UpdaterProgressScreen::updatePic(int pic, const QString &file)
 {
+    // The operator sees why a file was refused, and that the channel still runs its old
+    // program.
+    const auto refuse = [this, pic](const QString &why) {
+        appendFailure(tr("File refused - %1").arg(why));
+        appendFailure(tr("PIC %1 left untouched").arg(pic));
+        return -1;
+    };
     m_UpdateFile = UpdaterPath::path(packageFile(file));
     if (!QFileInfo(m_UpdateFile).isFile()) {
         qDebug().noquote() << "Failed to find hex file: " + m_UpdateFile;
-        return -1;
+        return refuse(tr("not in the package"));
     }
     // The whole file is checked before the chip is touched: a bad file must not leave a
     // channel erased.
@@ -574,7 +581,7 @@ int UpdaterProgressScreen::updatePic(int pic, const QString &file)
     QString error;
     if (!PicProgrammer::loadHexFile(m_UpdateFile, &hex, &error)) {
         qDebug().noquote() << "Bad hex file: " + m_UpdateFile + ": " + error;
-        return -1;
+        return refuse(error);
     }
     if (!PicProgrammer::holdAllInReset())
         return -1;
@@ -595,6 +602,8 @@ int UpdaterProgressScreen::updatePic(int pic, const QString &file)
     const bool programmed = finished && programmer->isProgrammed();
     if (!finished)
         qDebug() << "PIC" << pic << "programming timed out";
+    else if (!programmed && !programmer->failureReason().isEmpty())
+        appendFailure(programmer->failureReason());
     // The job is over either way; its programmer (and its hold on the pin page) goes.
     delete m_PicProgrammer;
     // No controller is left in reset or in programming mode, whatever the outcome.
@@ -646,7 +655,11 @@ int UpdaterProgressScreen::updateESA(const QString &file, int board, int kind)
         qDebug().noquote() << "Failed to find file: " + m_UpdateFile;
         return -1;
     }
-    return m_EsaDownload->download(m_UpdateFile, EsaDownload::Board(board), EsaDownload::Kind(kind));
+    const int result =
+        m_EsaDownload->download(m_UpdateFile, EsaDownload::Board(board), EsaDownload::Kind(kind));
+    if (result != 0 && !m_EsaDownload->failureReason().isEmpty())
+        appendFailure(m_EsaDownload->failureReason());
+    return result;
 }
 
 void UpdaterProgressScreen::F3Clicked()

@@ -48,6 +48,7 @@ public:
     bool picUpdateEnabled() const { return m_PicUpdateEnabled; }
     bool avrUpdateEnabled() const { return m_AvrUpdateEnabled; }
     TtyHandler *esaPort() const { return m_EsaTty; }
+    EsaDownload *esaDownload() const { return m_EsaDownload; }
 
     // How long the run pauses after the last line, how long the channel controllers are
     // held in reset before a PIC is programmed, and the most a PIC command may take.

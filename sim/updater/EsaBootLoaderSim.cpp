@@ -92,7 +92,8 @@ void EsaBootLoaderSim::take(const QByteArray &bytes, BoardId id)
         if (b.pending.isEmpty() && c == 0x04) {
             b.receiving = false;
             b.ended = true;
-            answer(0x06);
+            if (m_endAnswer != EndSilent)
+                answer(m_endAnswer == EndAck ? 0x06 : 0x15);
             if (m_requestAgain)
                 answer('C');
             continue;
@@ -115,7 +116,14 @@ void EsaBootLoaderSim::take(const QByteArray &bytes, BoardId id)
         b.numbers << number;
         b.image += block.mid(3, 128);
         ++b.expected;
-        if (!m_noAck)
-            answer(0x06);
+        if (m_babbleAfter >= 0 && b.numbers.size() > m_babbleAfter) {
+            if (!m_silent)
+                m_line->write(babble());
+        } else if (!m_noAck) {
+            if (m_requestBeside && !m_silent)
+                m_line->write(QByteArray("C\x06", 2));
+            else
+                answer(0x06);
+        }
     }
 }

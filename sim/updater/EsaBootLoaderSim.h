@@ -13,7 +13,7 @@ class PtyPair;
 // line. Bytes reach the board that the board-select line (on the host pin page) chooses
 // when they are sent. A board wakes on "B", answers "2" (application) or "3" (EEPROM)
 // with the request byte 'C', checks each block's number (from 0), complement and CRC,
-// answers ACK or NAK, records what it took, and answers EOT with ACK.
+// answers ACK or NAK, records what it took, and answers EOT with ACK (or as told).
 class EsaBootLoaderSim : public QObject
 {
     Q_OBJECT
@@ -38,6 +38,16 @@ public:
     void setSilent(bool silent) { m_silent = silent; }
     void setNoAcknowledge(bool none) { m_noAck = none; }
     void setRequestAgainAfterEnd(bool again) { m_requestAgain = again; }
+    // A line that babbles once the board has acknowledged this many blocks of a
+    // transfer: every later block is taken, but answered with noise among which ACK
+    // bytes stand (babble()).
+    void setBabbleAfter(int blocks) { m_babbleAfter = blocks; }
+    static QByteArray babble() { return QByteArray("\xa5\x06\x5a\x06\xff", 5); }
+    // A board still asking: each ACK goes out with a request byte before it.
+    void setRequestBesideAck(bool beside) { m_requestBeside = beside; }
+    // The answer to EOT.
+    enum EndAnswer { EndAck, EndNak, EndSilent };
+    void setEndAnswer(EndAnswer answer) { m_endAnswer = answer; }
     // Bytes a board puts on the line with nobody asking (noise at power-up, a board
     // left talking): sent at once, whatever the system is doing.
     void sendUnasked(const QByteArray &bytes);
@@ -70,4 +80,7 @@ private:
     bool m_silent = false;
     bool m_noAck = false;
     bool m_requestAgain = false;
+    int m_babbleAfter = -1;
+    bool m_requestBeside = false;
+    EndAnswer m_endAnswer = EndAck;
 };

@@ -27,7 +27,8 @@ bool isRead(quint8 command)
 
 Pic18Simulator::Pic18Simulator(std::shared_ptr<HostPinPage> page, int picNumber)
     : m_page(std::move(page)), m_flash(FlashSize, char(0xFF)), m_config(ConfigSize, char(0xFF)),
-      m_buffer(64, char(0xFF)), m_eeprom(EepromSize, char(0xFF))
+      m_configBits(ConfigSize, char(0xFF)), m_buffer(64, char(0xFF)),
+      m_eeprom(EepromSize, char(0xFF))
 {
     PinLines::Line reset{};
     PinLines::resetLine(picNumber, &reset);
@@ -415,8 +416,12 @@ void Pic18Simulator::commitWrite(qint64 highTime)
     if (m_eecon1 & 0x40) {
         const quint32 index = m_writeAddress - ConfigBase;
         if (index < quint32(ConfigSize)) {
-            m_config[int(index)] = char((m_writeAddress & 1) ? (m_writeWord >> 8) : (m_writeWord & 0xFF));
-            m_configWrites << m_writeAddress;
+            if (!m_configRefused) {
+                const quint8 value =
+                    (m_writeAddress & 1) ? (m_writeWord >> 8) : (m_writeWord & 0xFF);
+                m_config[int(index)] = char(value & quint8(m_configBits.at(int(index))));
+                m_configWrites << m_writeAddress;
+            }
         } else {
             m_violations << QStringLiteral("configuration write at %1").arg(m_writeAddress, 0, 16);
         }
@@ -461,8 +466,10 @@ quint8 Pic18Simulator::readByte(quint32 address) const
         }
         return value;
     }
-    if (address >= ConfigBase && address < ConfigBase + ConfigSize)
-        return quint8(m_config.at(int(address - ConfigBase)));
+    if (address >= ConfigBase && address < ConfigBase + ConfigSize) {
+        const int index = int(address - ConfigBase);
+        return quint8(m_config.at(index)) & quint8(m_configBits.at(index));
+    }
     if (address == 0x3FFFFE)
         return m_deviceId & 0xFF;
     if (address == 0x3FFFFF)

@@ -49,6 +49,11 @@ public:
     void setStuckBit(quint32 address, int bit, bool level);
     void setUnerasable(quint32 first, quint32 last);
     void setAbsent(bool floatingHigh);
+    // Configuration writes that never take, as on a write-protected or failing part.
+    void setConfigurationWritesRefused(bool refused) { m_configRefused = refused; }
+    // The bits each of the 14 configuration bytes implements (all of them unless set):
+    // the others read as 0 and keep nothing written to them.
+    void setImplementedConfigurationBits(const QByteArray &masks) { m_configBits = masks; }
 
     QStringList violations() const { return m_violations; }
     QList<quint16> eraseKeys() const { return m_eraseKeys; }
@@ -86,6 +91,8 @@ private:
 
     QByteArray m_flash;
     QByteArray m_config;
+    QByteArray m_configBits;
+    bool m_configRefused = false;
     quint16 m_deviceId = 0x0C07;
     QByteArray m_buffer;
     bool m_programming = false;

@@ -10,9 +10,10 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
-#include <QTest>
+#include <QWidget>
 
 #include <bzlib.h>
 
@@ -149,6 +150,12 @@ QByteArray bzip2(const QByteArray &data)
     BZ2_bzBuffToBuffCompress(out.data(), &len, const_cast<char *>(data.constData()), unsigned(data.size()), 9, 0, 0);
     out.resize(int(len));
     return out;
+}
+
+bool snapshot(QWidget *w, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("RONDIX_SCREENSHOTS");
+    return dir.isEmpty() || w->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 std::unique_ptr<UpdaterProgressScreen> progressScreen()

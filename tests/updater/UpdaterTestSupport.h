@@ -10,6 +10,7 @@
 #include <memory>
 
 class QTextEdit;
+class QWidget;
 class TempRoot;
 class UpdaterProgressScreen;
 
@@ -42,6 +43,10 @@ QByteArray bzip2(const QByteArray &data);
 // A progress screen on a root without a serial line to the ESA boards (its warning is
 // expected), with no pause after a list and no reset hold, so tests run at full speed.
 std::unique_ptr<UpdaterProgressScreen> progressScreen();
+
+// With RONDIX_SCREENSHOTS naming a folder, saves the widget there as name.png to be
+// looked at; false only when that save fails.
+bool snapshot(QWidget *w, const QString &name);
 
 // Writes the updater's settings file under the root (after configureSettings()).
 void writeSettings(bool picEnable, bool avrEnable, const QString &product = QString());

@@ -186,7 +186,8 @@ void CommandListInterpreterTest::lines_data()
         << QStringList{"red|Unknown command: PIC5:/ch.hex", "red|Unknown command: PIC:/ch.hex"} << false;
     QTest::newRow("pic hex file missing")
         << QStringList{"PIC2:/ch.hex"} << none << "" << true << none
-        << QStringList{"Updating PIC 2 with file: /ch.hex", "red|Failed - Updating PIC[2] with file /ch.hex"}
+        << QStringList{"Updating PIC 2 with file: /ch.hex", "red|File refused - not in the package",
+                       "red|PIC 2 left untouched", "red|Failed - Updating PIC[2] with file /ch.hex"}
         << false;
     QTest::newRow("esa disabled")
         << QStringList{"ESA_IO_APP:/io.bin", "ESA_M_EEP:/m.eep"} << QStringList{"/io.bin", "/m.eep"} << "" << false

@@ -1,4 +1,5 @@
 #include "EsaBootLoaderSim.h"
+#include "EsaDownload.h"
 #include "HostPinPage.h"
 #include "IntelHexText.h"
 #include "Pic18Simulator.h"
@@ -144,49 +145,127 @@ private slots:
         QVERIFY(bench.linesIdle());
     }
 
-    void badHexFileLeavesTheChipAlone()
-    {
-        CommandBench bench;
-        bench.pic.setProgramMemory(0, QByteArray(0x10000, '\x42'));
-        bench.root.writeFile("/tmp/firmware_update/ch3.hex", ":04010000DEADBEEFC4\n:00000001FF\n");
-        QVERIFY(!bench.screen->processCommandList({"PIC3:/ch3.hex"}));
-        QCOMPARE(bench.page->writeCount(), 0);
-        QVERIFY(bench.pic.programMemory() == QByteArray(0x10000, '\x42'));
-        QVERIFY(logLines(bench.screen->progressMessageWindow)
-                    .contains("red|Failed - Updating PIC[3] with file /ch3.hex"));
-    }
-
+    // Refused before any line moved, with the reason on the screen: no erase, the old
+    // firmware runs on.
     void unprogrammableHexLeavesOldFirmware_data()
     {
         QTest::addColumn<QByteArray>("hex");
+        QTest::addColumn<QString>("reason");
         const QByteArray good = ":04010000DEADBEEFC3\n";
+        QTest::newRow("bad checksum on the second line")
+            << good + ":04010400DEADBEEFC4\n:00000001FF\n"
+            << "line 2: bad checksum C4, should be BF";
         QTest::newRow("upper address 0x0001, then data")
-            << good + ":020000040001F9\n:020000000102FB\n:00000001FF\n";
-        QTest::newRow("16 bytes at 0xFFF8") << good + ":10FFF800000102030405060708090A0B0C0D0E0F81\n:00000001FF\n";
+            << good + ":020000040001F9\n:020000000102FB\n:00000001FF\n"
+            << "line 3: record outside the controller's memory";
+        QTest::newRow("16 bytes at 0xFFF8")
+            << good + ":10FFF800000102030405060708090A0B0C0D0E0F81\n:00000001FF\n"
+            << "line 2: record outside the controller's memory";
         QTest::newRow("past the end of the address space")
-            << good + ":02000004FFFFFC\n:10FFF800000102030405060708090A0B0C0D0E0F81\n:00000001FF\n";
-        QTest::newRow("only the end record") << QByteArray(":00000001FF\n");
+            << good + ":02000004FFFFFC\n:10FFF800000102030405060708090A0B0C0D0E0F81\n:00000001FF\n"
+            << "line 3: record outside the controller's memory";
+        QTest::newRow("only the end record")
+            << QByteArray(":00000001FF\n") << "no program memory to write";
         QTest::newRow("only identification locations")
-            << QByteArray(":020000040020DA\n:080000000102030405060708D4\n:00000001FF\n");
+            << QByteArray(":020000040020DA\n:080000000102030405060708D4\n:00000001FF\n")
+            << "no program memory to write";
         QTest::newRow("16 bytes at 0x400, then 8 others at 0x408")
-            << QByteArray(":10040000101112131415161718191A1B1C1D1E1F74\n:08040800AAAAAAAAAAAAAAAA9C\n"
-                          ":00000001FF\n");
+            << QByteArray(
+                   ":10040000101112131415161718191A1B1C1D1E1F74\n:08040800AAAAAAAAAAAAAAAA9C\n"
+                   ":00000001FF\n")
+            << "line 2: a second value for the byte at 0x0408";
     }
     void unprogrammableHexLeavesOldFirmware()
     {
         QFETCH(QByteArray, hex);
+        QFETCH(QString, reason);
         CommandBench bench;
         bench.pic.setProgramMemory(0, QByteArray(0x10000, '\x42'));
         bench.root.writeFile("/tmp/firmware_update/ch3.hex", hex);
         QVERIFY(!bench.screen->processCommandList({"PIC3:/ch3.hex"}));
-        // Refused before any line moved: no erase, the old firmware runs on.
         QCOMPARE(bench.page->writeCount(), 0);
         QVERIFY(bench.pic.eraseKeys().isEmpty());
         QVERIFY(bench.pic.programMemory() == QByteArray(0x10000, '\x42'));
         QCOMPARE(bench.pic.state(), Pic18Simulator::Running);
         QCOMPARE(logLines(bench.screen->progressMessageWindow),
-                 (QStringList{"Updating PIC 3 with file: /ch3.hex", "red|Failed - Updating PIC[3] with file /ch3.hex",
+                 (QStringList{"Updating PIC 3 with file: /ch3.hex", "red|File refused - " + reason,
+                              "red|PIC 3 left untouched",
+                              "red|Failed - Updating PIC[3] with file /ch3.hex",
                               "Finalising update, please wait"}));
+        QVERIFY(snapshot(bench.screen.get(),
+                         QStringLiteral("updater_refused_hex_%1").arg(QTest::currentDataTag())));
+    }
+
+    // A fuse that did not take ends the command red with its address and both bytes; one
+    // that did leaves the list green.
+    void fusesReadBackThroughTheList_data()
+    {
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("fuse taken") << false;
+        QTest::newRow("fuse write refused") << true;
+    }
+    void fusesReadBackThroughTheList()
+    {
+        QFETCH(bool, refused);
+        CommandBench bench;
+        bench.pic.setConfigurationWritesRefused(refused);
+        bench.root.writeFile("/tmp/firmware_update/ch3.hex",
+                             ":04010400DEADBEEFBF\n:020000040030CA\n:0100010002FC\n:00000001FF\n");
+        QCOMPARE(bench.screen->processCommandList({"PIC3:/ch3.hex"}), !refused);
+        QCOMPARE(
+            bench.pic.configuration().toHex(),
+            QByteArray(refused ? "ffffffffffffffffffffffffffff" : "ff02ffffffffffffffffffffffff"));
+        QVERIFY(bench.linesIdle());
+        const QStringList log = logLines(bench.screen->progressMessageWindow);
+        const QStringList failed{
+            "red|Configuration byte 0x300001 not written: asked 0x02, read 0xFF",
+            "red|Failed - Updating PIC[3] with file /ch3.hex", "Finalising update, please wait"};
+        const QStringList programmed{"Programming PIC: ", "orange|100%",
+                                     "Finalising update, please wait"};
+        QCOMPARE(log.mid(log.size() - 3), refused ? failed : programmed);
+        QVERIFY(snapshot(bench.screen.get(), QStringLiteral("updater_fuse_%1").arg(refused)));
+    }
+
+    // An ESA download that fails says why on the screen, above the command's failure line.
+    void esaFailureSaysWhy_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("babble after 20 blocks")
+            << 0 << "Noise from the ESA board in answer to block 20";
+        QTest::newRow("block refused") << 1 << "The ESA board refused block 3 (NAK)";
+        QTest::newRow("end refused") << 2 << "The ESA board refused the end of the transfer (NAK)";
+        QTest::newRow("no answer") << 3 << "No answer from the ESA board to block 0 within 0.3 s";
+    }
+    void esaFailureSaysWhy()
+    {
+        QFETCH(int, fault);
+        QFETCH(QString, reason);
+        CommandBench bench;
+        bench.screen->esaDownload()->setReplyTimeout(300);
+        switch (fault) {
+        case 0:
+            bench.boards->setBabbleAfter(20);
+            break;
+        case 1:
+            bench.boards->refuseBlock(3);
+            break;
+        case 2:
+            bench.boards->setEndAnswer(EsaBootLoaderSim::EndNak);
+            break;
+        case 3:
+            bench.boards->setNoAcknowledge(true);
+            break;
+        }
+        bench.root.writeFile("/tmp/firmware_update/io.bin", QByteArray(64 * 128, '\x5c'));
+        QVERIFY(!bench.screen->processCommandList({"ESA_IO_APP:/io.bin"}));
+        QCOMPARE(
+            logLines(bench.screen->progressMessageWindow),
+            (QStringList{"Updating ESA IO Board Application with file: /io.bin", "red|" + reason,
+                         "red|Failed - Updating ESA IO Board Application with file: /io.bin",
+                         "Finalising update, please wait"}));
+        QVERIFY(bench.linesIdle());
+        QVERIFY(snapshot(bench.screen.get(), QStringLiteral("updater_esa_failure_%1").arg(fault)));
     }
 
     void unknownControllerIsNotErased()

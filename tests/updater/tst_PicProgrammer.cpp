@@ -117,6 +117,61 @@ private slots:
         QCOMPARE(bench.pic.state(), Pic18Simulator::Running);
     }
 
+    // Every configuration byte written is read back and compared in the bits the family
+    // implements (the others read as 0 on the chip); a fuse that did not take fails the
+    // job with its address, the byte asked for and the byte read.
+    void configurationReadBack_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QByteArray>("implemented");
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<QByteArray>("record");
+        QTest::addColumn<QString>("reason");
+        const QByteArray pic4620 = QByteArray::fromHex("00cf1f1f0087c5000fc00fe00f40");
+        const QByteArray pic4680 = QByteArray::fromHex("00cf1f1f0086f5000fc00fe00f40");
+        const QByteArray pic4685 = QByteArray::fromHex("00cf1f1f0086f5003fc03fe03f40");
+        QTest::newRow("4620 takes its fuses, unimplemented bits read as 0")
+            << 0x0C07 << pic4620 << false << QByteArray(":0E000000FFFFFFFFFFFFFFFFFFFFFFFFFFFF00")
+            << "";
+        QTest::newRow("4685 takes its fuses")
+            << 0x2763 << pic4685 << false << QByteArray(":0E000000FF061E1EFF86B5FF3FC03FE03F40DB")
+            << "";
+        QTest::newRow("writes refused, every fuse already as asked")
+            << 0x0C07 << pic4620 << true << QByteArray(":0E000000F0071F1F5583853C0FC00FE00F4017")
+            << "";
+        QTest::newRow("writes refused, oscillator fuse differs")
+            << 0x0C07 << pic4620 << true << QByteArray(":0E000000FF021F1FFF87C5FF0FC00FE00F405C")
+            << "Configuration byte 0x300001 not written: asked 0x02, read 0x07";
+        // The boot block size bits of CONFIG4L: the 4680 has them, the 4620 does not.
+        QTest::newRow("writes refused, 4680 boot block size differs")
+            << 0x0E81 << pic4680 << true << QByteArray(":01000600B544")
+            << "Configuration byte 0x300006 not written: asked 0xB5, read 0x85";
+        QTest::newRow("writes refused, 4620 lacks the boot block size bits")
+            << 0x0C07 << pic4620 << true << QByteArray(":01000600B544") << "";
+    }
+    void configurationReadBack()
+    {
+        QFETCH(int, id);
+        QFETCH(QByteArray, implemented);
+        QFETCH(bool, refused);
+        QFETCH(QByteArray, record);
+        QFETCH(QString, reason);
+        Bench bench;
+        bench.pic.setDeviceId(quint16(id));
+        bench.pic.setImplementedConfigurationBits(implemented);
+        bench.pic.setConfiguration(QByteArray::fromHex("00071f1f008385000fc00fe00f40"));
+        bench.pic.setConfigurationWritesRefused(refused);
+        QTemporaryDir dir;
+        PicProgrammer programmer(1);
+        programmer.programPic(
+            writeFile(dir, ":04010400DEADBEEFBF\n:020000040030CA\n" + record + "\n:00000001FF\n"));
+        QVERIFY(programmer.isFinished());
+        QCOMPARE(programmer.isProgrammed(), reason.isEmpty());
+        QCOMPARE(programmer.failureReason(), reason);
+        QCOMPARE(bench.pic.violations(), QStringList());
+        QCOMPARE(bench.pic.state(), Pic18Simulator::Running);
+    }
+
     void wholeJobReplacesOldProgram()
     {
         Bench bench(3);
@@ -185,6 +240,10 @@ private slots:
         QVERIFY(programmer.isFinished());
         QVERIFY(!programmer.isProgrammed());
         QCOMPARE(errors.count(), eraseFails ? 1 : 0);
+        // A byte that does not read back is named with both values.
+        QCOMPARE(programmer.failureReason(),
+                 fault == 4 ? QString("Verify failed at 0x0005: asked 0x00, read 0x01")
+                            : QString());
         if (fault >= 2 && fault <= 3)
             QVERIFY(bench.pic.eraseKeys().isEmpty());
         QVERIFY(bench.pic.state() != Pic18Simulator::Programming);
@@ -230,6 +289,8 @@ private slots:
         programmer.programPic(writeFile(dir, hex));
         QVERIFY(programmer.isFinished());
         QVERIFY(!programmer.isProgrammed());
+        QVERIFY2(programmer.failureReason().startsWith("File refused after the erase - "),
+                 qPrintable(programmer.failureReason()));
         // Records outside the chip are found before the good record ahead of them is
         // written.
         QCOMPARE(bench.pic.rowWrites(), 0);
