@@ -434,14 +434,17 @@ bool InfusionPumpPowerBoardManager::continueHeldStart()
 
 bool InfusionPumpPowerBoardManager::serveChannel(unsigned short ch)
 {
-    if (m_bPollOwed[ch] && take(m_u16GetTestDataRsq[ch])) {
+    const auto poll = [this, ch] {
         m_bPollOwed[ch] = false;
         sendGetTestDataCommand(ch);
         m_reraise = [this, ch] { m_u16GetTestDataRsq[ch] = 1; };
         return true;
-    }
-    // Within the turn: identity queries, then stop, then the rest; the poll after the
-    // starts, but owed if passed over.
+    };
+    if (m_bPollOwed[ch] && take(m_u16GetTestDataRsq[ch]))
+        return poll();
+    // Within the turn: stop, then the rest of what acts on the pump, then the identity
+    // queries (a pump left running must not wait for them); the poll after the starts,
+    // but owed if passed over.
     using Sender = void (InfusionPumpPowerBoardManager::*)(unsigned short);
     const bool pollWaiting = m_u16GetTestDataRsq[ch] != 0;
     const auto serve = [&](auto &flag, Sender send) {
@@ -452,11 +455,6 @@ bool InfusionPumpPowerBoardManager::serveChannel(unsigned short ch)
         m_reraise = [&flag] { flag = 1; };
         return true;
     };
-    if (serve(m_u8GetVersionRsq[ch], &InfusionPumpPowerBoardManager::sendGetVersionCommand)
-        || serve(m_u8GetSerialNoRsq[ch], &InfusionPumpPowerBoardManager::sendGetSerialNoCommand)
-        || serve(m_u8GetCalDateRsq[ch], &InfusionPumpPowerBoardManager::sendGetCalDateCommand)
-        || serve(m_u8GetVerifyDateRsq[ch], &InfusionPumpPowerBoardManager::sendGetVerifyDateCommand))
-        return true;
     // A start with its stop or its settings, and nothing between them in the order
     // (find zero, priming), goes out as one. It takes the three requests now, so that
     // those of a newer start make a start of their own and do not mix with this one.
@@ -480,14 +478,14 @@ bool InfusionPumpPowerBoardManager::serveChannel(unsigned short ch)
         || serve(m_u16FindZeroRsq[ch], &InfusionPumpPowerBoardManager::sendFindZeroCommand)
         || serve(m_u16ChangeSettingRsq[ch], &InfusionPumpPowerBoardManager::sendChangeSettingCommand)
         || serve(m_u16StartPrimingRsq[ch], &InfusionPumpPowerBoardManager::sendStartPrimingCommand)
-        || serve(m_u16StartFlowRateRsq[ch], &InfusionPumpPowerBoardManager::sendStartFlowRateCommand))
+        || serve(m_u16StartFlowRateRsq[ch], &InfusionPumpPowerBoardManager::sendStartFlowRateCommand)
+        || serve(m_u8GetVersionRsq[ch], &InfusionPumpPowerBoardManager::sendGetVersionCommand)
+        || serve(m_u8GetSerialNoRsq[ch], &InfusionPumpPowerBoardManager::sendGetSerialNoCommand)
+        || serve(m_u8GetCalDateRsq[ch], &InfusionPumpPowerBoardManager::sendGetCalDateCommand)
+        || serve(m_u8GetVerifyDateRsq[ch], &InfusionPumpPowerBoardManager::sendGetVerifyDateCommand))
         return true;
-    if (take(m_u16GetTestDataRsq[ch])) {
-        m_bPollOwed[ch] = false;
-        sendGetTestDataCommand(ch);
-        m_reraise = [this, ch] { m_u16GetTestDataRsq[ch] = 1; };
-        return true;
-    }
+    if (take(m_u16GetTestDataRsq[ch]))
+        return poll();
     return serve(m_u16StartDrainRsq[ch], &InfusionPumpPowerBoardManager::sendStartDrainCommand)
         || serve(m_u16StartCalibrateRsq[ch], &InfusionPumpPowerBoardManager::sendStartCalibrateCommand)
         || serve(m_u16StopOcclusionBlockageRsq[ch], &InfusionPumpPowerBoardManager::sendStopOcclusionBlockageCommand);
