@@ -87,6 +87,18 @@ class TestDataManager : public QObject
         }
     }
 
+    // The channel set up for the test type and running; the reply its controller sends
+    // while it runs that test.
+    static Reply startTest(DataManager &dm, unsigned short ch, int testType)
+    {
+        dm.vSetTestSetting_Type(ch, quint16(testType));
+        dm.vSetTestRunningFlag(PicRunningData(ch, 1));
+        Reply running;
+        running.type = quint8(testType);
+        running.status = quint8(testType == 1 ? 5 : testType == 2 ? 4 : 3);
+        return running;
+    }
+
     // One PCA reply of a running channel at clock time ms.
     static void sendPca(ClockedDataManager &dm, int ch, qint64 ms, quint32 second, quint32 flow,
                         quint32 microlitres)
@@ -274,11 +286,7 @@ private slots:
         TempRoot root;
         DataManager dm;
         EndLog log(dm);
-        dm.vSetTestSetting_Type(1, quint16(testType));
-        dm.vSetTestRunningFlag(PicRunningData(1, 1));
-        Reply running;
-        running.type = quint8(testType);
-        running.status = quint8(testType == 1 ? 5 : testType == 2 ? 4 : 3);
+        Reply running = startTest(dm, 1, testType);
         running.average = 111000;
         feed(dm, 1, {1, 2, 3, 4, 5}, running);
         QVERIFY(!dm.testStoppedByController(1));
@@ -374,11 +382,7 @@ private slots:
         TempRoot root;
         DataManager dm;
         EndLog log(dm);
-        dm.vSetTestSetting_Type(3, quint16(testType));
-        dm.vSetTestRunningFlag(PicRunningData(3, 1));
-        Reply running;
-        running.type = quint8(testType);
-        running.status = testType == 1 ? 5 : 3;
+        const Reply running = startTest(dm, 3, testType);
         Reply idle;
         idle.status = 0;
         feed(dm, 3, {1, 2, 3}, running);
