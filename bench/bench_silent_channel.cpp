@@ -18,7 +18,8 @@
 #include <cstdio>
 #include <memory>
 
-namespace {
+namespace
+{
 
 constexpr int kChannels = InfusionPumpPowerBoardManager::CHANNEL_COUNT;
 constexpr int kRunMs = 6000;
@@ -71,7 +72,8 @@ void BM_SilentChannelStartUp(benchmark::State &state)
                     prime = c.atMs - t0;
             }
             const qint64 gap = sim.longestGap(ch, "I4", t0 + kPollFromMs);
-            std::printf("silent channel %d: channel %d stopped at %lld ms, primed at %lld ms, longest poll gap %lld ms\n",
+            std::printf("silent channel %d: channel %d stopped at %lld ms, primed at %lld ms, "
+                        "longest poll gap %lld ms\n",
                         silent + 1, ch + 1, stop, prime, gap);
             worstStop = qMax(worstStop, stop < 0 ? kRunMs : stop);
             worstPrime = qMax(worstPrime, prime < 0 ? kRunMs : prime);
@@ -88,5 +90,10 @@ void BM_SilentChannelStartUp(benchmark::State &state)
 } // namespace
 
 // The argument is the silent channel, counted from 0.
-BENCHMARK(BM_SilentChannelStartUp)->Arg(0)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_SilentChannelStartUp)
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(3)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 BENCHMARK_MAIN();

@@ -382,18 +382,19 @@ void InfusionPumpPowerBoardManager::multiChannelManager()
 
 bool InfusionPumpPowerBoardManager::hasRequest(unsigned short ch) const
 {
-    return m_u8GetVersionRsq[ch] || m_u8GetSerialNoRsq[ch] || m_u8GetCalDateRsq[ch] || m_u8GetVerifyDateRsq[ch]
-        || m_u16StopRsq[ch] || m_u16FindZeroRsq[ch] || m_u16ChangeSettingRsq[ch] || m_u16StartPrimingRsq[ch]
-        || m_u16StartFlowRateRsq[ch] || m_u16GetTestDataRsq[ch] || m_u16StartDrainRsq[ch]
-        || m_u16StartCalibrateRsq[ch] || m_u16StopOcclusionBlockageRsq[ch];
+    return m_u8GetVersionRsq[ch] || m_u8GetSerialNoRsq[ch] || m_u8GetCalDateRsq[ch] ||
+           m_u8GetVerifyDateRsq[ch] || m_u16StopRsq[ch] || m_u16FindZeroRsq[ch] ||
+           m_u16ChangeSettingRsq[ch] || m_u16StartPrimingRsq[ch] || m_u16StartFlowRateRsq[ch] ||
+           m_u16GetTestDataRsq[ch] || m_u16StartDrainRsq[ch] || m_u16StartCalibrateRsq[ch] ||
+           m_u16StopOcclusionBlockageRsq[ch];
 }
 
 void InfusionPumpPowerBoardManager::dropRequests(unsigned short ch)
 {
     // Each would cost the others a second of retries, for a controller that is not there.
-    for (quint16 *flags : {m_u16StopRsq, m_u16FindZeroRsq, m_u16StartPrimingRsq, m_u16GetTestDataRsq,
-                           m_u16ChangeSettingRsq, m_u16StartDrainRsq, m_u16StartCalibrateRsq,
-                           m_u16StopOcclusionBlockageRsq})
+    for (quint16 *flags : {m_u16StopRsq, m_u16FindZeroRsq, m_u16StartPrimingRsq,
+                           m_u16GetTestDataRsq, m_u16ChangeSettingRsq, m_u16StartDrainRsq,
+                           m_u16StartCalibrateRsq, m_u16StopOcclusionBlockageRsq})
         flags[ch] = 0;
     // The about screens wait for these: refused, they read as answered.
     const auto refuse = [ch](quint8 *flags, unsigned short *ready) {
@@ -474,15 +475,17 @@ bool InfusionPumpPowerBoardManager::serveChannel(unsigned short ch)
         }
         return true;
     }
-    if (serve(m_u16StopRsq[ch], &InfusionPumpPowerBoardManager::sendStopCommand)
-        || serve(m_u16FindZeroRsq[ch], &InfusionPumpPowerBoardManager::sendFindZeroCommand)
-        || serve(m_u16ChangeSettingRsq[ch], &InfusionPumpPowerBoardManager::sendChangeSettingCommand)
-        || serve(m_u16StartPrimingRsq[ch], &InfusionPumpPowerBoardManager::sendStartPrimingCommand)
-        || serve(m_u16StartFlowRateRsq[ch], &InfusionPumpPowerBoardManager::sendStartFlowRateCommand)
-        || serve(m_u8GetVersionRsq[ch], &InfusionPumpPowerBoardManager::sendGetVersionCommand)
-        || serve(m_u8GetSerialNoRsq[ch], &InfusionPumpPowerBoardManager::sendGetSerialNoCommand)
-        || serve(m_u8GetCalDateRsq[ch], &InfusionPumpPowerBoardManager::sendGetCalDateCommand)
-        || serve(m_u8GetVerifyDateRsq[ch], &InfusionPumpPowerBoardManager::sendGetVerifyDateCommand))
+    if (serve(m_u16StopRsq[ch], &InfusionPumpPowerBoardManager::sendStopCommand) ||
+        serve(m_u16FindZeroRsq[ch], &InfusionPumpPowerBoardManager::sendFindZeroCommand) ||
+        serve(m_u16ChangeSettingRsq[ch],
+              &InfusionPumpPowerBoardManager::sendChangeSettingCommand) ||
+        serve(m_u16StartPrimingRsq[ch], &InfusionPumpPowerBoardManager::sendStartPrimingCommand) ||
+        serve(m_u16StartFlowRateRsq[ch],
+              &InfusionPumpPowerBoardManager::sendStartFlowRateCommand) ||
+        serve(m_u8GetVersionRsq[ch], &InfusionPumpPowerBoardManager::sendGetVersionCommand) ||
+        serve(m_u8GetSerialNoRsq[ch], &InfusionPumpPowerBoardManager::sendGetSerialNoCommand) ||
+        serve(m_u8GetCalDateRsq[ch], &InfusionPumpPowerBoardManager::sendGetCalDateCommand) ||
+        serve(m_u8GetVerifyDateRsq[ch], &InfusionPumpPowerBoardManager::sendGetVerifyDateCommand))
         return true;
     if (take(m_u16GetTestDataRsq[ch]))
         return poll();
@@ -674,8 +677,8 @@ void InfusionPumpPowerBoardManager::vCommsPortFail()
 void InfusionPumpPowerBoardManager::turnOffUartTimeOut(bool completed, bool contacted)
 {
     const unsigned short ch = m_u16CurrentChannel;
-    m_lineMs[ch] += FRAME_LINE_MS * qint64(transmissions() - m_u32TransmissionsBefore)
-        + RETRANSMIT_MS * qint64(timeouts() - m_u32TimeoutsBefore);
+    m_lineMs[ch] += FRAME_LINE_MS * qint64(transmissions() - m_u32TransmissionsBefore) +
+                    RETRANSMIT_MS * qint64(timeouts() - m_u32TimeoutsBefore);
     if (contacted)
         m_u16PicContacted[ch] = 1;
     vPicChipSelect(ch);
@@ -703,14 +706,17 @@ void InfusionPumpPowerBoardManager::turnOffUartTimeOut(bool completed, bool cont
 
 // --- replies ---
 
-bool InfusionPumpPowerBoardManager::answersCommand(const QByteArray &command, const QByteArray &payload)
+bool InfusionPumpPowerBoardManager::answersCommand(const QByteArray &command,
+                                                   const QByteArray &payload)
 {
-    static const struct
-    {
+    static const struct {
         const char *command;
         const char *reply;
-    } replies[] = {{cmdGetTestData, "EPS"}, {cmdGetIPVersion, "NV"}, {cmdGetIPSerial, "EN"},
-                   {cmdGetPicCalDate, "ECD"}, {cmdGetPicVerifyDate, "ECV"}};
+    } replies[] = {{cmdGetTestData, "EPS"},
+                   {cmdGetIPVersion, "NV"},
+                   {cmdGetIPSerial, "EN"},
+                   {cmdGetPicCalDate, "ECD"},
+                   {cmdGetPicVerifyDate, "ECV"}};
     for (const auto &r : replies) {
         if (command == r.command)
             return payload.startsWith(r.reply);
@@ -728,8 +734,8 @@ void InfusionPumpPowerBoardManager::dropFrame(const char *why)
     while (mark < m_u32DroppedFrames && mark <= 0xFFFFFFFFu / 10)
         mark *= 10;
     if (mark == m_u32DroppedFrames)
-        qWarning("power board: frame dropped (%s) while channel %d had the line; %u dropped so far", why,
-                 m_u16CurrentChannel + 1, m_u32DroppedFrames);
+        qWarning("power board: frame dropped (%s) while channel %d had the line; %u dropped so far",
+                 why, m_u16CurrentChannel + 1, m_u32DroppedFrames);
 }
 
 void InfusionPumpPowerBoardManager::decodeCommand(QByteArray packet)

@@ -131,8 +131,8 @@ void DataManager::vStoreTestData(const TestData &testData)
     // in place of fields, would be read as figures. It is refused whole, and what was
     // taken before stands.
     if (testData.m_data.size() != kWholeReplySize) {
-        qWarning() << Q_FUNC_INFO << "test data of channel" << ch + 1 << "refused:" << testData.m_data.size()
-                   << "bytes";
+        qWarning() << Q_FUNC_INFO << "test data of channel" << ch + 1
+                   << "refused:" << testData.m_data.size() << "bytes";
         return;
     }
     QDataStream in(testData.m_data);

@@ -129,8 +129,8 @@ private slots:
             b.board->vSetGetVerifyDateRsq(ch);
         }
         QTRY_COMPARE_WITH_TIMEOUT(b.board->getChannelStatus(absent), ushort(0), 15000);
-        QTRY_VERIFY_WITH_TIMEOUT(b.lines((absent + 1) % 4).count(QString("%1 I4").arg((absent + 1) % 4)) >= 2,
-                                 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            b.lines((absent + 1) % 4).count(QString("%1 I4").arg((absent + 1) % 4)) >= 2, 15000);
         const QStringList all = b.lines();
         const QString who = QString::number(absent) + ' ';
         int secondTry = -1;
@@ -458,21 +458,23 @@ private slots:
             board->receiveBytes(SimFrame::encode(seq, payload));
         };
         QList<TestData> taken;
-        QObject::connect(board, &InfusionPumpPowerBoardManager::testDataReady, [&](const TestData &t) {
-            taken << t;
-            lastAnswer = t.m_data.mid(3, t.m_data.size() - 5);
-            if (stray == "second")
-                inject(idle);
-        });
+        QObject::connect(board, &InfusionPumpPowerBoardManager::testDataReady,
+                         [&](const TestData &t) {
+                             taken << t;
+                             lastAnswer = t.m_data.mid(3, t.m_data.size() - 5);
+                             if (stray == "second")
+                                 inject(idle);
+                         });
         // The end of an exchange has the next one begin at once: its chip-select settles.
         QObject::connect(board, &PowerBoardManager::txComplete, [&] {
             if (stray == "repeat")
                 inject(lastAnswer);
         });
-        QObject::connect(&b.sim, &PowerBoardSim::commandReceived, [&](int, const QByteArray &command) {
-            if (stray == "kind")
-                inject(command == "I4" ? QByteArray("ES\x03") : idle);
-        });
+        QObject::connect(&b.sim, &PowerBoardSim::commandReceived,
+                         [&](int, const QByteArray &command) {
+                             if (stray == "kind")
+                                 inject(command == "I4" ? QByteArray("ES\x03") : idle);
+                         });
         QTimer unasked;
         QObject::connect(&unasked, &QTimer::timeout, [&] {
             if (!board->commandOut())
@@ -497,7 +499,9 @@ private slots:
             bool sent = false;
             for (const PowerBoardSim::SentTestData &d : b.sim.sentTestData(t.m_channel))
                 sent = sent || d.payload == payload;
-            QVERIFY2(sent, qPrintable(QString("channel %1 took %2").arg(t.m_channel).arg(QString(payload.toHex(' ')))));
+            QVERIFY2(sent, qPrintable(QString("channel %1 took %2")
+                                          .arg(t.m_channel)
+                                          .arg(QString(payload.toHex(' ')))));
         }
         QVERIFY(qAbs(data.getTestData(0).fFlowRate_Ave - 200) < 20);
         QVERIFY(qAbs(data.getTestData(1).fFlowRate_Ave - 100) < 10);

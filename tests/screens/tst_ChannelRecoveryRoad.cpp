@@ -249,11 +249,13 @@ private slots:
 
         GuiTest::key(Qt::Key_F1);
         QVERIFY(qobject_cast<SummaryManualScreen *>(bench.area.current()));
-        QTRY_COMPARE_WITH_TIMEOUT(labelText(bench.summary, "label_Channel_1_ElaspeTime"), stopped, 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(labelText(bench.summary, "label_Channel_1_ElaspeTime"), stopped,
+                                  3000);
         GuiTest::key(Qt::Key_F2); // SAVE
         auto *save = qobject_cast<ManualAssetDetails *>(bench.area.current());
         QVERIFY(save);
-        QCOMPARE(save->findChild<QComboBox *>(QStringLiteral("comboBox_status"))->currentIndex(), 1); // Fail
+        QCOMPARE(save->findChild<QComboBox *>(QStringLiteral("comboBox_status"))->currentIndex(),
+                 1); // Fail
 
         // The channel takes a new test, which starts unmarked.
         GuiTest::key(Qt::Key_F1);
