@@ -13,6 +13,8 @@ namespace {
 // often it sends the answer before acknowledging the command regardless.
 constexpr int replyAckTimeoutMs = 50;
 constexpr int replyTries = 3;
+// How often timed faults are looked at.
+constexpr int triggerCheckMs = 10;
 } // namespace
 
 namespace {
@@ -29,7 +31,7 @@ QString printable(const QByteArray &payload)
 
 PowerBoardSim::PowerBoardSim(QObject *parent)
     : QObject(parent), m_line(new PtyPair(this)), m_gpio(new SimGpioLines(this)),
-      m_replyTimer(new QTimer(this))
+      m_replyTimer(new QTimer(this)), m_triggerTimer(new QTimer(this))
 {
     for (int ch = 0; ch < channels; ++ch) {
         m_controllers.append(SimController(ch));
@@ -39,18 +41,25 @@ PowerBoardSim::PowerBoardSim(QObject *parent)
     m_clock = [this] { return m_started.elapsed(); };
     m_replyTimer->setSingleShot(true);
     connect(m_replyTimer, &QTimer::timeout, this, &PowerBoardSim::replyTimeout);
+    m_triggerTimer->setInterval(triggerCheckMs);
+    connect(m_triggerTimer, &QTimer::timeout, this, &PowerBoardSim::checkTriggers);
     connect(m_line, &PtyPair::bytesReceived, this, &PowerBoardSim::onBytes);
     connect(m_gpio, &SimGpioLines::controllerReset, this, [this](int ch) {
         m_resets.append(ch);
-        m_controllers[ch].reset();
-        m_consoles[ch].reset();
-        m_channel[ch].lastSeq = -1;
-        if (m_pending.active && m_pending.channel == ch) {
-            m_pending.active = false;
-            m_replyTimer->stop();
-        }
-        log(QString("ch%1 reset").arg(ch + 1));
+        resetController(ch);
     });
+}
+
+void PowerBoardSim::resetController(int ch)
+{
+    m_controllers[ch].reset();
+    m_consoles[ch].reset();
+    m_channel[ch].lastSeq = -1;
+    if (m_pending.active && m_pending.channel == ch) {
+        m_pending.active = false;
+        m_replyTimer->stop();
+    }
+    log(QString("ch%1 reset").arg(ch + 1));
 }
 
 PowerBoardSim::~PowerBoardSim() = default;
@@ -68,6 +77,276 @@ QStringList PowerBoardSim::gpioWrites() const
 QString PowerBoardSim::linePath() const
 {
     return m_line->linkPath();
+}
+
+namespace {
+struct FaultNameEntry
+{
+    PowerBoardSim::Fault fault;
+    const char *name;
+};
+const FaultNameEntry faultNames[] = {
+    {PowerBoardSim::Fault::Absent, "absent"},
+    {PowerBoardSim::Fault::Silent, "silent"},
+    {PowerBoardSim::Fault::NakOnly, "nak-only"},
+    {PowerBoardSim::Fault::ResetIdle, "reset-idle"},
+    {PowerBoardSim::Fault::ResetZeros, "reset-zeros"},
+    {PowerBoardSim::Fault::ResetRestart, "reset-restart"},
+    {PowerBoardSim::Fault::LateRepeat, "late-repeat"},
+    {PowerBoardSim::Fault::DoubleReply, "double-reply"},
+    {PowerBoardSim::Fault::Babble, "babble"},
+    {PowerBoardSim::Fault::ShortReply, "short-reply"},
+    {PowerBoardSim::Fault::LongReply, "long-reply"},
+    {PowerBoardSim::Fault::Corrupt, "corrupt"},
+};
+} // namespace
+
+QString PowerBoardSim::faultName(Fault fault)
+{
+    for (const FaultNameEntry &e : faultNames) {
+        if (e.fault == fault)
+            return QString::fromLatin1(e.name);
+    }
+    return QString();
+}
+
+bool PowerBoardSim::faultFromName(const QString &name, Fault *fault)
+{
+    for (const FaultNameEntry &e : faultNames) {
+        if (name == QLatin1String(e.name)) {
+            *fault = e.fault;
+            return true;
+        }
+    }
+    return false;
+}
+
+QList<PowerBoardSim::Fault> PowerBoardSim::allFaults()
+{
+    QList<Fault> all;
+    for (const FaultNameEntry &e : faultNames)
+        all.append(e.fault);
+    return all;
+}
+
+void PowerBoardSim::setFault(int channel, Fault fault, int value)
+{
+    Channel &c = m_channel[channel];
+    const qint64 t = now();
+    log(QString("ch%1 fault %2 %3").arg(channel + 1).arg(faultName(fault)).arg(value));
+    switch (fault) {
+    case Fault::Absent:
+        c.absent = true;
+        break;
+    case Fault::Silent:
+        c.silent = true;
+        break;
+    case Fault::NakOnly:
+        c.nakOnly = true;
+        break;
+    case Fault::ResetIdle:
+        resetController(channel);
+        break;
+    case Fault::ResetZeros:
+    case Fault::ResetRestart:
+        m_consoles[channel].reset();
+        m_channel[channel].lastSeq = -1;
+        m_controllers[channel].loseTest(t, fault == Fault::ResetRestart);
+        break;
+    case Fault::LateRepeat:
+        c.lateRepeatMs = qMax(0, value);
+        break;
+    case Fault::DoubleReply:
+        c.doubleReply = true;
+        break;
+    case Fault::Babble:
+        if (!c.babble) {
+            c.babble = new QTimer(this);
+            c.babble->setTimerType(Qt::PreciseTimer);
+            connect(c.babble, &QTimer::timeout, this, [this, channel] { babble(channel); });
+        }
+        c.babbleMs = qMax(1, value);
+        c.babble->start(c.babbleMs);
+        break;
+    case Fault::ShortReply:
+        c.shortReply = qMax(0, value);
+        break;
+    case Fault::LongReply:
+        c.longReply = qMax(0, value);
+        break;
+    case Fault::Corrupt:
+        c.corruptPercent = qBound(0, value, 100);
+        break;
+    }
+}
+
+void PowerBoardSim::clearFault(int channel, Fault fault)
+{
+    Channel &c = m_channel[channel];
+    switch (fault) {
+    case Fault::Absent:
+        c.absent = false;
+        break;
+    case Fault::Silent:
+        c.silent = false;
+        break;
+    case Fault::NakOnly:
+        c.nakOnly = false;
+        break;
+    case Fault::ResetIdle:
+    case Fault::ResetZeros:
+    case Fault::ResetRestart:
+        break; // done when set
+    case Fault::LateRepeat:
+        c.lateRepeatMs = -1;
+        break;
+    case Fault::DoubleReply:
+        c.doubleReply = false;
+        break;
+    case Fault::Babble:
+        c.babbleMs = -1;
+        if (c.babble)
+            c.babble->stop();
+        break;
+    case Fault::ShortReply:
+        c.shortReply = -1;
+        break;
+    case Fault::LongReply:
+        c.longReply = -1;
+        break;
+    case Fault::Corrupt:
+        c.corruptPercent = 0;
+        break;
+    }
+    // Scheduled ones go too, so that a fault cleared stays cleared.
+    for (int i = c.triggers.size() - 1; i >= 0; --i) {
+        if (c.triggers.at(i).fault == fault)
+            c.triggers.removeAt(i);
+    }
+}
+
+bool PowerBoardSim::hasFault(int channel, Fault fault) const
+{
+    const Channel &c = m_channel[channel];
+    switch (fault) {
+    case Fault::Absent:
+        return c.absent;
+    case Fault::Silent:
+        return c.silent;
+    case Fault::NakOnly:
+        return c.nakOnly;
+    case Fault::ResetIdle:
+    case Fault::ResetZeros:
+    case Fault::ResetRestart:
+        return false;
+    case Fault::LateRepeat:
+        return c.lateRepeatMs >= 0;
+    case Fault::DoubleReply:
+        return c.doubleReply;
+    case Fault::Babble:
+        return c.babbleMs > 0;
+    case Fault::ShortReply:
+        return c.shortReply >= 0;
+    case Fault::LongReply:
+        return c.longReply >= 0;
+    case Fault::Corrupt:
+        return c.corruptPercent > 0;
+    }
+    return false;
+}
+
+void PowerBoardSim::setFaultInTest(int channel, Fault fault, int afterSeconds, int value)
+{
+    m_channel[channel].triggers.append({fault, value, qMax(0, afterSeconds), 0});
+    m_triggerTimer->start();
+}
+
+void PowerBoardSim::setFaultAt(int channel, Fault fault, qint64 atMs, int value)
+{
+    m_channel[channel].triggers.append({fault, value, -1, atMs});
+    m_triggerTimer->start();
+}
+
+void PowerBoardSim::checkTriggers()
+{
+    const qint64 t = now();
+    bool left = false;
+    for (int ch = 0; ch < channels; ++ch) {
+        QList<Trigger> &triggers = m_channel[ch].triggers;
+        for (int i = 0; i < triggers.size();) {
+            const Trigger trigger = triggers.at(i);
+            const SimController &ctl = m_controllers.at(ch);
+            const bool due = trigger.afterSeconds < 0
+                ? t >= trigger.atMs
+                : ctl.testing() && ctl.elapsed(t) >= quint32(trigger.afterSeconds);
+            if (!due) {
+                ++i;
+                continue;
+            }
+            triggers.removeAt(i);
+            setFault(ch, trigger.fault, trigger.value);
+        }
+        left = left || !m_channel[ch].triggers.isEmpty();
+    }
+    if (!left)
+        m_triggerTimer->stop();
+}
+
+void PowerBoardSim::clearSentTestData()
+{
+    for (Channel &c : m_channel)
+        c.sent.clear();
+}
+
+QByteArray PowerBoardSim::shapeTestData(int channel, const QByteArray &payload, Origin origin)
+{
+    const Channel &c = m_channel[channel];
+    QByteArray out = payload;
+    if (c.shortReply >= 0 && c.shortReply < out.size())
+        out.truncate(c.shortReply);
+    if (c.longReply > out.size())
+        out = out.leftJustified(c.longReply, '\0');
+    logTestData(channel, origin, out);
+    return out;
+}
+
+void PowerBoardSim::logTestData(int channel, Origin origin, const QByteArray &payload)
+{
+    m_channel[channel].sent.append({now(), m_controllers.at(channel).testNumber(), origin,
+                                    payload.size() == SimController::testDataSize, payload,
+                                    SimController::figures(payload)});
+}
+
+void PowerBoardSim::writeFrame(int channel, const QByteArray &frame)
+{
+    const int percent = channel >= 0 ? m_channel[channel].corruptPercent : 0;
+    if (percent > 0 && !frame.isEmpty() && int(m_random() % 100) < percent) {
+        QByteArray bad = frame;
+        const int at = int(m_random() % quint32(bad.size()));
+        // Any other value: a byte that stays what it was is no corruption.
+        bad[at] = char(quint8(bad.at(at)) ^ quint8(1 + m_random() % 255));
+        log(QString("ch%1 corrupts byte %2 of %3")
+                .arg(channel + 1)
+                .arg(at)
+                .arg(QString::fromLatin1(frame.toHex(' '))));
+        m_line->write(bad);
+        return;
+    }
+    m_line->write(frame);
+}
+
+void PowerBoardSim::babble(int channel)
+{
+    const Channel &c = m_channel[channel];
+    m_gpio->update();
+    if (c.absent || !m_gpio->resetHigh(channel))
+        return;
+    const QByteArray payload =
+        shapeTestData(channel, m_controllers[channel].testData(now()), Origin::Babble);
+    const int seq = c.babbleSeq;
+    m_channel[channel].babbleSeq = SimFrame::nextSequence(seq);
+    log(QString("ch%1 babbles %2").arg(channel + 1).arg(seq));
+    writeFrame(channel, SimFrame::encode(seq, payload));
 }
 
 void PowerBoardSim::setAbsent(int channel, bool absent)
@@ -173,9 +452,10 @@ void PowerBoardSim::onFrame(const QByteArray &inner)
     case SimFrame::Received::Ack:
         if (m_pending.active && r.seq == m_txSeq) {
             m_replyTimer->stop();
-            m_pending.active = false;
             m_txSeq = SimFrame::nextSequence(m_txSeq);
-            acknowledgeCommand(m_pending.channel, m_pending.commandSeq);
+            if (m_pending.copySent)
+                m_txSeq = SimFrame::nextSequence(m_txSeq);
+            endExchange();
         }
         return;
     case SimFrame::Received::Nak:
@@ -188,7 +468,7 @@ void PowerBoardSim::onFrame(const QByteArray &inner)
         fault("bad frame " + inner.toHex(' '));
         const int ch = m_gpio->listeningChannel();
         if (ch >= 0 && answers(ch))
-            m_line->write(SimFrame::acknowledgement(SimFrame::NAK, m_lastRxSeq));
+            writeFrame(ch, SimFrame::acknowledgement(SimFrame::NAK, m_lastRxSeq));
         return;
     }
     case SimFrame::Received::Data:
@@ -213,6 +493,7 @@ bool PowerBoardSim::answers(int channel)
 
 void PowerBoardSim::onCommand(int seq, const QByteArray &payload)
 {
+    checkTriggers();
     const int ch = m_gpio->listeningChannel();
     const bool repeated = ch >= 0 && m_channel[ch].lastSeq == seq && m_channel[ch].lastPayload == payload;
     m_commands.append({ch, seq, payload, repeated, wallMs()});
@@ -232,36 +513,56 @@ void PowerBoardSim::onCommand(int seq, const QByteArray &payload)
         // The sequence number before the command's: never the frame that is out.
         const int stray = seq == SimFrame::firstSequence ? SimFrame::lastSequence : seq - 1;
         log(QString("ch%1 NAK and a stray ACK of %2").arg(ch + 1).arg(stray));
-        m_line->write(SimFrame::acknowledgement(SimFrame::NAK, seq) + SimFrame::acknowledgement(SimFrame::ACK, stray));
+        writeFrame(ch, SimFrame::acknowledgement(SimFrame::NAK, seq) +
+                           SimFrame::acknowledgement(SimFrame::ACK, stray));
+        return;
+    }
+    if (c.nakOnly) {
+        writeFrame(ch, SimFrame::acknowledgement(SimFrame::NAK, seq));
         return;
     }
     m_lastRxSeq = seq;
     QByteArray reply;
+    bool testData = c.lastReplyIsTestData;
     if (repeated) {
         reply = c.lastReply; // a retransmission: answer again, do not act twice
     } else {
         const int faultsBefore = m_controllers[ch].faults();
         reply = m_controllers[ch].handle(payload, now());
+        testData = reply.startsWith("EPS");
+        if (testData)
+            reply = shapeTestData(ch, reply, Origin::Reply);
         if (m_controllers[ch].faults() != faultsBefore)
             fault(QString("ch%1 unknown command %2").arg(ch + 1).arg(QString::fromLatin1(payload.toHex(' '))));
         c.lastSeq = seq;
         c.lastPayload = payload;
         c.lastReply = reply;
+        c.lastReplyIsTestData = testData;
     }
     if (reply.isEmpty())
         acknowledgeCommand(ch, seq);
     else
-        sendReply(ch, seq, reply);
+        sendReply(ch, seq, reply, testData);
 }
 
-void PowerBoardSim::sendReply(int channel, int commandSeq, const QByteArray &reply)
+void PowerBoardSim::sendReply(int channel, int commandSeq, const QByteArray &reply, bool testData)
 {
     m_pending.active = true;
     m_pending.channel = channel;
     m_pending.commandSeq = commandSeq;
     m_pending.frame = SimFrame::encode(m_txSeq, reply);
+    m_pending.payload = reply;
+    m_pending.testData = testData;
     m_pending.tries = 1;
-    m_line->write(m_pending.frame);
+    m_pending.copySent = false;
+    writeFrame(channel, m_pending.frame);
+    if (m_channel[channel].doubleReply) {
+        // The copy is a frame of its own, not a retransmission the link could tell.
+        m_pending.copySent = true;
+        if (m_pending.testData)
+            logTestData(channel, Origin::DoubleReply, reply);
+        writeFrame(channel, SimFrame::encode(SimFrame::nextSequence(m_txSeq), reply));
+    }
     m_replyTimer->start(replyAckTimeoutMs);
 }
 
@@ -271,13 +572,33 @@ void PowerBoardSim::replyTimeout()
         return;
     if (m_pending.tries < replyTries) {
         ++m_pending.tries;
-        m_line->write(m_pending.frame);
+        writeFrame(m_pending.channel, m_pending.frame);
         m_replyTimer->start(replyAckTimeoutMs);
         return;
     }
     fault(QString("ch%1 answer never acknowledged").arg(m_pending.channel + 1));
+    endExchange();
+}
+
+void PowerBoardSim::endExchange()
+{
     m_pending.active = false;
-    acknowledgeCommand(m_pending.channel, m_pending.commandSeq);
+    const int ch = m_pending.channel;
+    acknowledgeCommand(ch, m_pending.commandSeq);
+    const int delay = m_channel[ch].lateRepeatMs;
+    if (delay < 0)
+        return;
+    const QByteArray frame = m_pending.frame;
+    const QByteArray payload = m_pending.payload;
+    const bool testData = m_pending.testData;
+    QTimer::singleShot(delay, Qt::PreciseTimer, this, [this, ch, frame, payload, testData] {
+        if (m_channel[ch].absent)
+            return;
+        if (testData)
+            logTestData(ch, Origin::LateRepeat, payload);
+        log(QString("ch%1 repeats its answer late").arg(ch + 1));
+        writeFrame(ch, frame);
+    });
 }
 
 void PowerBoardSim::acknowledgeCommand(int channel, int seq)
@@ -289,5 +610,5 @@ void PowerBoardSim::acknowledgeCommand(int channel, int seq)
         log(QString("ch%1 acknowledgement dropped").arg(channel + 1));
         return;
     }
-    m_line->write(SimFrame::acknowledgement(SimFrame::ACK, seq));
+    writeFrame(channel, SimFrame::acknowledgement(SimFrame::ACK, seq));
 }

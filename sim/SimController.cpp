@@ -46,12 +46,29 @@ void SimController::reset()
     const bool clears = m_clearsAfterStop; // firmware behaviour, not state
     const QByteArray versions = m_versions;
     const QByteArray serial = m_serial;
+    const int testNumber = m_testNumber;
     *this = SimController(channel);
+    m_testNumber = testNumber;
     m_pump = pump;
     m_faults = faults;
     m_clearsAfterStop = clears;
     m_versions = versions;
     m_serial = serial;
+}
+
+void SimController::loseTest(qint64 nowMs, bool restart)
+{
+    if (!testing())
+        return;
+    if (restart) {
+        // The run type and state stand; only the count starts again.
+        m_startMs = nowMs;
+        m_releaseAt = -1;
+        m_peak = 0;
+        return;
+    }
+    m_zeroed = true;
+    m_peak = 0;
 }
 
 void SimController::setIdentity(const QByteArray &versions, const QByteArray &serial)
@@ -62,7 +79,7 @@ void SimController::setIdentity(const QByteArray &versions, const QByteArray &se
 
 quint32 SimController::elapsed(qint64 nowMs) const
 {
-    if (!testing())
+    if (!testing() || m_zeroed)
         return m_frozenElapsed;
     return quint32(std::max<qint64>(0, nowMs - m_startMs) / 1000);
 }
@@ -150,6 +167,8 @@ void SimController::startTest(qint64 nowMs)
     m_peak = 0;
     m_frozen = Sample();
     m_frozenElapsed = 0;
+    m_zeroed = false;
+    ++m_testNumber;
 }
 
 void SimController::freeze(qint64 nowMs)
@@ -157,8 +176,9 @@ void SimController::freeze(qint64 nowMs)
     if (!testing())
         return;
     const double t = std::max<qint64>(0, nowMs - m_startMs) / 1000.0;
-    m_frozen = measure(t);
+    m_frozen = m_zeroed ? Sample() : measure(t);
     m_frozenElapsed = elapsed(nowMs);
+    m_zeroed = false;
     if (m_clearsAfterStop) {
         m_frozen = Sample();
         m_frozenElapsed = 0;
@@ -171,7 +191,7 @@ QByteArray SimController::testData(qint64 nowMs)
     Sample s = m_frozen;
     const quint32 secs = elapsed(nowMs);
     if (testing())
-        s = measure(std::max<qint64>(0, nowMs - m_startMs) / 1000.0);
+        s = m_zeroed ? Sample() : measure(std::max<qint64>(0, nowMs - m_startMs) / 1000.0);
     else
         s.pressure = tenths(m_status == Idle ? 0.0 : m_backPressure + 0.5);
     if (testing())
@@ -190,6 +210,27 @@ QByteArray SimController::testData(qint64 nowMs)
     put8(b, s.autoOcc);
     put16(b, quint16(s.backOff));
     return b;
+}
+
+SimController::Figures SimController::figures(const QByteArray &testData)
+{
+    const QByteArray p = testData.leftJustified(testDataSize, '\0', true);
+    auto u8 = [&](int i) { return quint8(p.at(i)); };
+    auto u16 = [&](int i) { return quint16(u8(i) | (u8(i + 1) << 8)); };
+    auto u32 = [&](int i) { return quint32(u16(i) | (quint32(u16(i + 2)) << 16)); };
+    Figures f;
+    f.type = u8(3);
+    f.status = u8(4);
+    f.pressure = qint16(u16(5));
+    f.elapsed = u32(7);
+    f.volume = u32(11);
+    f.revolutions = u16(15);
+    f.instant = u32(17);
+    f.average = u32(21);
+    f.peak = qint16(u16(25));
+    f.autoOcc = u8(27);
+    f.backOff = qint16(u16(28));
+    return f;
 }
 
 QByteArray SimController::handle(const QByteArray &command, qint64 nowMs)

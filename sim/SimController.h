@@ -32,6 +32,10 @@ public:
 
     // Power-on state: idle, settings cleared, nothing measured.
     void reset();
+    // A restart in the middle of a test that leaves the controller reporting its test's
+    // type and state: with every figure at zero from then on (restart false), or with
+    // its count begun again from zero (restart true). Nothing happens when no test runs.
+    void loseTest(qint64 nowMs, bool restart);
 
     // Acts on one command payload at time nowMs and returns the reply payload
     // (empty when the command has none). Unknown or malformed commands answer "EE"
@@ -40,6 +44,24 @@ public:
 
     // The "EPS" test data payload at nowMs.
     QByteArray testData(qint64 nowMs);
+
+    // The figures of an "EPS" payload of the whole length (zeros where it is short).
+    struct Figures
+    {
+        quint8 type = 0;
+        quint8 status = 0;
+        qint16 pressure = 0;
+        quint32 elapsed = 0;
+        quint32 volume = 0;
+        quint16 revolutions = 0;
+        quint32 instant = 0;
+        quint32 average = 0;
+        qint16 peak = 0;
+        quint8 autoOcc = 0;
+        qint16 backOff = 0;
+    };
+    static constexpr int testDataSize = 30;
+    static Figures figures(const QByteArray &testData);
 
     Pump &pump() { return m_pump; }
     // What a stopped controller reports until the next start: the readings and elapsed
@@ -58,6 +80,8 @@ public:
     // Seconds into the running test at nowMs (0 when no test runs).
     quint32 elapsed(qint64 nowMs) const;
     bool testing() const { return m_status == FlowRate || m_status == Pca || m_status == Occlusion; }
+    // Tests started by a start command since the simulator was built (kept over resets).
+    int testNumber() const { return m_testNumber; }
 
 private:
     struct Sample
@@ -89,6 +113,8 @@ private:
     Sample m_frozen;
     qint16 m_peak = 0;
     bool m_clearsAfterStop = false;
+    bool m_zeroed = false; // lost its test but still reports it, with zeros
+    int m_testNumber = 0;
     int m_faults = 0;
     QByteArray m_versions;
     QByteArray m_serial;

@@ -6,6 +6,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 #include <cstdio>
 
@@ -26,6 +27,50 @@ bool parseChannelSpec(const QString &spec, int *channel, QList<double> *numbers)
     }
     return true;
 }
+
+// "CH:NAME[:VALUE][@S|+S]": the fault at once, S seconds into the channel's test (@) or
+// S seconds after the simulator started (+).
+bool applyFaultSpec(PowerBoardSim &sim, const QString &spec)
+{
+    QString head = spec;
+    int afterTest = -1;
+    double afterStart = -1;
+    const int at = spec.indexOf(QRegularExpression("[@+]"));
+    if (at >= 0) {
+        bool ok = false;
+        const double s = spec.mid(at + 1).toDouble(&ok);
+        if (!ok || s < 0)
+            return false;
+        if (spec.at(at) == '@')
+            afterTest = int(s);
+        else
+            afterStart = s;
+        head = spec.left(at);
+    }
+    const QStringList parts = head.split(':');
+    if (parts.size() < 2 || parts.size() > 3)
+        return false;
+    bool ok = false;
+    const int channel = parts.at(0).toInt(&ok) - 1;
+    if (!ok || channel < 0 || channel > 3)
+        return false;
+    PowerBoardSim::Fault fault;
+    if (!PowerBoardSim::faultFromName(parts.at(1), &fault))
+        return false;
+    int value = 1;
+    if (parts.size() == 3) {
+        value = parts.at(2).toInt(&ok);
+        if (!ok || value < 0)
+            return false;
+    }
+    if (afterTest >= 0)
+        sim.setFaultInTest(channel, fault, afterTest, value);
+    else if (afterStart >= 0)
+        sim.setFaultAt(channel, fault, sim.now() + qint64(afterStart * 1000), value);
+    else
+        sim.setFault(channel, fault, value);
+    return true;
+}
 } // namespace
 
 int main(int argc, char **argv)
@@ -34,7 +79,20 @@ int main(int argc, char **argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "Simulated power board: four channel controllers on <root>/dev/ttyAPP1.\n"
-        "CH is the channel as labelled on the instrument, 1 to 4.");
+        "CH is the channel as labelled on the instrument, 1 to 4.\n\n"
+        "Faults (--fault):\n"
+        "  absent         never answers, from power-on\n"
+        "  silent         stops answering\n"
+        "  nak-only       refuses every command with a NAK\n"
+        "  reset-idle     restarts: idle, settings and figures cleared\n"
+        "  reset-zeros    restarts, still reporting its test's type and state, figures 0\n"
+        "  reset-restart  restarts, reporting its test counted again from 0\n"
+        "  late-repeat    sends each answer again VALUE ms after its exchange\n"
+        "  double-reply   sends each answer twice, the copy with its own sequence number\n"
+        "  babble         sends its test data every VALUE ms, asked or not\n"
+        "  short-reply    cuts its test data to VALUE bytes\n"
+        "  long-reply     pads its test data with zeros to VALUE bytes\n"
+        "  corrupt        changes one byte of a frame it sends, VALUE percent chance");
     parser.addHelpOption();
     parser.addOption({"root", "Device root to work under.", "dir"});
     parser.addOption({"absent", "No controller fitted on channel CH (repeatable).", "CH"});
@@ -47,6 +105,12 @@ int main(int argc, char **argv)
     parser.addOption({"clear-after-stop", "Stopped controllers report zero readings and time, not their last test's."});
     parser.addOption({"console", "How the controllers' calibration consoles answer: echo (default) or prompt "
                                  "(a line monitor: id, cls, live, nul).", "MODE"});
+    parser.addOption({"fault",
+                      "Channel CH fails as NAME (one of the faults above; repeatable): at once, S seconds "
+                      "into its test (@S), or S seconds after the simulator started (+S). VALUE as the fault "
+                      "says (default 1).",
+                      "CH:NAME[:VALUE][@S|+S]"});
+    parser.addOption({"seed", "Seeds what faults leave to chance (default 0).", "N"});
     parser.addOption({"verbose", "Log every command and fault on standard error."});
     parser.process(app);
 
@@ -89,6 +153,17 @@ int main(int argc, char **argv)
         if (!parseChannelSpec(v, &ch, &n) || n.isEmpty() || n.size() > 2)
             return bad("silent-after", v);
         sim.setSilentDuringTest(ch, int(n.at(0)), n.size() > 1 ? int(n.at(1)) : -1);
+    }
+    if (parser.isSet("seed")) {
+        bool ok = false;
+        const uint seed = parser.value("seed").toUInt(&ok);
+        if (!ok)
+            return bad("seed", parser.value("seed"));
+        sim.setSeed(seed);
+    }
+    for (const QString &v : parser.values("fault")) {
+        if (!applyFaultSpec(sim, v))
+            return bad("fault", v);
     }
     if (parser.isSet("console")) {
         const QString mode = parser.value("console");

@@ -2751,6 +2751,10 @@ Attach the unit to a Pc via a USB cable and copy the sequences file from the rem
         <translation>Stopped</translation>
     </message>
     <message>
+        <source>Ctrl stop</source>
+        <translation>Ctrl stop</translation>
+    </message>
+    <message>
         <source>Failed</source>
         <translation>Failed</translation>
     </message>
@@ -2974,6 +2978,10 @@ Attach the unit to a Pc via a USB cable and copy the sequences file from the rem
     <message>
         <source>Stopped</source>
         <translation>Stopped</translation>
+    </message>
+    <message>
+        <source>Ctrl stop</source>
+        <translation>Ctrl stop</translation>
     </message>
     <message>
         <source>Ready</source>

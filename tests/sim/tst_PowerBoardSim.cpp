@@ -12,6 +12,8 @@
 #include <termios.h>
 #include <unistd.h>
 
+Q_DECLARE_METATYPE(PowerBoardSim::Fault)
+
 namespace {
 QByteArray hex(const char *text)
 {
@@ -274,6 +276,129 @@ private slots:
         clock = 15000;
         m_host->send(poll);
         QCOMPARE(m_host->read(2), hex("02 05"));
+    }
+
+    // A controller that restarts mid-test: idle, or still claiming its test with zeros
+    // or with its count begun again.
+    void resetDuringATest_data()
+    {
+        QTest::addColumn<PowerBoardSim::Fault>("fault");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("elapsedLater");
+        QTest::newRow("idle") << PowerBoardSim::Fault::ResetIdle << 0 << 0;
+        QTest::newRow("zeros") << PowerBoardSim::Fault::ResetZeros << 3 << 0;
+        QTest::newRow("restart") << PowerBoardSim::Fault::ResetRestart << 3 << 2;
+    }
+    void resetDuringATest()
+    {
+        QFETCH(PowerBoardSim::Fault, fault);
+        qint64 clock = 0;
+        m_sim->setClock([&clock] { return clock; });
+        select(0);
+        m_host->send(hex("02 04 7F F2 00 49 32 82 00 03")); // "I2"
+        m_host->frame();
+        m_host->send(hex("02 06 04 03"));
+        QCOMPARE(m_host->read(4), hex("02 06 04 03"));
+        m_sim->setFaultInTest(0, fault, 5);
+        clock = 4000;
+        m_host->send(hex("02 05 7F F2 00 49 34 85 00 03")); // "I4"
+        QVERIFY(!m_host->frame().isEmpty());
+        m_host->send(hex("02 06 05 03"));
+        QCOMPARE(m_host->read(4), hex("02 06 05 03"));
+        clock = 6000;
+        m_host->send(hex("02 06 7F F2 00 49 34 86 00 03"));
+        QVERIFY(!m_host->frame().isEmpty());
+        m_host->send(hex("02 06 06 03"));
+        QCOMPARE(m_host->read(4), hex("02 06 06 03"));
+        clock = 8000;
+        m_host->send(hex("02 07 7F F2 00 49 34 87 00 03"));
+        QVERIFY(!m_host->frame().isEmpty());
+
+        const QList<PowerBoardSim::SentTestData> sent = m_sim->sentTestData(0);
+        QCOMPARE(sent.size(), 3);
+        QCOMPARE(sent.at(0).figures.elapsed, quint32(4));
+        QVERIFY(sent.at(0).figures.volume > 0);
+        QCOMPARE(sent.at(1).figures.elapsed, quint32(0));
+        QCOMPARE(sent.at(1).figures.volume, quint32(0));
+        QTEST(int(sent.at(2).figures.status), "status");
+        QTEST(int(sent.at(2).figures.elapsed), "elapsedLater");
+        QVERIFY(sent.at(2).whole);
+        QCOMPARE(sent.at(2).test, sent.at(0).test);
+    }
+
+    // The copy lands after the command's acknowledgement, when the instrument has moved on.
+    void lateRepeatComesAfterTheExchange()
+    {
+        m_sim->setFault(0, PowerBoardSim::Fault::LateRepeat, 40);
+        select(0);
+        m_host->send(hex("02 04 7F F2 00 49 34 84 00 03"));
+        const QByteArray reply = m_host->frame();
+        m_host->send(hex("02 06 04 03"));
+        QCOMPARE(m_host->read(4), hex("02 06 04 03"));
+        QCOMPARE(m_host->quiet(300), reply);
+        const QList<PowerBoardSim::SentTestData> sent = m_sim->sentTestData(0);
+        QCOMPARE(sent.size(), 2);
+        QCOMPARE(sent.at(1).origin, PowerBoardSim::Origin::LateRepeat);
+        QCOMPARE(sent.at(1).payload, sent.at(0).payload);
+    }
+
+    // The second answer is a frame of its own: the link cannot take it for a retransmission.
+    void doubleReplyTakesASequenceNumberOfItsOwn()
+    {
+        m_sim->setFault(1, PowerBoardSim::Fault::DoubleReply);
+        select(1);
+        m_host->send(hex("02 04 7F F2 00 49 34 84 00 03"));
+        const QByteArray first = m_host->frame();
+        const QByteArray second = m_host->frame();
+        QCOMPARE(first.left(2), hex("02 04"));
+        QCOMPARE(second.left(2), hex("02 05"));
+        m_host->send(hex("02 06 04 03"));
+        QCOMPARE(m_host->read(4), hex("02 06 04 03"));
+        m_sim->clearFault(1, PowerBoardSim::Fault::DoubleReply);
+        m_host->send(hex("02 05 7F F2 00 49 34 85 00 03"));
+        QCOMPARE(m_host->frame().left(2), hex("02 06"));
+    }
+
+    void babbleNeedsNoChipSelect()
+    {
+        m_sim->setFault(2, PowerBoardSim::Fault::Babble, 20);
+        const QByteArray heard = m_host->quiet(200);
+        QVERIFY2(heard.count('\x03') >= 3, heard.toHex(' ').constData());
+        QVERIFY(heard.startsWith(hex("02 04 1e 00 45 50 53")));
+        const QList<PowerBoardSim::SentTestData> sent = m_sim->sentTestData(2);
+        QVERIFY(!sent.isEmpty());
+        QCOMPARE(sent.at(0).origin, PowerBoardSim::Origin::Babble);
+        // Held in reset it says nothing.
+        gpio(79, "direction", "low");
+        m_host->quiet(50);
+        QCOMPARE(m_host->quiet(150), QByteArray());
+    }
+
+    void cutAndPaddedTestData_data()
+    {
+        QTest::addColumn<PowerBoardSim::Fault>("fault");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QByteArray>("lengthBytes");
+        QTest::newRow("short") << PowerBoardSim::Fault::ShortReply << 14 << hex("0e 00");
+        QTest::newRow("long") << PowerBoardSim::Fault::LongReply << 40 << hex("28 00");
+    }
+    void cutAndPaddedTestData()
+    {
+        QFETCH(PowerBoardSim::Fault, fault);
+        QFETCH(int, value);
+        m_sim->setFault(3, fault, value);
+        select(3);
+        m_host->send(hex("02 04 7F F2 00 49 34 84 00 03"));
+        const QByteArray frame = m_host->frame();
+        QTEST(frame.mid(2, 2), "lengthBytes");
+        QCOMPARE(m_sim->sentTestData(3).size(), 1);
+        QCOMPARE(m_sim->sentTestData(3).at(0).payload.size(), value);
+        QVERIFY(!m_sim->sentTestData(3).at(0).whole);
+        // Identity replies are not test data and go out whole.
+        m_host->send(hex("02 06 04 03"));
+        m_host->read(4);
+        m_host->send(hex("02 05 7F F2 00 49 56 A7 00 03")); // "IV"
+        QCOMPARE(m_host->frame().mid(2, 2), hex("0b 00"));
     }
 };
 
