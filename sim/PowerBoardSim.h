@@ -56,6 +56,7 @@ public:
         ShortReply,   // cuts its test data to value bytes
         LongReply,    // pads its test data with zeros to value bytes
         Corrupt,      // changes one byte of a frame it sends, with value percent chance
+        Slow,         // answers each command value ms late, if it is still selected then
     };
     static QString faultName(Fault fault);
     // The fault of that name, false when there is none.
@@ -159,6 +160,7 @@ private:
         bool silent = false;
         bool nakOnly = false;
         int lateRepeatMs = -1;
+        int slowMs = -1;
         bool doubleReply = false;
         int babbleMs = -1;
         int shortReply = -1;
@@ -194,6 +196,8 @@ private:
     void onCommand(int seq, const QByteArray &payload);
     bool answers(int channel);
     void sendReply(int channel, int commandSeq, const QByteArray &reply, bool testData);
+    // The answer to a command: its data (if it has any), else its acknowledgement.
+    void answerCommand(int channel, int seq, const QByteArray &reply, bool testData);
     void replyTimeout();
     void acknowledgeCommand(int channel, int seq);
     // The answer's exchange is over: the command is acknowledged (and a late repeat of
