@@ -618,6 +618,9 @@ void RoadRun::saveResults()
             samples = samplesOf<TestResultElementPCATest>(element);
         if (samples)
             last->stored = *samples;
+        note(QStringLiteral("channel %1: the result file holds %2 samples")
+                 .arg(ch + 1)
+                 .arg(last->stored.size()));
     }
 }
 

@@ -33,6 +33,8 @@ int valueFor(std::mt19937 &random, const QString &name)
         return pick(random, 31, 64);
     if (name == QLatin1String("corrupt"))
         return pick(random, 5, 60);
+    if (name == QLatin1String("slow"))
+        return pick(random, 150, 1300);
     return 1;
 }
 

@@ -11,6 +11,8 @@
 // two controllers misbehaving at chosen moments; each schedule is checked against the
 // invariants of RoadRun. The environment chooses what runs:
 //   RONDIX_ROAD_SEED=<n>      replays that one schedule, telling what happened
+//   RONDIX_ROAD_REPEAT=<n>    replays it up to n times, until it breaks an invariant: its
+//                             timing against the poll is real time
 //   RONDIX_ROAD_SECONDS=<n>   schedules are begun until n seconds have gone (default 20)
 //   RONDIX_TEST_SLICE=<k>/<m> this run takes the seeds k, k + m, k + 2m, ... (default 0/1),
 //                             so that m runs side by side cover disjoint seeds
