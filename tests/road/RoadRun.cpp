@@ -41,8 +41,8 @@ constexpr qint64 maxStartUpMs = 500;
 constexpr qint64 stallMs = 250;
 // A start the instrument never carried out is given up after this, and the next test begun.
 constexpr qint64 startWaitMs = 10000;
-// How long a test whose controller lost it may run on before that counts as never ending.
-constexpr qint64 lostTestEndMs = 6000;
+// Whole replies after which a test whose controller lost it counts as never ending.
+constexpr int lostTestReplies = 5;
 // When the first test begins, after the board came up.
 constexpr qint64 firstStartMs = 1500;
 // Violations listed per schedule; the first ones tell the story.
@@ -278,8 +278,10 @@ void RoadRun::applyFaults()
             m_faultSet[i] = true;
             note(QStringLiteral("channel %1: %2 set").arg(f.channel + 1).arg(f.name));
             Test *t = current(f.channel);
-            if (RoadSchedule::restarts(f) && wasTesting && t && t->phase != Phase::Waiting)
+            if (RoadSchedule::restarts(f) && wasTesting && t && t->phase != Phase::Waiting) {
                 t->controllerLostMs = now();
+                t->controllerLostSimMs = sim.now();
+            }
         }
         if (m_faultSet[i] && !m_faultCleared[i] && f.forMs >= 0 && now() >= f.atMs + f.forMs) {
             RoadSchedule::apply(sim, f, false);
@@ -340,17 +342,23 @@ void RoadRun::advance(Test &t)
         note(QStringLiteral("channel %1 test %2 overdue: stopped").arg(ch + 1).arg(t.number));
         stopTest(t);
     }
-    if (t.controllerLostMs >= 0 && now() - t.controllerLostMs > lostTestEndMs &&
-        t.endedBy.isEmpty()) {
-        t.endedBy = QStringLiteral("-");
-        violation(
-            QStringLiteral(
-                "channel %1 test %2: its controller lost the test at %3 ms, and the test still "
-                "ran %4 ms later")
-                .arg(ch + 1)
-                .arg(t.number)
-                .arg(t.controllerLostMs)
-                .arg(lostTestEndMs));
+    // A controller that lost the test and has told so in several whole replies since must
+    // have had its test ended; one that says nothing cannot be heard.
+    if (t.controllerLostMs >= 0 && t.endedBy.isEmpty()) {
+        int told = 0;
+        for (const PowerBoardSim::SentTestData &e : m_area.sim().sentTestData(ch))
+            told += e.origin == PowerBoardSim::Origin::Reply && e.whole &&
+                    e.atMs > t.controllerLostSimMs;
+        if (told >= lostTestReplies) {
+            t.endedBy = QStringLiteral("-");
+            violation(
+                QStringLiteral("channel %1 test %2: its controller lost the test at %3 ms, and "
+                               "the test still ran after %4 of its replies")
+                    .arg(ch + 1)
+                    .arg(t.number)
+                    .arg(t.controllerLostMs)
+                    .arg(told));
+        }
     }
 }
 

@@ -67,6 +67,7 @@ private:
         bool stopAsked = false;
         bool acknowledged = false;
         qint64 controllerLostMs = -1;
+        qint64 controllerLostSimMs = -1; // the simulator's clock then
         QVector<Live> live;
         QVector<INFUSION_PUMP_REAL_TIME_DATA> history;
         QList<PcLinkClient::Record> pcRecords;
