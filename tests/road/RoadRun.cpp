@@ -150,6 +150,8 @@ bool RoadRun::build()
         sim.setClock([clock, factor, base] { return base + clock->elapsed() * factor; });
         sim.setSeed(s.seed);
         sim.setVerbose(qEnvironmentVariableIsSet("RONDIX_ROAD_VERBOSE"));
+        for (int ch = 0; ch < PowerBoardSim::channels; ++ch)
+            sim.controller(ch).setClearsAfterStop(s.clearsAfterStop);
         for (int i = 0; i < s.faults.size(); ++i) {
             const RoadSchedule::Fault &f = s.faults.at(i);
             if (f.fromPowerOn) {

@@ -51,6 +51,7 @@ RoadSchedule RoadSchedule::make(quint32 seed)
     s.seed = seed;
     s.fromPc = chance(random, 50);
     s.clockFactor = pick(random, 4, 8);
+    s.clearsAfterStop = chance(random, 30);
     for (int ch = 0; ch < PowerBoardSim::channels; ++ch) {
         const int count = chance(random, 25) ? 2 : 1;
         for (int n = 0; n < count; ++n) {
@@ -136,9 +137,10 @@ QString RoadSchedule::describe() const
     static const char *const typeNames[] = {"flow", "occlusion", "PCA"};
     QStringList lines;
     lines << QStringLiteral("seed %1: %2, controllers' clock x%3")
-                 .arg(seed)
-                 .arg(fromPc ? QStringLiteral("from a PC") : QStringLiteral("by hand"))
-                 .arg(clockFactor);
+                     .arg(seed)
+                     .arg(fromPc ? QStringLiteral("from a PC") : QStringLiteral("by hand"))
+                     .arg(clockFactor) +
+                 (clearsAfterStop ? QStringLiteral(", figures cleared after a stop") : QString());
     for (int ch = 0; ch < PowerBoardSim::channels; ++ch) {
         QStringList tests;
         for (const Test &t : this->tests[ch]) {

@@ -35,6 +35,8 @@ struct RoadSchedule {
     bool fromPc = false;
     // The simulated controllers' clock runs this many times faster than the wall clock.
     int clockFactor = 1;
+    // The controllers report 0 once a test has stopped, where by default they hold its figures.
+    bool clearsAfterStop = false;
     QVector<Test> tests[PowerBoardSim::channels];
     QVector<Fault> faults;
 

@@ -110,5 +110,38 @@ private:
     qint64 m_worstPollGapMs = 0;
 };
 
+// The road's own baseline: with every controller sound it must find nothing, so what it
+// finds among the faults is the instrument's answer to them, not the road's.
+class TestFaultRoadBaseline : public QObject
+{
+    Q_OBJECT
+private slots:
+    void soundControllersKeepEveryInvariant_data()
+    {
+        QTest::addColumn<bool>("fromPc");
+        QTest::addColumn<bool>("clearsAfterStop");
+        QTest::newRow("by hand, figures held after a stop") << false << false;
+        QTest::newRow("from a PC, figures cleared after a stop") << true << true;
+    }
+    void soundControllersKeepEveryInvariant()
+    {
+        QFETCH(bool, fromPc);
+        QFETCH(bool, clearsAfterStop);
+        quint32 seed = 1;
+        while (RoadSchedule::make(seed).fromPc != fromPc)
+            ++seed;
+        RoadSchedule schedule = RoadSchedule::make(seed);
+        schedule.faults.clear();
+        schedule.clearsAfterStop = clearsAfterStop;
+        RoadRun run(schedule);
+        const QStringList violations = run.run();
+        QVERIFY2(violations.isEmpty(),
+                 qPrintable(schedule.describe() + QLatin1Char('\n') +
+                            violations.join(QLatin1Char('\n')) + QLatin1Char('\n') +
+                            run.notes().join(QLatin1Char('\n'))));
+    }
+};
+
 RONDIX_TEST(TestFaultRoad)
+RONDIX_TEST(TestFaultRoadBaseline)
 #include "tst_FaultRoad.moc"
