@@ -324,10 +324,10 @@ void RoadRun::advance(Test &t)
     }
     const INFUSION_PUMP_TEST_DATA live = d.getTestData(quint16(ch));
     if (!t.stopAsked && t.plan.stopAt >= 0 && live.u32ElapseTime >= quint32(t.plan.stopAt))
-        stopTest(t);
+        act(t, Word::Stop);
     else if (!t.acknowledged && !t.stopAsked && t.plan.type == RoadSchedule::Occlusion &&
              t.plan.pumpType == 0 && live.s16Pressure >= 450)
-        acknowledgeAlarm(t);
+        act(t, Word::Acknowledge);
     // A test that does not end is stopped (again, a few seconds apart) once its time is
     // well past: nothing here may wait for ever.
     const qint64 wallDuration = qint64(t.plan.duration) * 1000 / m_schedule.clockFactor;
@@ -342,7 +342,7 @@ void RoadRun::advance(Test &t)
             return;
         }
         note(QStringLiteral("channel %1 test %2 overdue: stopped").arg(ch + 1).arg(t.number));
-        stopTest(t);
+        act(t, Word::Stop);
     }
     // A controller that lost the test and has told so in several whole replies since must
     // have had its test ended; one that says nothing cannot be heard.
@@ -404,26 +404,22 @@ void RoadRun::startTest(Test &t)
     }
 }
 
-void RoadRun::stopTest(Test &t)
+void RoadRun::act(Test &t, Word word)
 {
-    t.stopAsked = true;
+    const bool stop = word == Word::Stop;
+    (stop ? t.stopAsked : t.acknowledged) = true;
     t.lastActionMs = now();
-    note(QStringLiteral("channel %1 test %2 stopped").arg(t.channel + 1).arg(t.number));
-    if (m_schedule.fromPc)
-        m_pc.stop(quint8(t.channel + 1));
+    note(QStringLiteral("channel %1 test %2: %3")
+             .arg(t.channel + 1)
+             .arg(t.number)
+             .arg(stop ? QStringLiteral("stopped") : QStringLiteral("alarm acknowledged")));
+    const quint8 wire = quint8(t.channel + 1);
+    if (!m_schedule.fromPc)
+        manualOnRunningScreen(t.channel, stop ? Qt::Key_F7 : Qt::Key_F6);
+    else if (stop)
+        m_pc.stop(wire);
     else
-        manualOnRunningScreen(t.channel, Qt::Key_F7);
-}
-
-void RoadRun::acknowledgeAlarm(Test &t)
-{
-    t.acknowledged = true;
-    t.lastActionMs = now();
-    note(QStringLiteral("channel %1 test %2: alarm acknowledged").arg(t.channel + 1).arg(t.number));
-    if (m_schedule.fromPc)
-        m_pc.alarm(quint8(t.channel + 1));
-    else
-        manualOnRunningScreen(t.channel, Qt::Key_F6);
+        m_pc.alarm(wire);
 }
 
 void RoadRun::onReply(int channel)

@@ -82,8 +82,9 @@ private:
     void onReply(int channel);
     void advance(Test &t);
     void startTest(Test &t);
-    void stopTest(Test &t);
-    void acknowledgeAlarm(Test &t);
+    // The operator's or the PC's word on a running test.
+    enum class Word { Stop, Acknowledge };
+    void act(Test &t, Word word);
     void noticeEnd(Test &t);
     // The test is over (whoever ended it): what it left is kept, the channel's next is due.
     void finish(Test &t);
