@@ -603,7 +603,7 @@ void RoadRun::saveResults()
         while (!(asset->focusWidget() && asset->focusWidget()->hasFocus()) && !focus.hasExpired())
             QTest::qWait(10);
         const QString name = QStringLiteral("ROAD%1").arg(ch + 1);
-        GuiTest::typeIntoFocusedField(name);
+        GuiTest::typeIntoFocusedField(name, 12); // over what the last save left
         {
             GuiTest::ModalAnswer outcome({Qt::Key_Escape}, 3000);
             GuiTest::key(Qt::Key_F4); // confirm
