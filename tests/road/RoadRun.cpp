@@ -34,8 +34,10 @@ namespace
 {
 
 constexpr qint64 stepMs = 20;
-// Longest wait between two polls of a healthy channel, and for its start-up stop and prime.
+// Longest wait of a healthy channel between two polls, for its first poll (due a second
+// after start-up), and for its start-up stop and prime.
 constexpr qint64 maxPollGapMs = 1500;
+constexpr qint64 maxFirstPollMs = 2000;
 constexpr qint64 maxStartUpMs = 500;
 // A loop turn of the harness longer than this means the machine held it up.
 constexpr qint64 stallMs = 250;
@@ -728,16 +730,23 @@ void RoadRun::checkPolls()
     for (int ch = 0; ch < PowerBoardSim::channels; ++ch) {
         if (!m_schedule.healthy(ch))
             continue;
-        qint64 last = m_boardUpMs;
+        // The poll begins a second after start-up, behind start-up's own requests: the first
+        // poll is given longer than the gaps between polls.
+        qint64 firstPoll = -1;
+        qint64 last = -1;
         qint64 worst = 0, worstFrom = 0;
         qint64 stopped = -1, primed = -1;
-        const auto gap = [&](qint64 to) {
-            const qint64 g = to - last - excused(last, to);
-            if (g > worst) {
-                worst = g;
-                worstFrom = last;
+        const auto polled = [&](qint64 at) {
+            if (last < 0) {
+                firstPoll = at - m_boardUpMs - excused(m_boardUpMs, at);
+            } else {
+                const qint64 g = at - last - excused(last, at);
+                if (g > worst) {
+                    worst = g;
+                    worstFrom = last;
+                }
             }
-            last = to;
+            last = at;
         };
         for (const PowerBoardSim::Command &c : sim.commands()) {
             if (c.channel != ch || c.atMs < m_boardUpMs)
@@ -747,9 +756,16 @@ void RoadRun::checkPolls()
             if (c.payload == "I6" && primed < 0 && stopped >= 0)
                 primed = c.atMs;
             if (c.payload == "I4")
-                gap(c.atMs);
+                polled(c.atMs);
         }
-        gap(endMs);
+        polled(endMs);
+        // From a PC the main menu first asks every controller who it is, as start-up does, so
+        // start-up is judged by hand only.
+        if (firstPoll > maxFirstPollMs && !m_schedule.fromPc)
+            violation(
+                QStringLiteral("healthy channel %1 was first polled %2 ms after the board came up")
+                    .arg(ch + 1)
+                    .arg(firstPoll));
         if (worst > maxPollGapMs)
             violation(QStringLiteral(
                           "healthy channel %1 was not polled for %2 ms, from %3 ms after the board "
@@ -759,7 +775,6 @@ void RoadRun::checkPolls()
                           .arg(worstFrom - m_boardUpMs));
         const qint64 startUp =
             primed < 0 ? endMs - m_boardUpMs : primed - m_boardUpMs - excused(m_boardUpMs, primed);
-        // From a PC the main menu asks every controller who it is first, as start-up does.
         if (startUp > maxStartUpMs && !m_schedule.fromPc)
             violation(QStringLiteral("healthy channel %1 got its start-up stop and prime %2 ms "
                                      "after the board came up")
@@ -768,10 +783,11 @@ void RoadRun::checkPolls()
                                           : QString::number(startUp)));
         m_worstStartUpMs = qMax(m_worstStartUpMs, startUp);
         m_worstPollGapMs = qMax(m_worstPollGapMs, worst);
-        m_notes << QStringLiteral(
-                       "healthy channel %1: start-up stop and prime %2 ms, longest poll gap %3 ms")
+        m_notes << QStringLiteral("healthy channel %1: start-up stop and prime %2 ms, first poll "
+                                  "%3 ms, longest poll gap %4 ms")
                        .arg(ch + 1)
                        .arg(startUp)
+                       .arg(firstPoll)
                        .arg(worst);
     }
 }
