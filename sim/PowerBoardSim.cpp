@@ -323,7 +323,7 @@ void PowerBoardSim::logTestData(int channel, Origin origin, const QByteArray &pa
 {
     m_channel[channel].sent.append({now(), m_controllers.at(channel).testNumber(), origin,
                                     payload.size() == SimController::testDataSize, payload,
-                                    SimController::figures(payload)});
+                                    SimController::figures(payload), m_line->pendingInput() > 0});
 }
 
 void PowerBoardSim::writeFrame(int channel, const QByteArray &frame)

@@ -79,6 +79,9 @@ public:
         bool whole;         // the payload is as long as the whole record
         QByteArray payload;
         SimController::Figures figures;
+        // The instrument's bytes (a command on its way) were on the line, not yet heard,
+        // when it went out: whatever the instrument makes of it, it came after them.
+        bool crossed = false;
     };
 
     explicit PowerBoardSim(QObject *parent = nullptr);

@@ -1,4 +1,5 @@
 #include "PowerBoardSim.h"
+#include "PtyPair.h"
 #include "SimController.h"
 #include "TempRoot.h"
 #include "TestRegistry.h"
@@ -381,6 +382,22 @@ private slots:
         QCOMPARE(heard(2), QByteArray());
         select(1);
         QCOMPARE(m_host->quiet(400), QByteArray());
+    }
+
+    // What the instrument wrote and this end has not read yet is counted: the test data log
+    // tells by it whether a frame went out with a command already on its way.
+    void lineCountsWhatItHasNotRead()
+    {
+        PtyPair line;
+        QVERIFY(line.open(m_root->path("/dev/ttyExtra")));
+        line.setReading(false);
+        Host instrument(m_root->path("/dev/ttyExtra"));
+        QVERIFY(instrument.ok());
+        instrument.send(hex("02 06 04 03"));
+        QTRY_COMPARE(line.pendingInput(), 4);
+        line.setReading(true);
+        QTRY_COMPARE(line.received(), hex("02 06 04 03"));
+        QCOMPARE(line.pendingInput(), 0);
     }
 
     void babbleNeedsNoChipSelect()
