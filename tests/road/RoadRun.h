@@ -73,6 +73,8 @@ private:
         QList<PcLinkClient::Record> pcRecords;
         QVector<INFUSION_PUMP_REAL_TIME_DATA> stored; // the saved result's samples
         QString endedBy;
+        // What went wrong while it ran, judged with its figures at the end.
+        QStringList problems;
     };
 
     bool build();
