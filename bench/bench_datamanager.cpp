@@ -23,10 +23,10 @@ namespace {
 constexpr quint32 kSecondsPerDay = 86400;
 constexpr int kChannels = DataManager::CHANNEL_COUNT;
 
-// A flow-test reply for the given second, as the power board sends it.
+// A flow-test reply for the given second, as the link delivers it.
 QByteArray reply(quint32 second)
 {
-    QByteArray b("\x02\x21\x00EPS", 6);
+    QByteArray b("\x02\x1e\x00EPS", 6);
     const auto le = [&b](quint64 v, int n) {
         for (int i = 0; i < n; ++i)
             b.append(char((v >> (8 * i)) & 0xFF));
@@ -42,6 +42,7 @@ QByteArray reply(quint32 second)
     le(300, 2);
     le(0, 1);
     le(0, 2);
+    le(PowerBoardManager::checksum(2, b.mid(1)), 2);
     return b;
 }
 

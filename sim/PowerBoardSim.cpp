@@ -334,7 +334,10 @@ void PowerBoardSim::writeFrame(int channel, const QByteArray &frame)
         const int at = int(m_random() % quint32(bad.size()));
         // Any other value: a byte that stays what it was is no corruption.
         bad[at] = char(quint8(bad.at(at)) ^ quint8(1 + m_random() % 255));
-        log(QString("ch%1 corrupts byte %2 of %3").arg(channel + 1).arg(at).arg(QString::fromLatin1(frame.toHex(' '))));
+        log(QString("ch%1 corrupts byte %2 of %3")
+                .arg(channel + 1)
+                .arg(at)
+                .arg(QString::fromLatin1(frame.toHex(' '))));
         m_line->write(bad);
         return;
     }
@@ -519,7 +522,8 @@ void PowerBoardSim::onCommand(int seq, const QByteArray &payload)
         // The sequence number before the command's: never the frame that is out.
         const int stray = seq == SimFrame::firstSequence ? SimFrame::lastSequence : seq - 1;
         log(QString("ch%1 NAK and a stray ACK of %2").arg(ch + 1).arg(stray));
-        writeFrame(ch, SimFrame::acknowledgement(SimFrame::NAK, seq) + SimFrame::acknowledgement(SimFrame::ACK, stray));
+        writeFrame(ch, SimFrame::acknowledgement(SimFrame::NAK, seq) +
+                           SimFrame::acknowledgement(SimFrame::ACK, stray));
         return;
     }
     if (c.nakOnly) {

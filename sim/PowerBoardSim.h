@@ -24,8 +24,8 @@ class SimGpioLines;
 // that, and then acknowledges the command. Failure modes (an absent controller, one
 // that falls silent, lost acknowledgements) let tests and the desktop run reach every
 // channel status; the named faults below are what a controller does when it fails, for
-// tests that inject them at chosen moments. Bytes outside frames reach the listening controller's calibration
-// console (see SimConsole), which by default echoes them.
+// tests that inject them at chosen moments. Bytes outside frames reach the listening
+// controller's calibration console (see SimConsole), which by default echoes them.
 class PowerBoardSim : public QObject
 {
     Q_OBJECT

@@ -2728,6 +2728,10 @@ Collegare lo strumento a un PC con un cavo USB e copiare il file delle sequenze 
         <translation>Fermo</translation>
     </message>
     <message>
+        <source>Ctrl stop</source>
+        <translation>Stop ctrl</translation>
+    </message>
+    <message>
         <source>Failed</source>
         <translation>Errore</translation>
     </message>
@@ -2951,6 +2955,10 @@ Collegare lo strumento a un PC con un cavo USB e copiare il file delle sequenze 
     <message>
         <source>Stopped</source>
         <translation>Fermato</translation>
+    </message>
+    <message>
+        <source>Ctrl stop</source>
+        <translation>Stop ctrl</translation>
     </message>
     <message>
         <source>Ready</source>

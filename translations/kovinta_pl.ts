@@ -2729,6 +2729,10 @@ Podłącz przyrząd do komputera kablem USB i skopiuj plik sekwencji z dysku wym
         <translation>Stop</translation>
     </message>
     <message>
+        <source>Ctrl stop</source>
+        <translation>Stop ster</translation>
+    </message>
+    <message>
         <source>Failed</source>
         <translation>Błąd</translation>
     </message>
@@ -2952,6 +2956,10 @@ Podłącz przyrząd do komputera kablem USB i skopiuj plik sekwencji z dysku wym
     <message>
         <source>Stopped</source>
         <translation>Zatrzymany</translation>
+    </message>
+    <message>
+        <source>Ctrl stop</source>
+        <translation>Stop ster</translation>
     </message>
     <message>
         <source>Ready</source>

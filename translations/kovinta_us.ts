@@ -2728,6 +2728,10 @@ Attach the unit to a Pc via a USB cable and copy the sequences file from the rem
         <translation>Stopped</translation>
     </message>
     <message>
+        <source>Ctrl stop</source>
+        <translation>Ctrl stop</translation>
+    </message>
+    <message>
         <source>Failed</source>
         <translation>Failed</translation>
     </message>
@@ -2951,6 +2955,10 @@ Attach the unit to a Pc via a USB cable and copy the sequences file from the rem
     <message>
         <source>Stopped</source>
         <translation>Stopped</translation>
+    </message>
+    <message>
+        <source>Ctrl stop</source>
+        <translation>Ctrl stop</translation>
     </message>
     <message>
         <source>Ready</source>

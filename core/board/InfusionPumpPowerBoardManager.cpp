@@ -127,6 +127,7 @@ void InfusionPumpPowerBoardManager::clearFlags()
         m_bAutoMode[ch] = false;
         m_eAutoState[ch] = AUTO_COMPLETED;
         m_bPollOwed[ch] = false;
+        m_u8ContactTries[ch] = 0;
     }
     m_bPicBusy = false;
     m_iHeldChannel = -1;
@@ -355,14 +356,60 @@ void InfusionPumpPowerBoardManager::multiChannelManager()
         return;
     // The channels take turns, one exchange (or one whole start) each, so that however
     // many requests one channel gets, every other is served, and polled, between two of
-    // its own. A silent channel's failed exchange takes a second of retries; in turn, it
-    // delays each of the others by that second at most.
+    // its own. A turn is passed over while the channel has used the line for longer than
+    // the least-served one with requests: a controller that does not answer takes the
+    // line for a retransmission time per transmission, and waits until the others have
+    // had theirs.
+    qint64 least = -1;
+    for (unsigned short ch = 0; ch < CHANNEL_COUNT; ++ch) {
+        if (hasRequest(ch) && (least < 0 || m_lineMs[ch] < least))
+            least = m_lineMs[ch];
+    }
+    if (least < 0)
+        return;
+    // Time without requests earns no credit, or a channel back from a quiet spell would
+    // keep the line for as long as the others had used it meanwhile.
+    for (qint64 &used : m_lineMs)
+        used = qMax(used, least);
     for (unsigned short i = 0; i < CHANNEL_COUNT; ++i) {
         const unsigned short ch = (m_u16NextTurn + i) % CHANNEL_COUNT;
-        if (serveChannel(ch)) {
+        if (m_lineMs[ch] <= least + LINE_SHARE_SLACK_MS && serveChannel(ch)) {
             m_u16NextTurn = (ch + 1) % CHANNEL_COUNT;
             return;
         }
+    }
+}
+
+bool InfusionPumpPowerBoardManager::hasRequest(unsigned short ch) const
+{
+    return m_u8GetVersionRsq[ch] || m_u8GetSerialNoRsq[ch] || m_u8GetCalDateRsq[ch] ||
+           m_u8GetVerifyDateRsq[ch] || m_u16StopRsq[ch] || m_u16FindZeroRsq[ch] ||
+           m_u16ChangeSettingRsq[ch] || m_u16StartPrimingRsq[ch] || m_u16StartFlowRateRsq[ch] ||
+           m_u16GetTestDataRsq[ch] || m_u16StartDrainRsq[ch] || m_u16StartCalibrateRsq[ch] ||
+           m_u16StopOcclusionBlockageRsq[ch];
+}
+
+void InfusionPumpPowerBoardManager::dropRequests(unsigned short ch)
+{
+    // Each would cost the others a second of retries, for a controller that is not there.
+    for (quint16 *flags : {m_u16StopRsq, m_u16FindZeroRsq, m_u16StartPrimingRsq,
+                           m_u16GetTestDataRsq, m_u16ChangeSettingRsq, m_u16StartDrainRsq,
+                           m_u16StartCalibrateRsq, m_u16StopOcclusionBlockageRsq})
+        flags[ch] = 0;
+    // The about screens wait for these: refused, they read as answered.
+    const auto refuse = [ch](quint8 *flags, unsigned short *ready) {
+        if (flags[ch])
+            ready[ch] = 1;
+        flags[ch] = 0;
+    };
+    refuse(m_u8GetVersionRsq, m_u16VersionReady);
+    refuse(m_u8GetSerialNoRsq, m_u16SerialNoReady);
+    refuse(m_u8GetCalDateRsq, m_u16CalDateReady);
+    refuse(m_u8GetVerifyDateRsq, m_u16VerifyDateReady);
+    m_bPollOwed[ch] = false;
+    if (m_u16StartFlowRateRsq[ch]) {
+        m_u16StartFlowRateRsq[ch] = 0;
+        emit startTestDone(ch, false, m_u32StartTestsRaised[ch]);
     }
 }
 
@@ -388,13 +435,17 @@ bool InfusionPumpPowerBoardManager::continueHeldStart()
 
 bool InfusionPumpPowerBoardManager::serveChannel(unsigned short ch)
 {
-    if (m_bPollOwed[ch] && take(m_u16GetTestDataRsq[ch])) {
+    const auto poll = [this, ch] {
         m_bPollOwed[ch] = false;
         sendGetTestDataCommand(ch);
+        m_reraise = [this, ch] { m_u16GetTestDataRsq[ch] = 1; };
         return true;
-    }
-    // Within the turn: identity queries, then stop, then the rest; the poll after the
-    // starts, but owed if passed over.
+    };
+    if (m_bPollOwed[ch] && take(m_u16GetTestDataRsq[ch]))
+        return poll();
+    // Within the turn: stop, then the rest of what acts on the pump, then the identity
+    // queries (a pump left running must not wait for them); the poll after the starts,
+    // but owed if passed over.
     using Sender = void (InfusionPumpPowerBoardManager::*)(unsigned short);
     const bool pollWaiting = m_u16GetTestDataRsq[ch] != 0;
     const auto serve = [&](auto &flag, Sender send) {
@@ -402,13 +453,9 @@ bool InfusionPumpPowerBoardManager::serveChannel(unsigned short ch)
             return false;
         m_bPollOwed[ch] = pollWaiting;
         (this->*send)(ch);
+        m_reraise = [&flag] { flag = 1; };
         return true;
     };
-    if (serve(m_u8GetVersionRsq[ch], &InfusionPumpPowerBoardManager::sendGetVersionCommand)
-        || serve(m_u8GetSerialNoRsq[ch], &InfusionPumpPowerBoardManager::sendGetSerialNoCommand)
-        || serve(m_u8GetCalDateRsq[ch], &InfusionPumpPowerBoardManager::sendGetCalDateCommand)
-        || serve(m_u8GetVerifyDateRsq[ch], &InfusionPumpPowerBoardManager::sendGetVerifyDateCommand))
-        return true;
     // A start with its stop or its settings, and nothing between them in the order
     // (find zero, priming), goes out as one. It takes the three requests now, so that
     // those of a newer start make a start of their own and do not mix with this one.
@@ -420,23 +467,28 @@ bool InfusionPumpPowerBoardManager::serveChannel(unsigned short ch)
         m_bHeldStart = take(m_u16StartFlowRateRsq[ch]);
         m_u32HeldStartTest = m_u32StartTestsRaised[ch];
         m_bPollOwed[ch] = pollWaiting;
-        if (take(m_u16StopRsq[ch]))
+        if (take(m_u16StopRsq[ch])) {
             sendStopCommand(ch);
-        else
+            m_reraise = [this, ch] { m_u16StopRsq[ch] = 1; };
+        } else {
             continueHeldStart();
+        }
         return true;
     }
-    if (serve(m_u16StopRsq[ch], &InfusionPumpPowerBoardManager::sendStopCommand)
-        || serve(m_u16FindZeroRsq[ch], &InfusionPumpPowerBoardManager::sendFindZeroCommand)
-        || serve(m_u16ChangeSettingRsq[ch], &InfusionPumpPowerBoardManager::sendChangeSettingCommand)
-        || serve(m_u16StartPrimingRsq[ch], &InfusionPumpPowerBoardManager::sendStartPrimingCommand)
-        || serve(m_u16StartFlowRateRsq[ch], &InfusionPumpPowerBoardManager::sendStartFlowRateCommand))
+    if (serve(m_u16StopRsq[ch], &InfusionPumpPowerBoardManager::sendStopCommand) ||
+        serve(m_u16FindZeroRsq[ch], &InfusionPumpPowerBoardManager::sendFindZeroCommand) ||
+        serve(m_u16ChangeSettingRsq[ch],
+              &InfusionPumpPowerBoardManager::sendChangeSettingCommand) ||
+        serve(m_u16StartPrimingRsq[ch], &InfusionPumpPowerBoardManager::sendStartPrimingCommand) ||
+        serve(m_u16StartFlowRateRsq[ch],
+              &InfusionPumpPowerBoardManager::sendStartFlowRateCommand) ||
+        serve(m_u8GetVersionRsq[ch], &InfusionPumpPowerBoardManager::sendGetVersionCommand) ||
+        serve(m_u8GetSerialNoRsq[ch], &InfusionPumpPowerBoardManager::sendGetSerialNoCommand) ||
+        serve(m_u8GetCalDateRsq[ch], &InfusionPumpPowerBoardManager::sendGetCalDateCommand) ||
+        serve(m_u8GetVerifyDateRsq[ch], &InfusionPumpPowerBoardManager::sendGetVerifyDateCommand))
         return true;
-    if (take(m_u16GetTestDataRsq[ch])) {
-        m_bPollOwed[ch] = false;
-        sendGetTestDataCommand(ch);
-        return true;
-    }
+    if (take(m_u16GetTestDataRsq[ch]))
+        return poll();
     return serve(m_u16StartDrainRsq[ch], &InfusionPumpPowerBoardManager::sendStartDrainCommand)
         || serve(m_u16StartCalibrateRsq[ch], &InfusionPumpPowerBoardManager::sendStartCalibrateCommand)
         || serve(m_u16StopOcclusionBlockageRsq[ch], &InfusionPumpPowerBoardManager::sendStopOcclusionBlockageCommand);
@@ -456,7 +508,13 @@ bool InfusionPumpPowerBoardManager::beginExchange(unsigned short channel)
     m_u16CurrentChannel = channel;
     vPicChipSelect(channel);
     m_bPicBusy = true;
-    m_baLastReply.clear();
+    m_reraise = nullptr;
+    // A controller not heard from yet gets one transmission per turn: one that is not
+    // fitted then holds the line for a retransmission time at each of its turns, while
+    // the others go on, rather than a second of retries per request.
+    setTransmissionsAllowed(m_u16PicContacted[channel] ? MAX_TRANSMISSIONS : 1);
+    m_u32TransmissionsBefore = transmissions();
+    m_u32TimeoutsBefore = timeouts();
     return true;
 }
 
@@ -592,6 +650,16 @@ void InfusionPumpPowerBoardManager::vCommsPortFail()
     // A stalled line may still hold copies of the given-up command, or the end of its
     // answer: once the chip-select moves on, another controller would act on them.
     getTtyHandler()->discardQueued();
+    if (!m_u16PicContacted[ch]) {
+        // Not heard from yet: its request waits for its next turn and its next try, or,
+        // at its last try, is refused with the rest of what the channel had waiting.
+        if (m_reraise)
+            m_reraise();
+        if (++m_u8ContactTries[ch] < MAX_TRANSMISSIONS) {
+            turnOffUartTimeOut(false, false);
+            return;
+        }
+    }
     if (m_u16PicContacted[ch]) {
         if (m_u16CommsErrorCount[ch] < 0xFFFF)
             ++m_u16CommsErrorCount[ch];
@@ -606,10 +674,13 @@ void InfusionPumpPowerBoardManager::vCommsPortFail()
     turnOffUartTimeOut(false);
 }
 
-void InfusionPumpPowerBoardManager::turnOffUartTimeOut(bool completed)
+void InfusionPumpPowerBoardManager::turnOffUartTimeOut(bool completed, bool contacted)
 {
     const unsigned short ch = m_u16CurrentChannel;
-    m_u16PicContacted[ch] = 1;
+    m_lineMs[ch] += FRAME_LINE_MS * qint64(transmissions() - m_u32TransmissionsBefore) +
+                    RETRANSMIT_MS * qint64(timeouts() - m_u32TimeoutsBefore);
+    if (contacted)
+        m_u16PicContacted[ch] = 1;
     vPicChipSelect(ch);
     m_bPicBusy = false;
     // A start that failed part-way lets the others have the line; what is left of it
@@ -628,19 +699,66 @@ void InfusionPumpPowerBoardManager::turnOffUartTimeOut(bool completed)
         m_bStartExchange = false;
         emit startTestDone(ch, completed, m_u32StartTestOnLine);
     }
+    if (m_u16ChannelStatus[ch] == CHANNEL_ABSENT)
+        dropRequests(ch);
     multiChannelManager();
 }
 
 // --- replies ---
 
+bool InfusionPumpPowerBoardManager::answersCommand(const QByteArray &command,
+                                                   const QByteArray &payload)
+{
+    static const struct {
+        const char *command;
+        const char *reply;
+    } replies[] = {{cmdGetTestData, "EPS"},
+                   {cmdGetIPVersion, "NV"},
+                   {cmdGetIPSerial, "EN"},
+                   {cmdGetPicCalDate, "ECD"},
+                   {cmdGetPicVerifyDate, "ECV"}};
+    for (const auto &r : replies) {
+        if (command == r.command)
+            return payload.startsWith(r.reply);
+    }
+    // Every other command is answered with the controller's state.
+    return payload.startsWith("ES");
+}
+
+void InfusionPumpPowerBoardManager::dropFrame(const char *why)
+{
+    ++m_u32DroppedFrames;
+    // Counted at every frame, logged at the first and then at each tenfold, so that a
+    // babbling controller cannot fill the log.
+    quint32 mark = 1;
+    while (mark < m_u32DroppedFrames && mark <= 0xFFFFFFFFu / 10)
+        mark *= 10;
+    if (mark == m_u32DroppedFrames)
+        qWarning("power board: frame dropped (%s) while channel %d had the line; %u dropped so far",
+                 why, m_u16CurrentChannel + 1, m_u32DroppedFrames);
+}
+
 void InfusionPumpPowerBoardManager::decodeCommand(QByteArray packet)
 {
-    // A reply always belongs to the exchange in progress.
-    const unsigned short ch = m_u16CurrentChannel;
-    if (packet == m_baLastReply)
-        return; // the far end sent it again because our acknowledgement was lost
-    m_baLastReply = packet;
     const QByteArray payload = packet.mid(kPayloadOffset);
+    // The only frame that is the channel's reply is the one answer to its command on the
+    // line: not one before the command went out (a controller repeating itself while the
+    // next one's chip-select settles), after its exchange ended, a second answer, or an
+    // answer of another kind (a controller on a stuck chip-select talking unasked).
+    if (!m_bPicBusy || !commandOut()) {
+        dropFrame("no command on the line");
+        return;
+    }
+    if (m_u32AnsweredCommand == commandsSent()) {
+        dropFrame("a second answer");
+        return;
+    }
+    if (!answersCommand(commandOnLine(), payload)) {
+        dropFrame("not an answer to the command");
+        return;
+    }
+    m_u32AnsweredCommand = commandsSent();
+    const unsigned short ch = m_u16CurrentChannel;
     if (payload.startsWith("EN")) {
         m_baSerialNoReply[ch] = packet;
         m_u16SerialNoReady[ch] = 1;

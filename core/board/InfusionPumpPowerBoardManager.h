@@ -8,6 +8,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 class GpioPinController;
 class QTimer;
 class RotaryEncoderReader;
@@ -15,11 +17,12 @@ class RotaryEncoderReader;
 // The one manager of the four measuring channels. Each channel controller sits behind
 // the shared power-board line and its own chip-select (active low) and reset lines.
 // Screens raise per-channel requests; the manager runs one exchange at a time with the
-// one selected controller, the channels taking turns (within a turn the more urgent
-// request first), polls every channel for test data once a second, decodes the replies
-// and keeps each
-// channel's status: 1 usable, 0 absent (its first exchange failed), 2 communication
-// lost (three failed exchanges in a row after contact; its next test data restores it).
+// one selected controller, the channels taking turns by their time on the line (within a
+// turn the more urgent request first), polls every channel for test data once a second,
+// decodes the replies and keeps each channel's status: 1 usable, 0 absent (it never
+// answered), 2 communication lost (three failed exchanges in a row after contact; its
+// next test data restores it). A frame is a channel's reply only as the one answer of
+// the kind its command asks for, while that command is on the line.
 class InfusionPumpPowerBoardManager : public PowerBoardManager
 {
     Q_OBJECT
@@ -29,6 +32,10 @@ public:
     static constexpr int POLL_MS = 1000;
     static constexpr int RESET_PULSE_MS = 10;
     static constexpr int HYPERTERMINAL_RESET_MS = 30;
+    // Line time a channel may have used beyond the least any channel with requests has
+    // used, and still take its turn; and what one answered transmission counts for.
+    static constexpr qint64 LINE_SHARE_SLACK_MS = 100;
+    static constexpr qint64 FRAME_LINE_MS = 10;
 
     enum ChannelStatus : unsigned short { CHANNEL_ABSENT = 0, CHANNEL_USABLE = 1, CHANNEL_COMMS_LOST = 2 };
     enum MonitorCode : unsigned short { MONITOR_ABSENT = 12, MONITOR_COMMS_LOST = 14, MONITOR_COMMS_RESTORED = 15 };
@@ -89,6 +96,10 @@ public:
     // The number of the channel's start-test request that waits for the line, 0 when
     // none does; requests are numbered from 1 as they are raised.
     quint32 pendingStartTest(unsigned short channel) const;
+
+    // Frames dropped because they answered no command on the line: sent before it went
+    // out or after its exchange ended, a second answer, or not the kind it asks for.
+    quint32 droppedFrames() const { return m_u32DroppedFrames; }
 
     // Requests raised between these calls wait until the last batch is closed, and are
     // then scheduled together: a start's stop, settings and start go out as one.
@@ -156,7 +167,14 @@ private:
     // Starts an exchange with the channel: nothing (false) while another runs.
     bool beginExchange(unsigned short channel);
     void startSending();
-    void turnOffUartTimeOut(bool completed);
+    // Ends the exchange; contacted false for a first contact still to be tried again.
+    void turnOffUartTimeOut(bool completed, bool contacted = true);
+    bool hasRequest(unsigned short channel) const;
+    // Refuses what a channel found absent still had waiting, as if raised now.
+    void dropRequests(unsigned short channel);
+    // Whether the payload is the kind of reply the command asks for.
+    static bool answersCommand(const QByteArray &command, const QByteArray &payload);
+    void dropFrame(const char *why);
     // The channel's turn: starts its most urgent exchange, false when it has none.
     bool serveChannel(unsigned short channel);
     // Starts the next part of the start under way, false when none is left.
@@ -252,7 +270,18 @@ private:
     quint8 m_u8GetSerialNoRsq[CHANNEL_COUNT] = {};
     bool m_bAutoMode[CHANNEL_COUNT] = {};
     AutoState m_eAutoState[CHANNEL_COUNT] = {};
-    // The reply already delivered in this exchange: a far end that repeats its frame
-    // is not decoded twice.
-    QByteArray m_baLastReply;
+    // Line time each channel's exchanges took (FRAME_LINE_MS per transmission, and the
+    // retransmission time for each that went unanswered), and the link's counts when
+    // the exchange on the line began.
+    qint64 m_lineMs[CHANNEL_COUNT] = {};
+    quint32 m_u32TransmissionsBefore = 0;
+    quint32 m_u32TimeoutsBefore = 0;
+    // Transmissions a channel not heard from yet has had; it gets one per turn.
+    quint8 m_u8ContactTries[CHANNEL_COUNT] = {};
+    // Raises again the request the exchange on the line took (none for a held start's
+    // settings or start, which turnOffUartTimeOut raises again itself).
+    std::function<void()> m_reraise;
+    // The link's command count (PowerBoardManager::commandsSent) of the last command answered.
+    quint32 m_u32AnsweredCommand = 0;
+    quint32 m_u32DroppedFrames = 0;
 };

@@ -170,16 +170,25 @@ void PowerBoardManager::sendNextCommand()
 void PowerBoardManager::sendPowerBoardCommand(QByteArray command)
 {
     m_tx_message_buffer = packetiseMessageBuffer(command, m_tx_sequence);
+    m_tx_command = command;
+    ++m_tx_commands_sent;
     m_tx_pending = true;
     m_tx_retries = 0;
     m_tx_timer->start();
+    ++m_tx_transmissions;
     m_port->sendByteArray(m_tx_message_buffer);
 }
 
 void PowerBoardManager::reSendPowerBoardCommand()
 {
     m_tx_timer->start();
+    ++m_tx_transmissions;
     m_port->sendByteArray(m_tx_message_buffer);
+}
+
+void PowerBoardManager::setTransmissionsAllowed(int count)
+{
+    m_tx_allowed = qBound(1, count, int(MAX_TRANSMISSIONS));
 }
 
 void PowerBoardManager::stop_m_tx_timer()
@@ -266,14 +275,16 @@ void PowerBoardManager::lineReceived(const QByteArray &frame)
 
 void PowerBoardManager::txTimeOut()
 {
-    if (m_tx_pending)
-        countRetry();
+    if (!m_tx_pending)
+        return;
+    ++m_tx_timeouts;
+    countRetry();
 }
 
 void PowerBoardManager::countRetry()
 {
     ++m_tx_retries;
-    if (m_tx_retries >= MAX_TRANSMISSIONS) {
+    if (m_tx_retries >= m_tx_allowed) {
         m_tx_retries = 0;
         m_tx_pending = false;
         m_tx_timer->stop();

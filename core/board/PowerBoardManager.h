@@ -48,6 +48,20 @@ public:
     void stop_m_tx_timer();
     TtyHandler *getTtyHandler();
 
+    // A command frame is on the line, not yet acknowledged nor given up.
+    bool commandOut() const { return m_tx_pending; }
+    // The command of the frame on the line (or last on it), unframed.
+    QByteArray commandOnLine() const { return m_tx_command; }
+    // Commands sent so far, each counted once however often it is retransmitted.
+    quint32 commandsSent() const { return m_tx_commands_sent; }
+    // Frames written so far, retransmissions included, and transmissions that went
+    // unanswered until the retransmission timer ran out.
+    quint32 transmissions() const { return m_tx_transmissions; }
+    quint32 timeouts() const { return m_tx_timeouts; }
+    // How many times each frame from now on is written before the link gives it up
+    // (1 to MAX_TRANSMISSIONS).
+    void setTransmissionsAllowed(int count);
+
     // Takes bytes as they came off the line; frames may be split or packed in any way.
     void receiveBytes(const QByteArray &bytes);
 
@@ -86,6 +100,11 @@ private:
     int m_tx_retries = 0;
     quint8 m_rx_sequence = FIRST_SEQUENCE;
     QByteArray m_tx_message_buffer;
+    QByteArray m_tx_command;
+    quint32 m_tx_commands_sent = 0;
+    quint32 m_tx_transmissions = 0;
+    quint32 m_tx_timeouts = 0;
+    int m_tx_allowed = MAX_TRANSMISSIONS;
     QTimer *m_tx_timer = nullptr;
     // A frame is out and not yet acknowledged or given up.
     bool m_tx_pending = false;

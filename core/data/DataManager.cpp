@@ -20,6 +20,9 @@ namespace {
 
 // Offset of the first field after the reply header that ends with "EPS".
 constexpr int kReplyHeaderSize = 6;
+// The whole reply as delivered: sequence number, both length bytes, the 30 bytes of
+// "EPS" and its fields, both checksum bytes.
+constexpr int kWholeReplySize = 3 + 30 + 2;
 // A reply further than this from the last accepted one is taken as stale or garbled.
 constexpr qint32 kMaxElapsedJump = 25;
 // How far a confirmed jump may run ahead of the time that really passed since the last
@@ -124,10 +127,17 @@ void DataManager::vStoreTestData(const TestData &testData)
         return;
     }
 
+    // A reply cut short or run long is no record: its checksum bytes, or whatever came
+    // in place of fields, would be read as figures. It is refused whole, and what was
+    // taken before stands.
+    if (testData.m_data.size() != kWholeReplySize) {
+        qWarning() << Q_FUNC_INFO << "test data of channel" << ch + 1
+                   << "refused:" << testData.m_data.size() << "bytes";
+        return;
+    }
     QDataStream in(testData.m_data);
     StreamHelper::setup(in);
     in.skipRawData(kReplyHeaderSize);
-    // Fields missing from a short reply read as 0.
     quint8 testType = 0, status = 0, autoOccStatus = 0;
     qint16 rawPressure = 0, rawPeak = 0, rawBackOff = 0;
     quint32 elapsed = 0, rawVolume = 0, rawInstant = 0, rawAverage = 0;
@@ -153,6 +163,12 @@ void DataManager::vStoreTestData(const TestData &testData)
         return;
     }
     m_u8IdleRepliesWhileRunning[ch] = 0;
+    if (elapsed < m_u32LastElapseTime[ch]) {
+        // Within a test the count never goes back: a controller whose count started
+        // again was reset and has lost the test. Its zeros replace nothing.
+        endTestByController(ch, "counts from the start again");
+        return;
+    }
     if (!acceptElapsed(ch, elapsed))
         return;
 
@@ -222,14 +238,14 @@ void DataManager::endTest(int ch)
     clearReplyWatch(ch);
 }
 
-// A reply far from the last accepted one is stale or garbled, and is dropped alone. When
-// the next reply carries on from it, though, the controller's count really moved on (a
-// channel silent for a while, a step in its count): the test follows it, and the
-// per-second history fills the gap.
+// A reply far ahead of the last accepted one is stale or garbled, and is dropped alone.
+// When the next reply carries on from it, though, the controller's count really moved on
+// (a channel silent for a while, a step in its count): the test follows it, and the
+// per-second history fills the gap. (A count that went back has ended the test before.)
 bool DataManager::acceptElapsed(int ch, quint32 elapsed)
 {
     const auto near = [](quint32 from, quint32 to) {
-        const qint32 jump = qint32(to - from);
+        const qint64 jump = qint64(to) - qint64(from);
         return jump >= 0 && jump <= kMaxElapsedJump;
     };
     const quint32 last = m_u32LastElapseTime[ch];
@@ -237,7 +253,7 @@ bool DataManager::acceptElapsed(int ch, quint32 elapsed)
     if (!taken && m_bJumpPending[ch] && near(m_u32JumpElapseTime[ch], elapsed)) {
         // Two garbled replies that happen to agree must not grow the history by years.
         const qint64 passed = (msecsNow() - m_lastTakenMs[ch]) / 1000;
-        taken = elapsed <= last || qint64(elapsed) - qint64(last) <= passed + kMaxCountStep;
+        taken = qint64(elapsed) - qint64(last) <= passed + kMaxCountStep;
     }
     m_bJumpPending[ch] = !taken;
     m_u32JumpElapseTime[ch] = elapsed;
@@ -253,7 +269,16 @@ void DataManager::noticeIdleController(int ch)
 {
     if (++m_u8IdleRepliesWhileRunning[ch] < kIdleRepliesEndingTest)
         return;
-    qWarning() << Q_FUNC_INFO << "the controller of channel" << ch << "runs no test: stopped";
+    endTestByController(ch, "runs no test");
+}
+
+// The test ends as stopped, as the red key would end it, and is marked as ended by its
+// controller so that it is shown so and is not saved as passed by default.
+void DataManager::endTestByController(int ch, const char *why)
+{
+    qWarning("the controller of channel %d %s: its test is stopped at %u s", ch + 1, why,
+             m_TestData[ch].u32ElapseTime);
+    m_u8StoppedByController[ch] = 1;
     if (m_TestSetting[ch].u8TestTypeSetting == kTestTypeOcclusion) {
         m_u16OcclusionStopped[ch] = 1;
         m_u32OcclusionStopTime[ch] = m_TestData[ch].u32ElapseTime;
@@ -448,10 +473,18 @@ void DataManager::vSetTestRunningFlag(const PicRunningData &running)
     }
     m_u8TestRunningFlag[ch] = running.m_u8Running;
     clearReplyWatch(ch);
-    if (running.m_u8Running == 0)
-        m_u32LastElapseTime[ch] = 0;
-    else
+    // A new test counts from 0, whatever the last one reached.
+    m_u32LastElapseTime[ch] = 0;
+    if (running.m_u8Running != 0) {
+        m_u8StoppedByController[ch] = 0;
         resetBolusDetector(ch); // a new test must not inherit a half-seen bolus
+    }
+}
+
+bool DataManager::testStoppedByController(unsigned short ch) const
+{
+    CHECK_CHANNEL(ch, false);
+    return m_u8StoppedByController[ch] != 0;
 }
 
 unsigned char DataManager::vGetTestRunningFlag(unsigned short ch) const

@@ -58,6 +58,9 @@ public:
     void clearAccumulators(unsigned short ch);
     void vSetTestRunningFlag(const PicRunningData &running);
     unsigned char vGetTestRunningFlag(unsigned short ch) const;
+    // The channel's last test was ended by its controller (it restarted, or ran no test):
+    // what it measured until then stands, but the test did not run its course.
+    bool testStoppedByController(unsigned short ch) const;
     void setOcclusionTestcomplete(unsigned short ch, bool complete);
     bool getOcclusionTestComplete(unsigned short ch) const;
     void setRemoteControl(unsigned int remote) { m_u32RemoteControl = remote; }
@@ -162,6 +165,7 @@ private:
     void endTest(int ch);
     bool acceptElapsed(int ch, quint32 elapsed);
     void noticeIdleController(int ch);
+    void endTestByController(int ch, const char *why);
     void clearReplyWatch(int ch);
 
     INFUSION_PUMP_TEST_DATA m_TestData[CHANNEL_COUNT];
@@ -174,6 +178,7 @@ private:
     qint64 m_lastTakenMs[CHANNEL_COUNT] = {};
     // Replies in a row in which the controller of a running channel reported no test.
     quint8 m_u8IdleRepliesWhileRunning[CHANNEL_COUNT] = {};
+    quint8 m_u8StoppedByController[CHANNEL_COUNT] = {};
     // Bolus stopwatch: start time in msecsNow(), or -1 while not started.
     qint64 m_bolusStartMs[CHANNEL_COUNT] = {-1, -1, -1, -1};
     float m_fBolusVolumeSum[CHANNEL_COUNT] = {};

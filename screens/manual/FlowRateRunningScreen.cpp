@@ -66,7 +66,7 @@ void FlowRateRunningScreen::fetchData()
         setting.u32ElapseTimeSetting < 0 ? 0u : unsigned(setting.u32ElapseTimeSetting);
     const auto &history = data.m_vecRealTimeData[c];
     ui->label_FlowRate_ElapseTime->setText(running ? formatTimeFromPic(live.u32ElapseTime)
-                                                   : idleWord(history.size(), duration));
+                                                   : idleWord(c, history.size(), duration));
     ui->label_FlowRate_ElapseTime_CountDown->setText(
         formatTimeFromPic(ManualTestArithmetic::remainingSeconds(duration, live.u32ElapseTime)));
     ui->label_Selected_Channel->setText(QString::number(c + 1));

@@ -123,6 +123,9 @@ TEST_RESULT_STATUS ManualAssetDetails::judgedVerdict() const
     if (channel >= DataManager::CHANNEL_COUNT || !ScreenBase::board)
         return TEST_PASS;
     const DataManager &data = ScreenBase::board->m_DataManager;
+    // A test its controller lost did not run its course, whatever its figures say.
+    if (data.testStoppedByController(channel))
+        return TEST_FAIL;
     const INFUSION_PUMP_SETTING setting = data.getTestSetting(channel);
     const auto &history = data.m_vecRealTimeData[channel];
     // The inputs of the running screen's colour, so the box opens on what it showed.

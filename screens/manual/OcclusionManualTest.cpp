@@ -215,7 +215,9 @@ void OcclusionManualTest::fetchData()
         }
     } else if (data.m_u16OcclusionStopped[c] == 1) {
         ui->label_FlowRate_ElapseTime->setText(formatTimeFromPic(data.m_u32OcclusionStopTime[c]));
-        ui->label_OccTestStatus->setText("<font color='red'>" + tr("Stopped"));
+        ui->label_OccTestStatus->setText(data.testStoppedByController(c)
+                                             ? stoppedByControllerWord()
+                                             : "<font color='red'>" + tr("Stopped"));
     } else if (data.m_u32OcclusionStopTime[c] != 0) {
         ui->label_FlowRate_ElapseTime->setText(formatTimeFromPic(data.m_u32OcclusionStopTime[c]));
         ui->label_OccTestStatus->setText("<font color='blue'>" + tr("Completed"));

@@ -87,7 +87,7 @@ void PCARunningScreen::fetchData()
         pca.u32ElapseTimeSetting < 0 ? 0u : unsigned(pca.u32ElapseTimeSetting);
     ui->label_FlowRate_ElapseTime->setText(
         running ? formatTimeFromPic(live.u32ElapseTime)
-                : idleWord(data.m_vecRealTimeData[c].size(), duration));
+                : idleWord(c, data.m_vecRealTimeData[c].size(), duration));
     ui->label_PCA_ElapseTime_CountDown->setText(
         formatTimeFromPic(ManualTestArithmetic::remainingSeconds(duration, live.u32ElapseTime)));
 

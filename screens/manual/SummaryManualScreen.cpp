@@ -270,6 +270,8 @@ void SummaryManualScreen::writeRow(unsigned short channel)
             duration->setText(formatTimeFromPic(live.u32ElapseTime));
         else if (automatic)
             duration->setText(autoStateWord(manager->getChannelAutoState(channel)));
+        else if (data.testStoppedByController(channel))
+            duration->setText(coloured("red", tr("Ctrl stop")));
         else
             duration->setText(tr("Ready"));
         asset->setText(automatic ? TestResultManager::getInstance()->getCurrentAssetId(channel)

@@ -102,8 +102,15 @@ void TestScreen::applyChannelMode()
     channelKey->setEnabled(!automatic);
 }
 
-QString TestScreen::idleWord(int samples, unsigned int duration)
+QString TestScreen::stoppedByControllerWord()
 {
+    return "<font color='red'>" + tr("Ctrl stop") + "</font>";
+}
+
+QString TestScreen::idleWord(unsigned short channel, int samples, unsigned int duration)
+{
+    if (ScreenBase::board && ScreenBase::board->m_DataManager.testStoppedByController(channel))
+        return stoppedByControllerWord();
     switch (ManualTestArithmetic::idleState(samples, duration)) {
     case ManualTestArithmetic::Completed:
         return "<font color='blue'>" + tr("Completed") + "</font>";

@@ -63,8 +63,11 @@ protected:
     static void showEmphasised(QLabel *panel, const QString &text);
     // Whether the green key may start a test on the channel now.
     static bool mayStart(unsigned short channel);
-    // The word for a test that does not run, by its samples and its duration.
-    static QString idleWord(int samples, unsigned int duration);
+    // The word for a channel's test that does not run, by its samples and its duration,
+    // or by what ended it.
+    static QString idleWord(unsigned short channel, int samples, unsigned int duration);
+    // The word for a test its controller ended (it restarted, or ran no test).
+    static QString stoppedByControllerWord();
 
 private:
     // Soft keys F3 and F4 as the mode of the channel shown has them: empty and off in an

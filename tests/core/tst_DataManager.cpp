@@ -1,5 +1,6 @@
 #include "ChannelTimer.h"
 #include "DataManager.h"
+#include "PowerBoardManager.h"
 #include "TempRoot.h"
 #include "TestRegistry.h"
 
@@ -8,8 +9,8 @@
 
 namespace {
 
-// One test-data reply as the power board sends it, little-endian, after a six-byte
-// header ending in "EPS".
+// One test-data reply as the link delivers it: sequence number, payload length, the
+// payload ("EPS" and the fields, little-endian) and the checksum.
 struct Reply {
     quint8 type = 0;
     quint8 status = 3; // flow rate
@@ -25,7 +26,7 @@ struct Reply {
 
     QByteArray bytes() const
     {
-        QByteArray b("\x02\x21\x00EPS", 6);
+        QByteArray b("\x02\x1e\x00EPS", 6);
         const auto le = [&b](quint64 v, int n) {
             for (int i = 0; i < n; ++i)
                 b.append(char((v >> (8 * i)) & 0xFF));
@@ -41,6 +42,7 @@ struct Reply {
         le(quint16(peak), 2);
         le(autoOcc, 1);
         le(quint16(backOff), 2);
+        le(PowerBoardManager::checksum(2, b.mid(1)), 2);
         return b;
     }
 };
@@ -83,6 +85,18 @@ class TestDataManager : public QObject
             reply.volume = s * 100;
             dm.vStoreTestData(TestData(ch, reply.bytes()));
         }
+    }
+
+    // The channel set up for the test type and running; the reply its controller sends
+    // while it runs that test.
+    static Reply startTest(DataManager &dm, unsigned short ch, int testType)
+    {
+        dm.vSetTestSetting_Type(ch, quint16(testType));
+        dm.vSetTestRunningFlag(PicRunningData(ch, 1));
+        Reply running;
+        running.type = quint8(testType);
+        running.status = quint8(testType == 1 ? 5 : testType == 2 ? 4 : 3);
+        return running;
     }
 
     // One PCA reply of a running channel at clock time ms.
@@ -182,24 +196,42 @@ private slots:
         QCOMPARE(dm.getTestData(0).s16Pressure_BackOff, qint16(10));
     }
 
-    void shortReplyReadsMissingFieldsAsZero()
+    // A reply shorter or longer than the whole record, in a whole frame with its own
+    // length and checksum, has no figures of this test: those before it stand.
+    void replyNotOfTheWholeRecordIsRefused_data()
     {
+        QTest::addColumn<int>("payloadSize");
+        QTest::newRow("cut to 14 bytes") << 14;
+        QTest::newRow("one byte short") << 29;
+        QTest::newRow("one byte long") << 31;
+        QTest::newRow("padded to 40 bytes") << 40;
+        QTest::newRow("the letters alone") << 3;
+    }
+    void replyNotOfTheWholeRecordIsRefused()
+    {
+        QFETCH(int, payloadSize);
         TempRoot root;
         DataManager dm;
         dm.vSetTestRunningFlag(PicRunningData(0, 1));
+        feed(dm, 0, {1, 2, 3, 4});
         Reply r;
-        r.elapsed = 3;
-        r.volume = 5000;
-        r.instant = 7000;
-        r.average = 8000;
-        r.backOff = 500;
-        dm.vStoreTestData(TestData(0, r.bytes().left(22))); // ends inside the revolution count
+        r.elapsed = 5;
+        r.volume = 9000;
+        r.average = 108000;
+        QByteArray payload = r.bytes().mid(3, 30).leftJustified(payloadSize, '\x41', true);
+        QByteArray frame("\x02", 1);
+        frame.append(char(payload.size())).append('\0').append(payload);
+        const quint16 sum = PowerBoardManager::checksum(2, frame.mid(1));
+        frame.append(char(sum & 0xFF)).append(char(sum >> 8));
+        dm.vStoreTestData(TestData(0, frame));
         const INFUSION_PUMP_TEST_DATA d = dm.getTestData(0);
-        QCOMPARE(d.u32ElapseTime, quint32(3));
-        QCOMPARE(d.fVolume, 5.0f);
-        QCOMPARE(d.fFlowRate_Instant, 0.0f);
+        QCOMPARE(d.u32ElapseTime, quint32(4));
+        QCOMPARE(d.fVolume, 0.4f);
         QCOMPARE(d.fFlowRate_Ave, 0.0f);
-        QCOMPARE(d.s16Pressure_BackOff, qint16(0));
+        QCOMPARE(dm.m_vecRealTimeData[0].size(), 4);
+        QCOMPARE(int(dm.vGetTestRunningFlag(0)), 1);
+        feed(dm, 0, {5});
+        QCOMPARE(dm.getTestData(0).u32ElapseTime, quint32(5));
     }
 
     void elapsedJumpFilter_data()
@@ -213,14 +245,10 @@ private slots:
             << QList<quint32>{10, 11, 5000, 12} << QList<quint32>{10, 11, 11, 12};
         QTest::newRow("two garbled replies that do not agree")
             << QList<quint32>{10, 5000, 9000, 11} << QList<quint32>{10, 10, 10, 11};
-        QTest::newRow("one second back is dropped")
-            << QList<quint32>{10, 9, 11} << QList<quint32>{10, 10, 11};
         QTest::newRow("after 40 s of silence the second reply is followed")
             << QList<quint32>{20, 60, 61, 62} << QList<quint32>{20, 20, 61, 62};
         QTest::newRow("a step of 30 s that the next reply confirms")
             << QList<quint32>{10, 41, 42} << QList<quint32>{10, 10, 42};
-        QTest::newRow("a count that started again")
-            << QList<quint32>{20, 3, 4} << QList<quint32>{20, 20, 4};
     }
     void elapsedJumpFilter()
     {
@@ -235,6 +263,55 @@ private slots:
             seen << dm.getTestData(2).u32ElapseTime;
         }
         QCOMPARE(seen, recorded);
+    }
+
+    // A running test's count never goes back: a controller whose count did was reset
+    // and lost the test, whether it reports its test with zeros, counts again from the
+    // start, or is a second behind. The test ends as stopped by its controller, with
+    // what was measured before; nothing after replaces it.
+    void countGoingBackEndsTheTestAsStoppedByItsController_data()
+    {
+        QTest::addColumn<int>("testType");
+        QTest::addColumn<quint32>("backTo");
+        QTest::newRow("reset, test with zeros") << 0 << quint32(0);
+        QTest::newRow("count started again") << 0 << quint32(1);
+        QTest::newRow("one second back") << 0 << quint32(4);
+        QTest::newRow("PCA reset") << 2 << quint32(0);
+        QTest::newRow("occlusion reset") << 1 << quint32(0);
+    }
+    void countGoingBackEndsTheTestAsStoppedByItsController()
+    {
+        QFETCH(int, testType);
+        QFETCH(quint32, backTo);
+        TempRoot root;
+        DataManager dm;
+        EndLog log(dm);
+        Reply running = startTest(dm, 1, testType);
+        running.average = 111000;
+        feed(dm, 1, {1, 2, 3, 4, 5}, running);
+        QVERIFY(!dm.testStoppedByController(1));
+        Reply zeros = running;
+        zeros.average = 0;
+        zeros.elapsed = backTo;
+        dm.vStoreTestData(TestData(1, zeros.bytes()));
+        QCOMPARE(log.events, QStringList({"stop 1", "prime 1"}));
+        QCOMPARE(int(dm.vGetTestRunningFlag(1)), 0);
+        QVERIFY(dm.testStoppedByController(1));
+        QCOMPARE(int(dm.m_u8StopKeyPressed[1]), 1);
+        QCOMPARE(int(dm.m_u16OcclusionStopped[1]), testType == 1 ? 1 : 0);
+        // Replies after the end (zeros, the controller's count going on) change nothing.
+        feed(dm, 1, {0, 2, 3}, zeros);
+        const INFUSION_PUMP_TEST_DATA d = dm.getTestData(1);
+        QCOMPARE(d.u32ElapseTime, quint32(5));
+        QCOMPARE(d.fVolume, 0.5f);
+        QCOMPARE(d.fFlowRate_Ave, 111.0f);
+        QCOMPARE(dm.m_vecRealTimeData[1].size(), 5);
+        QCOMPARE(log.events.size(), 2);
+        // The next test starts unmarked, from 0.
+        dm.vSetTestRunningFlag(PicRunningData(1, 1));
+        QVERIFY(!dm.testStoppedByController(1));
+        feed(dm, 1, {1}, running);
+        QCOMPARE(dm.getTestData(1).u32ElapseTime, quint32(1));
     }
 
     // Two replies that agree on a count far beyond the time that really passed are
@@ -305,11 +382,7 @@ private slots:
         TempRoot root;
         DataManager dm;
         EndLog log(dm);
-        dm.vSetTestSetting_Type(3, quint16(testType));
-        dm.vSetTestRunningFlag(PicRunningData(3, 1));
-        Reply running;
-        running.type = quint8(testType);
-        running.status = testType == 1 ? 5 : 3;
+        const Reply running = startTest(dm, 3, testType);
         Reply idle;
         idle.status = 0;
         feed(dm, 3, {1, 2, 3}, running);
@@ -326,6 +399,7 @@ private slots:
         QCOMPARE(dm.m_vecRealTimeData[3].size(), 4);
         QCOMPARE(int(dm.m_u16OcclusionStopped[3]), testType == 1 ? 1 : 0);
         QCOMPARE(dm.m_u32OcclusionStopTime[3], quint32(testType == 1 ? 4 : 0));
+        QVERIFY(dm.testStoppedByController(3));
         QVERIFY(!dm.getOcclusionTestComplete(3));
         feed(dm, 3, {0, 0, 0}, idle);
         QCOMPARE(log.events.size(), 2);
@@ -373,6 +447,7 @@ private slots:
         }
         QCOMPARE(statusSignals.count(), 2);
         QCOMPARE(dm.m_vecRealTimeData[1].size(), 3);
+        QVERIFY(!dm.testStoppedByController(1)); // the instrument stopped it
         dm.resetTestData(1);
         for (quint8 status : {2, 0}) {
             stopped.status = status;

@@ -1,6 +1,7 @@
 #include "ManualBench.h"
 
 #include "InfusionPumpMainScreen.h"
+#include "PowerBoardManager.h"
 #include "PowerBoardSim.h"
 #include "SummaryManualScreen.h"
 
@@ -30,10 +31,11 @@ QByteArray ManualBench::testDataReply(int type, int status, int pressure, unsign
     QByteArray reply;
     QDataStream out(&reply, QIODevice::WriteOnly);
     out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("\x05\x00\x1f" "EPS", 6); // sequence, length, mnemonic
+    out.writeRawData("\x05\x1e\x00" "EPS", 6); // sequence, payload length, mnemonic
     out << quint8(type) << quint8(status) << qint16(pressure) << quint32(elapsed)
         << quint32(volume) << quint16(0) << quint32(instant) << quint32(average) << qint16(0)
         << quint8(0) << qint16(0);
+    out << PowerBoardManager::checksum(5, reply.mid(1));
     return reply;
 }
 

@@ -9,10 +9,13 @@
 #include "SummaryManualScreen.h"
 #include "TestRegistry.h"
 
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QTest>
 #include <QTime>
+
+Q_DECLARE_METATYPE(PowerBoardSim::Fault)
 
 namespace {
 
@@ -214,20 +217,52 @@ private slots:
         QVERIFY(qobject_cast<ManualAssetDetails *>(bench.area.current()));
     }
 
-    // A controller reset in the middle of a test runs no test any more: the instrument
-    // ends it as stopped, primes the channel, and keeps what was measured.
+    // A controller reset in the middle of a test has lost it, whether it comes back idle,
+    // goes on reporting its test with zeros, or counts again from the start: the
+    // instrument ends the test as stopped by its controller, primes the channel, keeps
+    // what was measured, says so on the running screen and the summary, and the save
+    // opens on Fail.
+    void controllerResetMidTestStopsTheTest_data()
+    {
+        QTest::addColumn<PowerBoardSim::Fault>("reset");
+        QTest::newRow("back idle") << PowerBoardSim::Fault::ResetIdle;
+        QTest::newRow("test with zeros") << PowerBoardSim::Fault::ResetZeros;
+        QTest::newRow("counting again") << PowerBoardSim::Fault::ResetRestart;
+    }
     void controllerResetMidTestStopsTheTest()
     {
+        QFETCH(PowerBoardSim::Fault, reset);
         RecoveryBench bench("elapse_time=900\n", false);
-        auto *running = bench.startFlowTest(2);
+        auto *running = bench.startFlowTest(3);
         QVERIFY(running);
-        bench.sim().controller(0).reset();
-        QTRY_COMPARE_WITH_TIMEOUT(bench.elapsedLabel(running),
-                                  QStringLiteral("<font color='red'>Stopped</font>"), 10000);
+        const INFUSION_PUMP_TEST_DATA before = bench.data().getTestData(0);
+        QVERIFY(before.fVolume > 0);
+        bench.sim().setFault(0, reset);
+        const QString stopped = QStringLiteral("<font color='red'>Ctrl stop</font>");
+        QTRY_COMPARE_WITH_TIMEOUT(bench.elapsedLabel(running), stopped, 10000);
         QTRY_COMPARE_WITH_TIMEOUT(bench.area.requests().mid(2), QStringList({"0 I3", "0 I6"}), 5000);
         QCOMPARE(bench.sim().controller(0).status(), SimController::Prime);
-        QVERIFY(!bench.data().m_vecRealTimeData[0].isEmpty());
+        const INFUSION_PUMP_TEST_DATA after = bench.data().getTestData(0);
+        QVERIFY(after.u32ElapseTime >= before.u32ElapseTime);
+        QVERIFY(after.fVolume >= before.fVolume);
+        QCOMPARE(bench.data().m_vecRealTimeData[0].size(), int(after.u32ElapseTime));
+
+        GuiTest::key(Qt::Key_F1);
+        QVERIFY(qobject_cast<SummaryManualScreen *>(bench.area.current()));
+        QTRY_COMPARE_WITH_TIMEOUT(labelText(bench.summary, "label_Channel_1_ElaspeTime"), stopped,
+                                  3000);
+        GuiTest::key(Qt::Key_F2); // SAVE
+        auto *save = qobject_cast<ManualAssetDetails *>(bench.area.current());
+        QVERIFY(save);
+        QCOMPARE(save->findChild<QComboBox *>(QStringLiteral("comboBox_status"))->currentIndex(),
+                 1); // Fail
+
+        // The channel takes a new test, which starts unmarked.
+        GuiTest::key(Qt::Key_F1);
+        QVERIFY(qobject_cast<SummaryManualScreen *>(bench.area.current()));
+        QVERIFY(bench.setUp<FlowRateRunningScreen>());
         QVERIFY(bench.greenStarts());
+        QVERIFY(!bench.data().testStoppedByController(0));
     }
 };
 

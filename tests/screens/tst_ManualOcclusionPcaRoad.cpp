@@ -105,6 +105,10 @@ private slots:
         bench.sim().controller(0).pump().pressureRise = 250.0;
         bench.sim().controller(1).pump().pressureRise = 250.0;
         QVERIFY(bench.area.settle());
+        // Set up for occlusion as the set-up screen would have them (the acknowledgement's
+        // command would start a flow test again).
+        for (int ch : {0, 1})
+            bench.sim().controller(ch).handle(QByteArray("IF1\x01", 4), bench.sim().now());
         OcclusionManualTest *running = bench.summary->getOcclusionRunningScreen();
         running->vSetChannel(1);
         running->showScreen(true);

@@ -56,17 +56,22 @@ bool ScreenArea::settle()
 {
     if (!m_sim)
         return false;
-    // Channels that do not answer take a second per command, so wait generously for the
-    // start-up prime of channel 3, a poll (after it, or before it when the poll waited
-    // long behind failing channels), and then a quiet line.
+    // Wait generously for the start-up prime of every channel that answers (one that
+    // never does is found absent after its five tries), a poll, and then a quiet line.
     QDeadlineTimer deadline(60000);
     int seen = -1;
     QDeadlineTimer quiet;
+    const auto primed = [this](const QStringList &l) {
+        for (int ch = 0; ch < 4; ++ch) {
+            if (board()->getChannelStatus(ch) != 0 && !l.contains(QStringLiteral("%1 I6").arg(ch)))
+                return false;
+        }
+        return true;
+    };
     while (!deadline.hasExpired()) {
         QTest::qWait(10);
         const QStringList l = lines();
-        const int primed = l.lastIndexOf(QLatin1String("3 I6"));
-        if (primed < 0 || !l.filter(QRegularExpression(QStringLiteral(" I4$"))).size())
+        if (!primed(l) || !l.filter(QRegularExpression(QStringLiteral(" I4$"))).size())
             continue;
         if (l.size() != seen) {
             seen = l.size();
