@@ -480,7 +480,7 @@ void RoadRun::noticeEnd(Test &t)
 
     const INFUSION_PUMP_TEST_DATA live = d.getTestData(quint16(ch));
     const bool controllerLost = t.controllerLostMs >= 0 || !sim.controller(ch).testing();
-    const bool marked = d.m_u8StopKeyPressed[ch] == 1 || d.m_u16OcclusionStopped[ch] == 1;
+    const bool marked = d.testStoppedByController(quint16(ch));
     QString by;
     if (t.stopAsked)
         by = m_schedule.fromPc ? QStringLiteral("the PC") : QStringLiteral("the operator");
