@@ -35,10 +35,12 @@ namespace
 
 constexpr qint64 stepMs = 20;
 // Longest wait of a healthy channel between two polls, for its first poll (due a second
-// after start-up), and for its start-up stop and prime.
+// after start-up), and for its start-up stop and prime: half a second is the aim, and twice
+// that leaves room for a loaded machine while a channel kept waiting behind another's
+// failures still shows (the benchmark measures the figure itself).
 constexpr qint64 maxPollGapMs = 1500;
 constexpr qint64 maxFirstPollMs = 2000;
-constexpr qint64 maxStartUpMs = 500;
+constexpr qint64 maxStartUpMs = 1000;
 // A loop turn of the harness longer than this means the machine held it up.
 constexpr qint64 stallMs = 250;
 // A start the instrument never carried out is given up after this, and the next test begun.
