@@ -98,6 +98,7 @@ const FaultNameEntry faultNames[] = {
     {PowerBoardSim::Fault::ShortReply, "short-reply"},
     {PowerBoardSim::Fault::LongReply, "long-reply"},
     {PowerBoardSim::Fault::Corrupt, "corrupt"},
+    {PowerBoardSim::Fault::Slow, "slow"},
 };
 } // namespace
 
@@ -177,6 +178,9 @@ void PowerBoardSim::setFault(int channel, Fault fault, int value)
     case Fault::Corrupt:
         c.corruptPercent = qBound(0, value, 100);
         break;
+    case Fault::Slow:
+        c.slowMs = qMax(1, value);
+        break;
     }
 }
 
@@ -217,6 +221,9 @@ void PowerBoardSim::clearFault(int channel, Fault fault)
     case Fault::Corrupt:
         c.corruptPercent = 0;
         break;
+    case Fault::Slow:
+        c.slowMs = -1;
+        break;
     }
     // Scheduled ones go too, so that a fault cleared stays cleared.
     for (int i = c.triggers.size() - 1; i >= 0; --i) {
@@ -251,6 +258,8 @@ bool PowerBoardSim::hasFault(int channel, Fault fault) const
         return c.longReply >= 0;
     case Fault::Corrupt:
         return c.corruptPercent > 0;
+    case Fault::Slow:
+        return c.slowMs > 0;
     }
     return false;
 }
@@ -314,7 +323,7 @@ void PowerBoardSim::logTestData(int channel, Origin origin, const QByteArray &pa
 {
     m_channel[channel].sent.append({now(), m_controllers.at(channel).testNumber(), origin,
                                     payload.size() == SimController::testDataSize, payload,
-                                    SimController::figures(payload)});
+                                    SimController::figures(payload), m_line->pendingInput() > 0});
 }
 
 void PowerBoardSim::writeFrame(int channel, const QByteArray &frame)
@@ -539,10 +548,24 @@ void PowerBoardSim::onCommand(int seq, const QByteArray &payload)
         c.lastReply = reply;
         c.lastReplyIsTestData = testData;
     }
+    if (c.slowMs > 0) {
+        QTimer::singleShot(c.slowMs, Qt::PreciseTimer, this, [this, ch, seq, reply, testData] {
+            m_gpio->update();
+            // Deselected meanwhile, its answer never reaches the line.
+            if (m_gpio->listeningChannel() == ch && answers(ch))
+                answerCommand(ch, seq, reply, testData);
+        });
+        return;
+    }
+    answerCommand(ch, seq, reply, testData);
+}
+
+void PowerBoardSim::answerCommand(int channel, int seq, const QByteArray &reply, bool testData)
+{
     if (reply.isEmpty())
-        acknowledgeCommand(ch, seq);
+        acknowledgeCommand(channel, seq);
     else
-        sendReply(ch, seq, reply, testData);
+        sendReply(channel, seq, reply, testData);
 }
 
 void PowerBoardSim::sendReply(int channel, int commandSeq, const QByteArray &reply, bool testData)

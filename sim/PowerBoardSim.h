@@ -56,6 +56,7 @@ public:
         ShortReply,   // cuts its test data to value bytes
         LongReply,    // pads its test data with zeros to value bytes
         Corrupt,      // changes one byte of a frame it sends, with value percent chance
+        Slow,         // answers each command value ms late, if it is still selected then
     };
     static QString faultName(Fault fault);
     // The fault of that name, false when there is none.
@@ -78,6 +79,9 @@ public:
         bool whole;         // the payload is as long as the whole record
         QByteArray payload;
         SimController::Figures figures;
+        // The instrument's bytes (a command on its way) were on the line, not yet heard,
+        // when it went out: whatever the instrument makes of it, it came after them.
+        bool crossed = false;
     };
 
     explicit PowerBoardSim(QObject *parent = nullptr);
@@ -159,6 +163,7 @@ private:
         bool silent = false;
         bool nakOnly = false;
         int lateRepeatMs = -1;
+        int slowMs = -1;
         bool doubleReply = false;
         int babbleMs = -1;
         int shortReply = -1;
@@ -194,6 +199,8 @@ private:
     void onCommand(int seq, const QByteArray &payload);
     bool answers(int channel);
     void sendReply(int channel, int commandSeq, const QByteArray &reply, bool testData);
+    // The answer to a command: its data (if it has any), else its acknowledgement.
+    void answerCommand(int channel, int seq, const QByteArray &reply, bool testData);
     void replyTimeout();
     void acknowledgeCommand(int channel, int seq);
     // The answer's exchange is over: the command is acknowledged (and a late repeat of

@@ -100,6 +100,14 @@ void PtyPair::setReading(bool reading)
         onReadable();
 }
 
+int PtyPair::pendingInput() const
+{
+    int pending = 0;
+    if (m_master < 0 || ::ioctl(m_master, FIONREAD, &pending) != 0)
+        return 0;
+    return pending;
+}
+
 QByteArray PtyPair::takeReceived()
 {
     QByteArray r = m_received;

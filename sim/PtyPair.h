@@ -35,6 +35,8 @@ public:
     bool write(const QByteArray &bytes);
     static constexpr int WriteTimeoutMs = 10000;
 
+    // Bytes the system has written that this end has not read yet.
+    int pendingInput() const;
     // Everything received from the system so far, and a way to take it.
     QByteArray received() const { return m_received; }
     QByteArray takeReceived();

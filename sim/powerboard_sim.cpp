@@ -92,7 +92,8 @@ int main(int argc, char **argv)
         "  babble         sends its test data every VALUE ms, asked or not\n"
         "  short-reply    cuts its test data to VALUE bytes\n"
         "  long-reply     pads its test data with zeros to VALUE bytes\n"
-        "  corrupt        changes one byte of a frame it sends, VALUE percent chance");
+        "  corrupt        changes one byte of a frame it sends, VALUE percent chance\n"
+        "  slow           answers each command VALUE ms late, if still selected then");
     parser.addHelpOption();
     parser.addOption({"root", "Device root to work under.", "dir"});
     parser.addOption({"absent", "No controller fitted on channel CH (repeatable).", "CH"});

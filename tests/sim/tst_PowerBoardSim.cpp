@@ -1,4 +1,5 @@
 #include "PowerBoardSim.h"
+#include "PtyPair.h"
 #include "SimController.h"
 #include "TempRoot.h"
 #include "TestRegistry.h"
@@ -357,6 +358,46 @@ private slots:
         m_sim->clearFault(1, PowerBoardSim::Fault::DoubleReply);
         m_host->send(hex("02 05 7F F2 00 49 34 85 00 03"));
         QCOMPARE(m_host->frame().left(2), hex("02 06"));
+    }
+
+    // A slow controller answers late, and not at all once the instrument has selected
+    // another: deselected, it is off the line.
+    void slowAnswersLateAndOnlyWhileSelected()
+    {
+        const auto heard = [this](int commands) {
+            QDeadlineTimer deadline(3000);
+            QByteArray bytes;
+            while (m_sim->commands().size() < commands && !deadline.hasExpired())
+                bytes += m_host->quiet(2);
+            return bytes;
+        };
+        m_sim->setFault(0, PowerBoardSim::Fault::Slow, 150);
+        select(0);
+        m_host->send(hex("02 04 7F F2 00 49 34 84 00 03"));
+        QCOMPARE(heard(1), QByteArray());
+        QCOMPARE(m_host->frame().left(7), hex("02 04 1e 00 45 50 53"));
+        m_host->send(hex("02 06 04 03"));
+        QCOMPARE(m_host->read(4), hex("02 06 04 03"));
+        m_host->send(hex("02 05 7F F2 00 49 34 85 00 03"));
+        QCOMPARE(heard(2), QByteArray());
+        select(1);
+        QCOMPARE(m_host->quiet(400), QByteArray());
+    }
+
+    // What the instrument wrote and this end has not read yet is counted: the test data log
+    // tells by it whether a frame went out with a command already on its way.
+    void lineCountsWhatItHasNotRead()
+    {
+        PtyPair line;
+        QVERIFY(line.open(m_root->path("/dev/ttyExtra")));
+        line.setReading(false);
+        Host instrument(m_root->path("/dev/ttyExtra"));
+        QVERIFY(instrument.ok());
+        instrument.send(hex("02 06 04 03"));
+        QTRY_COMPARE(line.pendingInput(), 4);
+        line.setReading(true);
+        QTRY_COMPARE(line.received(), hex("02 06 04 03"));
+        QCOMPARE(line.pendingInput(), 0);
     }
 
     void babbleNeedsNoChipSelect()
