@@ -42,8 +42,10 @@ struct RoadSchedule {
 
     static RoadSchedule make(quint32 seed);
     // The simulator's named faults, and its older switches for lost acknowledgements
-    // ("drop-acks") and a NAK with a stray ACK ("nak-with-stray-ack").
+    // ("drop-acks") and a NAK with a stray ACK ("nak-with-stray-ack"), less the open ones.
     static QStringList faultNames();
+    // The faults that faultNames() leaves out unless RONDIX_ROAD_ALL_FAULTS is set.
+    static QStringList openFaults();
     // Sets or clears the fault on the simulator.
     static void apply(PowerBoardSim &sim, const Fault &fault, bool on);
     // The fault restarts the controller: a test it runs is lost.
