@@ -725,6 +725,11 @@ bool InfusionPumpPowerBoardManager::answersCommand(const QByteArray &command,
     return payload.startsWith("ES");
 }
 
+void InfusionPumpPowerBoardManager::earlierFrameDropped()
+{
+    dropFrame("in the input before the command went out");
+}
+
 void InfusionPumpPowerBoardManager::dropFrame(const char *why)
 {
     ++m_u32DroppedFrames;

@@ -175,6 +175,7 @@ private:
     // Whether the payload is the kind of reply the command asks for.
     static bool answersCommand(const QByteArray &command, const QByteArray &payload);
     void dropFrame(const char *why);
+    void earlierFrameDropped() override;
     // The channel's turn: starts its most urgent exchange, false when it has none.
     bool serveChannel(unsigned short channel);
     // Starts the next part of the start under way, false when none is left.

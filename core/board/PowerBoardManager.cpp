@@ -169,6 +169,7 @@ void PowerBoardManager::sendNextCommand()
 
 void PowerBoardManager::sendPowerBoardCommand(QByteArray command)
 {
+    setAsideEarlierInput();
     m_tx_message_buffer = packetiseMessageBuffer(command, m_tx_sequence);
     m_tx_command = command;
     ++m_tx_commands_sent;
@@ -206,7 +207,43 @@ void PowerBoardManager::processRxData()
     receiveBytes(m_port->readAll());
 }
 
+void PowerBoardManager::setAsideEarlierInput()
+{
+    // What reached the instrument before a command went out cannot answer it: a
+    // controller repeating itself late, or talking unasked, while the line was between
+    // commands. It is read now and taken as earlier input, so that only what comes after
+    // the command can be its answer.
+    m_rx_earlier = true;
+    if (m_rx_reading) {
+        // Called from an acknowledgement in the middle of a read: the rest of that read
+        // and whatever waits behind it are earlier input; readAll at the end takes them.
+        m_rx_read_earlier = true;
+        return;
+    }
+    receiveBytes(m_port->readAll());
+    m_rx_in_frame = false;
+    m_rx_message_buffer.clear();
+}
+
 void PowerBoardManager::receiveBytes(const QByteArray &bytes)
+{
+    const bool outer = !m_rx_reading;
+    m_rx_reading = true;
+    receiveStream(bytes);
+    if (!outer)
+        return;
+    if (m_rx_read_earlier) {
+        m_rx_read_earlier = false;
+        m_rx_earlier = true;
+        receiveStream(m_port->readAll());
+        m_rx_in_frame = false;
+        m_rx_message_buffer.clear();
+    }
+    m_rx_earlier = false;
+    m_rx_reading = false;
+}
+
+void PowerBoardManager::receiveStream(const QByteArray &bytes)
 {
     // A stream, not chunks: the line cuts frames wherever it likes, and one read may
     // carry a reply and an acknowledgement together.
@@ -240,6 +277,17 @@ void PowerBoardManager::receiveBytes(const QByteArray &bytes)
 
 void PowerBoardManager::lineReceived(const QByteArray &frame)
 {
+    if (m_rx_earlier) {
+        // Nothing read before the frame on the line went out is about it. A data frame
+        // is still acknowledged, so that its sender does not repeat it, but not handed up.
+        QByteArray packet;
+        if (frame.size() != 2 && checkDataFrame(frame, &packet)) {
+            m_rx_sequence = quint8(packet.at(0));
+            sendAcknowledgement(ACK, m_rx_sequence);
+            earlierFrameDropped();
+        }
+        return;
+    }
     if (frame.size() == 2) {
         const char kind = frame.at(0);
         const quint8 sequence = quint8(frame.at(1));

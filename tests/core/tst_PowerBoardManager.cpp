@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 #include <memory>
@@ -330,6 +331,48 @@ private slots:
         QCOMPARE(line.complete->count(), 1);
         QCOMPARE(line.packets->count(), 1);
         QCOMPARE(line.packet(0).toHex(' '), hex(kPacketT1).toHex(' '));
+    }
+
+    // What reached the instrument before a command went out cannot be its answer: a frame
+    // behind the acknowledgement that sends the next command, in the same read, or one
+    // waiting unread on the line when the command is written. It is acknowledged, so the
+    // far end does not repeat it, and not handed up; what comes after the command is.
+    void inputBeforeACommandIsNotItsAnswer_data()
+    {
+        QTest::addColumn<bool>("behindTheAck");
+        QTest::newRow("behind the acknowledgement in one read") << true;
+        QTest::newRow("unread on the line") << false;
+    }
+    void inputBeforeACommandIsNotItsAnswer()
+    {
+        QFETCH(bool, behindTheAck);
+        Line line;
+        const QByteArray second = hex("02 05 7F F2 00 49 34 85 00 03");
+        line.link->queue("I4");
+        line.link->queue("I4");
+        line.link->sendNextCommand();
+        line.take(10);
+        if (behindTheAck) {
+            line.far.write(hex("02 06 04 03") + hex(kFrameT1));
+            QCOMPARE(line.take(14).toHex(' '), (second + hex(kAckT1)).toHex(' '));
+        } else {
+            line.far.write(hex("02 06 04 03"));
+            QCOMPARE(line.take(10).toHex(' '), second.toHex(' '));
+            line.far.write(hex("02 06 05 03"));
+            QTRY_COMPARE_WITH_TIMEOUT(line.complete->count(), 1, 5000);
+            line.link->queue("I4");
+            line.far.write(hex(kFrameT1));
+            // Into the instrument's input, with no event handled meanwhile.
+            QThread::msleep(100);
+            line.link->sendNextCommand();
+            QCOMPARE(line.take(14).toHex(' '),
+                     (hex(kAckT1) + hex("02 06 7F F2 00 49 34 86 00 03")).toHex(' '));
+        }
+        QTest::qWait(50);
+        QCOMPARE(line.packets->count(), 0);
+        line.far.write(hex(kFrameT1));
+        QCOMPARE(line.take(4).toHex(' '), hex(kAckT1).toHex(' '));
+        QCOMPARE(line.packets->count(), 1);
     }
 
     void framesCutAnywhereAndNoiseBetween()
