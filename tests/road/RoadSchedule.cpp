@@ -111,9 +111,9 @@ QStringList RoadSchedule::faultNames()
 
 QStringList RoadSchedule::openFaults()
 {
-    // Each of these still breaks an invariant on some schedules: a stray frame that was
-    // waiting in the input when a channel's command went out is taken as its answer
-    // (late-repeat, double-reply, babble); a controller that restarts before the
+    // Each of these still breaks an invariant on some schedules: a stray frame that
+    // crosses a channel's command on the line, or lands between two transmissions of it,
+    // is taken as its answer (late-repeat, double-reply, babble); a controller that restarts before the
     // instrument saw its count move is not seen to have lost its test (reset-zeros,
     // reset-restart); a channel whose exchanges fail or drag holds the line long enough
     // for a healthy channel's poll to wait over 1.5 s (drop-acks, nak-with-stray-ack,
