@@ -107,23 +107,12 @@ void InfusionPumpPowerBoardManager::clearFlags()
         m_u16PicContacted[ch] = 0;
         m_u16CommsErrorCount[ch] = 0;
         m_u16ChannelStatus[ch] = CHANNEL_USABLE;
-        m_u16StopRsq[ch] = 0;
-        m_u16FindZeroRsq[ch] = 0;
-        m_u16StartPrimingRsq[ch] = 0;
-        m_u16GetTestDataRsq[ch] = 0;
-        m_u16StartFlowRateRsq[ch] = 0;
-        m_u16ChangeSettingRsq[ch] = 0;
-        m_u16StartDrainRsq[ch] = 0;
-        m_u16StartCalibrateRsq[ch] = 0;
-        m_u16StopOcclusionBlockageRsq[ch] = 0;
-        m_u8GetCalDateRsq[ch] = 0;
-        m_u8GetVerifyDateRsq[ch] = 0;
-        m_u8GetVersionRsq[ch] = 0;
-        m_u8GetSerialNoRsq[ch] = 0;
-        m_u16VersionReady[ch] = 0;
-        m_u16SerialNoReady[ch] = 0;
-        m_u16CalDateReady[ch] = 0;
-        m_u16VerifyDateReady[ch] = 0;
+        for (PumpRequest flags : ms_pumpRequests)
+            (this->*flags)[ch] = 0;
+        for (const IdentityRequest &identity : ms_identityRequests) {
+            (this->*identity.request)[ch] = 0;
+            (this->*identity.ready)[ch] = 0;
+        }
         m_bAutoMode[ch] = false;
         m_eAutoState[ch] = AUTO_COMPLETED;
         m_bPollOwed[ch] = false;
@@ -380,37 +369,54 @@ void InfusionPumpPowerBoardManager::multiChannelManager()
     }
 }
 
+const InfusionPumpPowerBoardManager::PumpRequest InfusionPumpPowerBoardManager::ms_pumpRequests[9] = {
+    &InfusionPumpPowerBoardManager::m_u16StopRsq,
+    &InfusionPumpPowerBoardManager::m_u16FindZeroRsq,
+    &InfusionPumpPowerBoardManager::m_u16StartPrimingRsq,
+    &InfusionPumpPowerBoardManager::m_u16GetTestDataRsq,
+    &InfusionPumpPowerBoardManager::m_u16StartFlowRateRsq,
+    &InfusionPumpPowerBoardManager::m_u16ChangeSettingRsq,
+    &InfusionPumpPowerBoardManager::m_u16StartDrainRsq,
+    &InfusionPumpPowerBoardManager::m_u16StartCalibrateRsq,
+    &InfusionPumpPowerBoardManager::m_u16StopOcclusionBlockageRsq};
+
+const InfusionPumpPowerBoardManager::IdentityRequest
+    InfusionPumpPowerBoardManager::ms_identityRequests[4] = {
+        {&InfusionPumpPowerBoardManager::m_u8GetVersionRsq,
+         &InfusionPumpPowerBoardManager::m_u16VersionReady},
+        {&InfusionPumpPowerBoardManager::m_u8GetSerialNoRsq,
+         &InfusionPumpPowerBoardManager::m_u16SerialNoReady},
+        {&InfusionPumpPowerBoardManager::m_u8GetCalDateRsq,
+         &InfusionPumpPowerBoardManager::m_u16CalDateReady},
+        {&InfusionPumpPowerBoardManager::m_u8GetVerifyDateRsq,
+         &InfusionPumpPowerBoardManager::m_u16VerifyDateReady}};
+
 bool InfusionPumpPowerBoardManager::hasRequest(unsigned short ch) const
 {
-    return m_u8GetVersionRsq[ch] || m_u8GetSerialNoRsq[ch] || m_u8GetCalDateRsq[ch] ||
-           m_u8GetVerifyDateRsq[ch] || m_u16StopRsq[ch] || m_u16FindZeroRsq[ch] ||
-           m_u16ChangeSettingRsq[ch] || m_u16StartPrimingRsq[ch] || m_u16StartFlowRateRsq[ch] ||
-           m_u16GetTestDataRsq[ch] || m_u16StartDrainRsq[ch] || m_u16StartCalibrateRsq[ch] ||
-           m_u16StopOcclusionBlockageRsq[ch];
+    for (PumpRequest flags : ms_pumpRequests)
+        if ((this->*flags)[ch])
+            return true;
+    for (const IdentityRequest &identity : ms_identityRequests)
+        if ((this->*identity.request)[ch])
+            return true;
+    return false;
 }
 
 void InfusionPumpPowerBoardManager::dropRequests(unsigned short ch)
 {
     // Each would cost the others a second of retries, for a controller that is not there.
-    for (quint16 *flags : {m_u16StopRsq, m_u16FindZeroRsq, m_u16StartPrimingRsq,
-                           m_u16GetTestDataRsq, m_u16ChangeSettingRsq, m_u16StartDrainRsq,
-                           m_u16StartCalibrateRsq, m_u16StopOcclusionBlockageRsq})
-        flags[ch] = 0;
+    const bool start = m_u16StartFlowRateRsq[ch] != 0;
+    for (PumpRequest flags : ms_pumpRequests)
+        (this->*flags)[ch] = 0;
     // The about screens wait for these: refused, they read as answered.
-    const auto refuse = [ch](quint8 *flags, unsigned short *ready) {
-        if (flags[ch])
-            ready[ch] = 1;
-        flags[ch] = 0;
-    };
-    refuse(m_u8GetVersionRsq, m_u16VersionReady);
-    refuse(m_u8GetSerialNoRsq, m_u16SerialNoReady);
-    refuse(m_u8GetCalDateRsq, m_u16CalDateReady);
-    refuse(m_u8GetVerifyDateRsq, m_u16VerifyDateReady);
-    m_bPollOwed[ch] = false;
-    if (m_u16StartFlowRateRsq[ch]) {
-        m_u16StartFlowRateRsq[ch] = 0;
-        emit startTestDone(ch, false, m_u32StartTestsRaised[ch]);
+    for (const IdentityRequest &identity : ms_identityRequests) {
+        if ((this->*identity.request)[ch])
+            (this->*identity.ready)[ch] = 1;
+        (this->*identity.request)[ch] = 0;
     }
+    m_bPollOwed[ch] = false;
+    if (start)
+        emit startTestDone(ch, false, m_u32StartTestsRaised[ch]);
 }
 
 bool InfusionPumpPowerBoardManager::continueHeldStart()

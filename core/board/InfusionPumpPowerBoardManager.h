@@ -169,6 +169,16 @@ private:
     void startSending();
     // Ends the exchange; contacted false for a first contact still to be tried again.
     void turnOffUartTimeOut(bool completed, bool contacted = true);
+    // Every request flag, each once: the ones that act on the pump (and the poll), and the
+    // identity queries with the ready flag a refusal sets.
+    using PumpRequest = quint16 (InfusionPumpPowerBoardManager::*)[CHANNEL_COUNT];
+    struct IdentityRequest
+    {
+        quint8 (InfusionPumpPowerBoardManager::*request)[CHANNEL_COUNT];
+        unsigned short (InfusionPumpPowerBoardManager::*ready)[CHANNEL_COUNT];
+    };
+    static const PumpRequest ms_pumpRequests[9];
+    static const IdentityRequest ms_identityRequests[4];
     bool hasRequest(unsigned short channel) const;
     // Refuses what a channel found absent still had waiting, as if raised now.
     void dropRequests(unsigned short channel);

@@ -212,17 +212,20 @@ void PowerBoardManager::setAsideEarlierInput()
     // What reached the instrument before a command went out cannot answer it: a
     // controller repeating itself late, or talking unasked, while the line was between
     // commands. It is read now and taken as earlier input, so that only what comes after
-    // the command can be its answer.
+    // the command can be its answer. Called from an acknowledgement in the middle of a
+    // read, the rest of that read is earlier input too, and receiveBytes reads what waits
+    // behind it once the read is done.
     m_rx_earlier = true;
-    if (m_rx_reading) {
-        // Called from an acknowledgement in the middle of a read: the rest of that read
-        // and whatever waits behind it are earlier input; readAll at the end takes them.
-        m_rx_read_earlier = true;
-        return;
-    }
-    receiveBytes(m_port->readAll());
+    if (!m_rx_reading)
+        readEarlierInput();
+}
+
+void PowerBoardManager::readEarlierInput()
+{
+    receiveStream(m_port->readAll());
     m_rx_in_frame = false;
     m_rx_message_buffer.clear();
+    m_rx_earlier = false;
 }
 
 void PowerBoardManager::receiveBytes(const QByteArray &bytes)
@@ -232,15 +235,9 @@ void PowerBoardManager::receiveBytes(const QByteArray &bytes)
     receiveStream(bytes);
     if (!outer)
         return;
-    if (m_rx_read_earlier) {
-        m_rx_read_earlier = false;
-        m_rx_earlier = true;
-        receiveStream(m_port->readAll());
-        m_rx_in_frame = false;
-        m_rx_message_buffer.clear();
-    }
-    m_rx_earlier = false;
     m_rx_reading = false;
+    if (m_rx_earlier)
+        readEarlierInput();
 }
 
 void PowerBoardManager::receiveStream(const QByteArray &bytes)

@@ -89,13 +89,13 @@ public slots:
 protected:
     QQueue<QByteArray> m_tx_queue;
 
-protected:
     // A whole data frame that was in the input before the command on the line went out:
     // acknowledged, never handed up.
     virtual void earlierFrameDropped() {}
 
 private:
     void setAsideEarlierInput();
+    void readEarlierInput();
     void receiveStream(const QByteArray &bytes);
     void lineReceived(const QByteArray &frame);
     void countRetry();
@@ -117,9 +117,7 @@ private:
     bool m_tx_pending = false;
     // Between an STX and its ETX.
     bool m_rx_in_frame = false;
-    // Inside receiveBytes; what is being read went out before the command on the line;
-    // a command went out in the middle of a read, so the rest of the input is earlier.
+    // Inside receiveBytes; what is being read went out before the command on the line.
     bool m_rx_reading = false;
     bool m_rx_earlier = false;
-    bool m_rx_read_earlier = false;
 };
