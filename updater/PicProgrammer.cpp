@@ -101,6 +101,13 @@ const PicFamily *picFamily(unsigned short id)
     }
     return nullptr;
 }
+// An address or byte as the screen's reasons show it: 0x and upper-case hex digits.
+QString hexText(quint32 value, int digits)
+{
+    return QStringLiteral("0x") +
+           QString::number(value, 16).rightJustified(digits, QLatin1Char('0')).toUpper();
+}
+
 } // namespace
 
 qint64 PicProgrammer::delayNanoseconds(PIC_DELAY kind)
@@ -486,10 +493,9 @@ bool PicProgrammer::loadHexFile(const QString &path, IntelHexFile *hex, QString 
         for (int i = 0; i < record.data.size(); ++i) {
             const int at = int(address) + i;
             if (written.at(at) && image.at(at) != record.data.at(i)) {
-                *error =
-                    tr("line %1: a second value for the byte at 0x%2")
-                        .arg(record.lineNumber)
-                        .arg(QString::number(at, 16).rightJustified(4, QLatin1Char('0')).toUpper());
+                *error = tr("line %1: a second value for the byte at %2")
+                             .arg(record.lineNumber)
+                             .arg(hexText(quint32(at), 4));
                 return false;
             }
             written[at] = 1;
@@ -646,14 +652,11 @@ void PicProgrammer::noteVerifyMismatch(quint32 address, unsigned char wanted, un
     u8VerifyActual = actual;
     qDebug() << "u32VerifyAddress: " << Qt::hex << u32VerifyAddress
              << "u8VerifyCorrect: " << u8VerifyCorrect << "u8VerifyActual" << u8VerifyActual;
-    const auto hex = [](quint32 value, int digits) {
-        return QStringLiteral("0x") +
-               QString::number(value, 16).rightJustified(digits, QLatin1Char('0')).toUpper();
-    };
     const bool config = address >= ConfigFirst;
     m_FailureReason = (config ? tr("Configuration byte %1 not written: asked %2, read %3")
                               : tr("Verify failed at %1: asked %2, read %3"))
-                          .arg(hex(address, config ? 6 : 4), hex(wanted, 2), hex(actual, 2));
+                          .arg(hexText(address, config ? 6 : 4), hexText(wanted, 2),
+                               hexText(actual, 2));
 }
 
 unsigned char PicProgrammer::u8VerifyPicRecord()
